@@ -1,0 +1,29 @@
+#pragma once
+
+#include "config_block.h"
+#include "field_id.h"
+#include "settings_record.h"
+
+#include <QString>
+#include <optional>
+
+namespace korvex {
+
+struct BuildFault {
+    int step;     // 2 to 19, the step of the build that failed
+    FieldId field;
+    QString reason;
+};
+
+struct BuildResult {
+    bool ok = false;
+    ConfigBlock block{};         // as the build left it (a fault keeps the earlier steps' bytes)
+    std::optional<bool> gpsless; // set once the build reached the GPS timeout step
+    std::optional<BuildFault> fault;
+};
+
+// Checks and clamps every setting, writes the values it will send back into the
+// record, and encodes the block the tracker receives.
+BuildResult BuildConfigBlock(SettingsRecord& settings);
+
+} // namespace korvex

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "field_id.h"
+#include "key_rules.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace korvex {
+
+enum class FieldKind {
+    Text,       // free text with a length limit
+    Numeric,    // digit mask; unfilled positions hold the prompt character
+    Symbol,     // exactly one character; "_" when empty
+    ListChoice, // cbMicEMsg: index -1 to 7
+    Flag,       // check box state
+};
+
+inline constexpr QChar kPromptChar = u'_';
+
+struct FieldInfo {
+    FieldId id;
+    const char* name;    // the window's object name, e.g. "esSpeedTable(3)"
+    const char* key;     // the short name korvex-cli uses, e.g. "speed3"
+    FieldKind kind;
+    int limit;           // mask positions or maximum text length; for values: unused
+    int minValue;        // ListChoice / Flag: accepted range
+    int maxValue;
+    KeyRule keyRule;
+    const char* caption; // the label beside it (or the check box caption)
+    const char* unit;    // the label on its right, if any
+    const char* toolTip;
+};
+
+const std::array<FieldInfo, kFieldCount>& fieldTable();
+const FieldInfo& fieldInfo(FieldId id);
+
+std::optional<FieldId> fieldByKey(const QString& key);
+std::optional<FieldId> fieldByName(const QString& name);
+
+inline bool holdsText(FieldId id) {
+    const FieldKind kind = fieldInfo(id).kind;
+    return kind == FieldKind::Text || kind == FieldKind::Numeric || kind == FieldKind::Symbol;
+}
+
+// The eight Mic-E status messages, in list order.
+const std::array<const char*, 8>& micEMessages();
+
+} // namespace korvex

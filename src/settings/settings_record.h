@@ -1,0 +1,42 @@
+#pragma once
+
+#include "field_id.h"
+
+#include <QString>
+
+namespace korvex {
+
+struct WriteResult {
+    bool ok = true;
+    QString reason; // why the field refused the value
+
+    explicit operator bool() const { return ok; }
+    static WriteResult refused(QString why) { return {false, std::move(why)}; }
+};
+
+// Reads and writes settings by field. Every write goes through the same
+// acceptance rules, whatever stores the values (a plain value, or the widgets
+// of the Setup window), so both front ends load and build alike.
+class SettingsRecord {
+public:
+    virtual ~SettingsRecord() = default;
+
+    // Text of a text, numeric or symbol field.
+    virtual QString text(FieldId id) const = 0;
+    // Mic-E index (-1..7) or flag state.
+    virtual int value(FieldId id) const = 0;
+
+    WriteResult setText(FieldId id, const QString& text);
+    WriteResult setValue(FieldId id, int value);
+
+protected:
+    SettingsRecord() = default;
+    SettingsRecord(const SettingsRecord&) = default;
+    SettingsRecord& operator=(const SettingsRecord&) = default;
+
+    // Called with values that the field table has already accepted.
+    virtual void storeText(FieldId id, const QString& text) = 0;
+    virtual void storeValue(FieldId id, int value) = 0;
+};
+
+} // namespace korvex

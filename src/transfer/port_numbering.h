@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace korvex {
+
+struct PortDescription {
+    QString device;       // what to open: /dev/ttyUSB0, COM3, a simulator's pty
+    QString portName;     // ttyUSB0, COM3
+    QString description;
+    QString manufacturer;
+    std::optional<quint16> vendorId;
+    std::optional<quint16> productId;
+    QString serialNumber;
+    bool simulated = false;
+};
+
+struct PortResolution {
+    std::optional<PortDescription> port;
+    QString error; // set when port is empty: what went wrong and what to do
+};
+
+// Maps the one digit of "Comm num:" to a device. On Windows the digit is the
+// COM number. Elsewhere it is the n-th entry of a stable list: USB adapters
+// first, then other real ports, then running simulators.
+class PortNumbering {
+public:
+    using Lister = std::function<QList<PortDescription>()>;
+
+    PortNumbering(); // the system's ports
+    explicit PortNumbering(Lister lister, bool windowsStyle = false);
+
+    // The numbered list, entry 0 being port 1.
+    QList<PortDescription> ports() const;
+    PortResolution resolve(int number) const;
+
+private:
+    Lister lister_;
+    bool windowsStyle_;
+};
+
+// The system's serial ports, unsorted.
+QList<PortDescription> systemSerialPorts();
+
+// Orders ports the way they are numbered.
+QList<PortDescription> orderedForNumbering(QList<PortDescription> ports);
+
+} // namespace korvex
