@@ -29,4 +29,23 @@ protected:
 
 std::unique_ptr<SerialLink> makeSystemSerialLink();
 
+// Why a device would not open. The system's own texts rarely say what to do,
+// so each kind gets a message that names the fix.
+enum class SerialOpenFailure {
+    Missing,          // no such device
+    PermissionDenied, // the device exists but this user may not open it
+    Busy,             // another program holds it
+    Other,
+};
+
+// What the system says about who may use a device, for the permission message.
+struct DeviceAccess {
+    QString group;              // the group that owns the device; empty when unknown
+    bool groupMayWrite = true;  // members of that group may open it for writing
+    bool listedInGroup = false; // the user is in the group, but not in this login session
+};
+
+QString describeOpenFailure(SerialOpenFailure kind, const QString& device,
+                            const QString& systemText, const DeviceAccess& access = {});
+
 } // namespace korvex

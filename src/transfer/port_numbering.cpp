@@ -1,0 +1,171 @@
+#include "port_numbering.h"
+
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <utility>
+
+namespace korvex {
+
+namespace {
+
+// Linux names USB serial adapters ttyUSB* (converter chips) and ttyACM* (CDC
+// devices); both count as adapters even when the system reports no vendor id.
+bool isUsbAdapter(const PortDescription& port) {
+    return port.vendorId.has_value() || port.portName.startsWith(QLatin1String("ttyUSB")) ||
+           port.portName.startsWith(QLatin1String("ttyACM"));
+}
+
+int groupOf(const PortDescription& port) {
+    if (port.simulated)
+        return 2;
+    return isUsbAdapter(port) ? 0 : 1;
+}
+
+QString nameOf(const PortDescription& port) {
+    return port.portName.isEmpty() ? port.device : port.portName;
+}
+
+// Compares names so that runs of digits count by value: ttyS2 before ttyS10.
+int compareNatural(const QString& a, const QString& b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool digitA = a[i].isDigit() && a[i].unicode() < 128;
+        const bool digitB = b[j].isDigit() && b[j].unicode() < 128;
+        if (digitA && digitB) {
+            qsizetype endA = i;
+            qsizetype endB = j;
+            while (endA < a.size() && a[endA].isDigit() && a[endA].unicode() < 128)
+                ++endA;
+            while (endB < b.size() && b[endB].isDigit() && b[endB].unicode() < 128)
+                ++endB;
+            // Leading zeros do not change the value, so compare without them.
+            qsizetype startA = i;
+            qsizetype startB = j;
+            while (startA + 1 < endA && a[startA] == QLatin1Char('0'))
+                ++startA;
+            while (startB + 1 < endB && b[startB] == QLatin1Char('0'))
+                ++startB;
+            const qsizetype lenA = endA - startA;
+            const qsizetype lenB = endB - startB;
+            if (lenA != lenB)
+                return lenA < lenB ? -1 : 1;
+            const int byDigits =
+                QStringView(a).mid(startA, lenA).compare(QStringView(b).mid(startB, lenB));
+            if (byDigits != 0)
+                return byDigits;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j])
+            return a[i] < b[j] ? -1 : 1;
+        ++i;
+        ++j;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return 0;
+}
+
+} // namespace
+
+PortNumbering::PortNumbering()
+#ifdef Q_OS_WIN
+    : PortNumbering(systemSerialPorts, true)
+#else
+    : PortNumbering(systemSerialPorts, false)
+#endif
+{
+}
+
+PortNumbering::PortNumbering(Lister lister, bool windowsStyle)
+    : lister_(std::move(lister))
+    , windowsStyle_(windowsStyle) {}
+
+QList<PortDescription> PortNumbering::ports() const {
+    return orderedForNumbering(lister_ ? lister_() : QList<PortDescription>{});
+}
+
+PortResolution PortNumbering::resolve(int number) const {
+    if (number <= 0) {
+        return {std::nullopt,
+                QStringLiteral("No port selected: enter a port number from 1 to 9 in \"Comm num:\" "
+                               "(korvex-cli ports lists the serial ports of this computer).")};
+    }
+
+    if (windowsStyle_) {
+        const QString name = QStringLiteral("COM%1").arg(number);
+        // The COM number is the port's own name, so it needs no list; the list
+        // only adds the description when the port is present.
+        const QList<PortDescription> known = lister_ ? lister_() : QList<PortDescription>{};
+        const auto it = std::find_if(known.begin(), known.end(), [&](const PortDescription& p) {
+            return p.portName.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (it != known.end())
+            return {*it, {}};
+        PortDescription port;
+        port.device = name;
+        port.portName = name;
+        return {port, {}};
+    }
+
+    const QList<PortDescription> list = ports();
+    if (number <= list.size())
+        return {list[number - 1], {}};
+
+    if (list.isEmpty()) {
+        return {std::nullopt,
+                QStringLiteral("Port %1 does not exist: no serial port was found on this "
+                               "computer. Plug in the serial adapter, then try again "
+                               "(korvex-cli ports lists the ports it finds).")
+                    .arg(number)};
+    }
+    const QString count =
+        list.size() == 1
+            ? QStringLiteral("there is only 1 serial port (number 1)")
+            : QStringLiteral("there are %1 serial ports (numbers 1 to %1)").arg(list.size());
+    return {std::nullopt, QStringLiteral("Port %1 does not exist: %2. Run korvex-cli ports to "
+                                         "see which number belongs to which device.")
+                              .arg(number)
+                              .arg(count)};
+}
+
+QList<PortDescription> systemSerialPorts() {
+    QList<PortDescription> result;
+    const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
+    result.reserve(infos.size());
+    for (const QSerialPortInfo& info : infos) {
+        PortDescription port;
+        port.device = info.systemLocation();
+        port.portName = info.portName();
+        port.description = info.description();
+        port.manufacturer = info.manufacturer();
+        if (info.hasVendorIdentifier())
+            port.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier())
+            port.productId = info.productIdentifier();
+        port.serialNumber = info.serialNumber();
+        result.append(port);
+    }
+    return result;
+}
+
+QList<PortDescription> orderedForNumbering(QList<PortDescription> ports) {
+    std::stable_sort(ports.begin(), ports.end(),
+                     [](const PortDescription& a, const PortDescription& b) {
+                         const int groupA = groupOf(a);
+                         const int groupB = groupOf(b);
+                         if (groupA != groupB)
+                             return groupA < groupB;
+                         const int byName = compareNatural(nameOf(a), nameOf(b));
+                         if (byName != 0)
+                             return byName < 0;
+                         return compareNatural(a.device, b.device) < 0;
+                     });
+    return ports;
+}
+
+} // namespace korvex

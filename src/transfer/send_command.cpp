@@ -1,0 +1,14 @@
+#include "send_command.h"
+
+#include "settings/field_id.h"
+
+namespace korvex {
+
+BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender) {
+    BuildResult result = BuildConfigBlock(settings);
+    if (result.ok)
+        sender.start(result.block, settings.text(FieldId::edComm));
+    return result;
+}
+
+} // namespace korvex

@@ -1,0 +1,248 @@
+#include "serial_link.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+#endif
+
+namespace korvex {
+
+namespace {
+
+// A write hands its bytes to the driver; a driver that takes none for this
+// long is stuck (a disconnected adapter, a far end that never reads).
+constexpr int kHandOverTimeoutMs = 200;
+// Time for a full transmit buffer to leave at 4800 baud, with room to spare.
+constexpr int kCloseDrainTimeoutMs = 2000;
+
+#ifdef Q_OS_UNIX
+
+bool sessionHasGroup(gid_t gid) {
+    if (getegid() == gid)
+        return true;
+    const int count = getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    const int got = getgroups(count, groups.data());
+    for (int i = 0; i < got; ++i) {
+        if (groups[static_cast<std::size_t>(i)] == gid)
+            return true;
+    }
+    return false;
+}
+
+DeviceAccess deviceAccess(const struct stat& info) {
+    DeviceAccess access;
+    access.groupMayWrite = (info.st_mode & S_IWGRP) != 0;
+    if (const group* owner = getgrgid(info.st_gid)) {
+        access.group = QString::fromLocal8Bit(owner->gr_name);
+        const passwd* me = getpwuid(getuid());
+        if (me && !sessionHasGroup(info.st_gid)) {
+            for (char** member = owner->gr_mem; member && *member; ++member) {
+                if (qstrcmp(*member, me->pw_name) == 0)
+                    access.listedInGroup = true;
+            }
+        }
+    }
+    return access;
+}
+
+#endif
+
+QString openFailureText(const QString& device, QSerialPort::SerialPortError error,
+                        const QString& systemText) {
+#ifdef Q_OS_UNIX
+    // Qt reports a missing lock, a held device and a denied open all as a
+    // permission error; the file system tells them apart.
+    const QByteArray path = device.startsWith(QLatin1Char('/'))
+                                ? device.toLocal8Bit()
+                                : QByteArrayLiteral("/dev/") + device.toLocal8Bit();
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return describeOpenFailure(SerialOpenFailure::Missing, device, systemText);
+        return describeOpenFailure(SerialOpenFailure::Other, device, systemText);
+    }
+    if (error == QSerialPort::DeviceNotFoundError)
+        return describeOpenFailure(SerialOpenFailure::Missing, device, systemText);
+    if (error == QSerialPort::PermissionError) {
+        if (::access(path.constData(), W_OK) != 0 && (errno == EACCES || errno == EPERM)) {
+            return describeOpenFailure(SerialOpenFailure::PermissionDenied, device, systemText,
+                                       deviceAccess(info));
+        }
+        return describeOpenFailure(SerialOpenFailure::Busy, device, systemText);
+    }
+    return describeOpenFailure(SerialOpenFailure::Other, device, systemText);
+#else
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return describeOpenFailure(SerialOpenFailure::Missing, device, systemText);
+    case QSerialPort::PermissionError:
+        // Windows answers "access denied" for a port that another program holds.
+        return describeOpenFailure(SerialOpenFailure::Busy, device, systemText);
+    default:
+        return describeOpenFailure(SerialOpenFailure::Other, device, systemText);
+    }
+#endif
+}
+
+class QtSerialLink final : public SerialLink {
+public:
+    ~QtSerialLink() override { close(); }
+
+    bool open(const QString& device) override {
+        close();
+        error_.clear();
+        device_ = device;
+        port_.setPortName(device);
+        port_.setBaudRate(QSerialPort::Baud4800);
+        port_.setDataBits(QSerialPort::Data8);
+        port_.setParity(QSerialPort::NoParity);
+        port_.setStopBits(QSerialPort::OneStop);
+        port_.setFlowControl(QSerialPort::NoFlowControl);
+        // Nothing is ever read back from the tracker.
+        if (!port_.open(QIODevice::WriteOnly)) {
+            error_ = openFailureText(device, port_.error(), port_.errorString());
+            port_.clearError();
+            return false;
+        }
+        return true;
+    }
+
+    bool isOpen() const override { return port_.isOpen(); }
+
+    bool write(const QByteArray& bytes) override {
+        if (!port_.isOpen()) {
+            error_ = QStringLiteral("Cannot write to %1: the port is not open.").arg(device_);
+            return false;
+        }
+        port_.clearError();
+        if (port_.write(bytes) != bytes.size()) {
+            error_ = writeFailureText();
+            return false;
+        }
+        // QSerialPort only queues; without this the bytes would wait for the
+        // event loop, and the pauses between the writes would lose their meaning.
+        if (!handOver(kHandOverTimeoutMs)) {
+            if (error_.isEmpty()) {
+                error_ = QStringLiteral("Cannot write to %1: the port took no data for %2 ms "
+                                        "(%3 bytes still waiting). Check the cable and the "
+                                        "adapter, then try again.")
+                             .arg(device_)
+                             .arg(kHandOverTimeoutMs)
+                             .arg(port_.bytesToWrite());
+            }
+            return false;
+        }
+        return true;
+    }
+
+    void close() override {
+        if (!port_.isOpen())
+            return;
+        // QSerialPort::close() drops whatever is still queued.
+        if (port_.bytesToWrite() > 0)
+            handOver(kCloseDrainTimeoutMs);
+        port_.close();
+        port_.clearError();
+    }
+
+    QString errorString() const override { return error_; }
+
+private:
+    // Moves every queued byte to the driver, waiting at most timeoutMs. Polls the
+    // port itself: no event loop runs, so nothing else can happen meanwhile.
+    bool handOver(int timeoutMs) {
+        QElapsedTimer clock;
+        clock.start();
+        while (port_.bytesToWrite() > 0) {
+            port_.flush();
+            if (hardError()) {
+                error_ = writeFailureText();
+                return false;
+            }
+            if (port_.bytesToWrite() == 0)
+                break;
+            const qint64 left = timeoutMs - clock.elapsed();
+            if (left <= 0)
+                return false;
+            port_.waitForBytesWritten(static_cast<int>(left));
+            if (hardError()) {
+                error_ = writeFailureText();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    bool hardError() const {
+        const auto error = port_.error();
+        return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+    }
+
+    QString writeFailureText() const {
+        if (port_.error() == QSerialPort::ResourceError) {
+            return QStringLiteral("Cannot write to %1: the device went away (%2). Check that "
+                                  "the serial adapter is still plugged in, then try again.")
+                .arg(device_, port_.errorString());
+        }
+        return QStringLiteral("Cannot write to %1: %2.").arg(device_, port_.errorString());
+    }
+
+    QSerialPort port_;
+    QString device_;
+    QString error_;
+};
+
+} // namespace
+
+std::unique_ptr<SerialLink> makeSystemSerialLink() {
+    return std::make_unique<QtSerialLink>();
+}
+
+QString describeOpenFailure(SerialOpenFailure kind, const QString& device,
+                            const QString& systemText, const DeviceAccess& access) {
+    switch (kind) {
+    case SerialOpenFailure::Missing:
+        return QStringLiteral("Cannot open %1: there is no such device. Check that the serial "
+                              "adapter is plugged in and that \"Comm num:\" names the right port "
+                              "(korvex-cli ports lists them).")
+            .arg(device);
+    case SerialOpenFailure::Busy:
+        return QStringLiteral("Cannot open %1: the port is in use by another program. Close the "
+                              "program that holds it (a terminal, another configurator), then "
+                              "try again.")
+            .arg(device);
+    case SerialOpenFailure::PermissionDenied:
+        if (access.group.isEmpty() || !access.groupMayWrite) {
+            return QStringLiteral("Cannot open %1: permission denied, and no group of users may "
+                                  "write to it. Ask the administrator for write access to the "
+                                  "device (for example a udev rule that gives it to the "
+                                  "\"dialout\" group).")
+                .arg(device);
+        }
+        if (access.listedInGroup) {
+            return QStringLiteral("Cannot open %1: permission denied. You are in the group \"%2\" "
+                                  "that owns it, but this login session started before you "
+                                  "were added: log out and log in again.")
+                .arg(device, access.group);
+        }
+        return QStringLiteral("Cannot open %1: permission denied. The device belongs to the group "
+                              "\"%2\". Add yourself to it with: sudo usermod -aG %2 $USER, then "
+                              "log out and log in again.")
+            .arg(device, access.group);
+    case SerialOpenFailure::Other:
+        break;
+    }
+    return QStringLiteral("Cannot open %1: %2.").arg(device, systemText);
+}
+
+} // namespace korvex
