@@ -10,7 +10,7 @@
 namespace korvex {
 
 struct BuildFault {
-    int step;     // 2 to 19, the step of the build that failed
+    int step; // 2 to 19, the step of the build that failed
     FieldId field;
     QString reason;
 };

@@ -41,6 +41,8 @@ constexpr FieldId speedTableField(int index) {
     return static_cast<FieldId>(static_cast<int>(FieldId::esSpeedTable0) + index);
 }
 
-constexpr std::size_t fieldIndex(FieldId id) { return static_cast<std::size_t>(id); }
+constexpr std::size_t fieldIndex(FieldId id) {
+    return static_cast<std::size_t>(id);
+}
 
 } // namespace korvex

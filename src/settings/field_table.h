@@ -21,11 +21,11 @@ inline constexpr QChar kPromptChar = u'_';
 
 struct FieldInfo {
     FieldId id;
-    const char* name;    // the window's object name, e.g. "esSpeedTable(3)"
-    const char* key;     // the short name korvex-cli uses, e.g. "speed3"
+    const char* name; // the window's object name, e.g. "esSpeedTable(3)"
+    const char* key;  // the short name korvex-cli uses, e.g. "speed3"
     FieldKind kind;
-    int limit;           // mask positions or maximum text length; for values: unused
-    int minValue;        // ListChoice / Flag: accepted range
+    int limit;    // mask positions or maximum text length; for values: unused
+    int minValue; // ListChoice / Flag: accepted range
     int maxValue;
     KeyRule keyRule;
     const char* caption; // the label beside it (or the check box caption)

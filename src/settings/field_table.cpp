@@ -1,0 +1,79 @@
+#include "field_table.h"
+
+#include <algorithm>
+
+namespace korvex {
+namespace {
+
+using K = FieldKind;
+using R = KeyRule;
+
+// clang-format off
+constexpr std::array<FieldInfo, kFieldCount> kFields{{
+    {FieldId::edComm,         "edComm",          "comm",        K::Numeric,    1,  0, 0, R::Digits,   "Comm num:",            "",         ""},
+    {FieldId::edNumFlagsAuto, "edNumFlagsAuto",  "txdelay",     K::Numeric,    3,  0, 0, R::Digits,   "TX DELAY",             "mS",       ""},
+    {FieldId::edMsgRepeat,    "edMsgRepeat",     "retries",     K::Numeric,    3,  0, 0, R::Digits,   "Msg Retries",          "",         ""},
+    {FieldId::cbMicEMsg,      "cbMicEMsg",       "mice",        K::ListChoice, 0, -1, 7, R::None,     "Mic-E msg",            "",         ""},
+    {FieldId::edSymbol,       "edSymbol",        "symbol",      K::Symbol,     1,  0, 0, R::Symbol,   "ICON Symbol",          "",         ""},
+    {FieldId::chkTable,       "chkTable",        "alttable",    K::Flag,       0,  0, 2, R::None,     "Alternate Table",      "",         ""},
+    {FieldId::chkRxPosition,  "chkRxPosition",   "rxposoff",    K::Flag,       0,  0, 1, R::None,     "Disable display position of received stations", "", ""},
+    {FieldId::esSpeedTable0,  "esSpeedTable(0)", "speed0",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 0-3 Km/h",       "sec.",     ""},
+    {FieldId::esSpeedTable1,  "esSpeedTable(1)", "speed1",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 4-9 Km/h",       "sec.",     ""},
+    {FieldId::esSpeedTable2,  "esSpeedTable(2)", "speed2",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 10-22 Km/h",     "sec.",     ""},
+    {FieldId::esSpeedTable3,  "esSpeedTable(3)", "speed3",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 23-40 Km/h",     "sec.",     ""},
+    {FieldId::esSpeedTable4,  "esSpeedTable(4)", "speed4",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 41-72 Km/h",     "sec.",     ""},
+    {FieldId::esSpeedTable5,  "esSpeedTable(5)", "speed5",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 73-125 Km/h",    "sec.",     ""},
+    {FieldId::esSpeedTable6,  "esSpeedTable(6)", "speed6",      K::Numeric,    3,  0, 0, R::Digits,   "Speed > 125 Km/h",     "sec.",     ""},
+    {FieldId::edManualTime,   "edManualTime",    "manual",      K::Numeric,    4,  0, 0, R::Digits,   "Every",                "sec.",     ""},
+    {FieldId::edBcnEvery,     "edBcnEvery",      "statusevery", K::Numeric,    3,  0, 0, R::Digits,   "Status txt every",     "tx",       ""},
+    {FieldId::edGpsCheckTime, "edGpsCheckTime",  "gpsinterval", K::Numeric,    3,  0, 0, R::Digits,   "Every",                "sec.",     ""},
+    {FieldId::edGpsAcqTime,   "edGpsAcqTime",    "gpstimeout",  K::Numeric,    3,  0, 0, R::Digits,   "Acquisition timeout",  "x 100 mS", ""},
+    {FieldId::edReceiver,     "edReceiver",      "unproto",     K::Text,       9,  0, 0, R::Callsign, "Unprotocol call",      "",         ""},
+    {FieldId::edMyCall,       "edMyCall",        "mycall",      K::Text,       9,  0, 0, R::Callsign, "MY CALLSIGN",          "",         ""},
+    {FieldId::edAprsPath,     "edAprsPath",      "path",        K::Text,      19,  0, 0, R::Path,     "APRS PATH",            "",         "Max 2 digipeater addresses"},
+    {FieldId::edBeacon,       "edBeacon",        "status",      K::Text,      30,  0, 0, R::Status,   "STATUS text",          "",         "Max 30 chars. Enter aprs Lat/Lon in GPSless Mode."},
+    {FieldId::edDestCall,     "edDestCall",      "tocall",      K::Text,       9,  0, 0, R::Callsign, "APRS message TO CALL", "",         ""},
+    {FieldId::edAprsMsg,      "edAprsMsg",       "message",     K::Text,      32,  0, 0, R::Message,  "Message text",         "",         "Max 32 chars."},
+}};
+// clang-format on
+
+constexpr bool tableFollowsEnumOrder() {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (fieldIndex(kFields[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(tableFollowsEnumOrder(), "field table must list fields in FieldId order");
+
+constexpr std::array<const char*, 8> kMicE{"Off Duty",  "En Route", "In Service", "Returning",
+                                           "Committed", "Special",  "Priority",   "Emergency"};
+
+} // namespace
+
+const std::array<FieldInfo, kFieldCount>& fieldTable() {
+    return kFields;
+}
+
+const FieldInfo& fieldInfo(FieldId id) {
+    return kFields[fieldIndex(id)];
+}
+
+std::optional<FieldId> fieldByKey(const QString& key) {
+    const auto it = std::find_if(kFields.begin(), kFields.end(),
+                                 [&](const FieldInfo& f) { return key == QLatin1String(f.key); });
+    return it == kFields.end() ? std::nullopt : std::optional<FieldId>(it->id);
+}
+
+std::optional<FieldId> fieldByName(const QString& name) {
+    const auto it = std::find_if(kFields.begin(), kFields.end(),
+                                 [&](const FieldInfo& f) { return name == QLatin1String(f.name); });
+    return it == kFields.end() ? std::nullopt : std::optional<FieldId>(it->id);
+}
+
+const std::array<const char*, 8>& micEMessages() {
+    return kMicE;
+}
+
+} // namespace korvex

@@ -1,0 +1,42 @@
+#include "settings_values.h"
+
+#include "factory_defaults.h"
+#include "field_table.h"
+
+namespace korvex {
+
+SettingsValues::SettingsValues() {
+    SetDefaults(*this);
+}
+
+QString SettingsValues::text(FieldId id) const {
+    return texts_[fieldIndex(id)];
+}
+
+int SettingsValues::value(FieldId id) const {
+    return values_[fieldIndex(id)];
+}
+
+bool SettingsValues::operator==(const SettingsValues& other) const {
+    return texts_ == other.texts_ && values_ == other.values_;
+}
+
+void SettingsValues::storeText(FieldId id, const QString& text) {
+    texts_[fieldIndex(id)] = text;
+}
+
+void SettingsValues::storeValue(FieldId id, int value) {
+    values_[fieldIndex(id)] = value;
+}
+
+void copySettings(const SettingsRecord& from, SettingsRecord& to) {
+    for (const FieldInfo& info : fieldTable()) {
+        if (holdsText(info.id)) {
+            to.setText(info.id, from.text(info.id));
+        } else {
+            to.setValue(info.id, from.value(info.id));
+        }
+    }
+}
+
+} // namespace korvex

@@ -1,0 +1,224 @@
+#include "settings/config_block_builder.h"
+#include "settings/settings_values.h"
+
+#include <gtest/gtest.h>
+
+namespace korvex {
+namespace {
+
+QByteArray bytesAt(const ConfigBlock& block, int offset, int length) {
+    return QByteArray(reinterpret_cast<const char*>(block.data()) + offset, length);
+}
+
+QByteArray hex(const ConfigBlock& block) {
+    return bytesAt(block, 0, kBlockSize).toHex(' ').toUpper();
+}
+
+TEST(BuildConfigBlock, FactorySettingsGiveTheReferenceBlock) {
+    SettingsValues settings;
+    const SettingsValues before = settings;
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok) << result.fault->reason.toStdString();
+
+    QByteArray expected = QByteArray::fromHex("1E06003E2F0A3018120C0906040C1903");
+    expected += "KVXTRK0"
+                "NOCALL9"
+                "WIDE1 1"
+                "WIDE2 2";
+    expected += '\0';
+    expected += "Korvex v2.1 - by QZ9KRV Qel ";
+    expected += QByteArray(3, '\0');
+    expected += "NOCALL0"
+                "MESSAGE SENT USING KORVEX V2.1 !";
+    expected += '\0';
+    ASSERT_EQ(expected.size(), 116);
+    EXPECT_EQ(bytesAt(result.block, 0, 116).toHex(' ').toUpper(), expected.toHex(' ').toUpper());
+    EXPECT_EQ(result.gpsless, false);
+    EXPECT_TRUE(settings == before) << "factory settings must survive their own write-backs";
+}
+
+struct NumericCase {
+    FieldId field;
+    const char* written;
+    int offset;
+    int byte;
+    const char* shown; // the field after the build
+};
+
+class NumericStepTest : public testing::TestWithParam<NumericCase> {};
+
+TEST_P(NumericStepTest, ClampsConvertsAndWritesBack) {
+    const NumericCase c = GetParam();
+    SettingsValues settings;
+    ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.written)));
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok) << result.fault->reason.toStdString();
+    EXPECT_EQ(result.block[static_cast<std::size_t>(c.offset)], c.byte);
+    EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, NumericStepTest,
+                         testing::Values(NumericCase{FieldId::edNumFlagsAuto, "000", 0, 1, "007"},
+                                         NumericCase{FieldId::edNumFlagsAuto, "6__", 0, 1, "007"},
+                                         NumericCase{FieldId::edNumFlagsAuto, "050", 0, 8, "053"},
+                                         NumericCase{FieldId::edNumFlagsAuto, "150", 0, 22, "147"},
+                                         NumericCase{FieldId::edNumFlagsAuto, "100", 0, 15, "100"},
+                                         NumericCase{FieldId::edMsgRepeat, "255", 1, 255, "255"},
+                                         NumericCase{FieldId::edMsgRepeat, "___", 1, 0, "000"},
+                                         NumericCase{FieldId::edGpsCheckTime, "025", 5, 2, "020"},
+                                         NumericCase{FieldId::edGpsCheckTime, "035", 5, 4, "040"},
+                                         NumericCase{FieldId::edGpsCheckTime, "___", 5, 1, "010"},
+                                         NumericCase{FieldId::esSpeedTable0, "2554", 6, 255,
+                                                     "2550"},
+                                         NumericCase{FieldId::esSpeedTable1, "5___", 7, 1, "0010"},
+                                         NumericCase{FieldId::esSpeedTable4, "005", 10, 1, "010"},
+                                         NumericCase{FieldId::esSpeedTable6, "994", 12, 99, "990"},
+                                         NumericCase{FieldId::edManualTime, "0015", 13, 2, "0020"},
+                                         NumericCase{FieldId::edGpsAcqTime, "25_", 14, 25, "025"},
+                                         NumericCase{FieldId::edBcnEvery, "200", 15, 127, "127"},
+                                         NumericCase{FieldId::edBcnEvery, "12_", 15, 12, "012"}));
+
+struct FaultCase {
+    FieldId field;
+    const char* written;
+    int step;
+    int firstZero; // every byte from here on is still 0
+};
+
+class FaultTest : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(FaultTest, StopsAtTheFailingStepAndKeepsEarlierBytes) {
+    const FaultCase c = GetParam();
+    SettingsValues settings;
+    ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.written)));
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_FALSE(result.ok);
+    ASSERT_TRUE(result.fault.has_value());
+    EXPECT_EQ(result.fault->step, c.step);
+    EXPECT_EQ(result.fault->field, c.field);
+    EXPECT_FALSE(result.fault->reason.isEmpty());
+    EXPECT_NE(result.block[0], 0); // the TX delay step ran
+    for (std::size_t i = static_cast<std::size_t>(c.firstZero); i < kBlockSize; ++i) {
+        EXPECT_EQ(result.block[i], 0) << "byte " << i;
+    }
+    EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.written))
+        << "a refused field keeps its text";
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
+                         testing::Values(FaultCase{FieldId::edMsgRepeat, "256", 3, 1},
+                                         FaultCase{FieldId::esSpeedTable0, "2555", 8, 6},
+                                         FaultCase{FieldId::esSpeedTable1, "9999", 8, 7},
+                                         FaultCase{FieldId::edManualTime, "2560", 10, 13},
+                                         FaultCase{FieldId::edGpsAcqTime, "256", 11, 14},
+                                         // write-backs that need four digits in a three-digit field
+                                         FaultCase{FieldId::edGpsCheckTime, "999", 7, 6},
+                                         FaultCase{FieldId::esSpeedTable3, "995", 9, 10}));
+
+TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
+    SettingsValues settings;
+    settings.setText(FieldId::edNumFlagsAuto, QStringLiteral("998"));
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(result.fault->step, 2);
+    EXPECT_EQ(result.block[0], 150); // stored before the refused write-back
+    EXPECT_EQ(settings.text(FieldId::edNumFlagsAuto), QStringLiteral("998"));
+}
+
+TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
+    SettingsValues noMicE;
+    noMicE.setValue(FieldId::cbMicEMsg, -1);
+    BuildResult result = BuildConfigBlock(noMicE);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.fault->step, 4);
+
+    for (FieldId empty : {FieldId::edMyCall, FieldId::edReceiver}) {
+        SettingsValues settings;
+        settings.setText(empty, QString());
+        result = BuildConfigBlock(settings);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.fault->step, 19);
+        EXPECT_EQ(result.fault->field, empty);
+        EXPECT_EQ(result.block[115], 0);
+        EXPECT_EQ(result.block[83], 'M') << "every step ran before the check";
+    }
+}
+
+TEST(BuildConfigBlock, GpslessModeFollowsTheTimeout) {
+    SettingsValues settings;
+    settings.setText(FieldId::edGpsAcqTime, QStringLiteral("000"));
+    BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.gpsless, true);
+    EXPECT_EQ(result.block[5], 252);
+    EXPECT_EQ(result.block[14], 0);
+
+    settings.setText(FieldId::edGpsAcqTime, QStringLiteral("025"));
+    result = BuildConfigBlock(settings);
+    EXPECT_EQ(result.gpsless, false);
+    EXPECT_EQ(result.block[5], 10);
+}
+
+TEST(BuildConfigBlock, FlagsAndStatusInterval) {
+    SettingsValues settings;
+    settings.setText(FieldId::edBcnEvery, QStringLiteral("200"));
+    settings.setValue(FieldId::chkRxPosition, 1);
+    settings.setValue(FieldId::chkTable, 2); // the greyed state counts as set
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.block[15], 255);
+    EXPECT_EQ(result.block[4], 92);
+    EXPECT_EQ(settings.text(FieldId::edBcnEvery), QStringLiteral("127"));
+}
+
+struct PathCase {
+    const char16_t* path;
+    const char* bytes30to44; // 15 bytes
+    const char16_t* shown;
+};
+
+class PathTest : public testing::TestWithParam<PathCase> {};
+
+TEST_P(PathTest, EncodesOneOrTwoAddresses) {
+    const PathCase c = GetParam();
+    SettingsValues settings;
+    ASSERT_TRUE(settings.setText(FieldId::edAprsPath, QString::fromUtf16(c.path)));
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(bytesAt(result.block, 30, 15), QByteArray(c.bytes30to44, 15));
+    EXPECT_EQ(settings.text(FieldId::edAprsPath), QString::fromUtf16(c.shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, PathTest,
+    testing::Values(PathCase{u"WIDE2-2", "WIDE2 2\0\0\0\0\0\0\0\0", u"WIDE2-2"},
+                    PathCase{u"WIDE1-1,WIDE2-2", "WIDE1 1WIDE2 2\0", u"WIDE1-1,WIDE2-2"},
+                    PathCase{u",WIDE2-2", ",WIDE22\0\0\0\0\0\0\0\0", u",WIDE2-2"},
+                    PathCase{u"WIDE1-0,WIDE2-2,X", "WIDE1 0WIDE2 2\0", u"WIDE1,WIDE2-2,X"},
+                    PathCase{u"", "      0\0\0\0\0\0\0\0\0", u""}));
+
+TEST(BuildConfigBlock, TextsAndDestinationCall) {
+    SettingsValues settings;
+    settings.setText(FieldId::edBeacon, QString(30, u's'));
+    settings.setText(FieldId::edDestCall, QString());
+    BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.block[74], 's');
+    EXPECT_EQ(result.block[75], 0);
+    EXPECT_EQ(bytesAt(result.block, 76, 7), QByteArray("      0"));
+
+    settings.setText(FieldId::edBeacon, QString());
+    result = BuildConfigBlock(settings);
+    EXPECT_EQ(bytesAt(result.block, 45, 31), QByteArray(31, '\0'));
+}
+
+TEST(BuildConfigBlock, EveryBuildStartsFromAClearBlock) {
+    SettingsValues settings;
+    settings.setText(FieldId::edBeacon, QString(30, u's'));
+    ASSERT_TRUE(BuildConfigBlock(settings).ok);
+    settings.setText(FieldId::edBeacon, QStringLiteral("x"));
+    EXPECT_EQ(hex(BuildConfigBlock(settings).block).mid(46 * 3, 2), QByteArray("00"));
+}
+
+} // namespace
+} // namespace korvex

@@ -1,0 +1,121 @@
+#include "settings/factory_defaults.h"
+#include "settings/field_number.h"
+#include "settings/field_table.h"
+#include "settings/settings_values.h"
+
+#include <gtest/gtest.h>
+
+namespace korvex {
+namespace {
+
+struct WriteCase {
+    FieldId field;
+    const char16_t* written;
+    bool accepted;
+    const char16_t* held; // what the field holds afterwards
+};
+
+class FieldWriteTest : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(FieldWriteTest, AcceptsOrRefuses) {
+    const WriteCase c = GetParam();
+    SettingsValues s;
+    const QString before = s.text(c.field);
+    const WriteResult result = s.setText(c.field, QString::fromUtf16(c.written));
+    EXPECT_EQ(result.ok, c.accepted) << result.reason.toStdString();
+    EXPECT_EQ(s.text(c.field), c.accepted ? QString::fromUtf16(c.held) : before);
+    if (!c.accepted) {
+        EXPECT_FALSE(result.reason.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, FieldWriteTest,
+    testing::Values(WriteCase{FieldId::edMsgRepeat, u"7", true, u"7__"},
+                    WriteCase{FieldId::edMsgRepeat, u"", true, u"___"},
+                    WriteCase{FieldId::edMsgRepeat, u"12_", true, u"12_"},
+                    WriteCase{FieldId::edMsgRepeat, u"1000", false, u""},
+                    WriteCase{FieldId::edMsgRepeat, u"1a", false, u""},
+                    WriteCase{FieldId::edMsgRepeat, u"\u0663", false, u""}, // Arabic-Indic three
+                    WriteCase{FieldId::esSpeedTable0, u"2554", true, u"2554"},
+                    WriteCase{FieldId::edComm, u"12", false, u""},
+                    WriteCase{FieldId::edSymbol, u"", true, u"_"},
+                    WriteCase{FieldId::edSymbol, u"/", true, u"/"},
+                    WriteCase{FieldId::edSymbol, u"ab", false, u""},
+                    WriteCase{FieldId::edMyCall, u"ABCDEFGHI", true, u"ABCDEFGHI"},
+                    WriteCase{FieldId::edMyCall, u"ABCDEFGHIJ", false, u""},
+                    WriteCase{FieldId::edAprsMsg, u"caf\u00e9 \u20ac", true, u"caf\u00e9 \u20ac"},
+                    WriteCase{FieldId::edBeacon, u"\u4e2d", false, u""}));
+
+struct ValueCase {
+    FieldId field;
+    int value;
+    bool accepted;
+};
+
+class FieldValueTest : public testing::TestWithParam<ValueCase> {};
+
+TEST_P(FieldValueTest, AcceptsOrRefuses) {
+    const ValueCase c = GetParam();
+    SettingsValues s;
+    EXPECT_EQ(s.setValue(c.field, c.value).ok, c.accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FieldValueTest,
+                         testing::Values(ValueCase{FieldId::cbMicEMsg, -1, true},
+                                         ValueCase{FieldId::cbMicEMsg, 7, true},
+                                         ValueCase{FieldId::cbMicEMsg, 8, false},
+                                         ValueCase{FieldId::cbMicEMsg, -2, false},
+                                         ValueCase{FieldId::chkTable, 2, true},
+                                         ValueCase{FieldId::chkTable, 3, false},
+                                         ValueCase{FieldId::chkRxPosition, 2, false}));
+
+TEST(FieldNumber, LeadingDigitsOnly) {
+    EXPECT_EQ(numberOfField(QStringLiteral("7__")), 7);
+    EXPECT_EQ(numberOfField(QStringLiteral("___")), 0);
+    EXPECT_EQ(numberOfField(QStringLiteral("1_2")), 1);
+    EXPECT_EQ(numberOfField(QStringLiteral("0480")), 480);
+    EXPECT_EQ(numberOfField(QString(40, u'9')), std::numeric_limits<long long>::max());
+}
+
+TEST(LeadingNumber, ReadsLikeTheOldTool) {
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral(" 1 2x")), 12.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("-3")), -3.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1.5")), 1.5);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("abc")), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("")), 0.0);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("2e1")), 20.0);
+    EXPECT_TRUE(std::isinf(leadingNumber(QString(400, u'9'))));
+}
+
+TEST(RoundHalfEven, HalvesGoToEven) {
+    EXPECT_EQ(roundHalfEven(1.5), 2.0);
+    EXPECT_EQ(roundHalfEven(2.5), 2.0);
+    EXPECT_EQ(roundHalfEven(3.5), 4.0);
+    EXPECT_EQ(roundHalfEven(-0.5), 0.0);
+    EXPECT_EQ(roundHalfEven(255.4), 255.0);
+}
+
+TEST(FieldTable, KeysAndNamesFindTheirField) {
+    for (const FieldInfo& info : fieldTable()) {
+        EXPECT_EQ(fieldByKey(QLatin1String(info.key)), info.id);
+        EXPECT_EQ(fieldByName(QLatin1String(info.name)), info.id);
+    }
+    EXPECT_FALSE(fieldByKey(QStringLiteral("nosuch")).has_value());
+}
+
+TEST(FactoryDefaults, EveryDefaultFitsItsFieldAndDefaultIsIdempotent) {
+    SettingsValues fresh;
+    SettingsValues edited;
+    edited.setText(FieldId::edMyCall, QStringLiteral("X1"));
+    edited.setValue(FieldId::cbMicEMsg, 5);
+    SetDefaults(edited);
+    SetDefaults(edited);
+    EXPECT_TRUE(edited == fresh);
+    EXPECT_EQ(fresh.text(FieldId::esSpeedTable0), QStringLiteral("0480"));
+    EXPECT_EQ(fresh.text(FieldId::edBeacon).size(), 28);
+    EXPECT_EQ(fresh.text(FieldId::edAprsMsg).size(), 32);
+}
+
+} // namespace
+} // namespace korvex
