@@ -1,0 +1,266 @@
+#include "config_file/config_file.h"
+#include "settings/field_table.h"
+#include "settings/settings_values.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace korvex {
+namespace {
+
+// The factory settings with the received-positions switch on and no status text.
+SettingsValues exampleSettings() {
+    SettingsValues s;
+    s.setValue(FieldId::chkRxPosition, 1);
+    s.setText(FieldId::edBeacon, QString());
+    return s;
+}
+
+const QByteArray kExampleFile =
+    "\"1\",\"200\",\"006\",0,\">\",0\r\n"
+    "\"0480\"\r\n"
+    "\"0240\"\r\n"
+    "\"180\"\r\n"
+    "\"120\"\r\n"
+    "\"090\"\r\n"
+    "\"060\"\r\n"
+    "\"040\"\r\n"
+    "\"0120\",131,\"025\",\"KVXTRK\",\"NOCALL-9\",\"WIDE1-1,WIDE2-2\",\"\","
+    "\"NOCALL\",\"MESSAGE SENT USING KORVEX V2.1 !\"\r\n";
+
+// Settings that differ from the example in every field the file carries.
+SettingsValues otherSettings() {
+    SettingsValues s;
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.kind == FieldKind::Numeric) {
+            s.setText(info.id, QString(info.limit, u'9'));
+        } else if (info.kind == FieldKind::Text) {
+            s.setText(info.id, QStringLiteral("ZZ"));
+        }
+    }
+    s.setText(FieldId::edSymbol, QStringLiteral("#"));
+    s.setValue(FieldId::cbMicEMsg, 6);
+    s.setValue(FieldId::chkTable, 1);
+    s.setValue(FieldId::chkRxPosition, 0);
+    return s;
+}
+
+TEST(ConfigFile, ExampleSavesToItsExactBytes) {
+    const EncodeOutcome out = encodeConfigFile(exampleSettings());
+    ASSERT_TRUE(out.ok()) << out.error.toStdString();
+    EXPECT_EQ(out.bytes.size(), 179);
+    EXPECT_EQ(out.bytes, kExampleFile);
+}
+
+TEST(ConfigFile, LoadingTheExampleRestoresEveryCarriedSetting) {
+    SettingsValues loaded = otherSettings();
+    const QString gpsCheck = loaded.text(FieldId::edGpsCheckTime);
+    ASSERT_TRUE(decodeConfigFile(kExampleFile, loaded).ok());
+    SettingsValues expected = exampleSettings();
+    expected.setText(FieldId::edGpsCheckTime, gpsCheck); // the file does not carry it
+    EXPECT_TRUE(loaded == expected);
+}
+
+TEST(ConfigFile, ItemsMayStandOnAnyLineAndExtraItemsAreIgnored) {
+    QByteArray oneLine = kExampleFile;
+    oneLine.replace("\r\n", ",");
+    oneLine += "\"extra\",99\r\n";
+    SettingsValues a = otherSettings();
+    SettingsValues b = otherSettings();
+    ASSERT_TRUE(decodeConfigFile(oneLine, a).ok());
+    ASSERT_TRUE(decodeConfigFile(kExampleFile, b).ok());
+    EXPECT_TRUE(a == b);
+
+    QByteArray unixLines = kExampleFile;
+    unixLines.replace("\r\n", "\n");
+    SettingsValues c = otherSettings();
+    ASSERT_TRUE(decodeConfigFile(unixLines, c).ok());
+    EXPECT_TRUE(c == b);
+}
+
+struct StatusEveryCase {
+    const char* item15;
+    const char* every;
+    int rxOff;
+};
+
+class StatusEveryLoadTest : public testing::TestWithParam<StatusEveryCase> {};
+
+TEST_P(StatusEveryLoadTest, UnpacksIntervalAndSwitch) {
+    const StatusEveryCase c = GetParam();
+    QByteArray file = kExampleFile;
+    file.replace(",131,", QByteArray(",") + c.item15 + ",");
+    SettingsValues s;
+    const LoadOutcome out = decodeConfigFile(file, s);
+    ASSERT_TRUE(out.ok()) << out.error.toStdString();
+    EXPECT_EQ(s.text(FieldId::edBcnEvery), QString::fromLatin1(c.every));
+    EXPECT_EQ(s.value(FieldId::chkRxPosition), c.rxOff);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Item15, StatusEveryLoadTest,
+    testing::Values(StatusEveryCase{"131", "003", 1}, StatusEveryCase{"72", "072", 0},
+                    StatusEveryCase{"200", "072", 1}, StatusEveryCase{"", "000", 0},
+                    StatusEveryCase{" 5x", "005", 0}, StatusEveryCase{"-1", "127", 1},
+                    StatusEveryCase{"\"130\"", "002", 1}, StatusEveryCase{"2.5", "002", 0}));
+
+struct SaveItem15Case {
+    const char* every;
+    int rxOff;
+    const char* item15;
+};
+
+class StatusEverySaveTest : public testing::TestWithParam<SaveItem15Case> {};
+
+// A value a build would accept always saves, and never reloads with the switch flipped.
+TEST_P(StatusEverySaveTest, PacksTheNumberTheBuildWouldSend) {
+    const SaveItem15Case c = GetParam();
+    SettingsValues s;
+    s.setText(FieldId::edBcnEvery, QString::fromLatin1(c.every));
+    s.setValue(FieldId::chkRxPosition, c.rxOff);
+    const EncodeOutcome out = encodeConfigFile(s);
+    ASSERT_TRUE(out.ok());
+    EXPECT_TRUE(out.bytes.contains(QByteArray("\"0120\",") + c.item15 + ","))
+        << out.bytes.toStdString();
+    SettingsValues reloaded;
+    ASSERT_TRUE(decodeConfigFile(out.bytes, reloaded).ok());
+    EXPECT_EQ(reloaded.value(FieldId::chkRxPosition), c.rxOff);
+}
+
+INSTANTIATE_TEST_SUITE_P(Item15, StatusEverySaveTest,
+                         testing::Values(SaveItem15Case{"003", 1, "131"},
+                                         SaveItem15Case{"12_", 0, "12"},
+                                         SaveItem15Case{"___", 0, "0"},
+                                         SaveItem15Case{"200", 0, "127"},
+                                         SaveItem15Case{"999", 1, "255"}));
+
+struct PartialLoadCase {
+    const char* name;
+    QByteArray file;
+    FieldId lastChanged;              // loaded; everything after it untouched
+    std::optional<FieldId> firstKept; // the first setting that keeps its old value
+};
+
+class PartialLoadTest : public testing::TestWithParam<PartialLoadCase> {};
+
+TEST_P(PartialLoadTest, FailureKeepsEarlierAssignments) {
+    const PartialLoadCase& c = GetParam();
+    SettingsValues s = otherSettings();
+    const SettingsValues before = s;
+    const LoadOutcome out = decodeConfigFile(c.file, s);
+    ASSERT_FALSE(out.ok());
+    EXPECT_FALSE(out.error.isEmpty());
+    // Assignment order: the field ids run in file order except for the few checked here.
+    if (c.firstKept) {
+        const FieldId kept = *c.firstKept;
+        if (holdsText(kept)) {
+            EXPECT_EQ(s.text(kept), before.text(kept)) << c.name;
+        } else {
+            EXPECT_EQ(s.value(kept), before.value(kept)) << c.name;
+        }
+    }
+    if (holdsText(c.lastChanged)) {
+        EXPECT_NE(s.text(c.lastChanged), before.text(c.lastChanged)) << c.name;
+    }
+}
+
+QByteArray withItem(int line, const QByteArray& from, const QByteArray& to) {
+    QList<QByteArray> lines = kExampleFile.split('\n');
+    lines[line - 1].replace(from, to);
+    return lines.join('\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, PartialLoadTest,
+    testing::Values(PartialLoadCase{"only line 1",
+                                    kExampleFile.left(kExampleFile.indexOf('\n') + 1),
+                                    FieldId::edMsgRepeat, FieldId::esSpeedTable0},
+                    PartialLoadCase{"Mic-E index 8", withItem(1, "\"006\",0,", "\"006\",8,"),
+                                    FieldId::edMsgRepeat, FieldId::edSymbol},
+                    PartialLoadCase{"Mic-E not a number",
+                                    withItem(1, "\"006\",0,", "\"006\",\"\","),
+                                    FieldId::edMsgRepeat, FieldId::edSymbol},
+                    PartialLoadCase{"table state 3", withItem(1, "\">\",0", "\">\",3"),
+                                    FieldId::edSymbol, FieldId::esSpeedTable0},
+                    PartialLoadCase{"speed too long", withItem(4, "\"180\"", "\"1800\""),
+                                    FieldId::esSpeedTable1, FieldId::esSpeedTable2},
+                    PartialLoadCase{"ends in line 9", kExampleFile.left(kExampleFile.size() - 40),
+                                    FieldId::esSpeedTable6, FieldId::edManualTime},
+                    PartialLoadCase{"call too long", withItem(9, "\"NOCALL-9\"", "\"NOCALL-9XY\""),
+                                    FieldId::edReceiver, FieldId::edMyCall},
+                    PartialLoadCase{"item 15 beyond 32 bits", withItem(9, ",131,", ",99999999999,"),
+                                    FieldId::edManualTime, FieldId::edBcnEvery}));
+
+TEST(ConfigFile, EmptyFileChangesNothing) {
+    SettingsValues s = otherSettings();
+    const SettingsValues before = s;
+    EXPECT_FALSE(decodeConfigFile(QByteArray(), s).ok());
+    EXPECT_TRUE(s == before);
+}
+
+TEST(ConfigFile, TextsKeepCommasAndEmptyTexts) {
+    SettingsValues s;
+    s.setText(FieldId::edAprsMsg, QStringLiteral("A,B C"));
+    s.setText(FieldId::edBeacon, QString());
+    s.setValue(FieldId::cbMicEMsg, -1);
+    s.setValue(FieldId::chkTable, 2);
+    const EncodeOutcome out = encodeConfigFile(s);
+    ASSERT_TRUE(out.ok());
+    SettingsValues back = otherSettings();
+    ASSERT_TRUE(decodeConfigFile(out.bytes, back).ok());
+    back.setText(FieldId::edGpsCheckTime, s.text(FieldId::edGpsCheckTime));
+    EXPECT_TRUE(back == s);
+}
+
+TEST(ConfigFile, TextsTravelInWindows1252) {
+    SettingsValues s;
+    s.setText(FieldId::edBeacon, QStringLiteral("73 \u00e0 tutti \u20ac"));
+    const EncodeOutcome out = encodeConfigFile(s);
+    ASSERT_TRUE(out.ok());
+    EXPECT_TRUE(out.bytes.contains("\"73 \xe0 tutti \x80\""));
+    SettingsValues back;
+    ASSERT_TRUE(decodeConfigFile(out.bytes, back).ok());
+    EXPECT_EQ(back.text(FieldId::edBeacon), s.text(FieldId::edBeacon));
+}
+
+TEST(ConfigFile, DoubleQuoteIsRefusedAndNamesTheField) {
+    SettingsValues s;
+    s.setText(FieldId::edAprsMsg, QStringLiteral("SAY \"HI\""));
+    const EncodeOutcome out = encodeConfigFile(s);
+    EXPECT_FALSE(out.ok());
+    EXPECT_EQ(out.field, FieldId::edAprsMsg);
+    EXPECT_TRUE(out.error.contains(QStringLiteral("Message text")));
+}
+
+TEST(ConfigFile, FailedSaveLeavesThePreviousFileIntact) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Korvex.cfg"));
+    ASSERT_TRUE(saveConfigFile(path, exampleSettings()).isEmpty());
+
+    SettingsValues bad;
+    bad.setText(FieldId::edBeacon, QStringLiteral("\"quoted\""));
+    EXPECT_FALSE(saveConfigFile(path, bad).isEmpty());
+    EXPECT_FALSE(
+        saveConfigFile(dir.filePath(QStringLiteral("missing/dir/x.cfg")), exampleSettings())
+            .isEmpty());
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), kExampleFile);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Korvex.cfg")})
+        << "no temporary file is left behind";
+}
+
+TEST(ConfigFile, LoadReportsAMissingFile) {
+    SettingsValues s;
+    const SettingsValues before = s;
+    const LoadOutcome out = loadConfigFile(QStringLiteral("/nonexistent/Korvex.cfg"), s);
+    EXPECT_FALSE(out.ok());
+    EXPECT_TRUE(out.error.contains(QStringLiteral("/nonexistent/Korvex.cfg")));
+    EXPECT_TRUE(s == before);
+}
+
+} // namespace
+} // namespace korvex
