@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the release configuration and opens the configurator.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+cmake --preset release
+cmake --build --preset release -j"$(nproc)"
+if [ -x build/release/src/app/korvex-config ]; then
+  exec build/release/src/app/korvex-config "$@"
+fi
+exec build/release/src/cli/korvex-cli --help

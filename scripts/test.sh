@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite headless.
+#   scripts/test.sh          the dev build (debug)
+#   scripts/test.sh asan     the same suite under AddressSanitizer + UBSan
+set -euo pipefail
+cd "$(dirname "$0")/.."
+preset="${1:-dev}"
+
+bash scripts/install-deps.sh
+cmake --preset "$preset"
+cmake --build --preset "$preset" -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --preset "$preset" -j"$(nproc)"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "transfer/frame_sender.h"
+#include "transfer/port_numbering.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <functional>
+
+namespace korvex::cli {
+
+enum ExitCode : int { kSuccess = 0, kBuildFault = 1, kFailure = 2 };
+
+// What the commands need from the outside world; tests replace the serial side.
+struct Environment {
+    std::function<PortNumbering()> portNumbering = [] { return PortNumbering(); };
+    FrameSender::LinkFactory linkFactory = [] { return makeSystemSerialLink(); };
+};
+
+// Runs one command line (arguments[0] is the program) and returns the exit code.
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
+           const Environment& environment = {});
+
+} // namespace korvex::cli

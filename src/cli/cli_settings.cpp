@@ -1,0 +1,86 @@
+#include "cli_settings.h"
+
+#include "config_file/config_file.h"
+#include "settings/field_table.h"
+
+namespace korvex::cli {
+namespace {
+
+QString knownKeys() {
+    QStringList keys;
+    for (const FieldInfo& info : fieldTable()) {
+        keys << QLatin1String(info.key);
+    }
+    return keys.join(QStringLiteral(", "));
+}
+
+// One --set, written the way a loaded file writes the field.
+QString applySet(SettingsRecord& settings, const QString& assignment) {
+    const qsizetype equals = assignment.indexOf(u'=');
+    if (equals <= 0) {
+        return QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(assignment);
+    }
+    const QString key = assignment.left(equals);
+    const QString value = assignment.mid(equals + 1);
+    const auto id = fieldByKey(key);
+    if (!id) {
+        return QStringLiteral("--set %1: unknown key; known keys: %2").arg(key, knownKeys());
+    }
+    WriteResult written;
+    if (holdsText(*id)) {
+        written = settings.setText(*id, value);
+    } else {
+        bool isNumber = false;
+        const int number = value.trimmed().toInt(&isNumber);
+        written = isNumber ? settings.setValue(*id, number)
+                           : WriteResult::refused(QStringLiteral("\"%1\" is not a whole number").arg(value));
+    }
+    if (!written) {
+        return QStringLiteral("--set %1: refused: %2").arg(key, written.reason);
+    }
+    return {};
+}
+
+} // namespace
+
+LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
+    LoadedSettings loaded;
+    if (!file.isEmpty()) {
+        const LoadOutcome outcome = loadConfigFile(file, loaded.settings);
+        if (!outcome.ok()) {
+            loaded.error = outcome.error;
+            return loaded;
+        }
+    }
+    for (const QString& assignment : sets) {
+        loaded.error = applySet(loaded.settings, assignment);
+        if (!loaded.error.isEmpty()) {
+            return loaded;
+        }
+    }
+    return loaded;
+}
+
+QCommandLineOption setOption() {
+    return QCommandLineOption(QStringList{QStringLiteral("set")},
+                              QStringLiteral("Set one setting, e.g. --set mycall=N0CALL-7 (repeatable)."),
+                              QStringLiteral("KEY=VALUE"));
+}
+
+QCommandLineOption helpOption() {
+    return QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                              QStringLiteral("Show this help."));
+}
+
+QString displayValue(const SettingsRecord& settings, FieldId id) {
+    if (holdsText(id)) {
+        return QStringLiteral("\"%1\"").arg(settings.text(id));
+    }
+    const int value = settings.value(id);
+    if (id == FieldId::cbMicEMsg && value >= 0) {
+        return QStringLiteral("%1 (%2)").arg(value).arg(QLatin1String(micEMessages()[static_cast<std::size_t>(value)]));
+    }
+    return QString::number(value);
+}
+
+} // namespace korvex::cli

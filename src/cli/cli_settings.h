@@ -1,0 +1,26 @@
+#pragma once
+
+#include "settings/settings_values.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace korvex::cli {
+
+// The factory settings, then a .cfg file, then each --set in order: what every
+// command that works on settings starts from.
+struct LoadedSettings {
+    SettingsValues settings;
+    QString error; // empty when everything loaded and every --set was taken
+};
+
+LoadedSettings loadSettings(const QString& file, const QStringList& sets);
+
+QCommandLineOption setOption();
+QCommandLineOption helpOption();
+
+// The text of a setting as a person reads it in a report.
+QString displayValue(const SettingsRecord& settings, FieldId id);
+
+} // namespace korvex::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli_runner.h"
+
+#include <QCommandLineParser>
+#include <optional>
+
+namespace korvex::cli {
+
+// Each command gets its own arguments (arguments[0] is "korvex-cli COMMAND").
+int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
+int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
+
+// Parses a command's arguments; an exit code when the command should stop
+// here (help shown, or a usage error reported).
+std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments, QTextStream& out,
+                                QTextStream& err);
+
+// Reports an error the way every command does, and returns the exit code.
+int fail(QTextStream& err, const QString& message, int code = kFailure);
+
+} // namespace korvex::cli
