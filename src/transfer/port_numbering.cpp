@@ -163,7 +163,12 @@ QList<PortDescription> orderedForNumbering(QList<PortDescription> ports) {
                          const int byName = compareNatural(nameOf(a), nameOf(b));
                          if (byName != 0)
                              return byName < 0;
-                         return compareNatural(a.device, b.device) < 0;
+                         const int byDevice = compareNatural(a.device, b.device);
+                         if (byDevice != 0)
+                             return byDevice < 0;
+                         // ttyS1 and ttyS01 count alike; the plain text still
+                         // tells them apart, so no order is left to the lister.
+                         return a.portName + a.device < b.portName + b.device;
                      });
     return ports;
 }
