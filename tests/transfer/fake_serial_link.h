@@ -1,80 +1,118 @@
 #pragma once
 
-#include "transfer/serial_link.h"
+#include "transfer/frame_sender.h"
 
-#include <QByteArray>
 #include <QElapsedTimer>
-#include <QString>
+#include <QEventLoop>
 #include <QStringList>
-#include <memory>
+#include <QTimer>
 #include <optional>
 
 namespace korvex::testing {
 
-// Everything the sender did to its links, in order, with the time of each write.
-struct LinkLog {
+// One log for the links and the sender's signals, so a test sees the exact
+// interleaving; writes are stamped against the moment the dialog was shown.
+struct Log {
     QStringList events;
     QList<QByteArray> writes;
-    QList<qint64> writeTimes; // ms on `clock`
-    QElapsedTimer clock;
-    int linksMade = 0;
+    QList<qint64> writeTimes;
+    QElapsedTimer sinceDialog;
+    qint64 completedAt = -1;
+    int links = 0;
     bool open = false;
 };
 
 struct FakeBehaviour {
-    std::optional<QString> openError; // open() fails with this text
-    bool closedAfterOpen = false;     // open() succeeds, isOpen() says false
-    std::optional<int> failingWrite;  // index of the write that fails
-    QString writeError = QStringLiteral("Cannot write: the device went away");
+    std::optional<QString> openError;
+    bool closedAfterOpen = false;
+    int failingWrite = -1;
 };
 
 class FakeSerialLink final : public SerialLink {
 public:
-    FakeSerialLink(std::shared_ptr<LinkLog> log, FakeBehaviour behaviour)
+    FakeSerialLink(std::shared_ptr<Log> log, FakeBehaviour b)
         : log_(std::move(log))
-        , behaviour_(std::move(behaviour)) {
-        ++log_->linksMade;
+        , b_(std::move(b)) {
+        ++log_->links;
     }
     ~FakeSerialLink() override { close(); }
-
     bool open(const QString& device) override {
-        log_->events << QStringLiteral("open %1").arg(device);
-        if (behaviour_.openError) {
-            error_ = *behaviour_.openError;
-            return false;
-        }
-        open_ = !behaviour_.closedAfterOpen;
-        log_->open = open_;
-        return true;
+        log_->events << "open " + device;
+        error_ = b_.openError.value_or(QString());
+        log_->open = open_ = !b_.openError && !b_.closedAfterOpen;
+        return !b_.openError;
     }
     bool isOpen() const override { return open_; }
     bool write(const QByteArray& bytes) override {
-        const int index = writeCount_++;
-        if (!open_ || behaviour_.failingWrite == index) {
-            log_->events << QStringLiteral("write failed");
-            error_ = behaviour_.writeError;
+        if (written_++ == b_.failingWrite) {
+            log_->events << "write failed";
+            error_ = "the device went away";
             return false;
         }
         log_->events << QStringLiteral("write %1").arg(bytes.size());
         log_->writes << bytes;
-        log_->writeTimes << (log_->clock.isValid() ? log_->clock.elapsed() : -1);
+        log_->writeTimes << log_->sinceDialog.elapsed();
         return true;
     }
     void close() override {
-        if (!open_)
-            return;
-        open_ = false;
-        log_->open = false;
-        log_->events << QStringLiteral("close");
+        if (open_)
+            log_->events << "close";
+        log_->open = open_ = false;
     }
     QString errorString() const override { return error_; }
 
 private:
-    std::shared_ptr<LinkLog> log_;
-    FakeBehaviour behaviour_;
+    std::shared_ptr<Log> log_;
+    FakeBehaviour b_;
     bool open_ = false;
-    int writeCount_ = 0;
+    int written_ = 0;
     QString error_;
 };
+
+inline PortDescription portAt(const QString& device) {
+    PortDescription port;
+    port.device = device;
+    port.portName = device.mid(device.lastIndexOf('/') + 1);
+    return port;
+}
+
+// A sender on two fake ports, 1 = /dev/ttyUSB0 and 2 = /dev/ttyS0, logging its signals.
+inline std::unique_ptr<FrameSender> fakeSender(std::shared_ptr<Log> log, FakeBehaviour b = {}) {
+    auto lister = [] {
+        return QList<PortDescription>{portAt("/dev/ttyS0"), portAt("/dev/ttyUSB0")};
+    };
+    auto sender = std::make_unique<FrameSender>(
+        PortNumbering(lister), [log, b] { return std::make_unique<FakeSerialLink>(log, b); });
+    auto* s = sender.get();
+    QObject::connect(s, &FrameSender::portOpenChanged,
+                     [log](bool open) { log->events << (open ? "portOpen 1" : "portOpen 0"); });
+    QObject::connect(s, &FrameSender::dialogShown, [log](const QString& text) {
+        log->sinceDialog.start();
+        log->events << "dialog " + text;
+    });
+    QObject::connect(s, &FrameSender::progressChanged,
+                     [log](const QString& text) { log->events << "progress " + text; });
+    QObject::connect(s, &FrameSender::completed, [log](const QString& text) {
+        log->completedAt = log->sinceDialog.elapsed();
+        log->events << "completed " + text;
+    });
+    QObject::connect(s, &FrameSender::failed,
+                     [log](const QString& text) { log->events << "failed " + text; });
+    QObject::connect(s, &FrameSender::finished, [log] { log->events << "finished"; });
+    return sender;
+}
+
+// Spins the event loop until the log holds `count` finished transfers.
+inline void waitForFinished(const std::shared_ptr<Log>& log, int count = 1) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (log->events.count("finished") >= count)
+            loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(8000, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 } // namespace korvex::testing

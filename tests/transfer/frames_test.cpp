@@ -2,106 +2,70 @@
 
 #include <gtest/gtest.h>
 #include <numeric>
-#include <vector>
 
 namespace korvex {
 namespace {
 
 using Data = std::array<std::uint8_t, kFrameDataSize>;
 
-// Data bytes that add up to `sum`, spread from the front.
-Data dataSumming(unsigned sum) {
+// Data bytes that add up to `sum`, filled from the front.
+Data summing(unsigned sum) {
     Data data{};
     for (auto& byte : data) {
-        const unsigned take = std::min(sum, 255u);
-        byte = static_cast<std::uint8_t>(take);
-        sum -= take;
+        byte = static_cast<std::uint8_t>(std::min(sum, 255u));
+        sum -= byte;
     }
     return data;
 }
-
-Data filled(std::uint8_t value) {
-    Data data{};
-    data.fill(value);
-    return data;
-}
-
-struct ChecksumCase {
-    const char* name;
-    Data data;
-    std::uint8_t checksum;
-};
 
 TEST(FrameChecksum, MatchesTheTrackersSum) {
-    const std::vector<ChecksumCase> cases{
-        {"all zero", filled(0), 254},
-        {"all one", filled(1), 56},
-        {"sum 1", dataSumming(1), 255},
-        {"sum 2", dataSumming(2), 0},
-        {"sum 258", dataSumming(258), 0},
-        {"sum 514", dataSumming(514), 0},
-        {"all 255, far past one byte", filled(255), 196},
+    Data ones{};
+    ones.fill(1);
+    const struct {
+        const char* name;
+        Data data;
+        int checksum;
+    } cases[] = {
+        {"all zero", summing(0), 254},       {"all one", ones, 56},
+        {"sum 1", summing(1), 255},          {"sum 2", summing(2), 0},
+        {"sum 258", summing(258), 0},        {"sum 514", summing(514), 0},
+        {"all 255", summing(58 * 255), 196},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(frameChecksum(c.data), c.checksum);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(frameChecksum(c.data), c.checksum) << c.name;
 }
 
-ConfigBlock patternBlock() {
+TEST(LineStream, IsPreambleFrameOnePreambleFrameTwoEachChecksummedOnItsOwn) {
     ConfigBlock block{};
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(i * 37 + 11);
-    return block;
-}
-
-TEST(TransferFrames, CarryTheBlockHalvesEachClosedByItsOwnChecksum) {
-    const ConfigBlock block = patternBlock();
-    const auto frames = makeFrames(block);
-    for (std::size_t f = 0; f < 2; ++f) {
-        SCOPED_TRACE(f);
-        const auto* first = block.data() + f * kFrameDataSize;
-        EXPECT_TRUE(std::equal(first, first + kFrameDataSize, frames[f].begin()));
-        const unsigned sum = std::accumulate(first, first + kFrameDataSize, 254u);
-        EXPECT_EQ(frames[f][kFrameDataSize], sum % 256);
-    }
-}
-
-TEST(TransferFrames, AByteOfOneFrameNeverMovesTheOthersChecksum) {
-    const ConfigBlock base = patternBlock();
-    const auto before = makeFrames(base);
-    for (const std::size_t index :
-         {std::size_t{0}, std::size_t{57}, std::size_t{58}, std::size_t{115}}) {
-        SCOPED_TRACE(index);
-        ConfigBlock changed = base;
-        changed[index] ^= 0x5A;
-        const auto after = makeFrames(changed);
-        const std::size_t own = index < kFrameDataSize ? 0 : 1;
-        EXPECT_NE(after[own][kFrameDataSize], before[own][kFrameDataSize]);
-        EXPECT_EQ(after[1 - own][kFrameDataSize], before[1 - own][kFrameDataSize]);
-    }
-}
-
-TEST(LineStream, Is122BytesInFourWritesEachChecksumSummingWhatPrecedesIt) {
-    const ConfigBlock block = patternBlock();
     const auto writes = lineWrites(block);
-    ASSERT_EQ(writes[0], QByteArray("\xFF\xFF", 2));
-    ASSERT_EQ(writes[2], QByteArray("\xFF\xFF", 2));
-    ASSERT_EQ(writes[1].size(), 59);
-    ASSERT_EQ(writes[3].size(), 59);
+    const QByteArray preamble("\xFF\xFF", 2);
+    const auto bytes = [&](std::size_t from) {
+        return QByteArray(reinterpret_cast<const char*>(block.data() + from), 58);
+    };
+    const auto sum = [](const QByteArray& b) {
+        return std::accumulate(b.begin(), b.end(), 0u,
+                               [](unsigned s, char c) { return s + std::uint8_t(c); });
+    };
+    ASSERT_EQ(writes[0], preamble);
+    ASSERT_EQ(writes[2], preamble);
+    EXPECT_EQ(writes[1].first(58), bytes(0));
+    EXPECT_EQ(writes[3].first(58), bytes(58));
+    // Each checksum is the modulo-256 sum of the 60 bytes before it on the line.
+    EXPECT_EQ(std::uint8_t(writes[1][58]), sum(preamble + bytes(0)) % 256);
+    EXPECT_EQ(std::uint8_t(writes[3][58]), sum(preamble + bytes(58)) % 256);
+    EXPECT_EQ(lineStream(block), writes[0] + writes[1] + writes[2] + writes[3]);
+    EXPECT_EQ(lineStream(block).size(), 122);
 
-    const QByteArray stream = lineStream(block);
-    ASSERT_EQ(stream.size(), 122);
-    EXPECT_EQ(stream, writes[0] + writes[1] + writes[2] + writes[3]);
-    EXPECT_EQ(stream.mid(2, 58), QByteArray(reinterpret_cast<const char*>(block.data()), 58));
-    EXPECT_EQ(stream.mid(63, 58), QByteArray(reinterpret_cast<const char*>(block.data()) + 58, 58));
-    // What lets the tracker check a frame without knowing where the preamble was.
-    for (const int end : {60, 121}) {
-        const QByteArray before = stream.mid(end - 60, 60);
-        const unsigned sum =
-            std::accumulate(before.begin(), before.end(), 0u,
-                            [](unsigned s, char c) { return s + static_cast<std::uint8_t>(c); });
-        EXPECT_EQ(static_cast<std::uint8_t>(stream[end]), sum % 256) << "checksum at " << end;
+    // A byte of one frame never moves the other frame's checksum.
+    for (const std::size_t index : {0u, 57u, 58u, 115u}) {
+        ConfigBlock changed = block;
+        changed[index] ^= 0x5A;
+        const auto frames = makeFrames(changed);
+        const std::size_t own = index / 58;
+        EXPECT_NE(frames[own][58], std::uint8_t(writes[1 + 2 * own][58])) << index;
+        EXPECT_EQ(frames[1 - own][58], std::uint8_t(writes[3 - 2 * own][58])) << index;
     }
 }
 

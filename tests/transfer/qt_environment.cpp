@@ -1,24 +1,17 @@
-// The sender runs on timers, so the tests need an application object whose
-// event loop they can spin.
+// The sender runs on timers, so the tests need an event loop to spin.
 #include <QCoreApplication>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
+int argc = 1;
+char name[] = "transfer_tests";
+char* argv[] = {name, nullptr};
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { app_ = std::make_unique<QCoreApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "transfer_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QCoreApplication> app_;
+struct QtEnvironment : ::testing::Environment {
+    void SetUp() override { app = new QCoreApplication(argc, argv); }
+    void TearDown() override { delete app; }
+    QCoreApplication* app = nullptr;
 };
 
-[[maybe_unused]] const auto* const environment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
+[[maybe_unused]] auto* const environment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 } // namespace
