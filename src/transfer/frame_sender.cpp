@@ -18,13 +18,16 @@ enum class Action { DotAndPreamble1, Frame1, DotAndPreamble2, Frame2, DotAndClos
 struct Step {
     qint64 atMs;
     Action action;
+    // A frame must not run into its preamble, which needs about 4 ms on the
+    // line at 4800 baud: however late the preamble went, the frame waits this long.
+    qint64 minAfterPreviousMs = 0;
 };
 
 constexpr std::array<Step, 6> kTimeline{{
     {400, Action::DotAndPreamble1},
-    {410, Action::Frame1},
+    {410, Action::Frame1, 10},
     {810, Action::DotAndPreamble2},
-    {820, Action::Frame2},
+    {820, Action::Frame2, 10},
     {1220, Action::DotAndClose},
     {1620, Action::Result},
 }};
@@ -61,13 +64,15 @@ struct FrameSender::Impl {
     QElapsedTimer clock;
     QTimer timer;
     std::size_t nextStep = 0;
+    qint64 lastStepAt = 0;
     bool busy = false;
 
     void scheduleNext() {
         // Against the clock, not relative to the last step: a late step does
         // not push the ones after it.
-        const qint64 wait = kTimeline[nextStep].atMs - clock.elapsed();
-        timer.start(static_cast<int>(std::max<qint64>(0, wait)));
+        const Step& step = kTimeline[nextStep];
+        const qint64 due = std::max(step.atMs, lastStepAt + step.minAfterPreviousMs);
+        timer.start(static_cast<int>(std::max<qint64>(0, due - clock.elapsed())));
     }
 
     void runStep() {
@@ -102,6 +107,7 @@ struct FrameSender::Impl {
             finish();
             return;
         }
+        lastStepAt = clock.elapsed();
         scheduleNext();
     }
 
@@ -171,6 +177,7 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
     // Copied now: edits made while the transfer runs do not reach the line.
     d.writes = lineWrites(block);
     d.nextStep = 0;
+    d.lastStepAt = 0;
 
     const QPointer<FrameSender> alive(this);
     const PortResolution resolution = d.numbering.resolve(portNumberOf(commText));

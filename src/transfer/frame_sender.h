@@ -27,7 +27,8 @@ public:
     ~FrameSender() override;
 
     // Starts a transfer of the block to the port that commText (the text of
-    // "Comm num:") names. Ignored while a transfer runs.
+    // "Comm num:") names. Ignored while a transfer runs. When no port can be
+    // opened, failed and finished are emitted before start() returns.
     void start(const ConfigBlock& block, const QString& commText);
 
     bool isBusy() const;

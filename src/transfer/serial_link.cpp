@@ -42,6 +42,9 @@ bool sessionHasGroup(gid_t gid) {
 DeviceAccess deviceAccess(const struct stat& info) {
     DeviceAccess access;
     access.groupMayWrite = (info.st_mode & S_IWGRP) != 0;
+    // Membership of root's group is no advice to give anyone.
+    if (info.st_gid == 0)
+        return access;
     if (const group* owner = getgrgid(info.st_gid)) {
         access.group = QString::fromLocal8Bit(owner->gr_name);
         const passwd* me = getpwuid(getuid());

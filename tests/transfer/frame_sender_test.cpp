@@ -1,7 +1,9 @@
 #include "fake_serial_link.h"
 #include "transfer/frames.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace korvex {
 namespace {
@@ -43,6 +45,22 @@ TEST(FrameSender, RunsTheTimelineWritingFourTimesThenClosingAndReporting) {
     EXPECT_GE(log->writeTimes[3] - log->writeTimes[2], 9);
     EXPECT_NEAR(log->completedAt, 1620, 60);
     EXPECT_FALSE(sender->isBusy() || sender->isPortOpen());
+}
+
+TEST(FrameSender, ALateStepDelaysOnlyTheFrameBehindItsPreamble) {
+    auto log = std::make_shared<Log>();
+    auto sender = fakeSender(log);
+    // A busy listener holds the first dot (and so the first preamble) back.
+    QObject::connect(sender.get(), &FrameSender::progressChanged, [dots = 0]() mutable {
+        if (dots++ == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+    });
+    sender->start(blockOf(5), "1");
+    waitForFinished(log);
+    ASSERT_EQ(log->writes.size(), 4);
+    EXPECT_GE(log->writeTimes[0], 440);
+    EXPECT_GE(log->writeTimes[1] - log->writeTimes[0], 10);
+    EXPECT_LT(log->writeTimes[2], 840); // still due at 810, not pushed by the delay
 }
 
 TEST(FrameSender, ClosesThePortBeforeReportingAFailureAndWritesNothingWithoutAPort) {

@@ -213,17 +213,28 @@ QString openErrorAsNobody(const QString& device) {
 }
 
 TEST(SerialLinkErrors, PermissionDeniedNamesTheDevicesGroupAndTheFix) {
-    Pty pty;
-    ASSERT_GE(pty.master, 0);
     const group* dialout = ::getgrnam("dialout");
     if (::geteuid() != 0 || !dialout)
         GTEST_SKIP() << "needs root to hand the device to the group dialout";
-    ASSERT_EQ(::chown(pty.path.toLocal8Bit(), 0, dialout->gr_gid), 0);
-    ASSERT_EQ(::chmod(pty.path.toLocal8Bit(), 0660), 0);
-    const QString text = openErrorAsNobody(pty.path);
-    EXPECT_TRUE(text.contains("permission denied") && text.contains("\"dialout\"") &&
-                text.contains("sudo usermod -aG dialout $USER") && text.contains("log in again"))
-        << text.toStdString();
+    const struct {
+        gid_t group;
+        QStringList says;
+    } cases[] = {
+        {dialout->gr_gid,
+         {"permission denied", "\"dialout\"", "sudo usermod -aG dialout $USER", "log in again"}},
+        {0, {"permission denied", "administrator"}}, // never advise joining root's group
+    };
+    for (const auto& c : cases) {
+        Pty pty;
+        ASSERT_GE(pty.master, 0);
+        ASSERT_EQ(::chown(pty.path.toLocal8Bit(), 0, c.group), 0);
+        ASSERT_EQ(::chmod(pty.path.toLocal8Bit(), 0660), 0);
+        const QString text = openErrorAsNobody(pty.path);
+        for (const QString& part : c.says)
+            EXPECT_TRUE(text.contains(part))
+                << text.toStdString() << " lacks " << part.toStdString();
+        EXPECT_EQ(c.group == 0, !text.contains("usermod")) << text.toStdString();
+    }
 }
 
 TEST(SerialLinkErrors, PermissionAdviceFitsTheCase) {
