@@ -1,0 +1,1143 @@
+#include "rtf_reader.h"
+
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <map>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace korvex {
+namespace {
+
+// Bounds that keep hostile input from costing more than its own size: nesting
+// beyond kMaxDepth shares the state of the deepest tracked group, pictures and
+// tables stop growing at their caps, and geometry is clamped to sane sizes.
+constexpr int kMaxDepth = 256;
+constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;
+constexpr int kMaxTableColumns = 64;
+constexpr int kMaxTableCells = 5000;
+constexpr int kMaxTwips = 31680;   // 22 inches
+constexpr int kTwipsPerPixel = 15; // at the 96 dpi that document pixels assume
+
+enum class Dest {
+    Text, // shown
+    Skip, // read past
+    FontTable,
+    ColorTable,
+    Picture,
+    FieldInstruction,
+};
+
+struct CharState {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+    int vertical = 0; // 1 superscript, -1 subscript
+    int font = -1;
+    int halfPoints = 24;
+    int foreground = 0; // colour table index, 0 = automatic
+    int background = 0;
+    QString href;
+
+    bool operator==(const CharState&) const = default;
+};
+
+struct ParaState {
+    Qt::Alignment align = Qt::AlignLeft;
+    int left = 0;
+    int right = 0;
+    int first = 0;
+    int before = 0;
+    int after = 0;
+    bool inTable = false;
+};
+
+struct Group {
+    Dest dest = Dest::Text;
+    bool ownsDest = false; // this group opened the destination; closing it ends it
+    CharState chr;
+    ParaState para;
+    int uc = 1;
+};
+
+struct FontEntry {
+    QString name;
+    QString generic;  // fontconfig alias used when the named family is missing
+    int codePage = 0; // 0: the document's
+    bool nameDone = false;
+};
+
+struct Picture {
+    enum Kind { Unknown, Png, Jpeg } kind = Unknown;
+    QByteArray data;
+    int highNibble = -1;
+    int goalW = 0;
+    int goalH = 0;
+    int scaleX = 100;
+    int scaleY = 100;
+};
+
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decodeCp1252(QByteArrayView bytes) {
+    QString out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        auto b = static_cast<unsigned char>(c);
+        out.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
+    }
+    return out;
+}
+
+int codePageForCharset(int charset) {
+    switch (charset) {
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return 0; // ANSI, default, symbol and the rest: the document's page
+    }
+}
+
+int clampTwips(int v) {
+    return std::clamp(v, -kMaxTwips, kMaxTwips);
+}
+
+class Reader {
+public:
+    Reader(QByteArrayView in, QTextDocument& doc)
+        : in_(in)
+        , doc_(doc)
+        , cursor_(&doc) {}
+
+    RtfReadResult run();
+
+private:
+    // Input
+    bool atEnd() const { return pos_ >= in_.size(); }
+    unsigned char peek(qsizetype ahead = 0) const {
+        return pos_ + ahead < in_.size() ? static_cast<unsigned char>(in_[pos_ + ahead]) : 0;
+    }
+    void controlSequence();
+    void controlWord(std::string_view word, bool hasParam, int param);
+    void controlSymbol(unsigned char c);
+    void openGroup();
+    void closeGroup();
+    void textByte(unsigned char c);
+    void skipBinary(int count);
+
+    // State
+    Group& top() { return stack_.back(); }
+    void setDest(Dest d) {
+        top().dest = d;
+        top().ownsDest = true;
+    }
+    bool destinationWord(std::string_view word);
+    int codePage() const;
+    QString decode(const QByteArray& bytes, int cp);
+
+    // Output
+    void flushBytes();
+    void appendText(const QString& text);
+    void flushText();
+    void endParagraph();
+    void insertSpecial(QChar c);
+    QTextCharFormat charFormat(const CharState& s) const;
+    QTextBlockFormat blockFormat(const ParaState& p) const;
+    bool ensureCell();
+    void leaveTable();
+    void endCell();
+    void endRow();
+    void finishPicture();
+    void finishFieldInstruction();
+    void finishFontEntry();
+
+    QByteArrayView in_;
+    qsizetype pos_ = 0;
+    QTextDocument& doc_;
+    QTextCursor cursor_;
+    RtfReadResult result_;
+
+    std::vector<Group> stack_;
+    int untrackedDepth_ = 0; // groups opened beyond kMaxDepth
+    bool ignorableNext_ = false;
+    int skipChars_ = 0; // fallback characters still to drop after \uN
+
+    int ansiCodePage_ = 1252;
+    int defaultFont_ = -1;
+    std::map<int, FontEntry> fonts_;
+    int fontBeingRead_ = -1;
+    QList<QColor> colors_;
+    int red_ = -1, green_ = -1, blue_ = -1;
+    std::map<int, std::optional<QStringDecoder>> decoders_;
+
+    QByteArray pendingBytes_;
+    QString pendingText_;
+    CharState pendingFormat_;
+    bool blockHasContent_ = false;
+    ParaState lastPara_;
+
+    QString fieldInstruction_;
+    Picture picture_;
+
+    QList<int> cellBoundaries_;
+    QTextTable* table_ = nullptr;
+    int row_ = 0;
+    int col_ = 0;
+    int cursorCol_ = 0;
+    bool rowClosed_ = false;
+    int cellsMade_ = 0;
+    bool tablesDisabled_ = false;
+};
+
+RtfReadResult Reader::run() {
+
+    qsizetype start = 0;
+    if (in_.size() >= 3 && static_cast<unsigned char>(in_[0]) == 0xEF &&
+        static_cast<unsigned char>(in_[1]) == 0xBB && static_cast<unsigned char>(in_[2]) == 0xBF)
+        start = 3;
+    while (start < in_.size() && QChar::isSpace(static_cast<unsigned char>(in_[start])))
+        ++start;
+    if (!in_.sliced(start).startsWith("{\\rtf")) {
+        // Not RTF: show it as it is rather than nothing.
+        QByteArrayView body = in_.sliced(start);
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QString text = utf8(body);
+        if (utf8.hasError())
+            text = decodeCp1252(body);
+        cursor_.insertText(text);
+        return result_;
+    }
+    result_.wasRtf = true;
+    pos_ = start;
+    stack_.reserve(64);
+
+    while (!atEnd()) {
+        unsigned char c = peek();
+        if (c == '{') {
+            ++pos_;
+            openGroup();
+        } else if (c == '}') {
+            ++pos_;
+            closeGroup();
+            if (stack_.empty())
+                break; // the document's own group has closed; trailing bytes are not part of it
+        } else if (c == '\\') {
+            ++pos_;
+            controlSequence();
+        } else {
+            ++pos_;
+            textByte(c);
+        }
+    }
+    if (!stack_.empty()) {
+        result_.truncated = true;
+        while (!stack_.empty())
+            closeGroup();
+    }
+    flushBytes();
+    flushText();
+    if (blockHasContent_)
+        cursor_.setBlockFormat(blockFormat(lastPara_));
+    return result_;
+}
+
+void Reader::openGroup() {
+    flushBytes();
+    skipChars_ = 0;
+    if (stack_.empty()) {
+        stack_.push_back(Group{});
+        return;
+    }
+    if (static_cast<int>(stack_.size()) >= kMaxDepth) {
+        ++untrackedDepth_;
+        return;
+    }
+    Group g = top();
+    g.ownsDest = false;
+    stack_.push_back(std::move(g));
+}
+
+void Reader::closeGroup() {
+    flushBytes();
+    skipChars_ = 0;
+    ignorableNext_ = false;
+    if (untrackedDepth_ > 0) {
+        --untrackedDepth_;
+        return;
+    }
+    if (stack_.empty())
+        return; // a stray closing brace
+    if (top().ownsDest) {
+        switch (top().dest) {
+        case Dest::Picture:
+            finishPicture();
+            break;
+        case Dest::FieldInstruction:
+            finishFieldInstruction();
+            break;
+        case Dest::FontTable:
+            finishFontEntry();
+            break;
+        default:
+            break;
+        }
+    }
+    if (top().dest == Dest::FontTable)
+        finishFontEntry(); // an entry written as its own group may omit the ';'
+    flushText();
+    Group closed = top();
+    stack_.pop_back();
+    if (stack_.empty())
+        return;
+    if (closed.dest == Dest::FieldInstruction && closed.ownsDest && !fieldInstruction_.isEmpty()) {
+        // The field's result, a sibling group that follows, links to the target.
+        top().chr.href = fieldInstruction_;
+        fieldInstruction_.clear();
+    }
+}
+
+void Reader::textByte(unsigned char c) {
+    if (c == '\r' || c == '\n')
+        return;
+    if (skipChars_ > 0) {
+        --skipChars_;
+        return;
+    }
+    if (stack_.empty())
+        return;
+    Dest d = top().dest;
+    if (d == Dest::Skip)
+        return;
+    if (d == Dest::Picture) {
+        int v = -1;
+        if (c >= '0' && c <= '9')
+            v = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            v = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            v = c - 'A' + 10;
+        if (v < 0 || picture_.data.size() >= kMaxPictureBytes)
+            return;
+        if (picture_.highNibble < 0) {
+            picture_.highNibble = v;
+        } else {
+            picture_.data.append(static_cast<char>(picture_.highNibble << 4 | v));
+            picture_.highNibble = -1;
+        }
+        return;
+    }
+    if (c == '\t') {
+        flushBytes();
+        appendText(QStringLiteral("\t"));
+        return;
+    }
+    if (c < 0x20)
+        return;
+    pendingBytes_.append(static_cast<char>(c));
+}
+
+void Reader::skipBinary(int count) {
+    qsizetype n = std::clamp<qsizetype>(count, 0, in_.size() - pos_);
+    if (!stack_.empty() && top().dest == Dest::Picture) {
+        qsizetype room = std::max<qsizetype>(0, kMaxPictureBytes - picture_.data.size());
+        picture_.data.append(in_.sliced(pos_, std::min(n, room)).toByteArray());
+    }
+    pos_ += n;
+}
+
+void Reader::controlSequence() {
+    if (atEnd())
+        return;
+    unsigned char c = peek();
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) {
+        ++pos_;
+        if (c == '\'') {
+            auto hex = [](unsigned char h) {
+                if (h >= '0' && h <= '9')
+                    return h - '0';
+                if (h >= 'a' && h <= 'f')
+                    return h - 'a' + 10;
+                if (h >= 'A' && h <= 'F')
+                    return h - 'A' + 10;
+                return -1;
+            };
+            int hi = hex(peek());
+            int lo = hi < 0 ? -1 : hex(peek(1));
+            if (lo < 0)
+                return;
+            pos_ += 2;
+            if (skipChars_ > 0) {
+                --skipChars_;
+                return;
+            }
+            if (stack_.empty() || top().dest == Dest::Skip || top().dest == Dest::Picture)
+                return;
+            pendingBytes_.append(static_cast<char>(hi << 4 | lo));
+            return;
+        }
+        if (skipChars_ > 0) {
+            --skipChars_;
+            return;
+        }
+        controlSymbol(c);
+        return;
+    }
+
+    char word[33];
+    std::size_t len = 0;
+    while (!atEnd() && ((peek() >= 'a' && peek() <= 'z') || (peek() >= 'A' && peek() <= 'Z'))) {
+        if (len < sizeof(word) - 1)
+            word[len++] = static_cast<char>(peek());
+        ++pos_;
+    }
+    bool hasParam = false;
+    bool negative = false;
+    std::int64_t value = 0;
+    if (peek() == '-' && peek(1) >= '0' && peek(1) <= '9') {
+        negative = true;
+        ++pos_;
+    }
+    while (!atEnd() && peek() >= '0' && peek() <= '9') {
+        hasParam = true;
+        value =
+            std::min<std::int64_t>(value * 10 + (peek() - '0'), std::numeric_limits<int>::max());
+        ++pos_;
+    }
+    if (peek() == ' ')
+        ++pos_;
+    int param = static_cast<int>(negative ? -value : value);
+    std::string_view w(word, len);
+
+    if (w == "bin") {
+        skipBinary(hasParam ? param : 0);
+        return;
+    }
+    if (skipChars_ > 0) {
+        --skipChars_;
+        return;
+    }
+    flushBytes();
+    controlWord(w, hasParam, param);
+}
+
+bool Reader::destinationWord(std::string_view w) {
+    static constexpr std::string_view kSkipped[] = {"author",
+                                                    "buptim",
+                                                    "colorschememapping",
+                                                    "comment",
+                                                    "company",
+                                                    "creatim",
+                                                    "datastore",
+                                                    "doccomm",
+                                                    "footer",
+                                                    "footerf",
+                                                    "footerl",
+                                                    "footerr",
+                                                    "footnote",
+                                                    "ftncn",
+                                                    "ftnsep",
+                                                    "ftnsepc",
+                                                    "generator",
+                                                    "header",
+                                                    "headerf",
+                                                    "headerl",
+                                                    "headerr",
+                                                    "info",
+                                                    "keywords",
+                                                    "latentstyles",
+                                                    "listoverridetable",
+                                                    "listtable",
+                                                    "nesttableprops",
+                                                    "nonesttables",
+                                                    "nonshppict",
+                                                    "objdata",
+                                                    "operator",
+                                                    "pgdsctbl",
+                                                    "pn",
+                                                    "printim",
+                                                    "private",
+                                                    "revtbl",
+                                                    "revtim",
+                                                    "rsidtbl",
+                                                    "rxe",
+                                                    "stylesheet",
+                                                    "subject",
+                                                    "tc",
+                                                    "themedata",
+                                                    "title",
+                                                    "txe",
+                                                    "xe",
+                                                    "xmlnstbl",
+                                                    "mmathPr",
+                                                    "pnseclvl",
+                                                    "userprops",
+                                                    "wgrffmtfilter",
+                                                    "fchars",
+                                                    "lchars",
+                                                    "bkmkstart",
+                                                    "bkmkend",
+                                                    "hlinkbase",
+                                                    "docvar",
+                                                    "template"};
+    if (std::find(std::begin(kSkipped), std::end(kSkipped), w) != std::end(kSkipped)) {
+        setDest(Dest::Skip);
+        return true;
+    }
+    if (w == "fonttbl") {
+        setDest(Dest::FontTable);
+        return true;
+    }
+    if (w == "colortbl") {
+        setDest(Dest::ColorTable);
+        red_ = green_ = blue_ = -1;
+        return true;
+    }
+    if (w == "pict") {
+        setDest(Dest::Picture);
+        picture_ = Picture{};
+        return true;
+    }
+    if (w == "fldinst") {
+        setDest(Dest::FieldInstruction);
+        fieldInstruction_.clear();
+        return true;
+    }
+    if (w == "fldrslt" || w == "shppict" || w == "listtext" || w == "pntext" || w == "field" ||
+        w == "object" || w == "result" || w == "shp" || w == "shptxt") {
+        return true; // shown: these carry what a reader without the richer feature displays
+    }
+    return false;
+}
+
+void Reader::controlWord(std::string_view w, bool hasParam, int param) {
+    if (stack_.empty())
+        return;
+    bool ignorable = ignorableNext_;
+    ignorableNext_ = false;
+    if (top().dest == Dest::Skip)
+        return;
+    if (destinationWord(w))
+        return;
+    if (ignorable) {
+        setDest(Dest::Skip);
+        return;
+    }
+
+    Group& g = top();
+    CharState& ch = g.chr;
+    ParaState& pa = g.para;
+    bool on = !hasParam || param != 0;
+
+    if (g.dest == Dest::Picture) {
+        if (w == "pngblip")
+            picture_.kind = Picture::Png;
+        else if (w == "jpegblip")
+            picture_.kind = Picture::Jpeg;
+        else if (w == "picwgoal")
+            picture_.goalW = std::clamp(param, 0, kMaxTwips);
+        else if (w == "pichgoal")
+            picture_.goalH = std::clamp(param, 0, kMaxTwips);
+        else if (w == "picscalex")
+            picture_.scaleX = std::clamp(param, 1, 1000);
+        else if (w == "picscaley")
+            picture_.scaleY = std::clamp(param, 1, 1000);
+        return;
+    }
+    if (g.dest == Dest::FontTable) {
+        if (w == "f") {
+            finishFontEntry();
+            fontBeingRead_ = param;
+            fonts_[param] = FontEntry{};
+        } else if (fontBeingRead_ >= 0) {
+            FontEntry& f = fonts_[fontBeingRead_];
+            if (w == "fcharset")
+                f.codePage = codePageForCharset(param);
+            else if (w == "cpg")
+                f.codePage = param;
+            else if (w == "froman")
+                f.generic = QStringLiteral("serif");
+            else if (w == "fswiss")
+                f.generic = QStringLiteral("sans-serif");
+            else if (w == "fmodern")
+                f.generic = QStringLiteral("monospace");
+            else if (w == "fscript")
+                f.generic = QStringLiteral("cursive");
+            else if (w == "fdecor")
+                f.generic = QStringLiteral("fantasy");
+        }
+        return;
+    }
+    if (g.dest == Dest::ColorTable) {
+        if (w == "red")
+            red_ = std::clamp(param, 0, 255);
+        else if (w == "green")
+            green_ = std::clamp(param, 0, 255);
+        else if (w == "blue")
+            blue_ = std::clamp(param, 0, 255);
+        return;
+    }
+    if (g.dest == Dest::FieldInstruction)
+        return;
+
+    // Document
+    if (w == "ansicpg") {
+        ansiCodePage_ = param > 0 ? param : 1252;
+    } else if (w == "ansi") {
+        ansiCodePage_ = 1252;
+    } else if (w == "mac") {
+        ansiCodePage_ = 10000;
+    } else if (w == "pc") {
+        ansiCodePage_ = 437;
+    } else if (w == "pca") {
+        ansiCodePage_ = 850;
+    } else if (w == "deff") {
+        defaultFont_ = param;
+        if (stack_.size() == 1)
+            ch.font = param;
+    } else if (w == "uc") {
+        g.uc = std::clamp(param, 0, 16);
+    } else if (w == "u") {
+        int code = param < 0 ? param + 65536 : param;
+        if (code > 0 && code <= 0xFFFF)
+            appendText(QString(QChar(static_cast<char16_t>(code))));
+        skipChars_ = g.uc;
+    }
+    // Character formatting
+    else if (w == "plain") {
+        CharState fresh;
+        fresh.font = defaultFont_;
+        ch = fresh;
+    } else if (w == "b") {
+        ch.bold = on;
+    } else if (w == "i") {
+        ch.italic = on;
+    } else if (w == "strike" || w == "striked") {
+        ch.strike = on;
+    } else if (w == "ulnone") {
+        ch.underline = false;
+    } else if (w.substr(0, 2) == "ul" && w != "ulc") {
+        ch.underline = on;
+    } else if (w == "v") {
+        ch.hidden = on;
+    } else if (w == "super") {
+        ch.vertical = 1;
+    } else if (w == "sub") {
+        ch.vertical = -1;
+    } else if (w == "nosupersub") {
+        ch.vertical = 0;
+    } else if (w == "f") {
+        ch.font = param;
+    } else if (w == "fs") {
+        ch.halfPoints = param > 0 ? std::clamp(param, 2, 1000) : 24;
+    } else if (w == "cf") {
+        ch.foreground = param;
+    } else if (w == "cb" || w == "highlight" || w == "chcbpat") {
+        ch.background = param;
+    }
+    // Paragraph formatting
+    else if (w == "pard") {
+        flushText();
+        pa = ParaState{};
+    } else if (w == "ql") {
+        pa.align = Qt::AlignLeft;
+    } else if (w == "qr") {
+        pa.align = Qt::AlignRight;
+    } else if (w == "qc") {
+        pa.align = Qt::AlignHCenter;
+    } else if (w == "qj") {
+        pa.align = Qt::AlignJustify;
+    } else if (w == "li") {
+        pa.left = clampTwips(param);
+    } else if (w == "ri") {
+        pa.right = clampTwips(param);
+    } else if (w == "fi") {
+        pa.first = clampTwips(param);
+    } else if (w == "sb") {
+        pa.before = std::clamp(param, 0, kMaxTwips);
+    } else if (w == "sa") {
+        pa.after = std::clamp(param, 0, kMaxTwips);
+    } else if (w == "intbl") {
+        flushText();
+        pa.inTable = true;
+    }
+    // Breaks and special characters
+    else if (w == "par" || w == "sect" || w == "page") {
+        endParagraph();
+    } else if (w == "line") {
+        insertSpecial(QChar::LineSeparator);
+    } else if (w == "tab") {
+        insertSpecial(u'\t');
+    } else if (w == "cell") {
+        endCell();
+    } else if (w == "row") {
+        endRow();
+    } else if (w == "nestcell") {
+        insertSpecial(u'\t');
+    } else if (w == "nestrow") {
+        insertSpecial(QChar::LineSeparator);
+    } else if (w == "trowd") {
+        cellBoundaries_.clear();
+    } else if (w == "cellx") {
+        if (cellBoundaries_.size() < kMaxTableColumns)
+            cellBoundaries_.append(clampTwips(param));
+    } else {
+        static constexpr std::pair<std::string_view, char16_t> kSymbols[] = {
+            {"bullet", 0x2022},  {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018},
+            {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
+            {"enspace", 0x2002}, {"qmspace", 0x2005},   {"zwj", 0x200D},       {"zwnj", 0x200C},
+            {"ltrmark", 0x200E}, {"rtlmark", 0x200F}};
+        for (const auto& [name, code] : kSymbols) {
+            if (w == name) {
+                appendText(QString(QChar(code)));
+                return;
+            }
+        }
+        // Anything else is a word this reader does not need; RTF readers ignore those.
+    }
+}
+
+void Reader::controlSymbol(unsigned char c) {
+    if (stack_.empty())
+        return;
+    flushBytes();
+    bool ignorable = ignorableNext_;
+    ignorableNext_ = false;
+    switch (c) {
+    case '*':
+        ignorableNext_ = true;
+        return;
+    case '\\':
+    case '{':
+    case '}':
+        if (top().dest == Dest::Text || top().dest == Dest::FontTable ||
+            top().dest == Dest::FieldInstruction)
+            appendText(QString(QChar(c)));
+        return;
+    case '~':
+        appendText(QString(QChar(0x00A0)));
+        return;
+    case '-':
+        appendText(QString(QChar(0x00AD)));
+        return;
+    case '_':
+        appendText(QString(QChar(0x2011)));
+        return;
+    case '\r':
+    case '\n':
+        if (top().dest == Dest::Text)
+            endParagraph();
+        return;
+    case '\t':
+        insertSpecial(u'\t');
+        return;
+    default:
+        (void)ignorable;
+        return; // \: \| and unknown symbols carry nothing to show
+    }
+}
+
+int Reader::codePage() const {
+    int font = stack_.empty() ? -1 : stack_.back().chr.font;
+    if (!stack_.empty() && stack_.back().dest == Dest::FontTable)
+        font = fontBeingRead_;
+    auto it = fonts_.find(font);
+    if (it != fonts_.end() && it->second.codePage > 0)
+        return it->second.codePage;
+    return ansiCodePage_;
+}
+
+QString Reader::decode(const QByteArray& bytes, int cp) {
+    if (cp == 1252)
+        return decodeCp1252(bytes);
+    auto it = decoders_.find(cp);
+    if (it == decoders_.end()) {
+        std::optional<QStringDecoder> dec;
+        QList<QByteArray> names;
+        switch (cp) {
+        case 65001:
+            names = {"UTF-8"};
+            break;
+        case 10000:
+            names = {"macintosh"};
+            break;
+        case 932:
+            names = {"Shift_JIS"};
+            break;
+        case 936:
+            names = {"GBK"};
+            break;
+        case 950:
+            names = {"Big5"};
+            break;
+        case 20866:
+            names = {"KOI8-R"};
+            break;
+        default:
+            break;
+        }
+        names << "windows-" + QByteArray::number(cp) << "cp" + QByteArray::number(cp)
+              << "IBM" + QByteArray::number(cp);
+        for (const QByteArray& n : names) {
+            QStringDecoder d(n.constData(), QStringConverter::Flag::Stateless);
+            if (d.isValid()) {
+                dec.emplace(std::move(d));
+                break;
+            }
+        }
+        it = decoders_.emplace(cp, std::move(dec)).first;
+    }
+    if (!it->second)
+        return decodeCp1252(bytes);
+    it->second->resetState();
+    return it->second->decode(bytes);
+}
+
+void Reader::flushBytes() {
+    if (pendingBytes_.isEmpty())
+        return;
+    QByteArray bytes;
+    bytes.swap(pendingBytes_);
+    appendText(decode(bytes, codePage()));
+}
+
+void Reader::appendText(const QString& text) {
+    if (stack_.empty() || text.isEmpty())
+        return;
+    Group& g = top();
+    switch (g.dest) {
+    case Dest::FontTable:
+        if (fontBeingRead_ >= 0) {
+            FontEntry& f = fonts_[fontBeingRead_];
+            for (QChar c : text) {
+                if (c == u';')
+                    f.nameDone = true;
+                else if (!f.nameDone)
+                    f.name.append(c);
+            }
+        }
+        return;
+    case Dest::ColorTable:
+        for (QChar c : text) {
+            if (c != u';')
+                continue;
+            if (red_ < 0 && green_ < 0 && blue_ < 0)
+                colors_.append(QColor()); // "automatic"
+            else
+                colors_.append(QColor(std::max(red_, 0), std::max(green_, 0), std::max(blue_, 0)));
+            red_ = green_ = blue_ = -1;
+        }
+        return;
+    case Dest::FieldInstruction: {
+        // HYPERLINK "target" [switches]
+        fieldInstruction_.append(text);
+        return;
+    }
+    case Dest::Text:
+        break;
+    default:
+        return;
+    }
+    if (g.chr.hidden)
+        return;
+    if (!pendingText_.isEmpty() && !(pendingFormat_ == g.chr))
+        flushText();
+    pendingFormat_ = g.chr;
+    pendingText_.append(text);
+}
+
+QTextCharFormat Reader::charFormat(const CharState& s) const {
+    QTextCharFormat f;
+    auto font = fonts_.find(s.font);
+    if (font != fonts_.end() && !font->second.name.trimmed().isEmpty()) {
+        QStringList families{font->second.name.trimmed()};
+        if (!font->second.generic.isEmpty())
+            families << font->second.generic;
+        f.setFontFamilies(families);
+        if (font->second.generic == u"monospace")
+            f.setFontStyleHint(QFont::TypeWriter);
+    }
+    f.setFontPointSize(s.halfPoints / 2.0);
+    f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(s.italic);
+    f.setFontUnderline(s.underline);
+    f.setFontStrikeOut(s.strike);
+    if (s.vertical > 0)
+        f.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (s.vertical < 0)
+        f.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (s.foreground > 0 && s.foreground < colors_.size() && colors_[s.foreground].isValid())
+        f.setForeground(colors_[s.foreground]);
+    if (s.background > 0 && s.background < colors_.size() && colors_[s.background].isValid())
+        f.setBackground(colors_[s.background]);
+    if (!s.href.isEmpty()) {
+        f.setAnchor(true);
+        f.setAnchorHref(s.href);
+    }
+    return f;
+}
+
+QTextBlockFormat Reader::blockFormat(const ParaState& p) const {
+    QTextBlockFormat f;
+    f.setAlignment(p.align);
+    f.setLeftMargin(std::max(0, p.left) / double(kTwipsPerPixel));
+    f.setRightMargin(std::max(0, p.right) / double(kTwipsPerPixel));
+    f.setTextIndent(p.first / double(kTwipsPerPixel));
+    f.setTopMargin(p.before / double(kTwipsPerPixel));
+    f.setBottomMargin(p.after / double(kTwipsPerPixel));
+    return f;
+}
+
+void Reader::flushText() {
+    if (pendingText_.isEmpty())
+        return;
+    QString text;
+    text.swap(pendingText_);
+    if (!stack_.empty() && top().para.inTable && !tablesDisabled_)
+        ensureCell();
+    else if (table_)
+        leaveTable();
+    cursor_.insertText(text, charFormat(pendingFormat_));
+    blockHasContent_ = true;
+    if (!stack_.empty())
+        lastPara_ = top().para;
+}
+
+void Reader::insertSpecial(QChar c) {
+    if (stack_.empty() || top().dest != Dest::Text)
+        return;
+    appendText(QString(c));
+}
+
+void Reader::endParagraph() {
+    if (stack_.empty() || top().dest != Dest::Text)
+        return;
+    flushText();
+    const ParaState& p = top().para;
+    if (p.inTable && !tablesDisabled_)
+        ensureCell();
+    else if (table_)
+        leaveTable();
+    cursor_.setBlockFormat(blockFormat(p));
+    cursor_.insertBlock(blockFormat(p), charFormat(top().chr));
+    blockHasContent_ = false;
+}
+
+bool Reader::ensureCell() {
+    if (tablesDisabled_)
+        return false;
+    if (!table_) {
+        int columns = std::clamp<int>(cellBoundaries_.size(), 1, kMaxTableColumns);
+        if (cellsMade_ + columns > kMaxTableCells) {
+            tablesDisabled_ = true;
+            return false;
+        }
+        QTextTableFormat tf;
+        tf.setBorder(1);
+        tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        tf.setCellPadding(4);
+        tf.setCellSpacing(0);
+        tf.setBorderCollapse(true);
+        if (cellBoundaries_.size() == columns) {
+            QList<QTextLength> widths;
+            int prev = 0;
+            for (int x : cellBoundaries_) {
+                widths.append(QTextLength(QTextLength::FixedLength,
+                                          std::max(1, x - prev) / double(kTwipsPerPixel)));
+                prev = x;
+            }
+            tf.setColumnWidthConstraints(widths);
+        }
+        if (blockHasContent_) {
+            cursor_.insertBlock();
+            blockHasContent_ = false;
+        }
+        table_ = cursor_.insertTable(1, columns, tf);
+        cellsMade_ += columns;
+        row_ = col_ = cursorCol_ = 0;
+        rowClosed_ = false;
+        return true;
+    }
+    if (rowClosed_) {
+        if (cellsMade_ + table_->columns() > kMaxTableCells) {
+            leaveTable();
+            tablesDisabled_ = true;
+            return false;
+        }
+        table_->appendRows(1);
+        cellsMade_ += table_->columns();
+        ++row_;
+        col_ = cursorCol_ = 0;
+        rowClosed_ = false;
+        cursor_ = table_->cellAt(row_, 0).firstCursorPosition();
+    }
+    if (col_ != cursorCol_) {
+        if (col_ >= table_->columns() && table_->columns() < kMaxTableColumns &&
+            cellsMade_ + table_->rows() <= kMaxTableCells) {
+            table_->appendColumns(1);
+            cellsMade_ += table_->rows();
+        }
+        // Past the last column that may exist, cells share the last one.
+        const int target = std::min(col_, table_->columns() - 1);
+        if (target != cursorCol_) {
+            cursor_ = table_->cellAt(row_, target).firstCursorPosition();
+            cursorCol_ = target;
+        }
+    }
+    return true;
+}
+
+void Reader::leaveTable() {
+    if (!table_)
+        return;
+    cursor_ = table_->lastCursorPosition();
+    cursor_.movePosition(QTextCursor::NextBlock);
+    table_ = nullptr;
+    blockHasContent_ = false;
+}
+
+void Reader::endCell() {
+    if (stack_.empty() || top().dest != Dest::Text)
+        return;
+    flushText();
+    if (!ensureCell()) {
+        appendText(QStringLiteral("\t"));
+        return;
+    }
+    if (col_ > cursorCol_) {
+        appendText(QStringLiteral("\t")); // a cell sharing the last one
+        return;
+    }
+    // Writers close each cell's last paragraph with \par before \cell; that
+    // paragraph mark is not an empty line of the cell.
+    const QTextTableCell cell = table_->cellAt(row_, col_);
+    if (!blockHasContent_ && cursor_.block() != cell.firstCursorPosition().block())
+        cursor_.deletePreviousChar();
+    else
+        cursor_.setBlockFormat(blockFormat(top().para));
+    blockHasContent_ = false;
+    ++col_;
+}
+
+void Reader::endRow() {
+    if (stack_.empty() || top().dest != Dest::Text)
+        return;
+    flushText();
+    if (!table_) {
+        if (tablesDisabled_)
+            endParagraph();
+        return;
+    }
+    rowClosed_ = true;
+}
+
+void Reader::finishPicture() {
+    Picture pic = std::move(picture_);
+    picture_ = Picture{};
+    if (pic.kind == Picture::Unknown || pic.data.isEmpty() || stack_.size() < 2)
+        return;
+    QImage image;
+    if (!image.loadFromData(pic.data, pic.kind == Picture::Png ? "PNG" : "JPEG"))
+        return;
+    // The picture belongs to the text around its group, not to the group itself.
+    Group& outer = stack_[stack_.size() - 2];
+    if (outer.dest != Dest::Text)
+        return;
+    flushText();
+    if (outer.para.inTable && !tablesDisabled_)
+        ensureCell();
+    else if (table_)
+        leaveTable();
+    QUrl name(QStringLiteral("rtf-picture:%1").arg(result_.images + 1));
+    doc_.addResource(QTextDocument::ImageResource, name, image);
+    QTextImageFormat f;
+    f.setName(name.toString());
+    double w = pic.goalW > 0 ? pic.goalW / double(kTwipsPerPixel) : image.width();
+    double h = pic.goalH > 0 ? pic.goalH / double(kTwipsPerPixel) : image.height();
+    f.setWidth(w * pic.scaleX / 100.0);
+    f.setHeight(h * pic.scaleY / 100.0);
+    cursor_.insertImage(f);
+    blockHasContent_ = true;
+    ++result_.images;
+}
+
+void Reader::finishFieldInstruction() {
+    QString inst = fieldInstruction_.trimmed();
+    fieldInstruction_.clear();
+    if (!inst.startsWith(QStringLiteral("HYPERLINK"), Qt::CaseInsensitive))
+        return;
+    qsizetype open = inst.indexOf(u'"');
+    qsizetype close = open < 0 ? -1 : inst.indexOf(u'"', open + 1);
+    if (close > open + 1)
+        fieldInstruction_ = inst.mid(open + 1, close - open - 1);
+}
+
+void Reader::finishFontEntry() {
+    if (fontBeingRead_ >= 0)
+        fonts_[fontBeingRead_].nameDone = true;
+}
+
+} // namespace
+
+RtfReadResult readRtf(QByteArrayView rtf, QTextDocument& document) {
+    // Building through the undo stack would cost memory and time for nothing:
+    // a freshly read document has no edits to undo.
+    const bool undo = document.isUndoRedoEnabled();
+    document.clear();
+    document.setUndoRedoEnabled(false);
+    // One edit block for the whole read: outside one, every insertion lays
+    // out its paragraph again to place the cursor, which is quadratic in a
+    // long paragraph of many formats.
+    QTextCursor editBlock(&document);
+    editBlock.beginEditBlock();
+    Reader reader(rtf, document);
+    RtfReadResult result = reader.run();
+    editBlock.endEditBlock();
+    document.setUndoRedoEnabled(undo);
+    return result;
+}
+
+} // namespace korvex
