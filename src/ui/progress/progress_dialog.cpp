@@ -1,0 +1,102 @@
+#include "progress_dialog.h"
+
+#include "transfer/frame_sender.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace korvex {
+namespace {
+
+// The dialog was drawn for an 8.25 pt desktop font, 13 pixels a line at 15
+// twips a pixel; scaling by the real line height keeps its proportions with
+// any font and screen.
+int twips(const QFontMetrics& metrics, int value) {
+    return qRound(value * metrics.height() / 195.0);
+}
+
+} // namespace
+
+ProgressDialog::ProgressDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , lblInfo_(new QLabel(this))
+    , okButton_(new QPushButton(QStringLiteral("OK"), this)) {
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("Korvex"));
+    setModal(false);
+
+    lblInfo_->setObjectName(QStringLiteral("lblInfo"));
+    QFont bold = lblInfo_->font();
+    bold.setPointSizeF(13.5);
+    bold.setBold(true);
+    lblInfo_->setFont(bold);
+    lblInfo_->setWordWrap(true);
+    lblInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblInfo_->setAutoFillBackground(true);
+    QPalette colours = lblInfo_->palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
+    colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
+    lblInfo_->setPalette(colours);
+    lblInfo_->setMargin(2);
+
+    const QFontMetrics metrics(font());
+    const int labelWidth = twips(metrics, 4215);
+    lblInfo_->setFixedWidth(labelWidth);
+    // Tall enough for the longest text, the result, wrapped at this width.
+    lblInfo_->setText(QString(FrameSender::resultText()).replace(QStringLiteral("\r\n"), "\n"));
+    lblInfo_->setFixedHeight(std::max(twips(metrics, 1215), lblInfo_->heightForWidth(labelWidth)));
+    lblInfo_->clear();
+
+    okButton_->setObjectName(QStringLiteral("OKButton"));
+    okButton_->setFixedSize(std::max(twips(metrics, 1215), okButton_->sizeHint().width()),
+                            std::max(twips(metrics, 375), okButton_->sizeHint().height()));
+    // Hidden during the transfer, yet the dialog keeps its size.
+    QSizePolicy policy = okButton_->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    okButton_->setSizePolicy(policy);
+    okButton_->setAutoDefault(true);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::hide);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(metrics, 120), twips(metrics, 120), twips(metrics, 120),
+                               twips(metrics, 105));
+    layout->setSpacing(twips(metrics, 105));
+    layout->addWidget(lblInfo_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void ProgressDialog::setInfo(const QString& text) {
+    info_ = text;
+    QString shown = text;
+    lblInfo_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void ProgressDialog::showProgress(const QString& text) {
+    setInfo(text);
+    okButton_->hide();
+    show();
+    raise();
+}
+
+void ProgressDialog::setProgress(const QString& text) {
+    setInfo(text);
+}
+
+void ProgressDialog::showResult(const QString& text) {
+    setInfo(text);
+    okButton_->show();
+}
+
+} // namespace korvex
