@@ -1,0 +1,30 @@
+#include "mic_e_list.h"
+
+#include "settings/field_table.h"
+
+#include <QLineEdit>
+
+namespace korvex {
+
+MicEList::MicEList(QWidget* parent)
+    : QComboBox(parent) {
+    setEditable(true);
+    // Typed text chooses nothing by itself: no completion, and Enter does not
+    // turn it into a ninth message.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    for (const char* message : micEMessages())
+        addItem(QString::fromLatin1(message));
+}
+
+int MicEList::listIndex() const {
+    return findText(currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void MicEList::setListIndex(int index) {
+    setCurrentIndex(index);
+    if (index < 0)
+        setEditText(QString());
+}
+
+} // namespace korvex
