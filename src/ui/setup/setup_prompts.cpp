@@ -1,0 +1,51 @@
+#include "setup_prompts.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace korvex {
+namespace {
+
+class DialogPrompts final : public SetupPrompts {
+public:
+    std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override {
+        QFileDialog dialog(parent, request.title, request.directory);
+        const bool save = request.kind == FileRequest::Kind::Save;
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // Qt's own dialog on every desktop, so the filter labels read exactly
+        // as given; the patterns stay out of sight.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+
+        // Qt shows a filter without the last "(...)", which holds its patterns.
+        QStringList filters;
+        for (const FileFilter& filter : request.filters)
+            filters << QStringLiteral("%1 (%2)").arg(filter.label, filter.pattern);
+        dialog.setNameFilters(filters);
+        if (!filters.isEmpty())
+            dialog.selectNameFilter(filters.front());
+        dialog.selectFile(request.fileName);
+
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        const QStringList chosen = dialog.selectedFiles();
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return chosen.front();
+    }
+
+    void showMessage(QWidget* parent, const MessageRequest& message) override {
+        QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+};
+
+} // namespace
+
+std::unique_ptr<SetupPrompts> makeDialogPrompts() {
+    return std::make_unique<DialogPrompts>();
+}
+
+} // namespace korvex

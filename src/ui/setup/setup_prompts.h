@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace korvex {
+
+struct FileFilter {
+    QString label;   // what the dialog lists, e.g. "Tutti i files"
+    QString pattern; // the names it shows, e.g. "*"
+};
+
+struct FileRequest {
+    enum class Kind { Save, Open };
+    Kind kind = Kind::Open;
+    QString title;
+    QString directory;         // where the dialog opens
+    QString fileName;          // the name it proposes
+    QList<FileFilter> filters; // the first one is selected
+    bool confirmOverwrite = false;
+};
+
+struct MessageRequest {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// The Setup window's file dialogs and message boxes. Tests put their own
+// answers here, so Save, Load and SEND run offscreen without modal dialogs.
+class SetupPrompts {
+public:
+    virtual ~SetupPrompts() = default;
+
+    // The full path the user chose, or nothing when the dialog was cancelled.
+    virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
+    // A box with a single OK button; returns once the user has closed it.
+    virtual void showMessage(QWidget* parent, const MessageRequest& message) = 0;
+};
+
+// Qt's file dialog and message box.
+std::unique_ptr<SetupPrompts> makeDialogPrompts();
+
+} // namespace korvex

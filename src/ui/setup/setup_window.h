@@ -1,0 +1,87 @@
+#pragma once
+
+#include "setup_prompts.h"
+#include "transfer/port_numbering.h"
+#include "widget_settings.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+namespace korvex {
+
+class FrameSender;
+class InstructionsWindow;
+class MaskedField;
+class MicEList;
+class ProgressDialog;
+class RuleLineEdit;
+
+// Title of the transfer's failure box.
+inline constexpr const char* kApplicationTitle = "Korvex Config";
+
+struct SetupEnvironment {
+    std::unique_ptr<SetupPrompts> prompts; // null: Qt's file dialogs and message boxes
+    FrameSender* sender = nullptr;         // null: the system's serial ports; adopted otherwise
+    std::optional<PortNumbering> ports;    // what edComm's tooltip lists; null: the system's
+};
+
+// Where the file dialogs open: the program's folder when it is writable (a
+// portable copy keeps its files beside it), else the documents folder (an
+// installed program's folder is read-only).
+QString dialogFolder(const QString& programFolder, const QString& documentsFolder);
+
+// What each digit of "Comm num:" opens on this computer.
+QString portsToolTip(const PortNumbering& numbering);
+
+// The program's one editing window (object name "Setup"): every setting in
+// four frames, and the commands SEND, Default, Save, Load and Help.
+class SetupWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SetupWindow(SetupEnvironment environment = {}, QWidget* parent = nullptr);
+    ~SetupWindow() override;
+
+    SettingsRecord& settings() { return settings_; }
+    FrameSender& sender() const { return *sender_; }
+    ProgressDialog* progressDialog() const;
+    InstructionsWindow* instructionsWindow() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWindow();
+    void connectSender();
+
+    void cmdSend_Click();
+    void cmdDefault_Click();
+    void cmdSave_Click();
+    void cmdLoad_Click();
+    void openInstructions();
+
+    void showGpsless(bool on);
+    void focusField(FieldId id);
+    FileRequest fileRequest(FileRequest::Kind kind) const;
+
+    WidgetSettings settings_;
+    std::unique_ptr<SetupPrompts> prompts_;
+    PortNumbering ports_;
+    FrameSender* sender_;
+    QPointer<ProgressDialog> dialog_;
+    QPointer<InstructionsWindow> instructions_;
+
+    QLabel* label33_ = nullptr;
+    QLabel* label34_ = nullptr;
+    MaskedField* edComm_ = nullptr;
+    MaskedField* edNumFlagsAuto_ = nullptr;
+    QPushButton* cmdSend_ = nullptr;
+};
+
+} // namespace korvex
