@@ -1,0 +1,139 @@
+#include "setup_harness.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace korvex::testing {
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The factory settings with the received-positions switch set and no status text.
+const QByteArray kExampleFile =
+    "\"1\",\"200\",\"006\",0,\">\",0\r\n"
+    "\"0480\"\r\n\"0240\"\r\n\"180\"\r\n\"120\"\r\n\"090\"\r\n\"060\"\r\n\"040\"\r\n"
+    "\"0120\",131,\"025\",\"KVXTRK\",\"NOCALL-9\",\"WIDE1-1,WIDE2-2\",\"\",\"NOCALL\","
+    "\"MESSAGE SENT USING KORVEX V2.1 !\"\r\n";
+
+class SaveLoadTest : public SetupTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previousDirectory = QDir::currentPath();
+    }
+    void TearDown() override { QDir::setCurrent(previousDirectory); }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    QTemporaryDir folder;
+    QString previousDirectory;
+};
+
+TEST_F(SaveLoadTest, DialogsAskAsTheToolAlwaysDid) {
+    click("cmdSave");
+    click("cmdLoad");
+    ASSERT_EQ(prompts->files.size(), 2);
+    const FileRequest& save = prompts->files[0];
+    const FileRequest& open = prompts->files[1];
+    EXPECT_EQ(save.kind, FileRequest::Kind::Save);
+    EXPECT_EQ(save.title, "Salva File");
+    EXPECT_TRUE(save.confirmOverwrite);
+    EXPECT_EQ(open.kind, FileRequest::Kind::Open);
+    EXPECT_EQ(open.title, "Apertura File");
+    EXPECT_FALSE(open.confirmOverwrite);
+    for (const FileRequest& request : {save, open}) {
+        EXPECT_EQ(request.fileName, "Korvex.cfg");
+        ASSERT_EQ(request.filters.size(), 2);
+        EXPECT_EQ(request.filters[0].label, "File di configurazione (*.cfg)");
+        EXPECT_EQ(request.filters[0].pattern, "*.cfg");
+        EXPECT_EQ(request.filters[1].label, "Tutti i files");
+        // The build folder is writable, so the dialogs open beside the program.
+        EXPECT_EQ(request.directory,
+                  QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
+    }
+    // Cancelled: nothing said, nothing written, the folder unchanged.
+    EXPECT_TRUE(prompts->messages.isEmpty());
+    EXPECT_EQ(QDir::currentPath(), previousDirectory);
+}
+
+TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
+    SettingsRecord& settings = window->settings();
+    settings.setValue(FieldId::chkRxPosition, 1);
+    settings.setText(FieldId::edBeacon, QString());
+    prompts->answer = path("Korvex.cfg");
+    click("cmdSave");
+    EXPECT_TRUE(prompts->messages.isEmpty());
+    EXPECT_EQ(readAll(path("Korvex.cfg")), kExampleFile);
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
+
+    click("cmdDefault");
+    settings.setText(FieldId::edAprsPath, "WIDE2-2");
+    QDir::setCurrent(previousDirectory);
+    click("cmdLoad");
+    EXPECT_TRUE(prompts->messages.isEmpty());
+    EXPECT_EQ(settings.value(FieldId::chkRxPosition), 1);
+    EXPECT_TRUE(find<QCheckBox>("chkRxPosition")->isChecked());
+    EXPECT_EQ(settings.text(FieldId::edBeacon), QString());
+    EXPECT_EQ(settings.text(FieldId::edAprsPath), "WIDE1-1,WIDE2-2");
+    EXPECT_EQ(masked("edBcnEvery")->fieldText(), "003");
+    EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
+}
+
+TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
+    writeAll(path("old.cfg"), "previous");
+    // The format has no escape for a double quote: refused, not written.
+    window->settings().setText(FieldId::edBeacon, "say \"hi\"");
+    prompts->answer = path("old.cfg");
+    click("cmdSave");
+    ASSERT_EQ(prompts->messages.size(), 1);
+    EXPECT_EQ(prompts->messages[0].title, "Korwex");
+    EXPECT_EQ(prompts->messages[0].icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(prompts->messages[0].text.isEmpty());
+    EXPECT_EQ(readAll(path("old.cfg")), "previous");
+}
+
+TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString comm;  // from item 1
+        int micE;      // item 4, or what it was
+        QString speed; // item 7, or what it was
+    };
+    const Case cases[] = {
+        {"first-line.cfg", "\"3\",\"100\",\"002\",5,\"x\",1\r\n", "3", 5, "0480"},
+        {"mic-e-8.cfg", "\"4\",\"100\",\"002\",8,\"x\",1\r\n\"0010\"\r\n", "4", 0, "0480"},
+        {"missing.cfg", QByteArray(), "1", 0, "0480"},
+    };
+    for (const Case& c : cases) {
+        click("cmdDefault");
+        prompts->messages.clear();
+        if (!c.bytes.isNull())
+            writeAll(path(c.name), c.bytes);
+        prompts->answer = path(c.name);
+        click("cmdLoad");
+        ASSERT_EQ(prompts->messages.size(), 1) << c.name;
+        EXPECT_EQ(prompts->messages[0].title, "Korvex");
+        EXPECT_EQ(prompts->messages[0].icon, QMessageBox::NoIcon);
+        SettingsRecord& settings = window->settings();
+        EXPECT_EQ(settings.text(FieldId::edComm), c.comm) << c.name;
+        EXPECT_EQ(settings.value(FieldId::cbMicEMsg), c.micE) << c.name;
+        EXPECT_EQ(settings.text(FieldId::esSpeedTable0), c.speed) << c.name;
+        EXPECT_EQ(settings.text(FieldId::edMyCall), "NOCALL-9") << c.name;
+    }
+}
+
+} // namespace
+} // namespace korvex::testing

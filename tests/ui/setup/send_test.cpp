@@ -1,0 +1,144 @@
+#include "setup_harness.h"
+
+#include "settings/config_block_builder.h"
+#include "settings/settings_values.h"
+#include "transfer/frames.h"
+#include "ui/progress/progress_dialog.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace korvex::testing {
+namespace {
+
+using SendTest = SetupTest;
+
+TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
+    showActive();
+    auto* send = find<QPushButton>("cmdSend");
+    ProgressDialog* dialog = window->progressDialog();
+    auto* info = dialog->findChild<QLabel*>("lblInfo");
+    auto* ok = dialog->findChild<QPushButton*>("OKButton");
+    ASSERT_TRUE(info && ok);
+    EXPECT_EQ(dialog->windowTitle(), "Korvex");
+    EXPECT_TRUE(info->font().bold());
+    EXPECT_DOUBLE_EQ(info->font().pointSizeF(), 13.5);
+    EXPECT_EQ(ok->text(), "OK");
+
+    QStringList texts;
+    QObject::connect(&window->sender(), &FrameSender::progressChanged, window.get(),
+                     [&] { texts << dialog->infoText(); });
+
+    click("cmdSend");
+    EXPECT_FALSE(send->isEnabled());
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(ok->isVisible());
+    EXPECT_EQ(dialog->infoText(), "\r\nSending data on COM1...");
+    EXPECT_EQ(info->text(), "\nSending data on COM1...");
+    EXPECT_EQ(line->opened, QStringList{"/dev/ttyUSB0"});
+
+    // Clicking SEND again while it runs does nothing.
+    QTest::mouseClick(send, Qt::LeftButton);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+
+    ASSERT_TRUE(waitFor([&] { return send->isEnabled(); }));
+    EXPECT_EQ(texts, (QStringList{"\r\nSending data on COM1....", "\r\nSending data on COM1.....",
+                                  "\r\nSending data on COM1......"}));
+    EXPECT_EQ(dialog->infoText(), FrameSender::resultText());
+    EXPECT_TRUE(ok->isVisible());
+
+    // Exactly 122 bytes in four writes; the first bytes are the factory
+    // settings' block as the tracker reads it.
+    ASSERT_EQ(line->writes.size(), 4);
+    EXPECT_EQ(line->writes[0], QByteArray("\xFF\xFF", 2));
+    EXPECT_EQ(line->writes[1].size(), 59);
+    EXPECT_EQ(line->writes[2], QByteArray("\xFF\xFF", 2));
+    EXPECT_EQ(line->writes[3].size(), 59);
+    EXPECT_EQ(line->all().mid(2, 16), QByteArray::fromHex("1E06003E2F0A3018120C0906040C1903"));
+    SettingsValues factory;
+    EXPECT_EQ(line->all(), lineStream(BuildConfigBlock(factory).block));
+    EXPECT_EQ(line->closes, 1);
+
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(prompts->messages.isEmpty());
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(SendTest, BytesLeaveAsBuiltEvenWhenFieldsChangeMidTransfer) {
+    click("cmdSend");
+    window->settings().setText(FieldId::edMyCall, "QZ9KRV");
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    SettingsValues factory;
+    EXPECT_EQ(line->all(), lineStream(BuildConfigBlock(factory).block));
+}
+
+TEST_F(SendTest, AMissingPortShowsTheTransferFailureAndNoProgress) {
+    ports.clear();
+    click("cmdSend");
+    ASSERT_EQ(prompts->messages.size(), 1);
+    EXPECT_EQ(prompts->messages[0].title, "Korvex Config");
+    EXPECT_EQ(prompts->messages[0].icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(prompts->messages[0].text.isEmpty());
+    EXPECT_FALSE(window->progressDialog()->isVisible());
+    EXPECT_TRUE(find("cmdSend")->isEnabled());
+    EXPECT_TRUE(line->opened.isEmpty());
+}
+
+// A rejected field: the fixed message, nothing sent, and the focus on the
+// field the build stopped at, its text selected.
+TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
+    struct Case {
+        FieldId field;
+        QString text;
+        const char* focused;
+    };
+    const Case cases[] = {
+        {FieldId::edMsgRepeat, "256", "edMsgRepeat"},
+        {FieldId::esSpeedTable0, "2555", "esSpeedTable(0)"},
+        {FieldId::edGpsAcqTime, "300", "edGpsAcqTime"},
+        {FieldId::edMyCall, "", "edMyCall"},
+        {FieldId::edReceiver, "", "edReceiver"},
+    };
+    showActive();
+    for (const Case& c : cases) {
+        click("cmdDefault");
+        prompts->messages.clear();
+        window->settings().setText(c.field, c.text);
+        find("edComm")->setFocus();
+        click("cmdSend");
+        ASSERT_EQ(prompts->messages.size(), 1) << c.focused;
+        EXPECT_EQ(prompts->messages[0].title, "Invio non eseguito - Korvex");
+        EXPECT_EQ(prompts->messages[0].text, "Parametri incompleti o non corretti");
+        EXPECT_EQ(prompts->messages[0].icon, QMessageBox::Information);
+        EXPECT_TRUE(find("cmdSend")->isEnabled());
+        QTest::qWait(1);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        EXPECT_EQ(focused->objectName(), c.focused);
+        auto* edit = qobject_cast<QLineEdit*>(focused);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->selectedText(), edit->text()) << c.focused;
+    }
+    EXPECT_TRUE(line->opened.isEmpty());
+    EXPECT_FALSE(window->progressDialog()->isVisible());
+}
+
+TEST_F(SendTest, UnmatchedMicETextFailsAndFocusesTheList) {
+    showActive();
+    auto* list = find<QComboBox>("cbMicEMsg");
+    list->setEditText("Lunch");
+    click("cmdSend");
+    ASSERT_EQ(prompts->messages.size(), 1);
+    QTest::qWait(1);
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_TRUE(focused == list || focused == list->lineEdit());
+    EXPECT_EQ(list->lineEdit()->selectedText(), "Lunch");
+}
+
+} // namespace
+} // namespace korvex::testing
