@@ -1,7 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+#include <functional>
+
+class QTextBrowser;
 
 namespace korvex {
 
@@ -11,6 +16,10 @@ namespace korvex {
 class InstructionsWindow : public QWidget {
     Q_OBJECT
 public:
+    // Shows a critical-error box and returns when the user has closed it.
+    using CriticalBox =
+        std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+
     explicit InstructionsWindow(QWidget* parent = nullptr);
     ~InstructionsWindow() override;
 
@@ -19,6 +28,41 @@ public:
     void Apri(const QString& NFileIstruzioni, const QString& Titolo);
 
     QString documentName() const;
+
+    // The file last shown, after the search of documentSearchDirectories().
+    QString documentPath() const;
+
+    QTextBrowser* textArea() const;
+
+    // Replaces the message box for every window (empty: a real QMessageBox).
+    // Offscreen tests install one that records instead of blocking.
+    static void setCriticalBox(CriticalBox box);
+
+    // Replaces the folders searched for a bare document name (empty: the
+    // default order of documentSearchDirectories()).
+    void setSearchDirectories(const QStringList& directories);
+
+    // Twips (1440 to the inch) to pixels at this window's screen.
+    int twipsToPixelsX(int twips) const;
+    int twipsToPixelsY(int twips) const;
+
+protected:
+    bool event(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void centreOnScreen();
+    void fitTextArea();
+    void reloadDocument();
+    void reportMissing();
+
+    QTextBrowser* rtfIstruzioni_;
+    QString documentName_;
+    QString documentPath_;
+    QStringList searchDirectories_;
+    bool centred_ = false;
+    bool reloadQueued_ = false;
+    bool unloading_ = false;
 };
 
 } // namespace korvex

@@ -1,0 +1,222 @@
+#include "instructions_window.h"
+
+#include "document_locator.h"
+#include "rtf_reader.h"
+
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+
+// Resources compiled into a static library need an explicit reference, or the
+// linker drops them.
+static void initInstructionsResources() {
+    Q_INIT_RESOURCE(instructions);
+}
+
+namespace korvex {
+namespace {
+
+// The window's client area as designed: 9330 x 4725 twips.
+constexpr int kDesignWidthTwips = 9330;
+constexpr int kDesignHeightTwips = 4725;
+// What the text area leaves of the outer window on the right and at the bottom.
+constexpr int kMarginWidthTwips = 120;
+constexpr int kMarginHeightTwips = 480;
+
+const QString kMissingPrefix = QStringLiteral("Manca il file di help ");
+
+InstructionsWindow::CriticalBox& criticalBox() {
+    static InstructionsWindow::CriticalBox box;
+    return box;
+}
+
+int twipsToPixels(int twips, qreal dpi) {
+    return static_cast<int>(std::lround(twips * dpi / 1440.0));
+}
+
+} // namespace
+
+InstructionsWindow::InstructionsWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , rtfIstruzioni_(new QTextBrowser(this)) {
+    initInstructionsResources();
+    setObjectName(QStringLiteral("frmIstruzioni"));
+    setWindowTitle(QStringLiteral("Istruzioni:"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/korvex/instructions/korvex-instructions-%1.png").arg(size),
+                     QSize(size, size));
+    setWindowIcon(icon);
+
+    // The strip the text area leaves free has the same colour, so the window
+    // reads as one sheet whatever the frame size.
+    QPalette pal = palette();
+    const QColor sheet = pal.color(QPalette::ToolTipBase);
+    const QColor ink = pal.color(QPalette::ToolTipText);
+    pal.setColor(QPalette::Window, sheet);
+    pal.setColor(QPalette::Base, sheet);
+    pal.setColor(QPalette::Text, ink);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    rtfIstruzioni_->setObjectName(QStringLiteral("rtfIstruzioni"));
+    rtfIstruzioni_->setReadOnly(true);
+    rtfIstruzioni_->setOpenLinks(false);
+    rtfIstruzioni_->setFrameShape(QFrame::NoFrame);
+    rtfIstruzioni_->setPalette(pal);
+    rtfIstruzioni_->viewport()->setAutoFillBackground(true);
+    rtfIstruzioni_->document()->setDocumentMargin(12);
+    connect(rtfIstruzioni_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
+        const QString scheme = url.scheme();
+        if (scheme == u"http" || scheme == u"https" || scheme == u"mailto")
+            QDesktopServices::openUrl(url);
+    });
+
+    resize(twipsToPixelsX(kDesignWidthTwips), twipsToPixelsY(kDesignHeightTwips));
+    fitTextArea();
+}
+
+InstructionsWindow::~InstructionsWindow() = default;
+
+void InstructionsWindow::Apri(const QString& NFileIstruzioni, const QString& Titolo) {
+    documentName_ = NFileIstruzioni;
+    setWindowTitle(QStringLiteral(" ") + Titolo);
+    const bool firstShow = !centred_;
+    if (firstShow) {
+        centred_ = true;
+        centreOnScreen();
+    }
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    if (firstShow)
+        centreOnScreen(); // again, now that the frame's size may be known
+    raise();
+    activateWindow();
+}
+
+QString InstructionsWindow::documentName() const {
+    return documentName_;
+}
+
+QString InstructionsWindow::documentPath() const {
+    return documentPath_;
+}
+
+QTextBrowser* InstructionsWindow::textArea() const {
+    return rtfIstruzioni_;
+}
+
+void InstructionsWindow::setCriticalBox(CriticalBox box) {
+    criticalBox() = std::move(box);
+}
+
+void InstructionsWindow::setSearchDirectories(const QStringList& directories) {
+    searchDirectories_ = directories;
+}
+
+int InstructionsWindow::twipsToPixelsX(int twips) const {
+    return twipsToPixels(twips, screen() ? screen()->logicalDotsPerInchX() : 96.0);
+}
+
+int InstructionsWindow::twipsToPixelsY(int twips) const {
+    return twipsToPixels(twips, screen() ? screen()->logicalDotsPerInchY() : 96.0);
+}
+
+void InstructionsWindow::centreOnScreen() {
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return; // nothing to centre on: stay where the platform puts the window
+    const QRect area = s->geometry();
+    const QSize outer = frameGeometry().size();
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
+}
+
+void InstructionsWindow::fitTextArea() {
+    if (isMinimized())
+        return;
+    const QSize outer = frameGeometry().size();
+    const int w = std::max(1, outer.width() - twipsToPixelsX(kMarginWidthTwips));
+    const int h = std::max(1, outer.height() - twipsToPixelsY(kMarginHeightTwips));
+    rtfIstruzioni_->setGeometry(0, 0, w, h);
+}
+
+void InstructionsWindow::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    fitTextArea();
+}
+
+bool InstructionsWindow::event(QEvent* e) {
+    switch (e->type()) {
+    case QEvent::WindowActivate:
+        // Read again on every return to the window, so edits to the file show.
+        // Queued: a message box must not open inside the activation itself.
+        if (!unloading_ && !reloadQueued_) {
+            reloadQueued_ = true;
+            QMetaObject::invokeMethod(this, &InstructionsWindow::reloadDocument,
+                                      Qt::QueuedConnection);
+        }
+        break;
+    case QEvent::WindowStateChange:
+    case QEvent::Show:
+        fitTextArea();
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(e);
+}
+
+void InstructionsWindow::reloadDocument() {
+    reloadQueued_ = false;
+    if (unloading_)
+        return;
+    const QStringList dirs =
+        searchDirectories_.isEmpty() ? documentSearchDirectories() : searchDirectories_;
+    const QString path = locateDocument(documentName_, dirs);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        reportMissing();
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reportMissing();
+        return;
+    }
+    documentPath_ = path;
+    readRtf(bytes, *rtfIstruzioni_->document());
+    rtfIstruzioni_->moveCursor(QTextCursor::Start);
+    rtfIstruzioni_->verticalScrollBar()->setValue(0);
+    rtfIstruzioni_->horizontalScrollBar()->setValue(0);
+}
+
+void InstructionsWindow::reportMissing() {
+    unloading_ = true;
+    const QString title = windowTitle().trimmed();
+    const QString text = kMissingPrefix + documentName_;
+    if (criticalBox()) {
+        criticalBox()(this, title, text);
+    } else {
+        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
+        box.exec();
+    }
+    close(); // deletes the window: it is loaded again by the next Apri
+}
+
+} // namespace korvex
