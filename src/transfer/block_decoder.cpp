@@ -1,0 +1,200 @@
+#include "block_decoder.h"
+
+#include "settings/cp1252.h"
+#include "settings/field_number.h"
+#include "settings/field_table.h"
+
+#include <cmath>
+
+namespace korvex {
+namespace {
+
+// The builder writes the flag count back as milliseconds (flags / 0.15); the
+// tracker's own reading of byte 0 is the same division.
+constexpr double kFlagsPerMs = 0.15;
+
+class Decoder {
+public:
+    explicit Decoder(const ConfigBlock& block)
+        : b_(block) {}
+
+    DecodedBlock run() {
+        txDelay();
+        setText(FieldId::edMsgRepeat, zeroPadded(byte(block::kMsgRetries), 3));
+        micE();
+        setText(FieldId::edSymbol, QString(cp1252Char(byte(block::kSymbol))));
+        symbolTable();
+        speedBands();
+        tens(FieldId::edManualTime, block::kManualTens, 4, 255);
+        gps();
+        statusEvery();
+        setText(FieldId::edReceiver, callsign(block::kUnprotoCall));
+        setText(FieldId::edMyCall, callsign(block::kMyCall));
+        path();
+        setText(FieldId::edBeacon, text(block::kStatusText, block::kDestCall, "status text"));
+        setText(FieldId::edDestCall, callsign(block::kDestCall));
+        setText(FieldId::edAprsMsg,
+                text(block::kMessageText, static_cast<int>(kBlockSize), "message text"));
+        return out_;
+    }
+
+private:
+    int byte(int offset) const { return b_[static_cast<std::size_t>(offset)]; }
+
+    void setText(FieldId id, const QString& value) { out_.texts[fieldIndex(id)] = value; }
+    void setValue(FieldId id, int value) { out_.values[fieldIndex(id)] = value; }
+
+    void note(const QString& what) { out_.anomalies.append(what); }
+
+    void checkRange(int offset, int low, int high, const char* what) {
+        const int v = byte(offset);
+        if (v < low || v > high)
+            note(QStringLiteral("byte %1 (%2) is %3, outside %4 to %5")
+                     .arg(offset)
+                     .arg(QLatin1String(what))
+                     .arg(v)
+                     .arg(low)
+                     .arg(high));
+    }
+
+    void txDelay() {
+        checkRange(block::kTxDelayFlags, 1, 150, "TX delay flags");
+        const double ms = roundHalfEven(byte(block::kTxDelayFlags) / kFlagsPerMs);
+        setText(FieldId::edNumFlagsAuto, zeroPadded(static_cast<long long>(ms), 3));
+    }
+
+    void micE() {
+        checkRange(block::kMicEIndex, 0, 7, "Mic-E message");
+        setValue(FieldId::cbMicEMsg, byte(block::kMicEIndex));
+    }
+
+    void symbolTable() {
+        const int v = byte(block::kSymbolTable);
+        if (v != block::kPrimaryTable && v != block::kAlternateTable)
+            note(QStringLiteral("byte %1 (symbol table) is %2, neither 47 nor 92")
+                     .arg(block::kSymbolTable)
+                     .arg(v));
+        setValue(FieldId::chkTable, v == block::kAlternateTable ? 1 : 0);
+    }
+
+    void tens(FieldId id, int offset, int digits, int high) {
+        checkRange(offset, 1, high, fieldInfo(id).key);
+        setText(id, zeroPadded(10LL * byte(offset), digits));
+    }
+
+    void speedBands() {
+        // The two slowest bands and the manual interval take four digits and
+        // the whole byte; the faster bands three digits and at most 100.
+        for (int i = 0; i < kSpeedBandCount; ++i) {
+            const bool wide = i < 2;
+            tens(speedTableField(i), block::kSpeedTableTens + i, wide ? 4 : 3, wide ? 255 : 100);
+        }
+    }
+
+    void gps() {
+        const int timeout = byte(block::kGpsTimeout);
+        setText(FieldId::edGpsAcqTime, zeroPadded(timeout, 3));
+        out_.gpsless = timeout == 0;
+        if (out_.gpsless) {
+            // The interval the user typed does not travel in GPSless mode.
+            if (byte(block::kGpsCheckTens) != block::kGpslessCheck)
+                note(QStringLiteral("GPSless mode, but byte %1 is %2 instead of 252")
+                         .arg(block::kGpsCheckTens)
+                         .arg(byte(block::kGpsCheckTens)));
+            return;
+        }
+        tens(FieldId::edGpsCheckTime, block::kGpsCheckTens, 3, 100);
+    }
+
+    void statusEvery() {
+        const int v = byte(block::kStatusEveryAndRxOff);
+        setText(FieldId::edBcnEvery, zeroPadded(v & 0x7F, 3));
+        setValue(FieldId::chkRxPosition, (v & block::kRxPositionOffBit) ? 1 : 0);
+    }
+
+    static QString trimBlanks(const QString& s) {
+        qsizetype first = 0;
+        qsizetype last = s.size();
+        while (first < last && s[first] == u' ')
+            ++first;
+        while (last > first && s[last - 1] == u' ')
+            --last;
+        return s.mid(first, last - first);
+    }
+
+    QString callsign(int offset) {
+        QString call;
+        for (int i = 0; i < block::kCallLength; ++i)
+            call += cp1252Char(static_cast<unsigned char>(byte(offset + i)));
+        call = trimBlanks(call);
+        const int ssidByte = byte(offset + block::kCallLength);
+        if (ssidByte < 48 || ssidByte > 63) {
+            note(QStringLiteral("byte %1 (SSID) is %2, outside 48 to 63")
+                     .arg(offset + block::kCallLength)
+                     .arg(ssidByte));
+        } else if (ssidByte > 48) {
+            call += QStringLiteral("-%1").arg(ssidByte - 48);
+        }
+        return call;
+    }
+
+    void path() {
+        // A 0 right after the own call ends the address list: an empty path.
+        if (byte(block::kPathFirst) == 0) {
+            setText(FieldId::edAprsPath, QString());
+            return;
+        }
+        QString result = callsign(block::kPathFirst);
+        const int afterFirst = block::kPathFirst + block::kCallsignFieldLength;
+        if (byte(afterFirst) != 0) {
+            result += u',' + callsign(block::kPathSecond);
+            const int end = block::kPathSecond + block::kCallsignFieldLength;
+            if (byte(end) != 0)
+                note(QStringLiteral("byte %1 (end of the path) is %2, not 0")
+                         .arg(end)
+                         .arg(byte(end)));
+        }
+        setText(FieldId::edAprsPath, result);
+    }
+
+    // A text runs to its 0; one that reaches `limit` without it is cut there.
+    QString text(int offset, int limit, const char* what) {
+        QString result;
+        for (int i = offset; i < limit; ++i) {
+            if (byte(i) == 0)
+                return result;
+            result += cp1252Char(static_cast<unsigned char>(byte(i)));
+        }
+        note(QStringLiteral("the %1 at %2 has no 0 before offset %3")
+                 .arg(QLatin1String(what))
+                 .arg(offset)
+                 .arg(limit));
+        return result;
+    }
+
+    const ConfigBlock& b_;
+    DecodedBlock out_;
+};
+
+} // namespace
+
+QStringList DecodedBlock::applyTo(SettingsRecord& record) const {
+    QStringList refused;
+    for (const FieldInfo& info : fieldTable()) {
+        const std::size_t i = fieldIndex(info.id);
+        WriteResult written;
+        if (texts[i])
+            written = record.setText(info.id, *texts[i]);
+        else if (values[i])
+            written = record.setValue(info.id, *values[i]);
+        if (!written)
+            refused.append(QStringLiteral("%1: %2").arg(QLatin1String(info.key), written.reason));
+    }
+    return refused;
+}
+
+DecodedBlock decodeConfigBlock(const ConfigBlock& block) {
+    return Decoder(block).run();
+}
+
+} // namespace korvex

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/config_block.h"
+#include "settings/field_id.h"
+#include "settings/settings_record.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+namespace korvex {
+
+// What a tracker makes of a configuration block: every setting as the Setup
+// window shows it after SEND (numbers with their leading zeros, call signs
+// with their SSID), so a decoded block can be compared with what was sent.
+struct DecodedBlock {
+    // Text, numeric and symbol fields; empty for a field the block does not
+    // carry (the port number, and the GPS interval in GPSless mode).
+    std::array<std::optional<QString>, kFieldCount> texts;
+    // The Mic-E index and the two switches.
+    std::array<std::optional<int>, kFieldCount> values;
+    bool gpsless = false;
+    // Bytes that no build of the block would produce (a value out of its
+    // range, a text without its 0). The decoder still reads what it can.
+    QStringList anomalies;
+
+    bool carries(FieldId id) const {
+        return texts[fieldIndex(id)].has_value() || values[fieldIndex(id)].has_value();
+    }
+
+    // Writes every carried setting into the record; the fields the block does
+    // not carry keep their values. Returns the settings the record refused.
+    QStringList applyTo(SettingsRecord& record) const;
+};
+
+DecodedBlock decodeConfigBlock(const ConfigBlock& block);
+
+} // namespace korvex
