@@ -23,6 +23,7 @@ Commands:
   send FILE [--port N|DEVICE] [--set KEY=VALUE]...
                                       check settings and program the tracker
   ports                               the serial ports, numbered as "Comm num:" counts them
+  simulate [--once] [--json]          a simulated tracker on a pseudo-terminal, to send to
 
 Run "korvex-cli COMMAND --help" for the options of one command.
 Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error.
@@ -141,6 +142,11 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, con
     if (command == QLatin1String("ports")) {
         return runPorts(rest, out, err, environment);
     }
+#ifdef Q_OS_UNIX
+    if (command == QLatin1String("simulate")) {
+        return runSimulate(rest, out, err, environment);
+    }
+#endif
     err << "korvex-cli: unknown command \"" << command << "\"\n\n" << kUsage;
     return kFailure;
 }

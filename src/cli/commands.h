@@ -13,6 +13,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
 int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
+int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
 
 // Parses a command's arguments; an exit code when the command should stop
 // here (help shown, or a usage error reported).

@@ -1,0 +1,215 @@
+#include "commands.h"
+#include "settings/field_table.h"
+#include "settings_json.h"
+#include "transfer/simulator_registry.h"
+#include "transfer/tracker_simulator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <csignal>
+
+namespace korvex::cli {
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void onStopSignal(int signal) {
+    stopSignal = signal;
+}
+
+// Catches the signals that end a simulator from a terminal or a service
+// manager, so that it can withdraw its advert; restores them on the way out.
+class StopSignals {
+public:
+    StopSignals() {
+        stopSignal = 0;
+        struct sigaction action {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            ::sigaction(kSignals[i], &action, &previous_[i]);
+        // A reader that goes away must not kill us before the advert is gone.
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        ::sigaction(SIGPIPE, &ignore, &previousPipe_);
+    }
+    ~StopSignals() {
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            ::sigaction(kSignals[i], &previous_[i], nullptr);
+        ::sigaction(SIGPIPE, &previousPipe_, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    static bool raised() { return stopSignal != 0; }
+
+private:
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+    std::array<struct sigaction, 3> previous_{};
+    struct sigaction previousPipe_ {};
+};
+
+constexpr std::array<const char*, 4> kMarkNames{"preamble1", "frame1", "preamble2", "frame2"};
+
+QString ms(double value) {
+    return QString::number(value, 'f', 1);
+}
+
+QJsonValue orNull(const std::optional<QString>& text) {
+    return text ? QJsonValue(*text) : QJsonValue();
+}
+
+QJsonObject decodedToJson(const DecodedBlock& decoded) {
+    QJsonObject object;
+    for (const FieldInfo& info : fieldTable()) {
+        const std::size_t i = fieldIndex(info.id);
+        const QString key = QLatin1String(info.key);
+        if (holdsText(info.id))
+            object.insert(key, orNull(decoded.texts[i]));
+        else
+            object.insert(key, decoded.values[i] ? QJsonValue(*decoded.values[i]) : QJsonValue());
+    }
+    return object;
+}
+
+QJsonObject transferToJson(const TrackerTransfer& t, int number) {
+    QJsonArray arrivals;
+    for (const Arrival& a : t.arrivals)
+        arrivals.append(
+            QJsonObject{{QStringLiteral("ms"), a.atMs}, {QStringLiteral("bytes"), a.bytes}});
+    QJsonObject marks;
+    for (std::size_t i = 0; i < t.marks.size(); ++i)
+        marks.insert(QLatin1String(kMarkNames[i]),
+                     t.marks[i] ? QJsonValue(*t.marks[i]) : QJsonValue());
+    QJsonObject object{
+        {QStringLiteral("transfer"), number},
+        {QStringLiteral("verdict"), t.lcd},
+        {QStringLiteral("ok"), t.verdict == TrackerVerdict::Success},
+        {QStringLiteral("arrivals"), arrivals},
+        {QStringLiteral("marks"), marks},
+        {QStringLiteral("received"), QString::fromLatin1(t.received.toHex().toUpper())},
+        {QStringLiteral("block"), t.block ? QJsonValue(blockToHex(*t.block)) : QJsonValue()},
+        {QStringLiteral("settings"),
+         t.decoded ? QJsonValue(decodedToJson(*t.decoded)) : QJsonValue()},
+        {QStringLiteral("gpsless"), t.decoded ? QJsonValue(t.decoded->gpsless) : QJsonValue()},
+        {QStringLiteral("notes"), t.decoded
+                                      ? QJsonValue(QJsonArray::fromStringList(t.decoded->anomalies))
+                                      : QJsonValue(QJsonArray())},
+    };
+    return object;
+}
+
+void printTransfer(QTextStream& out, const TrackerTransfer& t, int number) {
+    out << "Transfer " << number << ": " << t.lcd << "\n";
+    out << "  Arrived (ms after the first byte):";
+    for (std::size_t i = 0; i < t.marks.size(); ++i) {
+        if (t.marks[i])
+            out << " " << kMarkNames[i] << " " << ms(*t.marks[i]);
+    }
+    out << "\n  Writes:";
+    for (const Arrival& a : t.arrivals)
+        out << " " << a.bytes << " bytes at " << ms(a.atMs) << ";";
+    out << "\n";
+    if (!t.decoded) {
+        out << "  Received " << t.received.size() << " bytes: " << t.received.toHex(' ').toUpper()
+            << "\n";
+        return;
+    }
+    out << "  GPSless mode: " << (t.decoded->gpsless ? "on" : "off") << "\n";
+    out << "  Settings:\n";
+    for (const FieldInfo& info : fieldTable()) {
+        const std::size_t i = fieldIndex(info.id);
+        QString shown = QStringLiteral("(not sent)");
+        if (t.decoded->texts[i])
+            shown = QLatin1Char('"') + *t.decoded->texts[i] + QLatin1Char('"');
+        else if (t.decoded->values[i])
+            shown = QString::number(*t.decoded->values[i]);
+        if (info.id == FieldId::cbMicEMsg && t.decoded->values[i] && *t.decoded->values[i] >= 0 &&
+            *t.decoded->values[i] < static_cast<int>(micEMessages().size()))
+            shown += QStringLiteral(" (%1)").arg(
+                QLatin1String(micEMessages()[static_cast<std::size_t>(*t.decoded->values[i])]));
+        out << "    " << QString::fromLatin1(info.key).leftJustified(12) << shown << "\n";
+    }
+    out << "  Block: " << blockToHex(*t.block) << "\n";
+    for (const QString& note : t.decoded->anomalies)
+        out << "  Note: " << note << "\n";
+}
+
+} // namespace
+
+int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                const Environment& environment) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Plays a Korvex tracker on a pseudo-terminal, for trials without the "
+                       "hardware. Prints the device to send "
+                       "to (on standard error with --json), then for each transfer what the "
+                       "tracker's display shows ('Success!' "
+                       "or why it refused the data), when each write arrived, and the settings it "
+                       "received. While it runs, "
+                       "\"korvex-cli ports\" and the window's \"Comm num:\" list it after the real "
+                       "ports. Ends on Ctrl+C."));
+    const QCommandLineOption once(
+        QStringLiteral("once"),
+        QStringLiteral("Exit after one transfer (status 0 when it succeeded, 1 if not)."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object per transfer."));
+    parser.addOption(once);
+    parser.addOption(json);
+    if (auto stop = parseCommand(parser, arguments, out, err)) {
+        return *stop;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(err, QStringLiteral("simulate takes no arguments"));
+    }
+
+    const StopSignals stopSignals;
+    PtyTracker tracker;
+    if (!tracker.ok()) {
+        return fail(err, tracker.error());
+    }
+    const SimulatorAdvert advert(tracker.device());
+    if (!advert.ok()) {
+        err << "korvex-cli: not listed among the ports (" << advert.error()
+            << "); send to the device by name\n";
+    }
+
+    QString where = tracker.device();
+    const QList<PortDescription> ports = environment.portNumbering().ports();
+    for (qsizetype i = 0; i < ports.size() && i < 9; ++i) {
+        if (ports[i].device == tracker.device()) {
+            where += QStringLiteral(" (port %1 in \"Comm num:\" and --port)").arg(i + 1);
+        }
+    }
+    QTextStream& banner = parser.isSet(json) ? err : out;
+    banner << "Korvex simulator listening on " << where << "\n" << Qt::flush;
+
+    tracker.start();
+    int count = 0;
+    int code = kSuccess;
+    while (!StopSignals::raised()) {
+        const std::optional<TrackerTransfer> transfer = tracker.waitForTransfer(100);
+        if (!transfer) {
+            continue;
+        }
+        ++count;
+        if (parser.isSet(json)) {
+            out << QJsonDocument(transferToJson(*transfer, count)).toJson(QJsonDocument::Compact)
+                << "\n";
+        } else {
+            printTransfer(out, *transfer, count);
+        }
+        out << Qt::flush;
+        if (parser.isSet(once)) {
+            code = transfer->verdict == TrackerVerdict::Success ? kSuccess : kBuildFault;
+            break;
+        }
+    }
+    tracker.stop();
+    return code;
+}
+
+} // namespace korvex::cli
