@@ -127,6 +127,13 @@ TEST_F(FieldEditing, NumericFieldsKeepTheirPromptsAndSelectOnFocus) {
     }
     // With the focus elsewhere the number shows without leading zeros.
     EXPECT_EQ(masked("edNumFlagsAuto")->text(), "5");
+
+    // A click selects too, although the click itself places the caret.
+    MaskedField* retries = masked("edMsgRepeat");
+    masked("edComm")->setFocus();
+    QTest::mouseClick(retries, Qt::LeftButton, Qt::NoModifier, QPoint(3, retries->height() / 2));
+    QTest::qWait(1);
+    EXPECT_EQ(retries->selectedText(), retries->fieldText());
 }
 
 TEST_F(FieldEditing, TimeoutFieldKeepsTheCaretAndEditsInPlace) {

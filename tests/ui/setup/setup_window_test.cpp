@@ -23,6 +23,7 @@ using SetupWindowTest = SetupTest;
 TEST_F(SetupWindowTest, FramesAndCaptionsReadExactly) {
     EXPECT_EQ(window->objectName(), "Setup");
     EXPECT_EQ(window->windowTitle(), "Korvex Config v2.1 by QZ9KRV");
+    EXPECT_FALSE(window->windowIcon().isNull());
 
     const std::pair<const char*, const char*> frames[] = {
         {"Frame1", "Main APRS / Mic-E Settings"},
