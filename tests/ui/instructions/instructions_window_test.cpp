@@ -1,0 +1,271 @@
+#include "instructions/instructions_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using korvex::InstructionsWindow;
+
+namespace {
+
+const QString kName = QStringLiteral("Korvex_Config.rtf");
+const QString kTitle = QStringLiteral("Korvex Config - Istruzioni");
+
+bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > ms)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+QByteArray longDocument(const char* first) {
+    QByteArray rtf = QByteArray("{\\rtf1 ") + first + "\\par ";
+    for (int i = 0; i < 300; ++i)
+        rtf += "line " + QByteArray::number(i) + "\\par ";
+    return rtf + "}";
+}
+
+struct Box {
+    QWidget* parent = nullptr;
+    QString title;
+    QString text;
+};
+
+class InstructionsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        boxes.clear();
+        InstructionsWindow::setCriticalBox(
+            [this](QWidget* parent, const QString& title, const QString& text) {
+                boxes.push_back({parent, title, text});
+            });
+    }
+    void TearDown() override {
+        InstructionsWindow::setCriticalBox({});
+        delete window.data();
+        QDir::setCurrent(savedCwd);
+    }
+
+    // What the Setup window does on F1: one window, created on first use.
+    void pressF1() {
+        if (!window) {
+            window = new InstructionsWindow;
+            window->setSearchDirectories({dir.path()});
+        }
+        window->Apri(kName, kTitle);
+    }
+
+    bool loaded(const QString& text) {
+        return waitUntil(
+            [&] { return window && window->textArea()->toPlainText().contains(text); });
+    }
+
+    QTemporaryDir dir;
+    QString savedCwd = QDir::currentPath();
+    QPointer<InstructionsWindow> window;
+    std::vector<Box> boxes;
+};
+
+TEST_F(InstructionsWindowTest, IsAnOwnerlessModelessSizableWindow) {
+    InstructionsWindow w;
+    EXPECT_EQ(w.objectName(), "frmIstruzioni");
+    EXPECT_EQ(w.windowTitle(), "Istruzioni:");
+    EXPECT_TRUE(w.isWindow());
+    EXPECT_EQ(w.parentWidget(), nullptr);
+    EXPECT_EQ(w.windowModality(), Qt::NonModal);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_FALSE(w.windowIcon().isNull());
+    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(32, 32)));
+    EXPECT_TRUE(w.windowIcon().availableSizes().contains(QSize(16, 16)));
+
+    auto* area = w.findChild<QTextBrowser*>("rtfIstruzioni");
+    ASSERT_NE(area, nullptr);
+    EXPECT_TRUE(area->isReadOnly());
+    EXPECT_EQ(area->palette().color(QPalette::Base),
+              QApplication::palette().color(QPalette::ToolTipBase));
+    // The design client area, 9330 x 4725 twips.
+    EXPECT_EQ(w.size(), QSize(w.twipsToPixelsX(9330), w.twipsToPixelsY(4725)));
+}
+
+TEST_F(InstructionsWindowTest, AprisCaptionNameAndOneWindowForTwoPresses) {
+    writeFile(dir.filePath(kName), "{\\rtf1 Manual}");
+    pressF1();
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), " Korvex Config - Istruzioni");
+    EXPECT_EQ(window->documentName(), kName);
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_TRUE(loaded("Manual"));
+
+    InstructionsWindow* first = window;
+    pressF1();
+    EXPECT_EQ(window.data(), first);
+    int shown = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "frmIstruzioni" && w->isVisible())
+            ++shown;
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(InstructionsWindowTest, CentredWhenCreatedAndNotAgainWhileOpen) {
+    writeFile(dir.filePath(kName), "{\\rtf1 Manual}");
+    pressF1();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect frame = window->frameGeometry();
+    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+
+    window->move(10, 20);
+    pressF1();
+    EXPECT_EQ(window->pos(), QPoint(10, 20));
+
+    // Closed by the user, it is created again and centred again.
+    window->close();
+    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    pressF1();
+    EXPECT_LE(std::abs(window->frameGeometry().center().x() - screen.center().x()), 1);
+}
+
+struct ResizeCase {
+    int width;
+    int height;
+};
+
+class InstructionsResize : public InstructionsWindowTest,
+                           public ::testing::WithParamInterface<ResizeCase> {};
+
+TEST_P(InstructionsResize, TextAreaIsOuterSizeLessTheMargins) {
+    writeFile(dir.filePath(kName), "{\\rtf1 Manual}");
+    pressF1();
+    window->resize(GetParam().width, GetParam().height);
+    QApplication::processEvents();
+    const QSize outer = window->frameGeometry().size();
+    const QRect expected(0, 0, std::max(1, outer.width() - window->twipsToPixelsX(120)),
+                         std::max(1, outer.height() - window->twipsToPixelsY(480)));
+    EXPECT_EQ(window->textArea()->geometry(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, InstructionsResize,
+                         ::testing::Values(ResizeCase{800, 600}, ResizeCase{300, 200},
+                                           ResizeCase{1280, 1000}, ResizeCase{40, 40},
+                                           ResizeCase{5, 3}));
+
+TEST_F(InstructionsWindowTest, MinimisingLeavesTheTextAreaAlone) {
+    writeFile(dir.filePath(kName), "{\\rtf1 Manual}");
+    pressF1();
+    window->resize(700, 500);
+    QApplication::processEvents();
+    const QRect before = window->textArea()->geometry();
+    window->showMinimized();
+    window->resize(200, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(window->textArea()->geometry(), before);
+}
+
+TEST_F(InstructionsWindowTest, EveryActivationRereadsTheFileAndShowsItsTop) {
+    const QString path = dir.filePath(kName);
+    writeFile(path, longDocument("FirstVersion"));
+    pressF1();
+    ASSERT_TRUE(loaded("FirstVersion"));
+    EXPECT_EQ(window->documentPath(), QFileInfo(path).absoluteFilePath());
+
+    window->resize(400, 300);
+    window->textArea()->moveCursor(QTextCursor::End);
+    window->textArea()->verticalScrollBar()->setValue(
+        window->textArea()->verticalScrollBar()->maximum());
+    ASSERT_GT(window->textArea()->verticalScrollBar()->value(), 0);
+
+    writeFile(path, longDocument("SecondVersion"));
+    // The user goes to another window and comes back.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(loaded("SecondVersion"));
+    EXPECT_EQ(window->textArea()->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(window->textArea()->textCursor().position(), 0);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(InstructionsWindowTest, MissingFileShowsTheBoxOnceAndUnloads) {
+    pressF1();
+    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Manca il file di help Korvex_Config.rtf");
+    EXPECT_EQ(boxes[0].title, kTitle);
+    EXPECT_NE(boxes[0].parent, nullptr);
+
+    // Nothing is left behind, and the next F1 tries again.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->objectName(), "frmIstruzioni");
+    writeFile(dir.filePath(kName), "{\\rtf1 Now here}");
+    pressF1();
+    ASSERT_TRUE(loaded("Now here"));
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(InstructionsWindowTest, FileRemovedWhileOpenIsReportedOnReturn) {
+    const QString path = dir.filePath(kName);
+    writeFile(path, "{\\rtf1 Manual}");
+    pressF1();
+    ASSERT_TRUE(loaded("Manual"));
+    QFile::remove(path);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(InstructionsWindowTest, AFolderWithTheDocumentsNameIsNotTheDocument) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(kName));
+    pressF1();
+    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    EXPECT_EQ(boxes.size(), 1u);
+}
+
+TEST_F(InstructionsWindowTest, DefaultSearchFindsTheManualInTheCurrentDirectory) {
+    // As after a Load from another folder: the current directory holds it.
+    writeFile(dir.filePath(kName), "{\\rtf1 From the current folder}");
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    window = new InstructionsWindow;
+    window->Apri(kName, kTitle);
+    ASSERT_TRUE(loaded("From the current folder"));
+}
+
+TEST_F(InstructionsWindowTest, ShowsTheShippedManual) {
+    window = new InstructionsWindow;
+    window->Apri(QStringLiteral(KORVEX_MANUAL_PATH), kTitle);
+    ASSERT_TRUE(loaded("Korvex Config"));
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace
