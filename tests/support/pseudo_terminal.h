@@ -54,6 +54,21 @@ public:
         QByteArray bytes;
     };
 
+    // Reads what has arrived, waiting up to timeoutMs for the first byte.
+    QByteArray read(int timeoutMs) const {
+        QByteArray bytes;
+        pollfd p{master_, POLLIN, 0};
+        while (::poll(&p, 1, bytes.isEmpty() ? timeoutMs : 20) > 0 && (p.revents & POLLIN)) {
+            char buffer[512];
+            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            bytes.append(buffer, static_cast<qsizetype>(n));
+        }
+        return bytes;
+    }
+
+    // Stamps every chunk as it arrives, from a thread of its own.
     void startReading() {
         reader_ = std::thread([this] {
             while (!stop_) {

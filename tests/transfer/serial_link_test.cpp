@@ -1,4 +1,5 @@
 #include "fake_serial_link.h"
+#include "support/pseudo_terminal.h"
 #include "transfer/frames.h"
 
 #include <QEventLoop>
@@ -22,66 +23,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A pseudo-terminal standing in for the tracker's line. The test holds the
-// slave end open too, so the master never sees a hang-up when the link closes.
-struct Pty {
-    Pty() {
-        char name[128] = {};
-        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return;
-        path = name;
-        // Raw on both sides: no byte may be translated or swallowed on the way.
-        termios raw{};
-        for (const int fd : {master, slave}) {
-            ::tcgetattr(fd, &raw);
-            ::cfmakeraw(&raw);
-            ::tcsetattr(fd, TCSANOW, &raw);
-        }
-    }
-    ~Pty() {
-        stop = true;
-        if (reader.joinable())
-            reader.join();
-        ::close(master);
-        ::close(slave);
-    }
-    // Reads what has arrived, waiting up to timeoutMs for the first byte.
-    QByteArray read(int timeoutMs) const {
-        QByteArray bytes;
-        pollfd p{master, POLLIN, 0};
-        while (::poll(&p, 1, bytes.isEmpty() ? timeoutMs : 20) > 0 && (p.revents & POLLIN)) {
-            char buffer[512];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            bytes.append(buffer, n);
-        }
-        return bytes;
-    }
-    // Stamps every chunk as it arrives, from a thread of its own.
-    void record() {
-        reader = std::thread([this] {
-            while (!stop) {
-                pollfd p{master, POLLIN, 0};
-                char buffer[512];
-                if (::poll(&p, 1, 20) <= 0)
-                    continue;
-                const ssize_t n = ::read(master, buffer, sizeof buffer);
-                const std::lock_guard lock(mutex);
-                if (n > 0)
-                    chunks.push_back({Clock::now(), QByteArray(buffer, n)});
-            }
-        });
-    }
-
-    int master = -1;
-    int slave = -1;
-    QString path;
-    std::thread reader;
-    std::atomic<bool> stop{false};
-    std::mutex mutex;
-    std::vector<std::pair<Clock::time_point, QByteArray>> chunks;
-};
+using korvex::testing::Pty;
 
 // Holds the bytes a tty would love to interpret: CR, LF, XON, XOFF, ^C, ^D,
 // ^Z, DEL, and 0xFF (a parity mark in some modes).
@@ -99,10 +41,10 @@ PortNumbering only(const QString& device) {
 
 TEST(SerialLinkOnPty, DeliversExactly122BytesInFourWritesOnTheTimeline) {
     Pty pty;
-    ASSERT_GE(pty.master, 0);
-    pty.record();
+    ASSERT_TRUE(pty.ok());
+    pty.startReading();
     const ConfigBlock block = awkwardBlock();
-    FrameSender sender(only(pty.path), makeSystemSerialLink);
+    FrameSender sender(only(pty.slavePath()), makeSystemSerialLink);
     Clock::time_point shownAt{};
     QString outcome;
     QEventLoop loop;
@@ -117,12 +59,11 @@ TEST(SerialLinkOnPty, DeliversExactly122BytesInFourWritesOnTheTimeline) {
     ASSERT_EQ(outcome, "completed");
     QTimer::singleShot(150, &loop, &QEventLoop::quit); // let stragglers arrive
     loop.exec();
-    pty.stop = true;
-    pty.reader.join();
+    pty.stopReading();
 
     QByteArray received;
     std::map<int, double> chunkAt; // offset of each chunk's first byte -> ms after the dialog
-    for (const auto& [at, bytes] : pty.chunks) {
+    for (const auto& [at, bytes] : pty.chunks()) {
         chunkAt[received.size()] = std::chrono::duration<double, std::milli>(at - shownAt).count();
         received += bytes;
     }
@@ -138,11 +79,11 @@ TEST(SerialLinkOnPty, DeliversExactly122BytesInFourWritesOnTheTimeline) {
 
 TEST(SerialLinkOnPty, Opens4800Baud8N1AndHandsEveryByteOverBeforeClosing) {
     Pty pty;
-    ASSERT_GE(pty.master, 0);
+    ASSERT_TRUE(pty.ok());
     auto link = makeSystemSerialLink();
-    ASSERT_TRUE(link->open(pty.path)) << link->errorString().toStdString();
+    ASSERT_TRUE(link->open(pty.slavePath())) << link->errorString().toStdString();
     termios t{};
-    ASSERT_EQ(::tcgetattr(pty.slave, &t), 0);
+    ASSERT_EQ(::tcgetattr(pty.slaveFd(), &t), 0);
     EXPECT_EQ(::cfgetospeed(&t), speed_t{B4800});
     EXPECT_EQ(t.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), tcflag_t{CS8});
     EXPECT_EQ(t.c_iflag & (IXON | IXOFF), 0u);
@@ -160,15 +101,15 @@ TEST(SerialLinkOnPty, Opens4800Baud8N1AndHandsEveryByteOverBeforeClosing) {
 
 TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason) {
     Pty pty;
-    ASSERT_GE(pty.master, 0);
+    ASSERT_TRUE(pty.ok());
     auto holder = makeSystemSerialLink();
-    ASSERT_TRUE(holder->open(pty.path));
+    ASSERT_TRUE(holder->open(pty.slavePath()));
     const struct {
         QString device;
         QString says;
     } cases[] = {
         {"/dev/korvex-no-such-tty", "no such device"},
-        {pty.path, "in use by another program"},
+        {pty.slavePath(), "in use by another program"},
     };
     for (const auto& c : cases) {
         FrameSender sender(only(c.device), makeSystemSerialLink);
@@ -183,7 +124,7 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
     }
     EXPECT_EQ(pty.read(50), QByteArray());
     holder->close();
-    EXPECT_TRUE(holder->open(pty.path)); // the failed attempt left no lock behind
+    EXPECT_TRUE(holder->open(pty.slavePath())); // the failed attempt left no lock behind
 }
 
 // Root may open any device, so the real check runs as "nobody" in a child.
@@ -226,10 +167,10 @@ TEST(SerialLinkErrors, PermissionDeniedNamesTheDevicesGroupAndTheFix) {
     };
     for (const auto& c : cases) {
         Pty pty;
-        ASSERT_GE(pty.master, 0);
-        ASSERT_EQ(::chown(pty.path.toLocal8Bit(), 0, c.group), 0);
-        ASSERT_EQ(::chmod(pty.path.toLocal8Bit(), 0660), 0);
-        const QString text = openErrorAsNobody(pty.path);
+        ASSERT_TRUE(pty.ok());
+        ASSERT_EQ(::chown(pty.slavePath().toLocal8Bit(), 0, c.group), 0);
+        ASSERT_EQ(::chmod(pty.slavePath().toLocal8Bit(), 0660), 0);
+        const QString text = openErrorAsNobody(pty.slavePath());
         for (const QString& part : c.says)
             EXPECT_TRUE(text.contains(part))
                 << text.toStdString() << " lacks " << part.toStdString();
