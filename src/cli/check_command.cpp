@@ -13,16 +13,19 @@ const char* const kFaultMessage = "Parametri incompleti o non corretti";
 
 void printSettings(QTextStream& out, const SettingsRecord& settings) {
     for (const FieldInfo& info : fieldTable()) {
-        out << "  " << QString::fromLatin1(info.key).leftJustified(12) << QString::fromLatin1(info.name).leftJustified(17)
-            << displayValue(settings, info.id) << "\n";
+        out << "  " << QString::fromLatin1(info.key).leftJustified(12)
+            << QString::fromLatin1(info.name).leftJustified(17) << displayValue(settings, info.id)
+            << "\n";
     }
 }
 
 void printChanges(QTextStream& out, const SettingsRecord& before, const SettingsRecord& after) {
     bool any = false;
     for (const FieldInfo& info : fieldTable()) {
-        const QString was = holdsText(info.id) ? before.text(info.id) : QString::number(before.value(info.id));
-        const QString now = holdsText(info.id) ? after.text(info.id) : QString::number(after.value(info.id));
+        const QString was =
+            holdsText(info.id) ? before.text(info.id) : QString::number(before.value(info.id));
+        const QString now =
+            holdsText(info.id) ? after.text(info.id) : QString::number(after.value(info.id));
         if (was != now) {
             out << "  " << info.key << " " << was << " -> " << now << "\n";
             any = true;
@@ -54,13 +57,15 @@ QJsonObject faultToJson(const BuildFault& fault) {
 
 int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory settings), applies each --set, "
-                       "and checks them exactly as SEND does: shows the settings as SEND would write them back, "
-                       "every value it changed, GPSless mode and the configuration block."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A .cfg file."), QStringLiteral("[FILE]"));
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads FILE onto the factory settings (no FILE: the factory settings), applies each --set, "
+        "and checks them exactly as SEND does: shows the settings as SEND would write them back, "
+        "every value it changed, GPSless mode and the configuration block."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A .cfg file."),
+                                 QStringLiteral("[FILE]"));
     parser.addOption(setOption());
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print one JSON object instead."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead."));
     parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
@@ -69,7 +74,8 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return fail(err, QStringLiteral("check takes at most one file"));
     }
 
-    LoadedSettings loaded = loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
+    LoadedSettings loaded =
+        loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
     const SettingsValues asLoaded = loaded.settings;
     const bool loadFailed = !loaded.error.isEmpty();
     BuildResult result;
@@ -82,10 +88,14 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             {QStringLiteral("load_error"), loadFailed ? QJsonValue(loaded.error) : QJsonValue()},
             {QStringLiteral("settings_loaded"), settingsToJson(asLoaded)},
             {QStringLiteral("ok"), !loadFailed && result.ok},
-            {QStringLiteral("fault"), result.fault ? QJsonValue(faultToJson(*result.fault)) : QJsonValue()},
-            {QStringLiteral("gpsless"), result.gpsless ? QJsonValue(*result.gpsless) : QJsonValue()},
-            {QStringLiteral("block"), loadFailed ? QJsonValue() : QJsonValue(blockToHex(result.block))},
-            {QStringLiteral("settings"), loadFailed ? QJsonValue() : QJsonValue(settingsToJson(loaded.settings))},
+            {QStringLiteral("fault"),
+             result.fault ? QJsonValue(faultToJson(*result.fault)) : QJsonValue()},
+            {QStringLiteral("gpsless"),
+             result.gpsless ? QJsonValue(*result.gpsless) : QJsonValue()},
+            {QStringLiteral("block"),
+             loadFailed ? QJsonValue() : QJsonValue(blockToHex(result.block))},
+            {QStringLiteral("settings"),
+             loadFailed ? QJsonValue() : QJsonValue(settingsToJson(loaded.settings))},
         };
         out << QJsonDocument(report).toJson(QJsonDocument::Indented);
         return loadFailed ? kFailure : (result.ok ? kSuccess : kBuildFault);
@@ -98,15 +108,16 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     printSettings(out, loaded.settings);
     out << "Changed by the check:\n";
     printChanges(out, asLoaded, loaded.settings);
-    out << "GPSless mode: "
-        << (result.gpsless ? (*result.gpsless ? "on" : "off") : "not reached") << "\n";
-    out << "Configuration block (" << kBlockSize << " bytes" << (result.ok ? "" : ", incomplete") << "):\n";
+    out << "GPSless mode: " << (result.gpsless ? (*result.gpsless ? "on" : "off") : "not reached")
+        << "\n";
+    out << "Configuration block (" << kBlockSize << " bytes" << (result.ok ? "" : ", incomplete")
+        << "):\n";
     printBlock(out, result.block);
     if (!result.ok) {
         out.flush();
         err << kFaultMessage << "\n"
-            << "  step " << result.fault->step << ", field " << fieldInfo(result.fault->field).name << " ("
-            << fieldInfo(result.fault->field).key << "): " << result.fault->reason << "\n";
+            << "  step " << result.fault->step << ", field " << fieldInfo(result.fault->field).name
+            << " (" << fieldInfo(result.fault->field).key << "): " << result.fault->reason << "\n";
         return kBuildFault;
     }
     return kSuccess;

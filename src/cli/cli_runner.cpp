@@ -31,8 +31,8 @@ Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error.
 
 } // namespace
 
-std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments, QTextStream& out,
-                                QTextStream& err) {
+std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                QTextStream& out, QTextStream& err) {
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(helpOption());
     if (!parser.parse(arguments)) {
@@ -61,8 +61,9 @@ int fail(QTextStream& err, const QString& message, int code) {
 
 int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Writes the factory settings as a .cfg file (to standard "
-                                                    "output unless -o is given)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the factory settings as a .cfg file (to standard "
+                       "output unless -o is given)."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Write to FILE."), QStringLiteral("FILE"));
     parser.addOption(output);
@@ -89,12 +90,15 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
 
 int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory "
-                                                    "settings), applies each --set and saves the result as OUT."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A .cfg file to start from."),
+    parser.setApplicationDescription(
+        QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory "
+                       "settings), applies each --set and saves the result as OUT."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("A .cfg file to start from."),
                                  QStringLiteral("[FILE]"));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The .cfg file to write (required)."), QStringLiteral("OUT"));
+                                    QStringLiteral("The .cfg file to write (required)."),
+                                    QStringLiteral("OUT"));
     parser.addOption(output);
     parser.addOption(setOption());
     if (auto stop = parseCommand(parser, arguments, out, err)) {
@@ -106,7 +110,8 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (parser.positionalArguments().size() > 1) {
         return fail(err, QStringLiteral("edit takes at most one input file"));
     }
-    const LoadedSettings loaded = loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
+    const LoadedSettings loaded =
+        loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
     if (!loaded.error.isEmpty()) {
         return fail(err, loaded.error);
     }
@@ -114,7 +119,8 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     return error.isEmpty() ? kSuccess : fail(err, error);
 }
 
-int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment) {
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
+           const Environment& environment) {
     const QString command = arguments.value(1);
     if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {

@@ -32,8 +32,10 @@ QString applySet(SettingsRecord& settings, const QString& assignment) {
     } else {
         bool isNumber = false;
         const int number = value.trimmed().toInt(&isNumber);
-        written = isNumber ? settings.setValue(*id, number)
-                           : WriteResult::refused(QStringLiteral("\"%1\" is not a whole number").arg(value));
+        written =
+            isNumber
+                ? settings.setValue(*id, number)
+                : WriteResult::refused(QStringLiteral("\"%1\" is not a whole number").arg(value));
     }
     if (!written) {
         return QStringLiteral("--set %1: refused: %2").arg(key, written.reason);
@@ -62,9 +64,10 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
 }
 
 QCommandLineOption setOption() {
-    return QCommandLineOption(QStringList{QStringLiteral("set")},
-                              QStringLiteral("Set one setting, e.g. --set mycall=N0CALL-7 (repeatable)."),
-                              QStringLiteral("KEY=VALUE"));
+    return QCommandLineOption(
+        QStringList{QStringLiteral("set")},
+        QStringLiteral("Set one setting, e.g. --set mycall=N0CALL-7 (repeatable)."),
+        QStringLiteral("KEY=VALUE"));
 }
 
 QCommandLineOption helpOption() {
@@ -78,7 +81,8 @@ QString displayValue(const SettingsRecord& settings, FieldId id) {
     }
     const int value = settings.value(id);
     if (id == FieldId::cbMicEMsg && value >= 0) {
-        return QStringLiteral("%1 (%2)").arg(value).arg(QLatin1String(micEMessages()[static_cast<std::size_t>(value)]));
+        return QStringLiteral("%1 (%2)").arg(value).arg(
+            QLatin1String(micEMessages()[static_cast<std::size_t>(value)]));
     }
     return QString::number(value);
 }

@@ -11,14 +11,17 @@ namespace korvex::cli {
 int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
-int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
-int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment);
+int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
+            const Environment& environment);
+int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
+             const Environment& environment);
+int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                const Environment& environment);
 
 // Parses a command's arguments; an exit code when the command should stop
 // here (help shown, or a usage error reported).
-std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments, QTextStream& out,
-                                QTextStream& err);
+std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                QTextStream& out, QTextStream& err);
 
 // Reports an error the way every command does, and returns the exit code.
 int fail(QTextStream& err, const QString& message, int code = kFailure);

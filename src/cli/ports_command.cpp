@@ -12,34 +12,44 @@ QString usbId(const PortDescription& port) {
         .arg(*port.productId, 4, 16, QLatin1Char('0'));
 }
 
-QString orDash(const QString& text) { return text.isEmpty() ? QStringLiteral("-") : text; }
+QString orDash(const QString& text) {
+    return text.isEmpty() ? QStringLiteral("-") : text;
+}
 
 } // namespace
 
-int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment) {
+int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
+             const Environment& environment) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists the serial ports numbered the way \"Comm num:\" and --port count them: USB adapters first, then the "
-        "other ports, then running simulators."));
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
+                       "them: USB adapters first, then the "
+                       "other ports, then running simulators."));
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
-    const QList<PortDescription> ports = environment.portNumbering().ports();
+    const QList<NumberedPort> ports = environment.portNumbering().numbered();
     if (ports.isEmpty()) {
-        out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and run this again.\n";
+        out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
+               "run this again.\n";
         return kSuccess;
     }
-    out << "No.  Device                 Description                    Maker            VID:PID    Serial\n";
-    for (qsizetype i = 0; i < ports.size(); ++i) {
-        const PortDescription& p = ports[i];
-        const QString number = i < 9 ? QString::number(i + 1) : QStringLiteral("-");
+    out << "No.  Device                 Description                    Maker            VID:PID    "
+           "Serial\n";
+    bool unreachable = false;
+    for (const NumberedPort& numbered : ports) {
+        const PortDescription& p = numbered.port;
+        const QString number =
+            numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
+        unreachable = unreachable || numbered.number == 0;
         out << number.leftJustified(5) << p.device.leftJustified(23) << " "
-            << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description).leftJustified(30) << " "
-            << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10) << " "
-            << orDash(p.serialNumber) << "\n";
+            << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
+                   .leftJustified(30)
+            << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
+            << " " << orDash(p.serialNumber) << "\n";
     }
-    if (ports.size() > 9) {
-        out << "Only the first nine ports can be chosen by number; give any other by its device with --port.\n";
+    if (unreachable) {
+        out << "A port marked - has no number of its own: give it by its device with --port.\n";
     }
     return kSuccess;
 }

@@ -14,10 +14,10 @@ namespace {
 class ConsoleProgress {
 public:
     ConsoleProgress(FrameSender& sender, QTextStream& out, QTextStream& err, QEventLoop& loop) {
-        QObject::connect(&sender, &FrameSender::dialogShown, [&err](const QString& text) {
-            err << text.trimmed() << Qt::flush;
-        });
-        QObject::connect(&sender, &FrameSender::progressChanged, [&err](const QString&) { err << "." << Qt::flush; });
+        QObject::connect(&sender, &FrameSender::dialogShown,
+                         [&err](const QString& text) { err << text.trimmed() << Qt::flush; });
+        QObject::connect(&sender, &FrameSender::progressChanged,
+                         [&err](const QString&) { err << "." << Qt::flush; });
         QObject::connect(&sender, &FrameSender::completed, [this, &out, &err](const QString& text) {
             err << "\n" << Qt::flush;
             out << text << "\n" << Qt::flush;
@@ -38,17 +38,19 @@ private:
 
 } // namespace
 
-int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, const Environment& environment) {
+int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
+            const Environment& environment) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Loads FILE onto the factory settings, applies each --set, checks the settings exactly as "
-                       "SEND does and programs the tracker: 122 bytes in four writes at 4800 baud. Nothing is "
-                       "read back: look for 'Success!' on the tracker's display."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Loads FILE onto the factory settings, applies each --set, checks the settings exactly as "
+        "SEND does and programs the tracker: 122 bytes in four writes at 4800 baud. Nothing is "
+        "read back: look for 'Success!' on the tracker's display."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .cfg file to send."));
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral("Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0. "
-                       "Default: the file's port number."),
+        QStringLiteral(
+            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0. "
+            "Default: the file's port number."),
         QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
@@ -56,10 +58,13 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, co
         return *stop;
     }
     if (parser.positionalArguments().size() != 1) {
-        return fail(err, QStringLiteral("send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
-                                        "FILE\" or with Save in the window)"));
+        return fail(err,
+                    QStringLiteral(
+                        "send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
+                        "FILE\" or with Save in the window)"));
     }
-    LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(), parser.values(QStringLiteral("set")));
+    LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
+                                         parser.values(QStringLiteral("set")));
     if (!loaded.error.isEmpty()) {
         return fail(err, loaded.error);
     }
@@ -68,10 +73,13 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, co
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (QRegularExpression(QStringLiteral("^[0-9]+$")).match(wanted).hasMatch()) {
-            if (const WriteResult written = loaded.settings.setText(FieldId::edComm, wanted); !written) {
-                return fail(err, QStringLiteral("--port %1: port numbers run from 1 to 9; for another port give its "
-                                                "device, e.g. --port /dev/ttyUSB0")
-                                     .arg(wanted));
+            if (const WriteResult written = loaded.settings.setText(FieldId::edComm, wanted);
+                !written) {
+                return fail(
+                    err, QStringLiteral(
+                             "--port %1: port numbers run from 1 to 9; for another port give its "
+                             "device, e.g. --port /dev/ttyUSB0")
+                             .arg(wanted));
             }
         } else {
             // A device named outright is port 1 of a list of its own.
@@ -89,15 +97,16 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err, co
     const BuildResult built = buildAndSend(loaded.settings, sender);
     if (!built.ok) {
         err << "Parametri incompleti o non corretti\n"
-            << "  step " << built.fault->step << ", field " << fieldInfo(built.fault->field).name << " ("
-            << fieldInfo(built.fault->field).key << "): " << built.fault->reason << "\n";
+            << "  step " << built.fault->step << ", field " << fieldInfo(built.fault->field).name
+            << " (" << fieldInfo(built.fault->field).key << "): " << built.fault->reason << "\n";
         return kBuildFault;
     }
     if (sender.isBusy()) {
         loop.exec();
     }
     if (!progress.outcome()) {
-        return fail(err, QStringLiteral("the port closed itself right after opening; nothing was sent"));
+        return fail(err,
+                    QStringLiteral("the port closed itself right after opening; nothing was sent"));
     }
     return *progress.outcome();
 }

@@ -20,10 +20,10 @@ QJsonObject settingsToJson(const SettingsRecord& settings) {
 }
 
 QString blockToHex(const ConfigBlock& block) {
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size()))
-            .toHex()
-            .toUpper());
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(block.data()),
+                                          static_cast<qsizetype>(block.size()))
+                                   .toHex()
+                                   .toUpper());
 }
 
 } // namespace korvex::cli

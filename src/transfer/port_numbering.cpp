@@ -89,6 +89,24 @@ QList<PortDescription> PortNumbering::ports() const {
     return orderedForNumbering(lister_ ? lister_() : QList<PortDescription>{});
 }
 
+QList<NumberedPort> PortNumbering::numbered() const {
+    constexpr int kHighestDigit = 9;
+    QList<NumberedPort> result;
+    const QList<PortDescription> list = ports();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        int number = static_cast<int>(i) + 1;
+        if (windowsStyle_) {
+            bool isNumber = false;
+            number = list[i].portName.mid(3).toInt(&isNumber);
+            if (!list[i].portName.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ||
+                !isNumber)
+                number = 0;
+        }
+        result.append({number > kHighestDigit ? 0 : number, list[i]});
+    }
+    return result;
+}
+
 PortResolution PortNumbering::resolve(int number) const {
     if (number <= 0) {
         return {std::nullopt,

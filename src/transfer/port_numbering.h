@@ -8,14 +8,19 @@
 namespace korvex {
 
 struct PortDescription {
-    QString device;       // what to open: /dev/ttyUSB0, COM3, a simulator's pty
-    QString portName;     // ttyUSB0, COM3
+    QString device;   // what to open: /dev/ttyUSB0, COM3, a simulator's pty
+    QString portName; // ttyUSB0, COM3
     QString description;
     QString manufacturer;
     std::optional<quint16> vendorId;
     std::optional<quint16> productId;
     QString serialNumber;
     bool simulated = false;
+};
+
+struct NumberedPort {
+    int number; // what to enter in "Comm num:"; 0 when no digit reaches it
+    PortDescription port;
 };
 
 struct PortResolution {
@@ -35,6 +40,9 @@ public:
 
     // The numbered list, entry 0 being port 1.
     QList<PortDescription> ports() const;
+    // Each port with the digit that selects it: its position elsewhere, its
+    // COM number on Windows.
+    QList<NumberedPort> numbered() const;
     PortResolution resolve(int number) const;
 
 private:

@@ -53,7 +53,8 @@ TEST(CliProcess, SendDeliversTheLineStreamThroughAPseudoTerminal) {
     ASSERT_EQ(runCliProcess({QStringLiteral("defaults"), QStringLiteral("-o"), file}).code, 0);
 
     pty.startReading();
-    const Finished r = runCliProcess({QStringLiteral("send"), file, QStringLiteral("--port"), pty.slavePath()});
+    const Finished r =
+        runCliProcess({QStringLiteral("send"), file, QStringLiteral("--port"), pty.slavePath()});
     pty.stopReading();
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("Data sent !"));
@@ -84,9 +85,12 @@ TEST(CliProcess, SendDeliversTheLineStreamThroughAPseudoTerminal) {
     EXPECT_EQ(writes[2].second, 2);
     EXPECT_EQ(writes[3].second, 59);
     auto gap = [&](int a, int b) {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(writes[b].first.at - writes[a].first.at).count();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(writes[b].first.at -
+                                                                     writes[a].first.at)
+            .count();
     };
-    std::cout << "gaps between writes (ms): " << gap(0, 1) << " " << gap(1, 2) << " " << gap(2, 3) << "\n";
+    std::cout << "gaps between writes (ms): " << gap(0, 1) << " " << gap(1, 2) << " " << gap(2, 3)
+              << "\n";
     EXPECT_NEAR(gap(0, 1), 10, 40);
     EXPECT_NEAR(gap(1, 2), 400, 60);
     EXPECT_NEAR(gap(2, 3), 10, 40);

@@ -46,33 +46,47 @@ TEST(CliCheck, FactorySettingsAreCompleteAndUnchanged) {
     const CliRun r = run({QStringLiteral("check"), QStringLiteral("--json")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     const QJsonObject json = r.json();
-    EXPECT_TRUE(json.value(QStringLiteral("block")).toString().startsWith(QStringLiteral("1E06003E2F0A3018120C0906040C1903")));
+    EXPECT_TRUE(json.value(QStringLiteral("block"))
+                    .toString()
+                    .startsWith(QStringLiteral("1E06003E2F0A3018120C0906040C1903")));
     EXPECT_EQ(json.value(QStringLiteral("block")).toString().size(), 232);
     EXPECT_TRUE(json.value(QStringLiteral("ok")).toBool());
     EXPECT_TRUE(json.value(QStringLiteral("fault")).isNull());
     EXPECT_TRUE(json.value(QStringLiteral("load_error")).isNull());
     EXPECT_EQ(json.value(QStringLiteral("gpsless")), QJsonValue(false));
-    EXPECT_EQ(json.value(QStringLiteral("settings")), json.value(QStringLiteral("settings_loaded")));
-    EXPECT_EQ(json.value(QStringLiteral("settings")).toObject().value(QStringLiteral("mice")), QJsonValue(0));
+    EXPECT_EQ(json.value(QStringLiteral("settings")),
+              json.value(QStringLiteral("settings_loaded")));
+    EXPECT_EQ(json.value(QStringLiteral("settings")).toObject().value(QStringLiteral("mice")),
+              QJsonValue(0));
 }
 
 TEST(CliCheck, FaultKeepsTheWriteBacksMadeBeforeIt) {
-    const CliRun r = run({QStringLiteral("check"), QStringLiteral("--json"), QStringLiteral("--set"),
-                       QStringLiteral("txdelay=050"), QStringLiteral("--set"), QStringLiteral("retries=256")});
+    const CliRun r = run({QStringLiteral("check"), QStringLiteral("--json"),
+                          QStringLiteral("--set"), QStringLiteral("txdelay=050"),
+                          QStringLiteral("--set"), QStringLiteral("retries=256")});
     EXPECT_EQ(r.code, 1);
     const QJsonObject json = r.json();
     EXPECT_FALSE(json.value(QStringLiteral("ok")).toBool());
     const QJsonObject fault = json.value(QStringLiteral("fault")).toObject();
     EXPECT_EQ(fault.value(QStringLiteral("step")).toInt(), 3);
     EXPECT_EQ(fault.value(QStringLiteral("field")).toString(), QStringLiteral("retries"));
-    EXPECT_EQ(json.value(QStringLiteral("settings")).toObject().value(QStringLiteral("txdelay")).toString(), QStringLiteral("053"));
-    EXPECT_EQ(json.value(QStringLiteral("settings_loaded")).toObject().value(QStringLiteral("txdelay")).toString(), QStringLiteral("050"));
+    EXPECT_EQ(json.value(QStringLiteral("settings"))
+                  .toObject()
+                  .value(QStringLiteral("txdelay"))
+                  .toString(),
+              QStringLiteral("053"));
+    EXPECT_EQ(json.value(QStringLiteral("settings_loaded"))
+                  .toObject()
+                  .value(QStringLiteral("txdelay"))
+                  .toString(),
+              QStringLiteral("050"));
     EXPECT_TRUE(json.value(QStringLiteral("block")).toString().startsWith(QStringLiteral("0800")));
     EXPECT_TRUE(json.value(QStringLiteral("gpsless")).isNull());
 }
 
 TEST(CliCheck, TextReportNamesChangesAndTheFault) {
-    CliRun r = run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=050")});
+    CliRun r =
+        run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=050")});
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.contains(QStringLiteral("txdelay 050 -> 053"))) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("000: 08 06 00 3E")));
@@ -80,7 +94,8 @@ TEST(CliCheck, TextReportNamesChangesAndTheFault) {
     r = run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall=")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Parametri incompleti o non corretti")));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field edMyCall (mycall)"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field edMyCall (mycall)")))
+        << r.err.toStdString();
 }
 
 TEST(CliCheck, PartialLoadIsReportedWithoutABuild) {
@@ -116,23 +131,36 @@ TEST_P(CliUsageTest, ReportsTheProblem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, CliUsageTest,
-    ::testing::Values(UsageCase{{}, 2, "Usage: korvex-cli COMMAND"},
-                    UsageCase{{QStringLiteral("frobnicate")}, 2, "unknown command"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("--bogus")}, 2, "Unknown option"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("nosuch=1")}, 2, "unknown key"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=9")}, 2, "out of range"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=x")}, 2, "not a whole number"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=12a")}, 2, "only digits"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall")}, 2, "KEY=VALUE"},
-                    UsageCase{{QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")}, 2, "/nonexistent.cfg"},
-                    UsageCase{{QStringLiteral("edit")}, 2, "-o OUT"},
-                    UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}));
+    ::testing::Values(
+        UsageCase{{}, 2, "Usage: korvex-cli COMMAND"},
+        UsageCase{{QStringLiteral("frobnicate")}, 2, "unknown command"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("--bogus")}, 2, "Unknown option"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("nosuch=1")},
+                  2,
+                  "unknown key"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=9")},
+                  2,
+                  "out of range"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=x")},
+                  2,
+                  "not a whole number"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=12a")},
+                  2,
+                  "only digits"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall")},
+                  2,
+                  "KEY=VALUE"},
+        UsageCase{
+            {QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")}, 2, "/nonexistent.cfg"},
+        UsageCase{{QStringLiteral("edit")}, 2, "-o OUT"},
+        UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}));
 
 TEST(CliHelp, EveryCommandHasHelp) {
     for (const char* command : {"defaults", "check", "edit", "send", "ports"}) {
         const CliRun r = run({QString::fromLatin1(command), QStringLiteral("--help")});
         EXPECT_EQ(r.code, 0) << command;
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("Usage: korvex-cli %1").arg(QLatin1String(command))))
+        EXPECT_TRUE(
+            r.out.startsWith(QStringLiteral("Usage: korvex-cli %1").arg(QLatin1String(command))))
             << r.out.toStdString();
     }
 }
@@ -144,9 +172,10 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     EXPECT_EQ(readFile(defaults), encodeConfigFile(SettingsValues()).bytes);
 
     const QString edited = dir.filePath(QStringLiteral("mobile.cfg"));
-    const CliRun r = run({QStringLiteral("edit"), defaults, QStringLiteral("--set"), QStringLiteral("mycall=N0CALL-7"),
-                       QStringLiteral("--set"), QStringLiteral("statusevery=200"), QStringLiteral("--set"),
-                       QStringLiteral("rxposoff=1"), QStringLiteral("-o"), edited});
+    const CliRun r = run({QStringLiteral("edit"), defaults, QStringLiteral("--set"),
+                          QStringLiteral("mycall=N0CALL-7"), QStringLiteral("--set"),
+                          QStringLiteral("statusevery=200"), QStringLiteral("--set"),
+                          QStringLiteral("rxposoff=1"), QStringLiteral("-o"), edited});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     SettingsValues back;
     ASSERT_TRUE(loadConfigFile(edited, back).ok());
@@ -154,12 +183,15 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     EXPECT_EQ(back.value(FieldId::chkRxPosition), 1);
     EXPECT_EQ(back.text(FieldId::edBcnEvery), QStringLiteral("127"));
 
-    const CliRun refused = run({QStringLiteral("edit"), QStringLiteral("--set"), QStringLiteral("status=say \"hi\""),
-                             QStringLiteral("-o"), edited});
+    const CliRun refused = run({QStringLiteral("edit"), QStringLiteral("--set"),
+                                QStringLiteral("status=say \"hi\""), QStringLiteral("-o"), edited});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("double quote")));
-    EXPECT_TRUE(back == [&] { SettingsValues again; loadConfigFile(edited, again); return again; }())
-        << "the refused edit left the file as it was";
+    EXPECT_TRUE(back == [&] {
+        SettingsValues again;
+        loadConfigFile(edited, again);
+        return again;
+    }()) << "the refused edit left the file as it was";
 }
 
 TEST(CliFiles, DefaultsToStandardOutput) {
@@ -180,7 +212,9 @@ struct SendFixture {
                 return QList<PortDescription>{p};
             });
         };
-        env.linkFactory = [log = log, behaviour] { return std::make_unique<korvex::testing::FakeSerialLink>(log, behaviour); };
+        env.linkFactory = [log = log, behaviour] {
+            return std::make_unique<korvex::testing::FakeSerialLink>(log, behaviour);
+        };
         return env;
     }
 };
@@ -199,7 +233,8 @@ TEST(CliSend, SendsTheBuiltBlockOnTheTimeline) {
     }
     EXPECT_EQ(line.size(), 122);
     EXPECT_EQ(line.mid(2, 16).toHex().toUpper(), QByteArray("1E06003E2F0A3018120C0906040C1903"));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Sending data on COM1......"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Sending data on COM1......")))
+        << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Data sent !")));
     EXPECT_FALSE(fixture.log->open);
 }
@@ -210,7 +245,8 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
     ASSERT_EQ(run({QStringLiteral("defaults"), QStringLiteral("-o"), file}).code, 0);
 
     SendFixture portZero;
-    CliRun r = run({QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("0")}, portZero.environment());
+    CliRun r = run({QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("0")},
+                   portZero.environment());
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(portZero.log->writes.isEmpty());
 
@@ -229,7 +265,8 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
     EXPECT_TRUE(silent.log->writes.isEmpty());
 
     SendFixture fault;
-    r = run({QStringLiteral("send"), file, QStringLiteral("--set"), QStringLiteral("speed0=2555")}, fault.environment());
+    r = run({QStringLiteral("send"), file, QStringLiteral("--set"), QStringLiteral("speed0=2555")},
+            fault.environment());
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(fault.log->links, 0);
 }

@@ -70,3 +70,32 @@ TEST(PortNumbering, ResolvesADigitOrSaysWhatToDo) {
 
 } // namespace
 } // namespace korvex
+
+namespace korvex {
+namespace {
+
+// The digit a list shows must be the digit that selects the port.
+TEST(PortNumbering, NumberedListShowsTheDigitThatResolvesToEachPort) {
+    for (const bool windows : {false, true}) {
+        QList<PortDescription> given;
+        for (const char* name : {"COM3", "COM12", "COM1", "ttyS4", "ttyS5", "ttyS6", "ttyS7",
+                                 "ttyS8", "ttyS9", "ttyS10"})
+            given << port(name);
+        const PortNumbering numbering([given] { return given; }, windows);
+        for (const NumberedPort& n : numbering.numbered()) {
+            if (n.number == 0)
+                continue;
+            const PortResolution resolved = numbering.resolve(n.number);
+            ASSERT_TRUE(resolved.port.has_value());
+            EXPECT_EQ(resolved.port->portName, n.port.portName) << "windows=" << windows;
+        }
+        const QList<NumberedPort> list = numbering.numbered();
+        const auto unreachable = std::count_if(list.begin(), list.end(),
+                                               [](const NumberedPort& n) { return n.number == 0; });
+        EXPECT_EQ(unreachable, windows ? 8 : 1) << "COM12 and the tty names have no digit on "
+                                                   "Windows; the tenth port has none elsewhere";
+    }
+}
+
+} // namespace
+} // namespace korvex
