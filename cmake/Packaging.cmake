@@ -1,0 +1,27 @@
+# A Debian package: `cpack -G DEB` in the build folder. Installed under /usr;
+# the instructions window finds the manual relative to the program, so the
+# prefix the build was configured with does not matter.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME korvex-config)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Korvex Config developers")
+set(CPACK_PACKAGE_CONTACT "Korvex Config developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programmer for the Korvex APRS tracker")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Korvex Config edits the settings of the Korvex APRS position tracker and\n\
+writes them to it over an RS-232 line. It checks and corrects the values,\n\
+saves and loads them as .cfg files, and comes with a command-line tool\n\
+(korvex-cli) and a tracker simulator for trials without hardware.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries are found by dpkg-shlibdeps; the Qt platform plugins are
+# loaded at run time, so nothing links them and they are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins (>= 6.4)")
+
+include(CPack)

@@ -1,0 +1,65 @@
+# Installs the build into a staging folder, then checks the installed layout:
+# the files are where a desktop expects them, the installed programs start
+# from an unrelated folder, and F1's lookup finds the installed manual.
+#
+# korvex-config has no way to press F1 from outside, so a probe built from the
+# same instructions window is copied beside it and does what F1 does.
+cmake_minimum_required(VERSION 3.25)
+
+file(REMOVE_RECURSE "${STAGE}")
+set(ENV{DESTDIR} "${STAGE}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}"
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+unset(ENV{DESTDIR})
+
+set(root "${STAGE}${PREFIX}")
+foreach(f
+    ${BINDIR}/korvex-config
+    ${BINDIR}/korvex-cli
+    ${DATADIR}/korvex-config/Korvex_Config.rtf
+    ${DATADIR}/applications/korvex-config.desktop
+    ${DATADIR}/icons/hicolor/16x16/apps/korvex-config.png
+    ${DATADIR}/icons/hicolor/32x32/apps/korvex-config.png
+    ${DATADIR}/icons/hicolor/48x48/apps/korvex-config.png
+    ${DATADIR}/icons/hicolor/scalable/apps/korvex-config.svg)
+  if(NOT EXISTS "${root}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+
+# Somewhere that holds no manual, as after a Load from another folder.
+set(elsewhere "${STAGE}/elsewhere")
+file(MAKE_DIRECTORY "${elsewhere}")
+
+execute_process(COMMAND "${root}/${BINDIR}/korvex-cli" --help
+                WORKING_DIRECTORY "${elsewhere}" RESULT_VARIABLE rc OUTPUT_QUIET ERROR_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "installed korvex-cli --help failed: ${rc}")
+endif()
+
+# The window program has no exit of its own: it must still be running when
+# the time is up.
+execute_process(COMMAND "${root}/${BINDIR}/korvex-config"
+                WORKING_DIRECTORY "${elsewhere}" TIMEOUT 3 RESULT_VARIABLE rc
+                OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc MATCHES "timeout")
+  message(FATAL_ERROR "installed korvex-config did not stay up: ${rc} ${err}")
+endif()
+
+file(COPY "${PROBE}" DESTINATION "${root}/${BINDIR}")
+get_filename_component(probe_name "${PROBE}" NAME)
+execute_process(COMMAND "${root}/${BINDIR}/${probe_name}"
+                WORKING_DIRECTORY "${elsewhere}" RESULT_VARIABLE rc
+                OUTPUT_VARIABLE shown OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "F1 in the installed tree did not find the manual: ${rc} ${err}")
+endif()
+file(REAL_PATH "${root}/${DATADIR}/korvex-config/Korvex_Config.rtf" expected)
+file(REAL_PATH "${shown}" shown)
+if(NOT shown STREQUAL expected)
+  message(FATAL_ERROR "F1 showed ${shown}, expected ${expected}")
+endif()
+message(STATUS "installed manual found: ${shown}")
