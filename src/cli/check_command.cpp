@@ -41,7 +41,7 @@ void printBlock(QTextStream& out, const ConfigBlock& block) {
     for (int offset = 0; offset < static_cast<int>(kBlockSize); offset += 16) {
         out << "  " << QString::number(offset).rightJustified(3, u'0') << ":";
         for (int i = offset; i < std::min(offset + 16, static_cast<int>(kBlockSize)); ++i) {
-            out << " " << hex.mid(i * 2, 2);
+            out << " " << hex.mid(2 * qsizetype{i}, 2);
         }
         out << "\n";
     }
