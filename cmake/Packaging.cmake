@@ -18,10 +18,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries are found by dpkg-shlibdeps; the Qt platform plugins are
-# loaded at run time, so nothing links them and they are named here.
+# dpkg-shlibdeps declares every library the programs link (libqt6core6,
+# libqt6gui6, libqt6widgets6, libqt6serialport6, libc6, libstdc++6). The Qt
+# platform plugins are loaded at run time, so nothing links them: named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6serialport6 (>= 6.4), qt6-qpa-plugins (>= 6.4)")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4)")
 
 include(CPack)
