@@ -68,14 +68,6 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     EXPECT_TRUE(window->close());
 }
 
-TEST_F(SendTest, BytesLeaveAsBuiltEvenWhenFieldsChangeMidTransfer) {
-    click("cmdSend");
-    window->settings().setText(FieldId::edMyCall, "QZ9KRV");
-    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
-    SettingsValues factory;
-    EXPECT_EQ(line->all(), lineStream(BuildConfigBlock(factory).block));
-}
-
 TEST_F(SendTest, AMissingPortShowsTheTransferFailureAndNoProgress) {
     ports.clear();
     click("cmdSend");
