@@ -29,6 +29,7 @@ constexpr int kMaxDepth = 256;
 constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxTableCells = 5000;
+constexpr int kMaxTabStops = 64;
 constexpr int kMaxTwips = 31680;   // 22 inches
 constexpr int kTwipsPerPixel = 15; // at the 96 dpi that document pixels assume
 
@@ -65,6 +66,8 @@ struct ParaState {
     int before = 0;
     int after = 0;
     bool inTable = false;
+    QList<QTextOption::Tab> tabs;
+    QTextOption::TabType nextTabType = QTextOption::LeftTab;
 };
 
 struct Group {
@@ -700,6 +703,20 @@ void Reader::controlWord(std::string_view w, bool hasParam, int param) {
         pa.before = std::clamp(param, 0, kMaxTwips);
     } else if (w == "sa") {
         pa.after = std::clamp(param, 0, kMaxTwips);
+    } else if (w == "tqr") {
+        pa.nextTabType = QTextOption::RightTab;
+    } else if (w == "tqc") {
+        pa.nextTabType = QTextOption::CenterTab;
+    } else if (w == "tqdec") {
+        pa.nextTabType = QTextOption::DelimiterTab;
+    } else if (w == "tx") {
+        if (pa.tabs.size() < kMaxTabStops) {
+            const qreal at = std::clamp(param, 0, kMaxTwips) / double(kTwipsPerPixel);
+            pa.tabs.append(QTextOption::Tab(
+                at, pa.nextTabType,
+                pa.nextTabType == QTextOption::DelimiterTab ? QChar(u'.') : QChar()));
+        }
+        pa.nextTabType = QTextOption::LeftTab;
     } else if (w == "intbl") {
         flushText();
         pa.inTable = true;
@@ -928,6 +945,8 @@ QTextBlockFormat Reader::blockFormat(const ParaState& p) const {
     f.setTextIndent(p.first / double(kTwipsPerPixel));
     f.setTopMargin(p.before / double(kTwipsPerPixel));
     f.setBottomMargin(p.after / double(kTwipsPerPixel));
+    if (!p.tabs.isEmpty())
+        f.setTabPositions(p.tabs); // measured from the page's left edge, as in RTF
     return f;
 }
 
@@ -982,14 +1001,18 @@ bool Reader::ensureCell() {
         tf.setCellSpacing(0);
         tf.setBorderCollapse(true);
         if (cellBoundaries_.size() == columns) {
+            // Widths in proportion to the writer's, so a table written for a
+            // page fits whatever width the window has.
             QList<QTextLength> widths;
+            const double total = std::max(1, cellBoundaries_.back());
             int prev = 0;
             for (int x : cellBoundaries_) {
-                widths.append(QTextLength(QTextLength::FixedLength,
-                                          std::max(1, x - prev) / double(kTwipsPerPixel)));
+                widths.append(QTextLength(QTextLength::PercentageLength,
+                                          std::clamp((x - prev) / total * 100.0, 1.0, 100.0)));
                 prev = x;
             }
             tf.setColumnWidthConstraints(widths);
+            tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
         }
         if (blockHasContent_) {
             cursor_.insertBlock();

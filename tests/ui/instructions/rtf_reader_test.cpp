@@ -229,7 +229,8 @@ TEST(RtfFormat, CharacterProperties) {
 TEST(RtfFormat, ParagraphProperties) {
     QTextDocument doc;
     readRtf("{\\rtf1 \\pard\\qc centred\\par\\pard\\qr\\li1440\\ri720\\fi-360\\sb300\\sa150 "
-            "right\\par\\pard\\qj justified\\par\\pard plain\\par}",
+            "right\\par\\pard\\qj justified\\par\\pard\\li360\\fi-360\\tx360\\tqr\\tx2880 "
+            "tabbed\\par\\pard plain\\par}",
             doc);
     EXPECT_EQ(blockOf(doc, "centred").alignment(), Qt::AlignHCenter);
     const QTextBlockFormat right = blockOf(doc, "right");
@@ -240,6 +241,13 @@ TEST(RtfFormat, ParagraphProperties) {
     EXPECT_DOUBLE_EQ(right.topMargin(), 20.0);
     EXPECT_DOUBLE_EQ(right.bottomMargin(), 10.0);
     EXPECT_EQ(blockOf(doc, "justified").alignment(), Qt::AlignJustify);
+    const QList<QTextOption::Tab> tabs = blockOf(doc, "tabbed").tabPositions();
+    ASSERT_EQ(tabs.size(), 2);
+    EXPECT_DOUBLE_EQ(tabs[0].position, 24.0);
+    EXPECT_EQ(tabs[0].type, QTextOption::LeftTab);
+    EXPECT_DOUBLE_EQ(tabs[1].position, 192.0);
+    EXPECT_EQ(tabs[1].type, QTextOption::RightTab);
+    EXPECT_TRUE(blockOf(doc, "plain").tabPositions().isEmpty());
     EXPECT_EQ(blockOf(doc, "plain").alignment(), Qt::AlignLeft);
     EXPECT_DOUBLE_EQ(blockOf(doc, "plain").leftMargin(), 0.0);
 }
