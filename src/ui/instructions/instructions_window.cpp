@@ -164,16 +164,20 @@ void InstructionsWindow::resizeEvent(QResizeEvent* e) {
 bool InstructionsWindow::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::WindowActivate:
+    case QEvent::Show:
         // Read again on every return to the window, so edits to the file show.
+        // On showing too: a desktop that keeps new windows from taking the
+        // focus would otherwise leave the window empty until clicked.
         // Queued: a message box must not open inside the activation itself.
         if (!unloading_ && !reloadQueued_) {
             reloadQueued_ = true;
             QMetaObject::invokeMethod(this, &InstructionsWindow::reloadDocument,
                                       Qt::QueuedConnection);
         }
+        if (e->type() == QEvent::Show)
+            fitTextArea();
         break;
     case QEvent::WindowStateChange:
-    case QEvent::Show:
         fitTextArea();
         break;
     default:

@@ -1,8 +1,10 @@
 #include "document_probe.h"
 #include "instructions/rtf_reader.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -263,13 +265,36 @@ TEST(RtfFormat, TablesKeepRowsCellsAndParagraphsInCells) {
     EXPECT_EQ(korvex::test::tableRows(doc), (QStringList{"a|b1 b2", "c|d"}));
 }
 
-TEST(RtfFormat, PngPictureIsPlacedAtItsGoalSize) {
-    QFile png(QStringLiteral(KORVEX_TEST_DATA_DIR "/corpus/source/icon.png"));
-    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+TEST(RtfFormat, HyperlinkFieldLinksItsResult) {
     QTextDocument doc;
-    const auto result = readRtf("{\\rtf1 x{\\pict\\pngblip\\picwgoal720\\pichgoal360 " +
-                                    png.readAll().toHex() + "}y{\\pict\\wmetafile8 0102}z}",
-                                doc);
+    readRtf("{\\rtf1 {\\field{\\*\\fldinst {HYPERLINK \"https://example.org/x\"}}"
+            "{\\fldrslt {\\ul link}}} after}",
+            doc);
+    EXPECT_EQ(formatOf(doc, "link").anchorHref(), "https://example.org/x");
+    EXPECT_FALSE(formatOf(doc, "after").isAnchor());
+}
+
+struct PictureCase {
+    const char* blip;
+    const char* format;
+};
+
+class RtfPicture : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(RtfPicture, IsPlacedAtItsGoalSize) {
+    QImage source(QStringLiteral(KORVEX_TEST_DATA_DIR "/corpus/source/icon.png"));
+    ASSERT_FALSE(source.isNull());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!source.save(&buffer, GetParam().format))
+        GTEST_SKIP() << "no image writer for " << GetParam().format;
+
+    QTextDocument doc;
+    const auto result =
+        readRtf(QByteArray("{\\rtf1 x{\\pict\\") + GetParam().blip + "\\picwgoal720\\pichgoal360 " +
+                    bytes.toHex() + "}y{\\pict\\wmetafile8 0102}z}",
+                doc);
     EXPECT_EQ(result.images, 1);
     QTextCursor c = doc.find(QString(QChar::ObjectReplacementCharacter));
     ASSERT_FALSE(c.isNull());
@@ -279,6 +304,11 @@ TEST(RtfFormat, PngPictureIsPlacedAtItsGoalSize) {
     EXPECT_FALSE(doc.resource(QTextDocument::ImageResource, QUrl(img.name())).isNull());
     EXPECT_EQ(korvex::test::paragraphs(doc), (QStringList{"xyz"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Formats, RtfPicture,
+                         ::testing::Values(PictureCase{"pngblip", "PNG"},
+                                           PictureCase{"jpegblip", "JPEG"}),
+                         [](const auto& info) { return std::string(info.param.format); });
 
 // ---------------------------------------------------------------------------
 // Malformed and hostile input: every case finishes quickly with a document.
