@@ -121,7 +121,8 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
                           Qt::WindowCloseButtonHint)
     , prompts_(environment.prompts ? std::move(environment.prompts) : makeDialogPrompts())
     , ports_(environment.ports ? *environment.ports : PortNumbering())
-    , sender_(environment.sender ? environment.sender : new FrameSender(this)) {
+    , sender_(environment.sender ? environment.sender
+                                 : new FrameSender(ports_, makeSystemSerialLink, this)) {
     sender_->setParent(this);
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));

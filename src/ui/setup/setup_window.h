@@ -27,8 +27,8 @@ inline constexpr const char* kApplicationTitle = "Korvex Config";
 
 struct SetupEnvironment {
     std::unique_ptr<SetupPrompts> prompts; // null: Qt's file dialogs and message boxes
-    FrameSender* sender = nullptr;         // null: the system's serial ports; adopted otherwise
-    std::optional<PortNumbering> ports;    // what edComm's tooltip lists; null: the system's
+    std::optional<PortNumbering> ports;    // how "Comm num:" names ports; null: the system's
+    FrameSender* sender = nullptr;         // null: one over ports and real lines; adopted otherwise
 };
 
 // Where the file dialogs open: the program's folder when it is writable (a
