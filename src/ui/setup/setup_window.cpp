@@ -102,7 +102,9 @@ QString portsToolTip(const PortNumbering& numbering) {
             continue;
         QString line = QStringLiteral("%1 = %2").arg(number).arg(port.device);
         QStringList about;
-        if (!port.description.isEmpty())
+        if (port.simulated)
+            about << QStringLiteral("Korvex simulator");
+        else if (!port.description.isEmpty())
             about << port.description;
         if (!port.manufacturer.isEmpty() && port.manufacturer != port.description)
             about << port.manufacturer;

@@ -197,13 +197,17 @@ TEST_F(SetupWindowTest, GpslessCaptionsChangeOnlyWithABuild) {
 }
 
 TEST_F(SetupWindowTest, PortTooltipListsTheNumberedPorts) {
-    ports = {fakePort("ttyS0", "Built-in port"), fakePort("ttyUSB1", "CP2102 USB to UART")};
+    ports = {fakePort("ttyS0", "Built-in port"), fakePort("ttyUSB1", "CP2102 USB to UART"),
+             fakePort("pts/3", QString())};
     ports[0].vendorId.reset();
+    ports[2].vendorId.reset();
+    ports[2].simulated = true;
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(find("edComm"), &hover);
     EXPECT_EQ(find("edComm")->toolTip(), "Serial ports on this computer:\n"
                                          "1 = /dev/ttyUSB1 (CP2102 USB to UART)\n"
-                                         "2 = /dev/ttyS0 (Built-in port)");
+                                         "2 = /dev/ttyS0 (Built-in port)\n"
+                                         "3 = /dev/pts/3 (Korvex simulator)");
     ports.clear();
     QApplication::sendEvent(find("edComm"), &hover);
     EXPECT_EQ(find("edComm")->toolTip(), "No serial port found on this computer.");
