@@ -185,9 +185,12 @@ private:
         }
         QString first;
         QString second;
+        // A blank first address written back as nothing would leave the comma
+        // in the first place, where it no longer separates: the next SEND would
+        // send one address "," instead of two. One blank keeps it a separator.
         return callsign(step, id, block::kPathFirst, text.left(comma), false, first) &&
                callsign(step, id, block::kPathSecond, text.mid(comma + 1), true, second) &&
-               writeBack(step, id, first + u',' + second);
+               writeBack(step, id, (first.isEmpty() ? QStringLiteral(" ") : first) + u',' + second);
     }
 
     bool text(int step, FieldId id, int offset) {

@@ -147,6 +147,10 @@ private:
         QString result = callsign(block::kPathFirst);
         const int afterFirst = block::kPathFirst + block::kCallsignFieldLength;
         if (byte(afterFirst) != 0) {
+            // As SEND writes it back: a blank first address keeps one blank,
+            // or the comma would stand first and no longer separate.
+            if (result.isEmpty())
+                result = QStringLiteral(" ");
             result += u',' + callsign(block::kPathSecond);
             const int end = block::kPathSecond + block::kCallsignFieldLength;
             if (byte(end) != 0)
