@@ -1,0 +1,30 @@
+// Any bytes as a .cfg file: loading must not crash or hang, and settings that
+// loaded must build the same block on a second SEND as on the first.
+#include "config_file/config_file.h"
+#include "fuzz_support.h"
+#include "settings/config_block_builder.h"
+#include "settings/settings_values.h"
+#include "transfer/block_decoder.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    korvex::SettingsValues settings;
+    if (!korvex::decodeConfigFile(bytes, settings).ok())
+        return 0;
+    const korvex::BuildResult first = korvex::BuildConfigBlock(settings);
+    if (!first.ok)
+        return 0;
+    // The first build wrote back what it sent; sending that again changes nothing.
+    if (korvex::fuzzing::hasNegativeSsid(first.block))
+        return 0;
+    korvex::SettingsValues again = settings;
+    const korvex::BuildResult second = korvex::BuildConfigBlock(again);
+    if (!second.ok || second.block != first.block || !(again == settings))
+        std::abort();
+    (void)korvex::decodeConfigBlock(first.block);
+    return 0;
+}
