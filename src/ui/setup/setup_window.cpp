@@ -407,7 +407,8 @@ void SetupWindow::buildWindow() {
     // changes them.
     showGpsless(false);
 
-    // Focus order.
+    // Tab order: the fields, then SEND and the other buttons, and the
+    // received-positions switch last.
     const QList<QWidget*> order{
         edNumFlagsAuto_, cbMicEMsg,     edSymbol,      chkTable,      edMyCall,       edBcnEvery,
         edAprsPath,      edBeacon,      edManualTime,  speedTable[0], speedTable[1],  speedTable[2],
@@ -487,7 +488,8 @@ void SetupWindow::cmdSave_Click() {
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Save));
     if (!path)
         return;
-    // As with the common dialog, the chosen folder becomes the current one.
+    // A confirmed dialog makes the chosen folder the current one; files named
+    // bare (the manual among them) are then looked for there.
     QDir::setCurrent(QFileInfo(*path).absolutePath());
     const QString error = saveConfigFile(*path, settings_);
     if (!error.isEmpty())
