@@ -230,21 +230,6 @@ TEST_F(InstructionsWindowTest, MissingFileShowsTheBoxOnceAndUnloads) {
     EXPECT_EQ(boxes.size(), 1u);
 }
 
-TEST_F(InstructionsWindowTest, FileRemovedWhileOpenIsReportedOnReturn) {
-    const QString path = dir.filePath(kName);
-    writeFile(path, "{\\rtf1 Manual}");
-    pressF1();
-    ASSERT_TRUE(loaded("Manual"));
-    QFile::remove(path);
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
-    EXPECT_EQ(boxes.size(), 1u);
-}
-
 TEST_F(InstructionsWindowTest, AFolderWithTheDocumentsNameIsNotTheDocument) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(kName));
     pressF1();
@@ -259,13 +244,6 @@ TEST_F(InstructionsWindowTest, DefaultSearchFindsTheManualInTheCurrentDirectory)
     window = new InstructionsWindow;
     window->Apri(kName, kTitle);
     ASSERT_TRUE(loaded("From the current folder"));
-}
-
-TEST_F(InstructionsWindowTest, ShowsTheShippedManual) {
-    window = new InstructionsWindow;
-    window->Apri(QStringLiteral(KORVEX_MANUAL_PATH), kTitle);
-    ASSERT_TRUE(loaded("Korvex Config"));
-    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace
