@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace korvex::testing {
@@ -66,6 +67,32 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(prompts->messages.isEmpty());
     EXPECT_TRUE(window->close());
+}
+
+// The close box acts as OK, also mid-transfer: the dialog hides, stays
+// hidden when the result arrives, and the next SEND shows it afresh.
+TEST_F(SendTest, CloseBoxHidesTheDialogUntilTheNextTransfer) {
+    showActive();
+    QPointer<ProgressDialog> dialog = window->progressDialog();
+    auto* ok = dialog->findChild<QPushButton*>("OKButton");
+    EXPECT_EQ(dialog->parentWidget(), window.get()); // no taskbar entry of its own
+    EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    click("cmdSend");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->close());
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    ASSERT_FALSE(dialog.isNull());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->infoText(), FrameSender::resultText());
+
+    click("cmdSend");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(ok->isHidden());
+    EXPECT_EQ(dialog->infoText(), "\r\nSending data on COM1...");
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    EXPECT_EQ(line->writes.size(), 8);
 }
 
 TEST_F(SendTest, AMissingPortShowsTheTransferFailureAndNoProgress) {
