@@ -187,6 +187,9 @@ TEST_P(PathTest, EncodesOneOrTwoAddresses) {
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(bytesAt(result.block, 30, 15), QByteArray(c.bytes30to44, 15));
     EXPECT_EQ(settings.text(FieldId::edAprsPath), QString::fromUtf16(c.shown));
+    // What the window shows after SEND must send the same bytes again.
+    const BuildResult again = BuildConfigBlock(settings);
+    EXPECT_EQ(bytesAt(again.block, 0, kBlockSize), bytesAt(result.block, 0, kBlockSize));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -195,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{u"WIDE1-1,WIDE2-2", "WIDE1 1WIDE2 2\0", u"WIDE1-1,WIDE2-2"},
                     PathCase{u",WIDE2-2", ",WIDE22\0\0\0\0\0\0\0\0", u",WIDE2-2"},
                     PathCase{u"WIDE1-0,WIDE2-2,X", "WIDE1 0WIDE2 2\0", u"WIDE1,WIDE2-2,X"},
-                    PathCase{u"", "      0\0\0\0\0\0\0\0\0", u""}));
+                    PathCase{u"", "      0\0\0\0\0\0\0\0\0", u""},
+                    PathCase{u"  ,WIDE2-2", "      0WIDE2 2\0", u" ,WIDE2-2"}));
 
 TEST(BuildConfigBlock, TextsAndDestinationCall) {
     SettingsValues settings;
