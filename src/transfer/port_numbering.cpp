@@ -1,5 +1,9 @@
 #include "port_numbering.h"
 
+#ifdef Q_OS_UNIX
+#include "simulator_registry.h"
+#endif
+
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <utility>
@@ -168,6 +172,10 @@ QList<PortDescription> systemSerialPorts() {
         port.serialNumber = info.serialNumber();
         result.append(port);
     }
+#ifdef Q_OS_UNIX
+    // Simulated trackers that are running; the numbering puts them last.
+    result += advertisedSimulators();
+#endif
     return result;
 }
 
