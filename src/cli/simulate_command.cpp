@@ -90,6 +90,9 @@ QJsonObject transferToJson(const TrackerTransfer& t, int number) {
         {QStringLiteral("ok"), t.verdict == TrackerVerdict::Success},
         {QStringLiteral("arrivals"), arrivals},
         {QStringLiteral("marks"), marks},
+        // On the system's monotonic clock, so other programs can line it up
+        // with their own events (when a dialog showed, say).
+        {QStringLiteral("first_byte_monotonic_ms"), t.startedAtMs},
         {QStringLiteral("received"), QString::fromLatin1(t.received.toHex().toUpper())},
         {QStringLiteral("block"), t.block ? QJsonValue(blockToHex(*t.block)) : QJsonValue()},
         {QStringLiteral("settings"),

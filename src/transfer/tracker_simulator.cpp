@@ -150,9 +150,10 @@ std::optional<double> TrackerReceiver::deadline() const {
         return std::nullopt;
     case State::BetweenFrames:
         return lastByteAt_ + timing_.frameGapMs;
+    case State::Discard:
+        return lastByteAt_ + timing_.quietMs;
     case State::Preamble:
     case State::Data:
-    case State::Discard:
         return lastByteAt_ + timing_.byteGapMs;
     }
     return std::nullopt;
@@ -162,13 +163,20 @@ std::optional<TrackerTransfer> TrackerReceiver::poll(double nowMs) {
     const std::optional<double> due = deadline();
     if (!due || nowMs < *due)
         return std::nullopt;
-    if (state_ == State::Discard) {
-        state_ = State::Idle;
-        return std::nullopt;
+    switch (state_) {
+    case State::Idle:
+        break;
+    case State::Discard:
+    case State::BetweenFrames:
+        return abort();
+    case State::Preamble:
+    case State::Data:
+        // The rest of the transfer may still come: it gets no verdict of its own.
+        auto cut = abort();
+        state_ = State::Discard;
+        return cut;
     }
-    auto result = abort();
-    state_ = State::Idle;
-    return result;
+    return std::nullopt;
 }
 
 std::optional<TrackerTransfer> TrackerReceiver::abort() {

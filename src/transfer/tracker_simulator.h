@@ -61,8 +61,13 @@ public:
         // At 4800 baud bytes come every 2 ms; the sender's own pause between a
         // preamble and its frame is 10 ms.
         double byteGapMs = 250;
-        // Frame 2 is due 400 ms after frame 1.
-        double frameGapMs = 2000;
+        // Frame 2 is due 400 ms after frame 1, and the next transfer 1.6 s
+        // after the last: a frame later than this is not taken as frame 2,
+        // so frame 1 of the next transfer never completes this one.
+        double frameGapMs = 1000;
+        // After a broken frame the rest is ignored until the line is quiet
+        // this long, so that one bad transfer gives one verdict.
+        double quietMs = 1000;
         // Chunks closer than this belong to one write of the sender.
         double burstGapMs = 3;
     };
