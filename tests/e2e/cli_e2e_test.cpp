@@ -1,0 +1,265 @@
+#include "transfer/tracker_simulator.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSerialPort>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvex {
+namespace {
+
+// Every process of a test shares one simulator folder of its own, so that no
+// test sees another's simulators, nor the user's.
+class CliEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        registry_ = dir_.filePath(QStringLiteral("simulators"));
+        env_ = QProcessEnvironment::systemEnvironment();
+        env_.insert(QStringLiteral("KORVEX_SIMULATOR_DIR"), registry_);
+        cfg_ = dir_.filePath(QStringLiteral("k.cfg"));
+        ASSERT_EQ(run({QStringLiteral("defaults"), QStringLiteral("-o"), cfg_}).code, 0);
+    }
+
+    struct Finished {
+        int code = -1;
+        QByteArray out;
+        QByteArray err;
+        qint64 ms = 0;
+    };
+
+    Finished run(const QStringList& arguments,
+                 const QString& program = QStringLiteral(KORVEX_CLI_PATH)) {
+        QProcess process;
+        process.setProcessEnvironment(env_);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, arguments);
+        if (!process.waitForFinished(20000)) {
+            process.kill();
+            process.waitForFinished();
+            return {-1, {}, "timed out", clock.elapsed()};
+        }
+        return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError(),
+                clock.elapsed()};
+    }
+
+    // Starts "korvex-cli simulate" and returns its device once it listens.
+    QString startSimulator(QProcess& simulator, const QStringList& options) {
+        simulator.setProcessEnvironment(env_);
+        simulator.start(QStringLiteral(KORVEX_CLI_PATH),
+                        QStringList{QStringLiteral("simulate")} + options);
+        QByteArray banner;
+        const QRegularExpression device(QStringLiteral("listening on (\\S+)"));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000) {
+            simulator.waitForReadyRead(100);
+            banner += simulator.readAllStandardError() + simulator.readAllStandardOutput();
+            const auto match = device.match(QString::fromLocal8Bit(banner));
+            if (match.hasMatch())
+                return match.captured(1);
+        }
+        return {};
+    }
+
+    QStringList registryFiles() const { return QDir(registry_).entryList(QDir::Files); }
+
+    QTemporaryDir dir_;
+    QString registry_;
+    QString cfg_;
+    QProcessEnvironment env_;
+};
+
+// A simulator that a failed assertion leaves running is stopped the way a
+// user stops it, so that it withdraws its advert.
+struct Simulator : QProcess {
+    ~Simulator() override {
+        if (state() == QProcess::NotRunning)
+            return;
+        terminate();
+        if (!waitForFinished(3000)) {
+            kill();
+            waitForFinished();
+        }
+    }
+};
+
+QJsonObject lastJsonLine(const QByteArray& out) {
+    const QList<QByteArray> lines = out.trimmed().split('\n');
+    return QJsonDocument::fromJson(lines.last()).object();
+}
+
+// The whole road: the simulator is listed as a port, send picks it by its
+// number, and the tracker reads back exactly the settings and block that
+// "check" says SEND writes, each write on the timeline.
+TEST_F(CliEndToEnd, SendByPortNumberReachesTheSimulatorIntact) {
+    Simulator simulator;
+    const QString device =
+        startSimulator(simulator, {QStringLiteral("--once"), QStringLiteral("--json")});
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_EQ(registryFiles().size(), 1);
+
+    const Finished ports = run({QStringLiteral("ports")});
+    const QRegularExpression row(QStringLiteral("^(\\d)\\s+") + QRegularExpression::escape(device) +
+                                     QStringLiteral("\\s+Korvex simulator"),
+                                 QRegularExpression::MultilineOption);
+    const auto listed = row.match(QString::fromLocal8Bit(ports.out));
+    ASSERT_TRUE(listed.hasMatch()) << ports.out.toStdString();
+
+    const QStringList sets{QStringLiteral("--set"), QStringLiteral("mycall=IK2ABC-7"),
+                           QStringLiteral("--set"), QStringLiteral("path=WIDE2-2"),
+                           QStringLiteral("--set"), QStringLiteral("txdelay=50"),
+                           QStringLiteral("--set"), QStringLiteral("gpstimeout=0"),
+                           QStringLiteral("--set"), QStringLiteral("rxposoff=1"),
+                           QStringLiteral("--set"), QStringLiteral("status=Ciao da Città")};
+    const Finished sent = run(
+        QStringList{QStringLiteral("send"), cfg_, QStringLiteral("--port"), listed.captured(1)} +
+        sets);
+    ASSERT_EQ(sent.code, 0) << sent.err.toStdString();
+
+    ASSERT_TRUE(simulator.waitForFinished(10000));
+    EXPECT_EQ(simulator.exitCode(), 0) << simulator.readAllStandardError().toStdString();
+    const QJsonObject received = lastJsonLine(simulator.readAllStandardOutput());
+    EXPECT_EQ(received[QStringLiteral("verdict")].toString(), QStringLiteral("Success!"));
+    EXPECT_TRUE(registryFiles().isEmpty());
+
+    const Finished check =
+        run(QStringList{QStringLiteral("check"), cfg_, QStringLiteral("--json")} + sets);
+    const QJsonObject expected = QJsonDocument::fromJson(check.out).object();
+    EXPECT_EQ(received[QStringLiteral("block")], expected[QStringLiteral("block")]);
+    EXPECT_EQ(received[QStringLiteral("gpsless")], QJsonValue(true));
+    QJsonObject expectedSettings = expected[QStringLiteral("settings")].toObject();
+    QJsonObject receivedSettings = received[QStringLiteral("settings")].toObject();
+    // Neither the port nor, in GPSless mode, the GPS interval travels.
+    for (const QString& key : {QStringLiteral("comm"), QStringLiteral("gpsinterval")}) {
+        EXPECT_TRUE(receivedSettings[key].isNull()) << key.toStdString();
+        expectedSettings.remove(key);
+        receivedSettings.remove(key);
+    }
+    EXPECT_EQ(receivedSettings, expectedSettings)
+        << QJsonDocument(receivedSettings).toJson().toStdString()
+        << QJsonDocument(expectedSettings).toJson().toStdString();
+
+    const QJsonObject marks = received[QStringLiteral("marks")].toObject();
+    const double frame1 = marks[QStringLiteral("frame1")].toDouble(-1);
+    const double preamble2 = marks[QStringLiteral("preamble2")].toDouble(-1);
+    const double frame2 = marks[QStringLiteral("frame2")].toDouble(-1);
+    std::cout << "arrivals after the first byte (ms): " << frame1 << " " << preamble2 << " "
+              << frame2 << "\n";
+    EXPECT_NEAR(frame1, 10, 40);
+    EXPECT_NEAR(preamble2, 410, 60);
+    EXPECT_NEAR(frame2 - preamble2, 10, 40);
+}
+
+TEST_F(CliEndToEnd, AStoppedSimulatorWithdrawsItsAdvert) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        Simulator simulator;
+        ASSERT_FALSE(startSimulator(simulator, {}).isEmpty());
+        ASSERT_EQ(registryFiles().size(), 1);
+        ::kill(static_cast<pid_t>(simulator.processId()), signal);
+        ASSERT_TRUE(simulator.waitForFinished(5000));
+        EXPECT_EQ(simulator.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(simulator.exitCode(), 0);
+        EXPECT_TRUE(registryFiles().isEmpty());
+    }
+}
+
+// What the user sees when the line fails: a message that says why and what
+// to do, an exit status of 2, and never a hang.
+TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
+    struct Case {
+        const char* name;
+        std::function<QString(PtyTracker&, std::vector<std::unique_ptr<QSerialPort>>&)> prepare;
+        const char* says;
+        const char* trackerShows; // nothing when the tracker must see no byte
+    };
+    const std::vector<Case> cases = {
+        {"hang-up after frame 1",
+         [](PtyTracker& t, auto&) {
+             t.hangUpAfter(61);
+             return t.device();
+         },
+         "Cannot write to", "Timeout frame 2"},
+        {"busy",
+         [](PtyTracker& t, auto& holders) {
+             auto holder = std::make_unique<QSerialPort>(t.device());
+             EXPECT_TRUE(holder->open(QIODevice::WriteOnly));
+             holders.push_back(std::move(holder));
+             return t.device();
+         },
+         "in use by another program", nullptr},
+        {"missing", [](PtyTracker&, auto&) { return QStringLiteral("/dev/pts/987654"); },
+         "no such device", nullptr},
+        {"no such port number", [](PtyTracker&, auto&) { return QStringLiteral("9"); },
+         "does not exist", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PtyTracker tracker;
+        ASSERT_TRUE(tracker.ok());
+        std::vector<std::unique_ptr<QSerialPort>> holders;
+        const QString port = c.prepare(tracker, holders);
+        tracker.start();
+        const Finished sent = run({QStringLiteral("send"), cfg_, QStringLiteral("--port"), port});
+        EXPECT_EQ(sent.code, 2);
+        EXPECT_LT(sent.ms, 5000);
+        EXPECT_TRUE(sent.err.contains(c.says)) << sent.err.toStdString();
+        EXPECT_FALSE(sent.out.contains("Data sent")) << sent.out.toStdString();
+        const auto transfer = tracker.waitForTransfer(c.trackerShows ? 3000 : 300);
+        if (c.trackerShows) {
+            ASSERT_TRUE(transfer.has_value());
+            EXPECT_EQ(transfer->lcd, QLatin1String(c.trackerShows));
+        } else {
+            EXPECT_FALSE(transfer.has_value());
+        }
+    }
+}
+
+// The permission message must name the fix. Root opens any device, so the
+// sender then runs as an unprivileged user.
+TEST_F(CliEndToEnd, PermissionDeniedNamesTheFix) {
+    PtyTracker tracker;
+    ASSERT_TRUE(tracker.ok());
+    const QByteArray device = tracker.device().toLocal8Bit();
+    ASSERT_EQ(::chmod(device.constData(), 0600), 0);
+    ::chmod(QFile::encodeName(dir_.path()).constData(), 0755);
+    ::chmod(QFile::encodeName(cfg_).constData(), 0644);
+
+    QStringList arguments{QStringLiteral("send"), cfg_, QStringLiteral("--port"), tracker.device()};
+    QString program = QStringLiteral(KORVEX_CLI_PATH);
+    if (::geteuid() == 0) {
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            GTEST_SKIP() << "running as root without setpriv";
+        arguments = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                QStringLiteral("--clear-groups"), program} +
+                    arguments;
+        program = QStringLiteral("setpriv");
+    } else {
+        ASSERT_EQ(::chmod(device.constData(), 0), 0);
+    }
+    tracker.start();
+    const Finished sent = run(arguments, program);
+    EXPECT_EQ(sent.code, 2) << sent.err.toStdString();
+    EXPECT_TRUE(sent.err.contains("permission denied")) << sent.err.toStdString();
+    EXPECT_TRUE(sent.err.contains("dialout") || sent.err.contains("usermod") ||
+                sent.err.contains("log in again"))
+        << sent.err.toStdString();
+    EXPECT_FALSE(tracker.waitForTransfer(300).has_value());
+}
+
+} // namespace
+} // namespace korvex

@@ -1,0 +1,281 @@
+#include "settings/config_block_builder.h"
+#include "settings/field_table.h"
+#include "settings/settings_values.h"
+#include "transfer/frame_sender.h"
+#include "transfer/port_numbering.h"
+#include "transfer/simulator_registry.h"
+#include "transfer/tracker_simulator.h"
+#include "ui/instructions/instructions_window.h"
+#include "ui/progress/progress_dialog.h"
+#include "ui/setup/masked_field.h"
+#include "ui/setup/setup_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvex {
+namespace {
+
+// The window's message boxes, answered at once and remembered.
+class RecordedPrompts final : public SetupPrompts {
+public:
+    explicit RecordedPrompts(std::shared_ptr<QList<MessageRequest>> log)
+        : log_(std::move(log)) {}
+    std::optional<QString> chooseFile(QWidget*, const FileRequest&) override { return {}; }
+    void showMessage(QWidget*, const MessageRequest& message) override { *log_ << message; }
+
+private:
+    std::shared_ptr<QList<MessageRequest>> log_;
+};
+
+bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+// The real Setup window with its real serial line, sending to a simulated
+// tracker that it finds the way a user would: in the port list, by number.
+class SetupEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(registry_.isValid());
+        qputenv("KORVEX_SIMULATOR_DIR", registry_.path().toLocal8Bit());
+        ASSERT_TRUE(tracker_.ok()) << tracker_.error().toStdString();
+        advert_ = std::make_unique<SimulatorAdvert>(tracker_.device());
+        ASSERT_TRUE(advert_->ok()) << advert_->error().toStdString();
+        InstructionsWindow::setCriticalBox([](QWidget*, const QString&, const QString&) {});
+
+        SetupEnvironment environment;
+        environment.prompts = std::make_unique<RecordedPrompts>(messages_);
+        window_ = std::make_unique<SetupWindow>(std::move(environment));
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        send_ = window_->findChild<QPushButton*>(QStringLiteral("cmdSend"));
+        dialog_ = window_->findChild<ProgressDialog*>(QStringLiteral("Dialog"));
+        if (!dialog_)
+            dialog_ = window_->progressDialog();
+        ASSERT_TRUE(send_ && dialog_);
+        info_ = dialog_->findChild<QLabel*>(QStringLiteral("lblInfo"));
+        ok_ = dialog_->findChild<QPushButton*>(QStringLiteral("OKButton"));
+        ASSERT_TRUE(info_ && ok_);
+    }
+
+    void TearDown() override {
+        window_.reset();
+        InstructionsWindow::setCriticalBox({});
+        qunsetenv("KORVEX_SIMULATOR_DIR");
+    }
+
+    // The number "Comm num:" gives the simulator among this computer's ports.
+    int simulatorNumber() const {
+        const QList<PortDescription> ports = PortNumbering().ports();
+        for (qsizetype i = 0; i < ports.size(); ++i) {
+            if (ports[i].device == tracker_.device())
+                return static_cast<int>(i + 1);
+        }
+        return 0;
+    }
+
+    void typeComm(const QString& digit) {
+        auto* comm = window_->findChild<MaskedField*>(QStringLiteral("edComm"));
+        ASSERT_NE(comm, nullptr);
+        comm->focusAndSelect();
+        QTest::keyClicks(comm, digit);
+        ASSERT_EQ(comm->fieldText(), digit);
+    }
+
+    void pressSendAndWait() {
+        ASSERT_TRUE(send_->isEnabled());
+        QTest::mouseClick(send_, Qt::LeftButton);
+        ASSERT_TRUE(waitFor([&] { return send_->isEnabled(); }, 10000)) << "SEND stayed disabled";
+        EXPECT_FALSE(window_->sender().isPortOpen());
+    }
+
+    QTemporaryDir registry_;
+    PtyTracker tracker_;
+    std::unique_ptr<SimulatorAdvert> advert_;
+    std::shared_ptr<QList<MessageRequest>> messages_ = std::make_shared<QList<MessageRequest>>();
+    std::unique_ptr<SetupWindow> window_;
+    QPushButton* send_ = nullptr;
+    ProgressDialog* dialog_ = nullptr;
+    QLabel* info_ = nullptr;
+    QPushButton* ok_ = nullptr;
+};
+
+TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
+    const int number = simulatorNumber();
+    ASSERT_GE(number, 1);
+    ASSERT_LE(number, 9) << "more than eight ports before the simulator";
+    typeComm(QString::number(number));
+    SettingsRecord& settings = window_->settings();
+    const std::vector<std::pair<FieldId, QString>> edits{
+        {FieldId::edMyCall, QStringLiteral("IK2ABC-7")},
+        {FieldId::edAprsPath, QStringLiteral("WIDE2-2")},
+        {FieldId::edNumFlagsAuto, QStringLiteral("50")},
+        {FieldId::esSpeedTable3, QStringLiteral("5")},
+        {FieldId::edBeacon, QStringLiteral("Città 123")},
+    };
+    for (const auto& [id, text] : edits)
+        ASSERT_TRUE(settings.setText(id, text).ok) << fieldInfo(id).key;
+    ASSERT_TRUE(settings.setValue(FieldId::chkTable, 1).ok);
+
+    SettingsValues expected;
+    copySettings(settings, expected);
+    const BuildResult built = BuildConfigBlock(expected); // also applies the write-backs
+
+    tracker_.start();
+    double shownAt = 0;
+    QObject::connect(&window_->sender(), &FrameSender::dialogShown, window_.get(),
+                     [&] { shownAt = PtyTracker::nowMs(); });
+    // The event loop's longest pause while the transfer runs: the window must
+    // keep answering, so no step of the transfer may block it.
+    double lastTick = 0;
+    double longestStall = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const double now = PtyTracker::nowMs();
+        if (lastTick > 0 && shownAt > 0)
+            longestStall = std::max(longestStall, now - lastTick);
+        lastTick = now;
+    });
+    ticker.start(1);
+    pressSendAndWait();
+    ticker.stop();
+
+    EXPECT_TRUE(messages_->isEmpty()) << messages_->value(0).text.toStdString();
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_TRUE(ok_->isVisible());
+    EXPECT_EQ(dialog_->infoText(), FrameSender::resultText());
+
+    const auto transfer = tracker_.waitForTransfer(3000);
+    ASSERT_TRUE(transfer.has_value());
+    EXPECT_EQ(transfer->lcd, QStringLiteral("Success!"));
+    ASSERT_TRUE(transfer->block.has_value());
+    EXPECT_EQ(*transfer->block, built.block);
+    for (const FieldInfo& info : fieldTable()) {
+        if (info.id == FieldId::edComm)
+            continue;
+        const std::size_t i = fieldIndex(info.id);
+        if (holdsText(info.id))
+            EXPECT_EQ(transfer->decoded->texts[i].value_or(QStringLiteral("?")).toStdString(),
+                      settings.text(info.id).toStdString())
+                << info.key;
+        else
+            EXPECT_EQ(transfer->decoded->values[i].value_or(-1), settings.value(info.id))
+                << info.key;
+    }
+
+    const double due[] = {400, 410, 810, 820};
+    std::cout << "arrival after the dialog showed (ms, deviation):";
+    for (std::size_t i = 0; i < 4; ++i) {
+        ASSERT_TRUE(transfer->marks[i].has_value());
+        const double at = transfer->startedAtMs + *transfer->marks[i] - shownAt;
+        std::cout << " " << at << " (" << (at - due[i]) << ")";
+        // Late by a busy machine is tolerated; early never happens.
+        EXPECT_GT(at, due[i] - 5);
+        EXPECT_LT(at, due[i] + 150);
+    }
+    std::cout << "\nlongest event-loop stall during the transfer (ms): " << longestStall << "\n";
+    EXPECT_LT(longestStall, 250);
+
+    QTest::mouseClick(ok_, Qt::LeftButton);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_TRUE(window_->close());
+}
+
+// The tracker goes away after frame 1: the write of frame 2's preamble fails,
+// the failure is shown, the dialog keeps its last progress without OK, and
+// the window is usable and closes normally.
+TEST_F(SetupEndToEnd, AHangUpMidTransferIsReportedAndLeavesNothingOpen) {
+    tracker_.hangUpAfter(61);
+    tracker_.start();
+    typeComm(QString::number(simulatorNumber()));
+    pressSendAndWait();
+    ASSERT_EQ(messages_->size(), 1);
+    EXPECT_EQ(messages_->at(0).title, QLatin1String(kApplicationTitle));
+    EXPECT_TRUE(messages_->at(0).text.contains(QLatin1String("Cannot write to")))
+        << messages_->at(0).text.toStdString();
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_FALSE(ok_->isVisible());
+    EXPECT_TRUE(dialog_->infoText().endsWith(QLatin1String(".....")))
+        << dialog_->infoText().toStdString();
+    const auto transfer = tracker_.waitForTransfer(3000);
+    ASSERT_TRUE(transfer.has_value());
+    EXPECT_EQ(transfer->lcd, QStringLiteral("Timeout frame 2"));
+    EXPECT_TRUE(window_->close());
+}
+
+// Ports that cannot be opened: the box says why, no progress is shown,
+// nothing reaches the tracker, and SEND works again.
+TEST_F(SetupEndToEnd, PortsThatWillNotOpenAreExplained) {
+    struct Case {
+        const char* name;
+        std::function<QString()> prepare; // returns the digit for "Comm num:"
+        const char* says;
+    };
+    std::unique_ptr<QSerialPort> holder;
+    const QByteArray device = tracker_.device().toLocal8Bit();
+    std::vector<Case> cases = {
+        {"busy",
+         [&] {
+             holder = std::make_unique<QSerialPort>(tracker_.device());
+             EXPECT_TRUE(holder->open(QIODevice::WriteOnly));
+             return QString::number(simulatorNumber());
+         },
+         "in use by another program"},
+        {"no such port", [] { return QStringLiteral("9"); }, "does not exist"},
+        {"no port chosen", [] { return QStringLiteral("0"); }, "No port selected"},
+    };
+    // Root opens any device, so the permission case needs an ordinary user.
+    if (::geteuid() != 0) {
+        cases.push_back({"permission",
+                         [&] {
+                             holder.reset();
+                             ::chmod(device.constData(), 0);
+                             return QString::number(simulatorNumber());
+                         },
+                         "permission denied"});
+    }
+    tracker_.start();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages_->clear();
+        typeComm(c.prepare());
+        pressSendAndWait();
+        ASSERT_EQ(messages_->size(), 1);
+        EXPECT_TRUE(messages_->at(0).text.contains(QLatin1String(c.says)))
+            << messages_->at(0).text.toStdString();
+        EXPECT_FALSE(dialog_->isVisible());
+    }
+    EXPECT_FALSE(tracker_.waitForTransfer(300).has_value());
+    EXPECT_TRUE(window_->close());
+}
+
+} // namespace
+} // namespace korvex
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

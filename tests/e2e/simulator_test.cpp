@@ -1,0 +1,384 @@
+#include "settings/config_block_builder.h"
+#include "settings/field_table.h"
+#include "settings/settings_values.h"
+#include "transfer/block_decoder.h"
+#include "transfer/frames.h"
+#include "transfer/port_numbering.h"
+#include "transfer/simulator_registry.h"
+#include "transfer/tracker_simulator.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace korvex {
+namespace {
+
+struct Change {
+    FieldId id;
+    QString text; // for text fields
+    int value = 0;
+};
+
+SettingsValues settingsWith(const std::vector<Change>& changes) {
+    SettingsValues settings;
+    for (const Change& c : changes) {
+        const WriteResult written =
+            holdsText(c.id) ? settings.setText(c.id, c.text) : settings.setValue(c.id, c.value);
+        EXPECT_TRUE(written.ok) << fieldInfo(c.id).key << ": " << written.reason.toStdString();
+    }
+    return settings;
+}
+
+// The tracker must read back exactly what the window shows after SEND, for
+// every kind of field and both forms of the path.
+TEST(BlockDecoder, ReadsBackWhatTheBuilderWroteBack) {
+    struct Case {
+        const char* name;
+        std::vector<Change> changes;
+        bool gpsless = false;
+    };
+    const std::vector<Case> cases = {
+        {"factory", {}},
+        {"GPSless", {{FieldId::edGpsAcqTime, QStringLiteral("0")}}, true},
+        {"one address", {{FieldId::edAprsPath, QStringLiteral("WIDE2-2")}}},
+        {"empty path", {{FieldId::edAprsPath, QString()}}},
+        {"empty second address", {{FieldId::edAprsPath, QStringLiteral("WIDE1-1,")}}},
+        // Written back as ",WIDE2-2" the comma would stand first and stop
+        // separating: a second SEND would send other bytes.
+        {"blank first address", {{FieldId::edAprsPath, QStringLiteral("  ,WIDE2-2")}}},
+        {"switches set",
+         {{FieldId::chkTable, {}, 1},
+          {FieldId::chkRxPosition, {}, 1},
+          {FieldId::cbMicEMsg, {}, 7},
+          {FieldId::edBcnEvery, QStringLiteral("200")}}},
+        {"limits",
+         {{FieldId::esSpeedTable0, QStringLiteral("2554")},
+          {FieldId::esSpeedTable6, QStringLiteral("5")},
+          {FieldId::edManualTime, QStringLiteral("1")},
+          {FieldId::edNumFlagsAuto, QStringLiteral("50")},
+          {FieldId::edMsgRepeat, QStringLiteral("255")}}},
+        {"full texts",
+         {{FieldId::edBeacon, QStringLiteral("123456789012345678901234567890")},
+          {FieldId::edAprsMsg, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345")},
+          {FieldId::edMyCall, QStringLiteral("IK2ABC-15")},
+          {FieldId::edDestCall, QString()}}},
+        {"empty texts", {{FieldId::edBeacon, QString()}, {FieldId::edAprsMsg, QString()}}},
+        {"accented status", {{FieldId::edBeacon, QStringLiteral("Città €5")}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SettingsValues sent = settingsWith(c.changes);
+        const BuildResult built = BuildConfigBlock(sent);
+        ASSERT_TRUE(built.ok) << built.fault->reason.toStdString();
+
+        const DecodedBlock decoded = decodeConfigBlock(built.block);
+        EXPECT_EQ(decoded.gpsless, c.gpsless);
+        EXPECT_TRUE(decoded.anomalies.isEmpty()) << decoded.anomalies.join(u'\n').toStdString();
+        for (const FieldInfo& info : fieldTable()) {
+            const std::size_t i = fieldIndex(info.id);
+            const bool carried =
+                info.id != FieldId::edComm && !(c.gpsless && info.id == FieldId::edGpsCheckTime);
+            ASSERT_EQ(decoded.carries(info.id), carried) << info.key;
+            if (!carried)
+                continue;
+            if (holdsText(info.id))
+                EXPECT_EQ(decoded.texts[i].value_or(QString()), sent.text(info.id)) << info.key;
+            else
+                EXPECT_EQ(decoded.values[i].value_or(-99), sent.value(info.id)) << info.key;
+        }
+
+        // What the tracker read, sent again, gives the same bytes.
+        SettingsValues again = sent;
+        EXPECT_TRUE(decoded.applyTo(again).isEmpty());
+        EXPECT_EQ(BuildConfigBlock(again).block, built.block);
+    }
+}
+
+TEST(BlockDecoder, ReportsBytesNoBuildWouldWriteAndStillReadsTheRest) {
+    struct Case {
+        const char* name;
+        std::function<void(ConfigBlock&)> damage;
+        const char* noteContains;
+    };
+    const std::vector<Case> cases = {
+        {"TX delay 0", [](ConfigBlock& b) { b[block::kTxDelayFlags] = 0; }, "TX delay"},
+        {"Mic-E 8", [](ConfigBlock& b) { b[block::kMicEIndex] = 8; }, "Mic-E"},
+        {"table 0", [](ConfigBlock& b) { b[block::kSymbolTable] = 0; }, "symbol table"},
+        {"SSID 64", [](ConfigBlock& b) { b[block::kMyCall + 6] = 64; }, "SSID"},
+        {"status without its 0",
+         [](ConfigBlock& b) {
+             for (int i = block::kStatusText; i < block::kDestCall; ++i)
+                 b[static_cast<std::size_t>(i)] = 'x';
+         },
+         "status text"},
+        {"message without its 0", [](ConfigBlock& b) { b[kBlockSize - 1] = 'x'; }, "message"},
+        {"GPSless without 252", [](ConfigBlock& b) { b[block::kGpsTimeout] = 0; }, "252"},
+        {"fast band 101", [](ConfigBlock& b) { b[block::kSpeedTableTens + 2] = 101; }, "speed2"},
+    };
+    SettingsValues factory;
+    const ConfigBlock good = BuildConfigBlock(factory).block;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ConfigBlock damaged = good;
+        c.damage(damaged);
+        const DecodedBlock decoded = decodeConfigBlock(damaged);
+        ASSERT_EQ(decoded.anomalies.size(), 1) << decoded.anomalies.join(u'\n').toStdString();
+        EXPECT_TRUE(decoded.anomalies.first().contains(QLatin1String(c.noteContains)))
+            << decoded.anomalies.first().toStdString();
+        EXPECT_EQ(decoded.texts[fieldIndex(FieldId::edReceiver)], QStringLiteral("KVXTRK"));
+    }
+
+    const DecodedBlock zeros = decodeConfigBlock(ConfigBlock{});
+    EXPECT_FALSE(zeros.anomalies.isEmpty());
+    EXPECT_EQ(zeros.texts[fieldIndex(FieldId::edAprsPath)], QString()); // 0 after the own call
+    // A status text that runs into the next field is cut there, not read on.
+    ConfigBlock runOn = good;
+    for (int i = block::kStatusText; i < block::kDestCall; ++i)
+        runOn[static_cast<std::size_t>(i)] = 'x';
+    EXPECT_EQ(decodeConfigBlock(runOn).texts[fieldIndex(FieldId::edBeacon)]->size(),
+              block::kDestCall - block::kStatusText);
+}
+
+// ---------------------------------------------------------------------------
+
+ConfigBlock factoryBlock() {
+    SettingsValues settings;
+    return BuildConfigBlock(settings).block;
+}
+
+struct Timed {
+    double atMs;
+    QByteArray bytes;
+};
+
+// The four writes at the sender's timeline, counted from the first.
+std::vector<Timed> nominalLine(const ConfigBlock& block, double start = 0) {
+    const auto writes = lineWrites(block);
+    return {{start, writes[0]},
+            {start + 10, writes[1]},
+            {start + 410, writes[2]},
+            {start + 420, writes[3]}};
+}
+
+std::vector<TrackerTransfer> play(const std::vector<Timed>& line, double quietUntil) {
+    TrackerReceiver receiver;
+    std::vector<TrackerTransfer> done;
+    for (const Timed& t : line) {
+        for (auto& d : receiver.receive(t.bytes, t.atMs))
+            done.push_back(std::move(d));
+    }
+    if (auto late = receiver.poll(quietUntil))
+        done.push_back(std::move(*late));
+    return done;
+}
+
+TEST(TrackerReceiver, GivesItsVerdictOnEveryKindOfLine) {
+    const ConfigBlock block = factoryBlock();
+    const auto good = nominalLine(block);
+    auto with = [&](std::size_t write, const std::function<void(QByteArray&)>& change) {
+        auto line = good;
+        change(line[write].bytes);
+        return line;
+    };
+    auto cut = [&](std::size_t writes) {
+        return std::vector<Timed>(good.begin(), good.begin() + static_cast<long>(writes));
+    };
+
+    struct Case {
+        const char* name;
+        std::vector<Timed> line;
+        std::vector<QString> lcd;
+    };
+    const std::vector<Case> cases = {
+        {"good", good, {QStringLiteral("Success!")}},
+        {"checksum 1",
+         with(1, [](QByteArray& b) { b[58] = char(b[58] + 1); }),
+         {QStringLiteral("Bad checksum 1")}},
+        {"data 2",
+         with(3, [](QByteArray& b) { b[0] = char(b[0] ^ 1); }),
+         {QStringLiteral("Bad checksum 2")}},
+        {"preamble 1", with(0, [](QByteArray& b) { b[1] = 0; }), {QStringLiteral("No preamble 1")}},
+        {"preamble 2",
+         with(2, [](QByteArray& b) { b[0] = 0x7F; }),
+         {QStringLiteral("No preamble 2")}},
+        {"frame 1 cut",
+         with(1, [](QByteArray& b) { b.chop(1); }),
+         {QStringLiteral("Short frame 1")}},
+        {"frame 2 cut",
+         with(3, [](QByteArray& b) { b.chop(20); }),
+         {QStringLiteral("Short frame 2")}},
+        {"only preamble", cut(1), {QStringLiteral("Short frame 1")}},
+        {"frame 2 never came", cut(2), {QStringLiteral("Timeout frame 2")}},
+        {"two transfers",
+         [&] {
+             auto line = good;
+             for (const Timed& t : nominalLine(block, 1620))
+                 line.push_back(t);
+             return line;
+         }(),
+         {QStringLiteral("Success!"), QStringLiteral("Success!")}},
+        {"noise, then a good transfer",
+         [&] {
+             std::vector<Timed> line{{0, QByteArray("AT\r\n")}};
+             for (const Timed& t : nominalLine(block, 2500))
+                 line.push_back(t);
+             return line;
+         }(),
+         {QStringLiteral("No preamble 1"), QStringLiteral("Success!")}},
+        {"frame 2 too late",
+         [&] {
+             auto line = cut(2);
+             line.push_back({3000, good[2].bytes});
+             line.push_back({3010, good[3].bytes});
+             return line;
+         }(),
+         // The late frame is taken for the first of a new transfer.
+         {QStringLiteral("Timeout frame 2"), QStringLiteral("Timeout frame 2")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto done = play(c.line, c.line.back().atMs + 10000);
+        ASSERT_EQ(done.size(), c.lcd.size());
+        for (std::size_t i = 0; i < done.size(); ++i) {
+            EXPECT_EQ(done[i].lcd, c.lcd[i]);
+            EXPECT_EQ(done[i].block.has_value(), c.lcd[i] == QLatin1String("Success!"));
+        }
+    }
+}
+
+TEST(TrackerReceiver, StampsEachWriteFromTheFirstByte) {
+    const ConfigBlock block = factoryBlock();
+    const auto done = play(nominalLine(block, 5000), 99999);
+    ASSERT_EQ(done.size(), 1u);
+    const TrackerTransfer& t = done[0];
+    EXPECT_EQ(t.startedAtMs, 5000);
+    ASSERT_EQ(t.arrivals.size(), 4u);
+    const double at[] = {0, 10, 410, 420};
+    const int bytes[] = {2, 59, 2, 59};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_DOUBLE_EQ(t.arrivals[i].atMs, at[i]);
+        EXPECT_EQ(t.arrivals[i].bytes, bytes[i]);
+        EXPECT_DOUBLE_EQ(t.marks[i].value(), at[i]);
+    }
+    EXPECT_EQ(t.received, lineStream(block));
+    EXPECT_EQ(t.block, block);
+}
+
+// A real line at 4800 baud brings one byte about every 2 ms: the bytes of a
+// write are one arrival, and the frame is whole.
+TEST(TrackerReceiver, TakesBytesOneAtATimeAtTheLineRate) {
+    const ConfigBlock block = factoryBlock();
+    std::vector<Timed> line;
+    for (const Timed& write : nominalLine(block)) {
+        for (qsizetype i = 0; i < write.bytes.size(); ++i)
+            line.push_back({write.atMs + 2.083 * static_cast<double>(i), write.bytes.mid(i, 1)});
+    }
+    // The preamble needs 4 ms on the line, so its frame starts after it.
+    line[2].atMs = line[1].atMs + 10;
+    const auto done = play(line, 99999);
+    ASSERT_EQ(done.size(), 1u);
+    EXPECT_EQ(done[0].lcd, QStringLiteral("Success!"));
+    EXPECT_EQ(done[0].arrivals.size(), 4u);
+}
+
+// ---------------------------------------------------------------------------
+
+TEST(PtyTracker, ReceivesWhatIsWrittenToItsDeviceAndHangsUpOnRequest) {
+    const ConfigBlock block = factoryBlock();
+    for (const bool hangUp : {false, true}) {
+        SCOPED_TRACE(hangUp ? "hang-up" : "whole");
+        PtyTracker tracker;
+        ASSERT_TRUE(tracker.ok()) << tracker.error().toStdString();
+        if (hangUp)
+            tracker.hangUpAfter(61);
+        tracker.start();
+        const int fd = ::open(tracker.device().toLocal8Bit().constData(), O_WRONLY | O_NOCTTY);
+        ASSERT_GE(fd, 0);
+        int failedWrites = 0;
+        for (const QByteArray& w : lineWrites(block)) {
+            if (::write(fd, w.constData(), static_cast<size_t>(w.size())) != w.size())
+                ++failedWrites;
+            ::usleep(100 * 1000);
+        }
+        ::close(fd);
+        const auto transfer = tracker.waitForTransfer(3000);
+        ASSERT_TRUE(transfer.has_value());
+        EXPECT_EQ(transfer->lcd, hangUp ? QStringLiteral("Timeout frame 2") : "Success!");
+        EXPECT_EQ(tracker.hungUp(), hangUp);
+        EXPECT_EQ(failedWrites, hangUp ? 2 : 0);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+class Registry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("KORVEX_SIMULATOR_DIR", dir_.path().toLocal8Bit());
+    }
+    void TearDown() override { qunsetenv("KORVEX_SIMULATOR_DIR"); }
+
+    void plant(const QString& name, const QByteArray& content) {
+        QFile file(dir_.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(Registry, ListsLiveSimulatorsAfterTheRealPortsUntilTheyEnd) {
+    PtyTracker tracker;
+    ASSERT_TRUE(tracker.ok());
+    {
+        const SimulatorAdvert advert(tracker.device());
+        ASSERT_TRUE(advert.ok()) << advert.error().toStdString();
+        const QList<PortDescription> listed = advertisedSimulators();
+        ASSERT_EQ(listed.size(), 1);
+        EXPECT_EQ(listed[0].device, tracker.device());
+        EXPECT_TRUE(listed[0].simulated);
+
+        // The default numbering puts it behind every port of the system.
+        const QList<PortDescription> all = PortNumbering().ports();
+        ASSERT_FALSE(all.isEmpty());
+        EXPECT_EQ(all.back().device, tracker.device());
+        EXPECT_EQ(std::count_if(all.begin(), all.end(),
+                                [](const PortDescription& p) { return p.simulated; }),
+                  1);
+    }
+    EXPECT_TRUE(advertisedSimulators().isEmpty());
+    EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+}
+
+TEST_F(Registry, SkipsWhatDeadSimulatorsLeftBehind) {
+    PtyTracker tracker;
+    ASSERT_TRUE(tracker.ok());
+    const QByteArray device = tracker.device().toLocal8Bit();
+    const QByteArray me = QByteArray::number(::getpid());
+
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForFinished());
+    const QByteArray deadPid = QByteArray::number(gone.processId());
+
+    plant(QStringLiteral("dead.simulator"), "device=" + device + "\npid=" + deadPid + "\n");
+    plant(QStringLiteral("nodevice.simulator"), "device=/dev/pts/999999\npid=" + me + "\n");
+    // Our pid, but a process that started at another time: the pid was reused.
+    plant(QStringLiteral("reused.simulator"), "device=" + device + "\npid=" + me + "\nstart=1\n");
+    plant(QStringLiteral("garbage.simulator"), QByteArray("\x00\xff\n=\n", 5));
+    plant(QStringLiteral("other.txt"), "device=" + device + "\npid=" + me + "\n");
+    EXPECT_TRUE(advertisedSimulators().isEmpty());
+
+    plant(QStringLiteral("live.simulator"), "device=" + device + "\npid=" + me + "\n");
+    EXPECT_EQ(advertisedSimulators().size(), 1);
+}
+
+} // namespace
+} // namespace korvex
