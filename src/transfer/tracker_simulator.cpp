@@ -209,6 +209,7 @@ struct PtyTracker::Impl {
     std::atomic<bool> stopping{false};
     std::atomic<int> hangUpAfter{-1};
     std::atomic<bool> hungUp{false};
+    ssize_t received = 0; // by the reader thread only
     std::function<void(const TrackerTransfer&)> onTransfer;
 
     std::mutex mutex;
@@ -267,12 +268,12 @@ struct PtyTracker::Impl {
                     continue;
                 }
             }
+            if (ready > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)))
+                ::usleep(10 * 1000); // no sender on the line: do not spin
             if (auto late = receiver.poll(nowMs()))
                 deliver(std::move(*late));
         }
     }
-
-    ssize_t received = 0;
 
     void hangUp(TrackerReceiver& receiver) {
         closeLine();
