@@ -114,7 +114,7 @@ void printTransfer(QTextStream& out, const TrackerTransfer& t, int number) {
     }
     out << "\n  Writes:";
     for (const Arrival& a : t.arrivals)
-        out << " " << a.bytes << " bytes at " << ms(a.atMs) << ";";
+        out << " " << a.bytes << (a.bytes == 1 ? " byte at " : " bytes at ") << ms(a.atMs) << ";";
     out << "\n";
     if (!t.decoded) {
         out << "  Received " << t.received.size() << " bytes: " << t.received.toHex(' ').toUpper()
