@@ -33,6 +33,9 @@ def run_probed(program, probe, env_extra=None, timeout=30):
     err = proc.stderr.read()
     proc.returncode = os.waitstatus_to_exitcode(status)
     figures = {m.group(1): float(m.group(2)) for m in PROBE_LINE.finditer(err)}
+    failure = re.search(r"KORVEX_BENCH error: (.*)", err)
+    if failure:
+        sys.exit(f"{program}: {failure.group(1)}")
     if "first_window_shown_ms" not in figures:
         sys.exit(f"{program}: no window shown (exit {proc.returncode}):\n{err}")
     return figures, start, usage.ru_maxrss
@@ -84,7 +87,10 @@ def transfers(args):
     deviations = [[] for _ in names]
     from_first = [[] for _ in names[1:]]
     with tempfile.TemporaryDirectory() as registry:
-        env = dict(os.environ, KORVEX_SIMULATOR_DIR=registry)
+        # Offscreen whatever the start-up ran on: without a window manager an
+        # X server may keep the keyboard focus from the window, and the probe
+        # must type the simulator's number into "Comm num:".
+        env = dict(os.environ, KORVEX_SIMULATOR_DIR=registry, QT_QPA_PLATFORM="offscreen")
         for _ in range(args.transfers):
             sim = subprocess.Popen([args.cli, "simulate", "--once", "--json"], env=env,
                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
@@ -106,7 +112,7 @@ def transfers(args):
                 deviations[i].append(at - due_from_dialog[i])
             for i, name in enumerate(names[1:]):
                 from_first[i].append(result["marks"][name] - (due_from_dialog[i + 1] - 400))
-    print(f"SEND from korvex-config to the simulator ({args.transfers} transfers):")
+    print(f"SEND from korvex-config to the simulator ({args.transfers} transfers, offscreen):")
     print(f"  longest event-loop pause: median {median_ms(stalls):.1f} ms, worst {max(stalls):.1f} ms")
     print("  arrival against the timeline after the dialog showed (ms late; median, worst):")
     for i, name in enumerate(names):

@@ -7,6 +7,8 @@
 #   when each write reached the tracker, against the transfer's timeline
 # Not a test: it asserts nothing. Run it from the repository:
 #   bench/run.sh [runs, default 9]
+# Start-up runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise;
+# for a real X server: xvfb-run -a env QT_QPA_PLATFORM=xcb bench/run.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-9}"

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -50,6 +51,13 @@ public:
         }
         if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("Dialog"))
             report("dialog_shown_ms", monotonicMs());
+        // A message box during the measured SEND is a failure to report, not
+        // something to wait on.
+        if (event->type() == QEvent::Show && !qgetenv("KORVEX_BENCH_SEND").isEmpty())
+            if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+                std::fprintf(stderr, "KORVEX_BENCH error: %s\n", qPrintable(box->text()));
+                QCoreApplication::exit(5);
+            }
         return false;
     }
 
@@ -67,14 +75,25 @@ private:
             QCoreApplication::exit(3);
             return;
         }
-        comm->setFocus();
-        comm->selectAll();
+        // Typing needs the field focused, as a user's click would leave it.
+        comm->window()->activateWindow();
+        comm->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        comm->setCursorPosition(0); // the field's one digit is typed over
         const QString text = QString::fromLatin1(digit.left(1));
         QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + text.toInt(), Qt::NoModifier, text);
         QCoreApplication::sendEvent(comm, &press);
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_0 + text.toInt(), Qt::NoModifier, text);
         QCoreApplication::sendEvent(comm, &release);
 
+        QCoreApplication::processEvents();
+        // Never press SEND towards a port that was not asked for.
+        if (!comm->text().startsWith(text)) {
+            std::fprintf(stderr, "KORVEX_BENCH error: \"Comm num:\" shows \"%s\", not %s\n",
+                         qPrintable(comm->text()), qPrintable(text));
+            QCoreApplication::exit(4);
+            return;
+        }
         ticker_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&ticker_, &QTimer::timeout, this, [this, send] {
             const double now = monotonicMs();
