@@ -1,6 +1,7 @@
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
+#include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
 #include "transfer/simulator_registry.h"
@@ -39,16 +40,7 @@ private:
     std::shared_ptr<QList<MessageRequest>> log_;
 };
 
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
+using korvex::testing::waitFor;
 
 // The real Setup window with its real serial line, sending to a simulated
 // tracker that it finds the way a user would: in the port list, by number.
@@ -271,11 +263,3 @@ TEST_F(SetupEndToEnd, PortsThatWillNotOpenAreExplained) {
 
 } // namespace
 } // namespace korvex
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

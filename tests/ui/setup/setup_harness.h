@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_link.h"
@@ -97,17 +98,6 @@ inline void typeText(QWidget* widget, const QString& text) {
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(widget, &release);
     }
-}
-
-inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(5);
-    }
-    return true;
 }
 
 // A Setup window with fake dialogs, a fake serial line behind port 1, and
