@@ -1,6 +1,11 @@
 #pragma once
 
 #include "settings/config_block.h"
+#include "settings/config_block_builder.h"
+#include "settings/settings_values.h"
+
+#include <cstdlib>
+#include <optional>
 
 namespace korvex::fuzzing {
 
@@ -18,6 +23,22 @@ inline bool hasNegativeSsid(const ConfigBlock& b) {
             return true;
     }
     return false;
+}
+
+// Builds the settings; when that succeeds, what the build wrote back must
+// send the same bytes again and survive its own write-backs. Aborts (a
+// finding) when it does not; nothing when the first build is refused.
+inline std::optional<BuildResult> buildAndCheckResend(SettingsValues& settings) {
+    const BuildResult first = BuildConfigBlock(settings);
+    if (!first.ok)
+        return std::nullopt;
+    if (hasNegativeSsid(first.block))
+        return first;
+    SettingsValues again = settings;
+    const BuildResult second = BuildConfigBlock(again);
+    if (!second.ok || second.block != first.block || !(again == settings))
+        std::abort();
+    return first;
 }
 
 } // namespace korvex::fuzzing
