@@ -9,8 +9,6 @@
 namespace korvex::cli {
 namespace {
 
-const char* const kFaultMessage = "Parametri incompleti o non corretti";
-
 void printSettings(QTextStream& out, const SettingsRecord& settings) {
     for (const FieldInfo& info : fieldTable()) {
         out << "  " << QString::fromLatin1(info.key).leftJustified(12)
@@ -115,9 +113,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     printBlock(out, result.block);
     if (!result.ok) {
         out.flush();
-        err << kFaultMessage << "\n"
-            << "  step " << result.fault->step << ", field " << fieldInfo(result.fault->field).name
-            << " (" << fieldInfo(result.fault->field).key << "): " << result.fault->reason << "\n";
+        printBuildFault(err, *result.fault);
         return kBuildFault;
     }
     return kSuccess;

@@ -75,6 +75,13 @@ QCommandLineOption helpOption() {
                               QStringLiteral("Show this help."));
 }
 
+void printBuildFault(QTextStream& err, const BuildFault& fault) {
+    const FieldInfo& info = fieldInfo(fault.field);
+    err << "Parametri incompleti o non corretti\n"
+        << "  step " << fault.step << ", field " << info.name << " (" << info.key
+        << "): " << fault.reason << "\n";
+}
+
 QString displayValue(const SettingsRecord& settings, FieldId id) {
     if (holdsText(id)) {
         return QStringLiteral("\"%1\"").arg(settings.text(id));

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
 
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 namespace korvex::cli {
 
@@ -19,6 +21,9 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets);
 
 QCommandLineOption setOption();
 QCommandLineOption helpOption();
+
+// The window's fault message, then what it does not say: step, field, reason.
+void printBuildFault(QTextStream& err, const BuildFault& fault);
 
 // The text of a setting as a person reads it in a report.
 QString displayValue(const SettingsRecord& settings, FieldId id);

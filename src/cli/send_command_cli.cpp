@@ -96,9 +96,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     ConsoleProgress progress(sender, out, err, loop);
     const BuildResult built = buildAndSend(loaded.settings, sender);
     if (!built.ok) {
-        err << "Parametri incompleti o non corretti\n"
-            << "  step " << built.fault->step << ", field " << fieldInfo(built.fault->field).name
-            << " (" << fieldInfo(built.fault->field).key << "): " << built.fault->reason << "\n";
+        printBuildFault(err, *built.fault);
         return kBuildFault;
     }
     if (sender.isBusy()) {

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 
 namespace korvex {
 
@@ -83,6 +84,17 @@ void execEditMenu(QLineEdit& field, const QPoint& globalPos, const EditMenuHandl
     all->setEnabled(!field.text().isEmpty());
 
     menu.exec(globalPos);
+}
+
+bool pasteSelectionOnMiddleClick(QLineEdit& field, QMouseEvent& event,
+                                 const std::function<void(QClipboard::Mode)>& paste) {
+    if (event.button() != Qt::MiddleButton || field.isReadOnly() ||
+        !QGuiApplication::clipboard()->supportsSelection())
+        return false;
+    field.deselect();
+    paste(QClipboard::Selection);
+    event.accept();
+    return true;
 }
 
 } // namespace korvex

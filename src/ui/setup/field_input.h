@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QClipboard>
 #include <QPoint>
 #include <QString>
 #include <functional>
@@ -7,6 +8,7 @@
 
 class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace korvex {
 
@@ -27,5 +29,10 @@ struct EditMenuHandlers {
 };
 
 void execEditMenu(QLineEdit& field, const QPoint& globalPos, const EditMenuHandlers& handlers);
+
+// The middle button pastes the X11 selection; it has to obey the field's rule
+// like any other paste. True when the release was taken as such a paste.
+bool pasteSelectionOnMiddleClick(QLineEdit& field, QMouseEvent& event,
+                                 const std::function<void(QClipboard::Mode)>& paste);
 
 } // namespace korvex

@@ -277,14 +277,9 @@ void MaskedField::dropEvent(QDropEvent* event) {
 }
 
 void MaskedField::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
-        deselect();
-        pasteFiltered(QClipboard::Selection);
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
+    if (!pasteSelectionOnMiddleClick(*this, *event,
+                                     [this](QClipboard::Mode mode) { pasteFiltered(mode); }))
+        QLineEdit::mouseReleaseEvent(event);
 }
 
 } // namespace korvex

@@ -92,15 +92,9 @@ void RuleLineEdit::dropEvent(QDropEvent* event) {
 }
 
 void RuleLineEdit::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the X11 selection; it has to obey the rule too.
-    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
-        QGuiApplication::clipboard()->supportsSelection()) {
-        deselect();
-        pasteFiltered(QClipboard::Selection);
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseReleaseEvent(event);
+    if (!pasteSelectionOnMiddleClick(*this, *event,
+                                     [this](QClipboard::Mode mode) { pasteFiltered(mode); }))
+        QLineEdit::mouseReleaseEvent(event);
 }
 
 void RuleLineEdit::pasteFiltered(QClipboard::Mode mode) {
