@@ -1,10 +1,10 @@
 #include "config_file.h"
 
+#include "file_io/regular_file_reader.h"
 #include "settings/cp1252.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 
-#include <QFile>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -15,8 +15,6 @@ namespace korvex {
 namespace {
 
 constexpr int kItemCount = 22;
-// A configuration is a few hundred bytes; whatever lies beyond this is never read.
-constexpr qint64 kMaxBytesRead = 1 << 20;
 
 struct Item {
     QString text;
@@ -234,15 +232,13 @@ LoadOutcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings) 
 }
 
 LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
+    const FileReadResult read = readRegularFile(path, kMaxConfigFileBytes);
+    if (!read.ok()) {
+        const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
+                                                                           : QStringLiteral("read");
+        return {QStringLiteral("Cannot %1 \"%2\": %3").arg(verb, path, read.reason)};
     }
-    const QByteArray bytes = file.read(kMaxBytesRead);
-    if (file.error() != QFileDevice::NoError) {
-        return {QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    }
-    return decodeConfigFile(bytes, settings);
+    return decodeConfigFile(read.bytes, settings);
 }
 
 } // namespace korvex

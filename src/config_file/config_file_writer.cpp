@@ -1,10 +1,10 @@
 #include "config_file.h"
 
+#include "file_io/atomic_file_writer.h"
 #include "settings/cp1252.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 namespace korvex {
@@ -121,19 +121,8 @@ QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
     if (!encoded.ok()) {
         return encoded.error;
     }
-    // Written beside the target and renamed over it: a failure at any point
-    // leaves the previous file exactly as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-    }
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, why);
-    }
-    if (!file.commit()) {
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    if (const FileWriteResult written = writeFileAtomically(path, encoded.bytes); !written) {
+        return QStringLiteral("Cannot write \"%1\": %2").arg(path, written.reason);
     }
     return {};
 }
