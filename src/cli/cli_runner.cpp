@@ -25,9 +25,31 @@ Commands:
   ports                               the serial ports, numbered as "Comm num:" counts them
   simulate [--once] [--json]          a simulated tracker on a pseudo-terminal, to send to
 
+A FILE of - is standard input; -o - is standard output.
 Run "korvex-cli COMMAND --help" for the options of one command.
-Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error.
+Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
+(a failed write to standard output or error included).
 )";
+
+// FILE, or standard output for "-": the bytes a Save writes either way.
+int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+                  QTextStream& err) {
+    if (target != kStandardStream) {
+        const QString error = saveConfigFile(target, settings);
+        return error.isEmpty() ? kSuccess : fail(err, error);
+    }
+    const EncodeOutcome encoded = encodeConfigFile(settings);
+    if (!encoded.ok()) {
+        return fail(err, encoded.error);
+    }
+    out.flush();
+    if (auto* device = out.device()) {
+        device->write(encoded.bytes); // raw bytes: the file is Windows-1252 with CR LF
+    } else {
+        out << QString::fromLatin1(encoded.bytes);
+    }
+    return kSuccess;
+}
 
 } // namespace
 
@@ -65,7 +87,8 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
         QStringLiteral("Writes the factory settings as a .cfg file (to standard "
                        "output unless -o is given)."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write to FILE."), QStringLiteral("FILE"));
+                                    QStringLiteral("Write to FILE (- for standard output)."),
+                                    QStringLiteral("FILE"));
     parser.addOption(output);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
@@ -73,19 +96,8 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (!parser.positionalArguments().isEmpty()) {
         return fail(err, QStringLiteral("defaults takes no file argument; use -o FILE"));
     }
-    const SettingsValues factory;
-    if (parser.isSet(output)) {
-        const QString error = saveConfigFile(parser.value(output), factory);
-        return error.isEmpty() ? kSuccess : fail(err, error);
-    }
-    const EncodeOutcome encoded = encodeConfigFile(factory);
-    out.flush();
-    if (auto* device = out.device()) {
-        device->write(encoded.bytes); // raw bytes: the file is Windows-1252 with CR LF
-    } else {
-        out << QString::fromLatin1(encoded.bytes);
-    }
-    return kSuccess;
+    return writeSettings(parser.isSet(output) ? parser.value(output) : QString(kStandardStream),
+                         SettingsValues(), out, err);
 }
 
 int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -93,12 +105,13 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     parser.setApplicationDescription(
         QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory "
                        "settings), applies each --set and saves the result as OUT."));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A .cfg file to start from."),
-                                 QStringLiteral("[FILE]"));
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The .cfg file to write (required)."),
-                                    QStringLiteral("OUT"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("A .cfg file to start from (- for standard input)."),
+        QStringLiteral("[FILE]"));
+    const QCommandLineOption output(
+        QStringList{QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The .cfg file to write (required; - for standard output)."),
+        QStringLiteral("OUT"));
     parser.addOption(output);
     parser.addOption(setOption());
     if (auto stop = parseCommand(parser, arguments, out, err)) {
@@ -115,8 +128,7 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (!loaded.error.isEmpty()) {
         return fail(err, loaded.error);
     }
-    const QString error = saveConfigFile(parser.value(output), loaded.settings);
-    return error.isEmpty() ? kSuccess : fail(err, error);
+    return writeSettings(parser.value(output), loaded.settings, out, err);
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,

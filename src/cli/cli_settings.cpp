@@ -1,6 +1,7 @@
 #include "cli_settings.h"
 
 #include "config_file/config_file.h"
+#include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
 
 namespace korvex::cli {
@@ -43,12 +44,21 @@ QString applySet(SettingsRecord& settings, const QString& assignment) {
     return {};
 }
 
+LoadOutcome loadFromStandardInput(SettingsRecord& settings) {
+    const FileReadResult read = readStandardInput(kMaxConfigFileBytes);
+    if (!read.ok()) {
+        return {QStringLiteral("Cannot read standard input: %1").arg(read.reason)};
+    }
+    return decodeConfigFile(read.bytes, settings);
+}
+
 } // namespace
 
 LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
     LoadedSettings loaded;
     if (!file.isEmpty()) {
-        const LoadOutcome outcome = loadConfigFile(file, loaded.settings);
+        const LoadOutcome outcome = file == kStandardStream ? loadFromStandardInput(loaded.settings)
+                                                            : loadConfigFile(file, loaded.settings);
         if (!outcome.ok()) {
             loaded.error = outcome.error;
             return loaded;

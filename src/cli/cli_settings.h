@@ -10,6 +10,9 @@
 
 namespace korvex::cli {
 
+// As FILE, standard input; as -o, standard output.
+inline constexpr QLatin1String kStandardStream("-");
+
 // The factory settings, then a .cfg file, then each --set in order: what every
 // command that works on settings starts from.
 struct LoadedSettings {
