@@ -1,5 +1,7 @@
 #include "support/pseudo_terminal.h"
+#include "support/special_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,9 +19,46 @@ struct Finished {
     QByteArray err;
 };
 
-Finished runCliProcess(const QStringList& arguments) {
+// Where the program's standard streams lead, when not to the test.
+struct Streams {
+    QByteArray input;
+    QString outputFile; // e.g. /dev/full
+    QString errorFile;
+    bool outputClosed = false;
+
+    static Streams withInput(QByteArray bytes) {
+        Streams s;
+        s.input = std::move(bytes);
+        return s;
+    }
+    static Streams outputTo(QString file) {
+        Streams s;
+        s.outputFile = std::move(file);
+        return s;
+    }
+    static Streams errorTo(QString file) {
+        Streams s;
+        s.errorFile = std::move(file);
+        return s;
+    }
+    static Streams closingOutput() {
+        Streams s;
+        s.outputClosed = true;
+        return s;
+    }
+};
+
+Finished runCliProcess(const QStringList& arguments, const Streams& streams = {}) {
     QProcess process;
+    if (!streams.outputFile.isEmpty())
+        process.setStandardOutputFile(streams.outputFile);
+    if (!streams.errorFile.isEmpty())
+        process.setStandardErrorFile(streams.errorFile);
+    if (streams.outputClosed)
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
     process.start(QStringLiteral(KORVEX_CLI_PATH), arguments);
+    process.write(streams.input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
@@ -41,6 +80,129 @@ TEST(CliProcess, UsageErrorExitsWithTwo) {
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_FALSE(r.err.isEmpty());
+}
+
+struct OutputFault {
+    const char* name;
+    QStringList arguments;
+    Streams streams;
+    const char* says; // on stderr, when it still works
+};
+
+class CliOutputFault : public ::testing::TestWithParam<OutputFault> {};
+
+// Output that never arrived is not a success, whatever the command did.
+TEST_P(CliOutputFault, ExitsWithTwo) {
+    const OutputFault& c = GetParam();
+    const Finished r = runCliProcess(c.arguments, c.streams);
+    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+}
+
+const QString kFull = QStringLiteral("/dev/full");
+const char* const kNoSpace = "cannot write to standard output: No space left on device";
+const char* const kClosed = "cannot write to standard output: Bad file descriptor";
+const QString kCheck = QStringLiteral("check");
+const QString kDefaults = QStringLiteral("defaults");
+const QString kJson = QStringLiteral("--json");
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, CliOutputFault,
+    ::testing::Values(
+        OutputFault{"DefaultsFull", {kDefaults}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"CheckFull", {kCheck}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"CheckJsonFull", {kCheck, kJson}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"PortsFull", {QStringLiteral("ports")}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"DefaultsClosed", {kDefaults}, Streams::closingOutput(), kClosed},
+        OutputFault{"CheckJsonClosed", {kCheck, kJson}, Streams::closingOutput(), kClosed},
+        // Settings rejected (1), and the report of why lost on a full stderr.
+        OutputFault{"FaultReportFull",
+                    {kCheck, QStringLiteral("--set"), QStringLiteral("mycall=")},
+                    Streams::errorTo(kFull),
+                    ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FifoInput {
+    const char* name;
+    QStringList arguments; // %1: the FIFO, %2: a file to write
+};
+
+class CliFifoInput : public ::testing::TestWithParam<FifoInput> {};
+
+// Without the fix these wait forever for a writer; the harness gives up after 20 s.
+TEST_P(CliFifoInput, IsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("in.cfg"));
+    ASSERT_TRUE(makeSpecialFile(testing::SpecialKind::Fifo, fifo));
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings(QStringLiteral("%1"), fifo);
+    arguments.replaceInStrings(QStringLiteral("%2"), dir.filePath(QStringLiteral("out.cfg")));
+    const Finished r = runCliProcess(arguments);
+    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("it is a named pipe (FIFO), not a regular file"))
+        << r.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliFifoInput,
+    ::testing::Values(FifoInput{"Check", {kCheck, QStringLiteral("%1")}},
+                      FifoInput{"Edit",
+                                {QStringLiteral("edit"), QStringLiteral("%1"), QStringLiteral("-o"),
+                                 QStringLiteral("%2")}},
+                      FifoInput{"Send", {QStringLiteral("send"), QStringLiteral("%1")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliProcess, PseudoTerminalMasterIsNotAFile) {
+    const Finished r = runCliProcess({QStringLiteral("check"), QStringLiteral("/dev/ptmx")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("it is a character device, not a regular file"))
+        << r.err.toStdString();
+}
+
+TEST(CliProcess, DashIsStandardInputAndOutput) {
+    const Finished defaults =
+        runCliProcess({QStringLiteral("defaults"), QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(defaults.code, 0) << defaults.err.toStdString();
+    EXPECT_TRUE(defaults.out.startsWith("\"1\",\"200\",\"006\",0,\">\",0\r\n"));
+
+    const Finished edited = runCliProcess(
+        {QStringLiteral("edit"), QStringLiteral("-"), QStringLiteral("--set"),
+         QStringLiteral("mycall=N0CALL-7"), QStringLiteral("-o"), QStringLiteral("-")},
+        Streams::withInput(QByteArray(defaults.out).replace("NOCALL-9", "N0CALL-3")));
+    ASSERT_EQ(edited.code, 0) << edited.err.toStdString();
+    EXPECT_TRUE(edited.out.contains("\"N0CALL-7\""));
+
+    const Finished checked =
+        runCliProcess({QStringLiteral("check"), QStringLiteral("--json"), QStringLiteral("-")},
+                      Streams::withInput(edited.out));
+    EXPECT_EQ(checked.code, 0) << checked.err.toStdString();
+    EXPECT_TRUE(checked.out.contains("\"mycall\": \"N0CALL-7\""));
+}
+
+// A real full disk under the command line: the old file stays, exit 2.
+TEST(CliProcess, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small tmpfs to fill: " << disk.problem();
+    const QString keep = disk.filePath(QStringLiteral("keep.cfg"));
+    ASSERT_EQ(runCliProcess({QStringLiteral("defaults"), QStringLiteral("-o"), keep}).code, 0);
+    QFile kept(keep);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray before = kept.readAll();
+    kept.close();
+    ASSERT_TRUE(disk.fill());
+
+    for (const QString& target : {keep, disk.filePath(QStringLiteral("new.cfg"))}) {
+        const Finished r =
+            runCliProcess({QStringLiteral("edit"), QStringLiteral("--set"),
+                           QStringLiteral("mycall=N0CALL-7"), QStringLiteral("-o"), target});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.err.contains("No space left on device")) << r.err.toStdString();
+    }
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), before);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral(".filler"), QStringLiteral("keep.cfg")}));
 }
 
 // The whole road through a real tty: the far end must see exactly the 122

@@ -1,10 +1,12 @@
 #include "setup_harness.h"
+#include "support/special_files.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <iostream>
 
 namespace korvex::testing {
 namespace {
@@ -102,6 +104,48 @@ TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
     EXPECT_EQ(prompts->messages[0].icon, QMessageBox::NoIcon);
     EXPECT_FALSE(prompts->messages[0].text.isEmpty());
     EXPECT_EQ(readAll(path("old.cfg")), "previous");
+}
+
+// A full disk and files that are not files: the box says why, under the
+// command's own title, and nothing on disk changes.
+TEST_F(SaveLoadTest, FullDiskAndSpecialFilesAreReportedUnderTheirTitles) {
+    SmallDisk disk;
+    if (disk.mounted()) {
+        writeAll(disk.filePath("keep.cfg"), "previous");
+        ASSERT_TRUE(disk.fill());
+    }
+    ASSERT_TRUE(makeSpecialFile(SpecialKind::Fifo, path("fifo.cfg")));
+    ASSERT_TRUE(makeSpecialFile(SpecialKind::Folder, path("folder.cfg")));
+    struct Case {
+        const char* button;
+        QString target;
+        const char* title;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"cmdSave", disk.filePath("keep.cfg"), "Korwex", "No space left on device"},
+        {"cmdSave", path("fifo.cfg"), "Korwex", "not a regular file"},
+        {"cmdLoad", path("folder.cfg"), "Korvex", "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        if (c.target.startsWith(disk.path()) && !disk.mounted()) {
+            std::cout << "full disk case skipped: " << disk.problem() << "\n";
+            continue;
+        }
+        prompts->messages.clear();
+        prompts->answer = c.target;
+        click(c.button);
+        ASSERT_EQ(prompts->messages.size(), 1) << c.button;
+        EXPECT_EQ(prompts->messages[0].title, c.title);
+        EXPECT_TRUE(prompts->messages[0].text.contains(c.says))
+            << prompts->messages[0].text.toStdString();
+    }
+    if (disk.mounted()) {
+        EXPECT_EQ(readAll(disk.filePath("keep.cfg")), "previous");
+    }
+    struct stat fifo {};
+    ASSERT_EQ(::lstat(QFile::encodeName(path("fifo.cfg")).constData(), &fifo), 0);
+    EXPECT_TRUE(S_ISFIFO(fifo.st_mode));
 }
 
 TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
