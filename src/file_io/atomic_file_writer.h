@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 namespace korvex {
 
@@ -17,8 +18,8 @@ struct FileWriteResult {
 #ifdef Q_OS_UNIX
 // The calls that move the bytes to the disk; tests substitute a failing device.
 struct FileCalls {
-    qint64 (*write)(int fd, const char* data, qint64 size);
-    int (*fsync)(int fd);
+    std::function<qint64(int fd, const char* data, qint64 size)> write;
+    std::function<int(int fd)> fsync;
 };
 FileCalls systemFileCalls();
 

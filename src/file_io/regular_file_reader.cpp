@@ -81,7 +81,11 @@ std::unique_ptr<OpenedFile> openRegular(const QString& path) {
     const int openError = fd < 0 ? errno : 0;
     auto opened = std::make_unique<OpenedFile>(fd);
     if (fd < 0) {
-        opened->problem = qt_error_string(openError);
+        // A socket cannot be opened at all (ENXIO): say what it is instead.
+        struct stat st {};
+        const bool special =
+            ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
+        opened->problem = special ? notRegularReason(st.st_mode) : qt_error_string(openError);
         return opened;
     }
     struct stat st {};
