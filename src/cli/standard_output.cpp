@@ -4,6 +4,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 #else
 #include <cstdio>
@@ -27,6 +28,12 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
         const ssize_t written = ::write(fd_, data, static_cast<size_t>(left));
         if (written < 0 && errno == EINTR)
             continue;
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            // Left non-blocking by whoever started us: a slow reader, not a failure.
+            pollfd ready{fd_, POLLOUT, 0};
+            ::poll(&ready, 1, -1);
+            continue;
+        }
         if (written <= 0) {
             failure_ = qt_error_string(written < 0 ? errno : EIO);
             return -1;

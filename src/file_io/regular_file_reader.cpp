@@ -17,8 +17,6 @@
 namespace korvex {
 namespace {
 
-constexpr qint64 kChunk = 64 * 1024;
-
 FileReadResult failed(FileReadResult::Failure failure, QString why) {
     FileReadResult result;
     result.failure = failure;
@@ -27,6 +25,8 @@ FileReadResult failed(FileReadResult::Failure failure, QString why) {
 }
 
 #ifdef Q_OS_UNIX
+
+constexpr qint64 kChunk = 64 * 1024;
 
 // Reads what it can, chunk by chunk. A descriptor left non-blocking by
 // whoever started us (standard input) is waited on rather than given up on.
