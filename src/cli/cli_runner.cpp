@@ -3,6 +3,7 @@
 #include "cli_settings.h"
 #include "commands.h"
 #include "config_file/config_file.h"
+#include "settings/printable_text.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -29,6 +30,9 @@ Run "korvex-cli COMMAND --help" for the options of one command.
 Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error.
 )";
 
+// Room for Qt's own words around the argument it quotes.
+constexpr qsizetype kParserMessageLength = 3 * kShownCharacters;
+
 } // namespace
 
 std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments,
@@ -36,7 +40,8 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(helpOption());
     if (!parser.parse(arguments)) {
-        err << "korvex-cli: " << parser.errorText() << "\n"
+        // Qt quotes the offending argument as it was given.
+        err << "korvex-cli: " << printable(parser.errorText(), kParserMessageLength) << "\n"
             << "Run \"" << arguments.value(0) << " --help\" for usage.\n";
         return kFailure;
     }
@@ -132,7 +137,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return kSuccess;
     }
     QStringList rest = arguments.mid(1);
-    rest[0] = QFileInfo(arguments.value(0)).fileName() + u' ' + command;
+    rest[0] = printable(QFileInfo(arguments.value(0)).fileName()) + u' ' + command;
     if (command == QLatin1String("defaults")) {
         return runDefaults(rest, out, err);
     }
@@ -153,7 +158,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return runSimulate(rest, out, err, environment);
     }
 #endif
-    err << "korvex-cli: unknown command \"" << command << "\"\n\n" << kUsage;
+    err << "korvex-cli: unknown command \"" << printable(command) << "\"\n\n" << kUsage;
     return kFailure;
 }
 
