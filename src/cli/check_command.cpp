@@ -96,7 +96,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             {QStringLiteral("settings"),
              loadFailed ? QJsonValue() : QJsonValue(settingsToJson(loaded.settings))},
         };
-        out << QJsonDocument(report).toJson(QJsonDocument::Indented);
+        out << printableJson(QJsonDocument(report), QJsonDocument::Indented);
         return loadFailed ? kFailure : (result.ok ? kSuccess : kBuildFault);
     }
 

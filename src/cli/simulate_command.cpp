@@ -201,7 +201,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         }
         ++count;
         if (parser.isSet(json)) {
-            out << QJsonDocument(transferToJson(*transfer, count)).toJson(QJsonDocument::Compact)
+            out << printableJson(QJsonDocument(transferToJson(*transfer, count)),
+                                 QJsonDocument::Compact)
                 << "\n";
         } else {
             printTransfer(out, *transfer, count);

@@ -105,6 +105,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {},
                     0,
                     "\"\\x9D0;title\""},
+        HostileCase{"C1ControlInJson",
+                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                                                       "0;title"),
+                    {QStringLiteral("--json")},
+                    0,
+                    "\"\\u009d0;title\""},
         HostileCase{"HugeItem",
                     factoryFileWith(FieldId::edNumFlagsAuto, QByteArray(900000, '9') + "\x9d"),
                     {},
