@@ -275,7 +275,11 @@ INSTANTIATE_TEST_SUITE_P(
     Controls, ControlCharacterTest,
     ::testing::Combine(::testing::Values(FieldId::edBeacon, FieldId::edMyCall,
                                          FieldId::edNumFlagsAuto, FieldId::edSymbol),
-                       ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b', u'\x7f')));
+                       ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b', u'\x7f')),
+    [](const ::testing::TestParamInfo<std::tuple<FieldId, char16_t>>& info) {
+        return std::string(fieldInfo(std::get<0>(info.param)).key) + "_" +
+               std::to_string(static_cast<int>(std::get<1>(info.param)));
+    });
 
 struct SendFixture {
     std::shared_ptr<korvex::testing::Log> log = std::make_shared<korvex::testing::Log>();
