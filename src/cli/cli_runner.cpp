@@ -3,6 +3,7 @@
 #include "cli_settings.h"
 #include "commands.h"
 #include "config_file/config_file.h"
+#include "settings/printable_text.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -31,6 +32,9 @@ Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
 (a failed write to standard output or error included).
 )";
 
+// Room for Qt's own words around the argument it quotes.
+constexpr qsizetype kParserMessageLength = 3 * kShownCharacters;
+
 // FILE, or standard output for "-": the bytes a Save writes either way.
 int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
                   QTextStream& err) {
@@ -58,7 +62,8 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(helpOption());
     if (!parser.parse(arguments)) {
-        err << "korvex-cli: " << parser.errorText() << "\n"
+        // Qt quotes the offending argument as it was given.
+        err << "korvex-cli: " << printable(parser.errorText(), kParserMessageLength) << "\n"
             << "Run \"" << arguments.value(0) << " --help\" for usage.\n";
         return kFailure;
     }
@@ -144,7 +149,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return kSuccess;
     }
     QStringList rest = arguments.mid(1);
-    rest[0] = QFileInfo(arguments.value(0)).fileName() + u' ' + command;
+    rest[0] = printable(QFileInfo(arguments.value(0)).fileName()) + u' ' + command;
     if (command == QLatin1String("defaults")) {
         return runDefaults(rest, out, err);
     }
@@ -165,7 +170,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return runSimulate(rest, out, err, environment);
     }
 #endif
-    err << "korvex-cli: unknown command \"" << command << "\"\n\n" << kUsage;
+    err << "korvex-cli: unknown command \"" << printable(command) << "\"\n\n" << kUsage;
     return kFailure;
 }
 

@@ -3,6 +3,7 @@
 #include "config_file/config_file.h"
 #include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 
 namespace korvex::cli {
 namespace {
@@ -19,13 +20,14 @@ QString knownKeys() {
 QString applySet(SettingsRecord& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
-        return QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(assignment);
+        return QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(printable(assignment));
     }
     const QString key = assignment.left(equals);
     const QString value = assignment.mid(equals + 1);
     const auto id = fieldByKey(key);
     if (!id) {
-        return QStringLiteral("--set %1: unknown key; known keys: %2").arg(key, knownKeys());
+        return QStringLiteral("--set %1: unknown key; known keys: %2")
+            .arg(printable(key), knownKeys());
     }
     WriteResult written;
     if (holdsText(*id)) {
@@ -33,10 +35,10 @@ QString applySet(SettingsRecord& settings, const QString& assignment) {
     } else {
         bool isNumber = false;
         const int number = value.trimmed().toInt(&isNumber);
-        written =
-            isNumber
-                ? settings.setValue(*id, number)
-                : WriteResult::refused(QStringLiteral("\"%1\" is not a whole number").arg(value));
+        written = isNumber
+                      ? settings.setValue(*id, number)
+                      : WriteResult::refused(
+                            QStringLiteral("\"%1\" is not a whole number").arg(printable(value)));
     }
     if (!written) {
         return QStringLiteral("--set %1: refused: %2").arg(key, written.reason);
@@ -94,7 +96,7 @@ void printBuildFault(QTextStream& err, const BuildFault& fault) {
 
 QString displayValue(const SettingsRecord& settings, FieldId id) {
     if (holdsText(id)) {
-        return QStringLiteral("\"%1\"").arg(settings.text(id));
+        return QStringLiteral("\"%1\"").arg(printable(settings.text(id)));
     }
     const int value = settings.value(id);
     if (id == FieldId::cbMicEMsg && value >= 0) {

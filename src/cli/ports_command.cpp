@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "settings/printable_text.h"
 
 namespace korvex::cli {
 namespace {
@@ -13,7 +14,7 @@ QString usbId(const PortDescription& port) {
 }
 
 QString orDash(const QString& text) {
-    return text.isEmpty() ? QStringLiteral("-") : text;
+    return text.isEmpty() ? QStringLiteral("-") : printable(text);
 }
 
 } // namespace
@@ -42,7 +43,9 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         const QString number =
             numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
         unreachable = unreachable || numbered.number == 0;
-        out << number.leftJustified(5) << p.device.leftJustified(23) << " "
+        // The device whole, escaped: it is what --port takes.
+        out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23)
+            << " "
             << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
                    .leftJustified(30)
             << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)

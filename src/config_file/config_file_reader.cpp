@@ -4,6 +4,7 @@
 #include "settings/cp1252.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 
 #include <array>
 #include <charconv>
@@ -130,7 +131,7 @@ private:
     bool assignText(int number, FieldId id) {
         if (const WriteResult written = settings_.setText(id, item(number).text); !written) {
             return fail(QStringLiteral("%1: \"%2\" is refused: %3.")
-                            .arg(where(number, id), item(number).text, written.reason));
+                            .arg(where(number, id), printable(item(number).text), written.reason));
         }
         return true;
     }
@@ -141,14 +142,14 @@ private:
         std::optional<double> parsed =
             it.text.trimmed().isEmpty() && !it.quoted ? 0.0 : wholeNumber(it.text);
         if (!parsed) {
-            return fail(
-                QStringLiteral("%1: \"%2\" is not a number.").arg(where(number, id), it.text));
+            return fail(QStringLiteral("%1: \"%2\" is not a number.")
+                            .arg(where(number, id), printable(it.text)));
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(number, id), it.text));
+                            .arg(where(number, id), printable(it.text)));
         }
         if (const WriteResult written = settings_.setValue(id, static_cast<int>(rounded));
             !written) {
@@ -197,7 +198,7 @@ private:
         if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
               rounded <= std::numeric_limits<std::int32_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(15, FieldId::edBcnEvery), item(15).text));
+                            .arg(where(15, FieldId::edBcnEvery), printable(item(15).text)));
         }
         const auto packed = static_cast<std::int32_t>(rounded);
         return settings_.setText(FieldId::edBcnEvery, zeroPadded(packed & 0x7F, 3)) &&

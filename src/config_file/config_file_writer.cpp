@@ -2,6 +2,7 @@
 
 #include "file_io/atomic_file_writer.h"
 #include "settings/cp1252.h"
+#include "settings/field_acceptance.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 
@@ -25,6 +26,12 @@ public:
                         QStringLiteral("Cannot save: %1 holds a double quote (\"), which a "
                                        "configuration file cannot store. Remove it and save again.")
                             .arg(describeField(id)));
+        }
+        if (const auto control = firstControlCharacter(text)) {
+            return fail(id, QStringLiteral("Cannot save: %1 holds the control character %2, which "
+                                           "a configuration file cannot store. Remove it and save "
+                                           "again.")
+                                .arg(describeField(id), describeCharacter(*control)));
         }
         const auto bytes = toCp1252(text);
         if (!bytes) {

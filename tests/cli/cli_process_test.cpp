@@ -1,3 +1,6 @@
+#include "config_file/config_file.h"
+#include "settings/field_table.h"
+#include "settings/settings_values.h"
 #include "support/pseudo_terminal.h"
 #include "support/special_files.h"
 
@@ -204,6 +207,89 @@ TEST(CliProcess, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
     EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
               (QStringList{QStringLiteral(".filler"), QStringLiteral("keep.cfg")}));
 }
+
+// The factory file with one item's text replaced.
+QByteArray factoryFileWith(FieldId id, const QByteArray& item) {
+    const QByteArray factory = SettingsValues().text(id).toLatin1();
+    return encodeConfigFile(SettingsValues()).bytes.replace('"' + factory + '"', '"' + item + '"');
+}
+
+struct HostileCase {
+    const char* name;
+    QByteArray file; // passed as FILE when not empty
+    QStringList arguments;
+    int code;
+    QByteArray shown; // what stands in the output instead
+};
+
+void PrintTo(const HostileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HostileTextTest : public ::testing::TestWithParam<HostileCase> {};
+
+// Whatever a file or an argument holds, the terminal gets no byte it would
+// act on, and a huge item is not echoed whole.
+TEST_P(HostileTextTest, ReachesTheTerminalEscapedAndCut) {
+    const HostileCase& c = GetParam();
+    QTemporaryDir dir;
+    QStringList arguments{QStringLiteral("check")};
+    if (!c.file.isEmpty()) {
+        const QString path = dir.filePath(QStringLiteral("hostile.cfg"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.file);
+        file.close();
+        arguments << path;
+    }
+    const Finished r = runCliProcess(arguments + c.arguments);
+    const QByteArray all = r.out + r.err;
+    EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+    for (const char* raw : {"\x1b", "\x07", "\xc2\x9d"}) {
+        EXPECT_FALSE(all.contains(raw)) << "raw " << QByteArray(raw).toHex().toStdString();
+    }
+    EXPECT_TRUE(all.contains(c.shown)) << all.left(2000).toStdString();
+    EXPECT_LT(r.err.size(), 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Check, HostileTextTest,
+    ::testing::Values(
+        HostileCase{"TerminalTitleAndClearInTheStatus",
+                    factoryFileWith(FieldId::edBeacon, "\x1b]0;title\x07\x1b[2J"),
+                    {},
+                    2,
+                    "\\x1B]0;title\\x07\\x1B[2J"},
+        // Windows-1252 leaves 0x9D undefined: it reads as the C1 control OSC.
+        HostileCase{"C1ControlInALoadedStatus",
+                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                                                       "0;title"),
+                    {},
+                    0,
+                    "\"\\x9D0;title\""},
+        HostileCase{"C1ControlInJson",
+                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                                                       "0;title"),
+                    {QStringLiteral("--json")},
+                    0,
+                    "\"\\u009d0;title\""},
+        HostileCase{"HugeItem",
+                    factoryFileWith(FieldId::edNumFlagsAuto, QByteArray(900000, '9') + "\x9d"),
+                    {},
+                    2,
+                    "9999\xe2\x80\xa6"},
+        HostileCase{"C1ControlInABuildFault",
+                    {},
+                    {QStringLiteral("--set"), QStringLiteral("path=A-99999999999\u009d")},
+                    1,
+                    "SSID number \"99999999999\\x9D\" is too large"},
+        HostileCase{"UnknownKey",
+                    {},
+                    {QStringLiteral("--set"), QStringLiteral("\x1b[2J\x07=1")},
+                    2,
+                    "--set \\x1B[2J\\x07: unknown key"},
+        HostileCase{"UnknownOption", {}, {QStringLiteral("--\x1b]0;x\x07")}, 2, "\\x1B]0;x\\x07"}),
+    [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 // The whole road through a real tty: the far end must see exactly the 122
 // bytes, as four writes spaced like the timeline.

@@ -6,7 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <iostream>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace korvex::testing {
 namespace {
@@ -177,6 +181,33 @@ TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
         EXPECT_EQ(settings.text(FieldId::esSpeedTable0), c.speed) << c.name;
         EXPECT_EQ(settings.text(FieldId::edMyCall), "NOCALL-9") << c.name;
     }
+}
+
+// A Load message quotes the refused item. Shown as rich text, an <img> in it
+// would make the box read the file it names (all of /dev/zero, say).
+TEST(DialogPrompts, AQuotedItemIsShownAsTextNotRendered) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("picture.png"));
+    writeAll(picture, QByteArray(1024, 'x'));
+    const int watch = ::inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, picture.toLocal8Bit().constData(), IN_OPEN), 0);
+
+    // Closed once it has been laid out and shown.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->done(0);
+    });
+    closer.start(100);
+    makeDialogPrompts()->showMessage(
+        nullptr, {QStringLiteral("Korvex"),
+                  QStringLiteral("Item 19 (edBeacon): \"<img src=%1>\" is refused.").arg(picture),
+                  QMessageBox::NoIcon});
+
+    char events[256];
+    EXPECT_LT(::read(watch, events, sizeof events), 0) << "the box opened the file";
+    ::close(watch);
 }
 
 } // namespace
