@@ -30,9 +30,22 @@ QByteArray folderOf(const QByteArray& path) {
     return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
 }
 
+// The kernel's rule for links in a shared sticky folder such as /tmp
+// (fs.protected_symlinks), which following by hand would otherwise bypass: a
+// link there is followed only when it is ours or the folder owner's, so no
+// other user can point root's save at a file of root's.
+bool plantedByAnother(const QByteArray& link, const struct stat& linkStat) {
+    struct stat folder {};
+    if (::stat(folderOf(link).constData(), &folder) != 0)
+        return false;
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    return shared && linkStat.st_uid != ::geteuid() && linkStat.st_uid != folder.st_uid;
+}
+
 struct ResolvedPath {
     QByteArray path; // the first name on the way that is not a symbolic link
     int error = 0;
+    bool planted = false; // stopped at a link of another user's
 };
 
 // Follows symbolic links by hand rather than letting open() do it, because
@@ -45,6 +58,8 @@ ResolvedPath followLinks(QByteArray path) {
             return errno == ENOENT ? ResolvedPath{path} : ResolvedPath{{}, errno};
         if (!S_ISLNK(st.st_mode))
             return {path};
+        if (plantedByAnother(path, st))
+            return {{}, 0, true};
         QByteArray target(st.st_size > 0 ? st.st_size + 1 : 4096, Qt::Uninitialized);
         const ssize_t length = ::readlink(path.constData(), target.data(), target.size());
         if (length < 0)
@@ -168,6 +183,10 @@ FileCalls systemFileCalls() {
 FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
                                     const FileCalls& calls) {
     const ResolvedPath resolved = followLinks(QFile::encodeName(path));
+    if (resolved.planted)
+        return FileWriteResult::failed(QStringLiteral(
+            "it leads through a symbolic link another user made in a shared folder; it was "
+            "not followed"));
     if (resolved.error != 0)
         return failedWith(resolved.error);
     const QByteArray name = resolved.path.mid(resolved.path.lastIndexOf('/') + 1);

@@ -28,7 +28,9 @@ FileCalls systemFileCalls();
 // the folder is synced. The replaced file's mode is kept (and its owner, when
 // root saves over another user's file); a new file gets 0666 less the umask.
 // A path that is a symbolic link gets its final target replaced; the link
-// stays (a dangling link gets the file it names). Anything that exists and is
+// stays (a dangling link gets the file it names; a link another user planted
+// in a shared sticky folder such as /tmp is refused, as the kernel would
+// refuse to open it). Anything that exists and is
 // not a regular file is refused and left alone. On a failure nothing new is
 // left in the folder.
 FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,

@@ -133,6 +133,20 @@ TEST(ConfigFileSave, ReplacesTheTargetOfASymbolicLink) {
     const QString loop = folder.filePath(QStringLiteral("loop.cfg"));
     ASSERT_EQ(::symlink("loop.cfg", QFile::encodeName(loop).constData()), 0);
     EXPECT_TRUE(saveConfigFile(loop, SettingsValues()).contains(QStringLiteral("symbolic links")));
+
+    // In a shared sticky folder, a link of another user's leads nowhere.
+    if (::geteuid() != 0)
+        return;
+    const QString shared = folder.filePath(QStringLiteral("shared"));
+    ASSERT_EQ(::mkdir(QFile::encodeName(shared).constData(), 01777), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString planted = shared + QStringLiteral("/k.cfg");
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(real).constData(), QFile::encodeName(planted).constData()), 0);
+    ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 4321, 4321), 0);
+    writeAll(real, kPrevious);
+    EXPECT_TRUE(saveConfigFile(planted, SettingsValues()).contains(QStringLiteral("not followed")));
+    EXPECT_EQ(readAll(real), kPrevious);
 }
 
 // Root saving over a user's file must not hand it to root; a new file
