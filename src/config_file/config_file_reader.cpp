@@ -237,7 +237,7 @@ LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
     if (!read.ok()) {
         const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
                                                                            : QStringLiteral("read");
-        return {QStringLiteral("Cannot %1 \"%2\": %3").arg(verb, path, read.reason)};
+        return {QStringLiteral("Cannot %1 \"%2\": %3").arg(verb, printable(path, path.size()), read.reason)};
     }
     return decodeConfigFile(read.bytes, settings);
 }

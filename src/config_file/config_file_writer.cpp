@@ -5,6 +5,7 @@
 #include "settings/field_acceptance.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 
 #include <algorithm>
 
@@ -129,7 +130,7 @@ QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
         return encoded.error;
     }
     if (const FileWriteResult written = writeFileAtomically(path, encoded.bytes); !written) {
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, written.reason);
+        return QStringLiteral("Cannot write \"%1\": %2").arg(printable(path, path.size()), written.reason);
     }
     return {};
 }
