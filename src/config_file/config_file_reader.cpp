@@ -2,6 +2,7 @@
 
 #include "file_io/regular_file_reader.h"
 #include "settings/cp1252.h"
+#include "settings/field_codecs.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
@@ -201,8 +202,8 @@ private:
                             .arg(where(15, FieldId::edBcnEvery), printable(item(15).text)));
         }
         const auto packed = static_cast<std::int32_t>(rounded);
-        return settings_.setText(FieldId::edBcnEvery, zeroPadded(packed & 0x7F, 3)) &&
-               settings_.setValue(FieldId::chkRxPosition, (packed & 0x80) != 0 ? 1 : 0);
+        return settings_.setText(FieldId::edBcnEvery, statusEveryText(packed)) &&
+               settings_.setValue(FieldId::chkRxPosition, block::rxPositionOffOf(packed));
     }
 
     bool assignLastLine() {
@@ -237,7 +238,8 @@ LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
     if (!read.ok()) {
         const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
                                                                            : QStringLiteral("read");
-        return {QStringLiteral("Cannot %1 \"%2\": %3").arg(verb, printable(path, path.size()), read.reason)};
+        return {QStringLiteral("Cannot %1 \"%2\": %3")
+                    .arg(verb, printable(path, path.size()), read.reason)};
     }
     return decodeConfigFile(read.bytes, settings);
 }

@@ -1,6 +1,7 @@
 #include "config_file.h"
 
 #include "file_io/atomic_file_writer.h"
+#include "settings/config_block.h"
 #include "settings/cp1252.h"
 #include "settings/field_acceptance.h"
 #include "settings/field_number.h"
@@ -11,8 +12,6 @@
 
 namespace korvex {
 namespace {
-
-constexpr int kStatusEveryMax = 127;
 
 class LineWriter {
 public:
@@ -111,8 +110,8 @@ EncodeOutcome encodeConfigFile(const SettingsRecord& s) {
     // what the tracker takes: anything larger would reload with the
     // received-positions switch flipped.
     const long long every =
-        std::min<long long>(numberOfField(s.text(FieldId::edBcnEvery)), kStatusEveryMax);
-    w.number(every + 128LL * s.value(FieldId::chkRxPosition));
+        std::min<long long>(numberOfField(s.text(FieldId::edBcnEvery)), block::kStatusEveryMax);
+    w.number(block::packStatusEvery(every, s.value(FieldId::chkRxPosition)));
     for (FieldId id :
          {FieldId::edGpsAcqTime, FieldId::edReceiver, FieldId::edMyCall, FieldId::edAprsPath,
           FieldId::edBeacon, FieldId::edDestCall, FieldId::edAprsMsg}) {
@@ -130,7 +129,8 @@ QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
         return encoded.error;
     }
     if (const FileWriteResult written = writeFileAtomically(path, encoded.bytes); !written) {
-        return QStringLiteral("Cannot write \"%1\": %2").arg(printable(path, path.size()), written.reason);
+        return QStringLiteral("Cannot write \"%1\": %2")
+            .arg(printable(path, path.size()), written.reason);
     }
     return {};
 }

@@ -1,7 +1,7 @@
 #include "config_block_builder.h"
 
 #include "cp1252.h"
-#include "field_encoders.h"
+#include "field_codecs.h"
 #include "field_number.h"
 #include "field_table.h"
 
@@ -62,23 +62,19 @@ private:
 
     // A time in seconds stored as tens of seconds, then written back as what was stored.
     bool tensOfSeconds(int step, FieldId id, int offset, int width) {
-        const QString minimum = zeroPadded(10, width);
-        return raiseTo(step, id, 10, minimum) &&
-               storeByte(step, id, offset, static_cast<double>(number(id)) / 10.0) &&
-               writeBack(step, id, zeroPadded(byteAt(offset) * 10LL, width));
+        constexpr int tick = block::kSecondsPerTick;
+        return raiseTo(step, id, tick, tensOfSecondsText(1, width)) &&
+               storeByte(step, id, offset, static_cast<double>(number(id)) / tick) &&
+               writeBack(step, id, tensOfSecondsText(byteAt(offset), width));
     }
 
     bool txDelay() {
         constexpr int step = 2;
-        constexpr double flagsPerMs = 0.15;
         const FieldId id = FieldId::edNumFlagsAuto;
-        if (!raiseTo(step, id, 7, QStringLiteral("007")) ||
-            !storeByte(step, id, block::kTxDelayFlags,
-                       static_cast<double>(number(id)) * flagsPerMs)) {
-            return false;
-        }
-        const double ms = byteAt(block::kTxDelayFlags) / flagsPerMs;
-        return writeBack(step, id, zeroPadded(static_cast<long long>(roundHalfEven(ms)), 3));
+        return raiseTo(step, id, 7, QStringLiteral("007")) &&
+               storeByte(step, id, block::kTxDelayFlags,
+                         static_cast<double>(number(id)) * block::kFlagsPerMs) &&
+               writeBack(step, id, txDelayText(byteAt(block::kTxDelayFlags)));
     }
 
     bool msgRetries() {
@@ -149,13 +145,14 @@ private:
 
     bool statusEvery() {
         const FieldId id = FieldId::edBcnEvery;
-        if (!(number(id) <= 127 || writeBack(12, id, QStringLiteral("127")))) {
+        if (!(number(id) <= block::kStatusEveryMax ||
+              writeBack(12, id, QString::number(block::kStatusEveryMax)))) {
             return false;
         }
-        const double packed =
-            settings_.value(FieldId::chkRxPosition) * 128.0 + static_cast<double>(number(id));
-        return storeByte(12, id, block::kStatusEveryAndRxOff, packed) &&
-               writeBack(12, id, zeroPadded(byteAt(block::kStatusEveryAndRxOff) & 0x7F, 3));
+        const long long packed =
+            block::packStatusEvery(number(id), settings_.value(FieldId::chkRxPosition));
+        return storeByte(12, id, block::kStatusEveryAndRxOff, static_cast<double>(packed)) &&
+               writeBack(12, id, statusEveryText(byteAt(block::kStatusEveryAndRxOff)));
     }
 
     bool callsign(int step, FieldId id, int offset, const QString& text, bool terminate,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "block_decoder.h"
+#include "settings/block_decoder.h"
 #include "settings/config_block.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
-#include "transfer/block_decoder.h"
+#include "settings/block_decoder.h"
 #include "transfer/frames.h"
 #include "transfer/port_numbering.h"
 #include "transfer/simulator_registry.h"

@@ -5,7 +5,7 @@
 #include "settings/cp1252.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
-#include "transfer/block_decoder.h"
+#include "settings/block_decoder.h"
 
 #include <QByteArray>
 #include <QList>

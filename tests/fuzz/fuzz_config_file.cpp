@@ -4,7 +4,7 @@
 #include "fuzz_support.h"
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
-#include "transfer/block_decoder.h"
+#include "settings/block_decoder.h"
 
 #include <QByteArray>
 #include <cstdint>

@@ -1,17 +1,12 @@
 #include "block_decoder.h"
 
-#include "settings/cp1252.h"
-#include "settings/field_number.h"
-#include "settings/field_table.h"
-
-#include <cmath>
+#include "cp1252.h"
+#include "field_codecs.h"
+#include "field_number.h"
+#include "field_table.h"
 
 namespace korvex {
 namespace {
-
-// The builder writes the flag count back as milliseconds (flags / 0.15); the
-// tracker's own reading of byte 0 is the same division.
-constexpr double kFlagsPerMs = 0.15;
 
 class Decoder {
 public:
@@ -59,8 +54,7 @@ private:
 
     void txDelay() {
         checkRange(block::kTxDelayFlags, 1, 150, "TX delay flags");
-        const double ms = roundHalfEven(byte(block::kTxDelayFlags) / kFlagsPerMs);
-        setText(FieldId::edNumFlagsAuto, zeroPadded(static_cast<long long>(ms), 3));
+        setText(FieldId::edNumFlagsAuto, txDelayText(byte(block::kTxDelayFlags)));
     }
 
     void micE() {
@@ -71,15 +65,17 @@ private:
     void symbolTable() {
         const int v = byte(block::kSymbolTable);
         if (v != block::kPrimaryTable && v != block::kAlternateTable)
-            note(QStringLiteral("byte %1 (symbol table) is %2, neither 47 nor 92")
+            note(QStringLiteral("byte %1 (symbol table) is %2, neither %3 nor %4")
                      .arg(block::kSymbolTable)
-                     .arg(v));
+                     .arg(v)
+                     .arg(block::kPrimaryTable)
+                     .arg(block::kAlternateTable));
         setValue(FieldId::chkTable, v == block::kAlternateTable ? 1 : 0);
     }
 
     void tens(FieldId id, int offset, int digits, int high) {
         checkRange(offset, 1, high, fieldInfo(id).key);
-        setText(id, zeroPadded(10LL * byte(offset), digits));
+        setText(id, tensOfSecondsText(byte(offset), digits));
     }
 
     void speedBands() {
@@ -98,9 +94,10 @@ private:
         if (out_.gpsless) {
             // The interval the user typed does not travel in GPSless mode.
             if (byte(block::kGpsCheckTens) != block::kGpslessCheck)
-                note(QStringLiteral("GPSless mode, but byte %1 is %2 instead of 252")
+                note(QStringLiteral("GPSless mode, but byte %1 is %2 instead of %3")
                          .arg(block::kGpsCheckTens)
-                         .arg(byte(block::kGpsCheckTens)));
+                         .arg(byte(block::kGpsCheckTens))
+                         .arg(block::kGpslessCheck));
             return;
         }
         tens(FieldId::edGpsCheckTime, block::kGpsCheckTens, 3, 100);
@@ -108,34 +105,20 @@ private:
 
     void statusEvery() {
         const int v = byte(block::kStatusEveryAndRxOff);
-        setText(FieldId::edBcnEvery, zeroPadded(v & 0x7F, 3));
-        setValue(FieldId::chkRxPosition, (v & block::kRxPositionOffBit) ? 1 : 0);
-    }
-
-    static QString trimBlanks(const QString& s) {
-        qsizetype first = 0;
-        qsizetype last = s.size();
-        while (first < last && s[first] == u' ')
-            ++first;
-        while (last > first && s[last - 1] == u' ')
-            --last;
-        return s.mid(first, last - first);
+        setText(FieldId::edBcnEvery, statusEveryText(v));
+        setValue(FieldId::chkRxPosition, block::rxPositionOffOf(v));
     }
 
     QString callsign(int offset) {
-        QString call;
-        for (int i = 0; i < block::kCallLength; ++i)
-            call += cp1252Char(static_cast<unsigned char>(byte(offset + i)));
-        call = trimBlanks(call);
-        const int ssidByte = byte(offset + block::kCallLength);
-        if (ssidByte < 48 || ssidByte > 63) {
-            note(QStringLiteral("byte %1 (SSID) is %2, outside 48 to 63")
+        const DecodedCallsign call = ReadCallsign(b_, offset);
+        if (!call.ssidInRange) {
+            note(QStringLiteral("byte %1 (SSID) is %2, outside %3 to %4")
                      .arg(offset + block::kCallLength)
-                     .arg(ssidByte));
-        } else if (ssidByte > 48) {
-            call += QStringLiteral("-%1").arg(ssidByte - 48);
+                     .arg(byte(offset + block::kCallLength))
+                     .arg(block::kSsidZero)
+                     .arg(block::kSsidMax));
         }
-        return call;
+        return call.text;
     }
 
     void path() {
@@ -161,19 +144,14 @@ private:
         setText(FieldId::edAprsPath, result);
     }
 
-    // A text runs to its 0; one that reaches `limit` without it is cut there.
     QString text(int offset, int limit, const char* what) {
-        QString result;
-        for (int i = offset; i < limit; ++i) {
-            if (byte(i) == 0)
-                return result;
-            result += cp1252Char(static_cast<unsigned char>(byte(i)));
-        }
-        note(QStringLiteral("the %1 at %2 has no 0 before offset %3")
-                 .arg(QLatin1String(what))
-                 .arg(offset)
-                 .arg(limit));
-        return result;
+        const DecodedText decoded = ReadText(b_, offset, limit);
+        if (!decoded.terminated)
+            note(QStringLiteral("the %1 at %2 has no 0 before offset %3")
+                     .arg(QLatin1String(what))
+                     .arg(offset)
+                     .arg(limit));
+        return decoded.text;
     }
 
     const ConfigBlock& b_;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "settings/config_block.h"
-#include "settings/field_id.h"
-#include "settings/settings_record.h"
+#include "config_block.h"
+#include "field_id.h"
+#include "settings_record.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "field_encoders.h"
+#include "field_codecs.h"
 
 #include "cp1252.h"
 #include "field_number.h"
@@ -47,7 +47,12 @@ long codeOf(QChar ch) {
     return code ? static_cast<long>(*code) : static_cast<long>(ch.unicode()) + 256;
 }
 
-// Blanks only: a tab is a character of the call like any other.
+QChar charAt(const ConfigBlock& block, int offset) {
+    return cp1252Char(block[static_cast<std::size_t>(offset)]);
+}
+
+} // namespace
+
 QString trimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -59,8 +64,6 @@ QString trimBlanks(const QString& text) {
     }
     return text.mid(first, last - first);
 }
-
-} // namespace
 
 QString describe(const EncodeError& error) {
     const char* kind =
@@ -89,10 +92,11 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
 
     // A "-" in the first place is part of the call, not a separator.
     const qsizetype dash = trimmed.indexOf(u'-', 1);
-    long ssid = 48;
+    long ssid = block::kSsidZero;
     QString call = trimmed;
     if (dash > 0) {
-        const double rounded = roundHalfEven(leadingNumber(trimmed.mid(dash + 1)) + 48.0);
+        const double rounded =
+            roundHalfEven(leadingNumber(trimmed.mid(dash + 1)) + block::kSsidZero);
         if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int16_t>::min() ||
             rounded > std::numeric_limits<std::int16_t>::max()) {
             return {{},
@@ -100,8 +104,8 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
                                  .arg(printable(trimmed.mid(dash + 1))))};
         }
         ssid = static_cast<long>(rounded);
-        if (ssid > 63) {
-            ssid = 48;
+        if (ssid > block::kSsidMax) {
+            ssid = block::kSsidZero;
         }
         call = trimmed.left(dash);
     }
@@ -132,10 +136,48 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
     }
 
     QString result = trimBlanks(field);
-    if (ssid > 48) {
+    if (ssid > block::kSsidZero) {
         result += trimmed.mid(dash);
     }
     return {result, std::nullopt};
+}
+
+DecodedCallsign ReadCallsign(const ConfigBlock& block, int offset) {
+    QString call;
+    for (int i = 0; i < block::kCallLength; ++i) {
+        call += charAt(block, offset + i);
+    }
+    DecodedCallsign decoded{trimBlanks(call), false};
+    const int ssid = block[static_cast<std::size_t>(offset + block::kCallLength)];
+    decoded.ssidInRange = ssid >= block::kSsidZero && ssid <= block::kSsidMax;
+    if (decoded.ssidInRange && ssid > block::kSsidZero) {
+        decoded.text += QStringLiteral("-%1").arg(ssid - block::kSsidZero);
+    }
+    return decoded;
+}
+
+DecodedText ReadText(const ConfigBlock& block, int offset, int end) {
+    DecodedText decoded;
+    for (int i = offset; i < end; ++i) {
+        if (block[static_cast<std::size_t>(i)] == 0) {
+            decoded.terminated = true;
+            return decoded;
+        }
+        decoded.text += charAt(block, i);
+    }
+    return decoded;
+}
+
+QString txDelayText(int flags) {
+    return zeroPadded(static_cast<long long>(roundHalfEven(flags / block::kFlagsPerMs)), 3);
+}
+
+QString tensOfSecondsText(int ticks, int width) {
+    return zeroPadded(static_cast<long long>(ticks) * block::kSecondsPerTick, width);
+}
+
+QString statusEveryText(long long packed) {
+    return zeroPadded(block::statusEveryOf(packed), 3);
 }
 
 } // namespace korvex

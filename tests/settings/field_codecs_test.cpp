@@ -1,4 +1,4 @@
-#include "settings/field_encoders.h"
+#include "settings/field_codecs.h"
 
 #include <gtest/gtest.h>
 
