@@ -1,4 +1,5 @@
 #include "config_file.h"
+#include "config_items.h"
 
 #include "file_io/regular_file_reader.h"
 #include "settings/cp1252.h"
@@ -16,7 +17,7 @@
 namespace korvex {
 namespace {
 
-constexpr int kItemCount = 22;
+constexpr int kItemCount = static_cast<int>(kConfigItems.size());
 
 struct Item {
     QString text;
@@ -86,8 +87,8 @@ private:
     qsizetype pos_ = 0;
 };
 
-// A load: the three steps in order, each reading all its items before it
-// assigns any. A failure leaves earlier assignments in place.
+// A load: its steps in order, each reading all its items before it assigns
+// any. A failure leaves earlier assignments in place.
 class ConfigLoader {
 public:
     ConfigLoader(const QByteArray& bytes, SettingsRecord& settings)
@@ -95,9 +96,15 @@ public:
         , settings_(settings) {}
 
     LoadOutcome run() {
-        if (!(readItems(6) && assignLineOne() && readItems(13) && assignSpeedTable() &&
-              readItems(22) && assignLastLine())) {
-            return {error_};
+        int stepStart = 0;
+        for (int i = 0; i < kItemCount; ++i) {
+            if (!kConfigItems[static_cast<std::size_t>(i)].endsLoadStep) {
+                continue;
+            }
+            if (!readItems(i + 1) || !assignItems(stepStart, i + 1)) {
+                return {error_};
+            }
+            stepStart = i + 1;
         }
         return {};
     }
@@ -177,44 +184,29 @@ private:
         return value;
     }
 
-    bool assignLineOne() {
-        return assignText(1, FieldId::edComm) && assignText(2, FieldId::edNumFlagsAuto) &&
-               assignText(3, FieldId::edMsgRepeat) && assignValue(4, FieldId::cbMicEMsg) &&
-               assignText(5, FieldId::edSymbol) && assignValue(6, FieldId::chkTable);
-    }
-
-    bool assignSpeedTable() {
-        for (int band = 0; band < kSpeedBandCount; ++band) {
-            if (!assignText(7 + band, speedTableField(band))) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     // Item 15 packs the status interval (low seven bits) and the
     // received-positions switch (bit 7).
-    bool assignStatusEvery() {
-        const double rounded = roundHalfEven(leadingNumber(item(15).text));
+    bool assignStatusEvery(int number) {
+        const double rounded = roundHalfEven(leadingNumber(item(number).text));
         if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
               rounded <= std::numeric_limits<std::int32_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(15, FieldId::edBcnEvery), printable(item(15).text)));
+                            .arg(where(number, FieldId::edBcnEvery), printable(item(number).text)));
         }
         const auto packed = static_cast<std::int32_t>(rounded);
         return settings_.setText(FieldId::edBcnEvery, statusEveryText(packed)) &&
                settings_.setValue(FieldId::chkRxPosition, block::rxPositionOffOf(packed));
     }
 
-    bool assignLastLine() {
-        if (!assignText(14, FieldId::edManualTime) || !assignStatusEvery()) {
-            return false;
-        }
-        constexpr std::array<FieldId, 7> rest{
-            FieldId::edGpsAcqTime, FieldId::edReceiver, FieldId::edMyCall, FieldId::edAprsPath,
-            FieldId::edBeacon,     FieldId::edDestCall, FieldId::edAprsMsg};
-        for (std::size_t i = 0; i < rest.size(); ++i) {
-            if (!assignText(16 + static_cast<int>(i), rest[i])) {
+    // Items first to last - 1 (indexes into the table), in order.
+    bool assignItems(int first, int last) {
+        for (int i = first; i < last; ++i) {
+            const ConfigItem& entry = kConfigItems[static_cast<std::size_t>(i)];
+            const int number = i + 1;
+            const bool assigned = entry.kind == ItemKind::Text    ? assignText(number, entry.field)
+                                  : entry.kind == ItemKind::Value ? assignValue(number, entry.field)
+                                                                  : assignStatusEvery(number);
+            if (!assigned) {
                 return false;
             }
         }

@@ -1,4 +1,5 @@
 #include "config_file.h"
+#include "config_items.h"
 
 #include "file_io/atomic_file_writer.h"
 #include "settings/config_block.h"
@@ -85,41 +86,30 @@ private:
 
 EncodeOutcome encodeConfigFile(const SettingsRecord& s) {
     LineWriter w(s);
-    if (!(w.quoted(FieldId::edComm) && w.quoted(FieldId::edNumFlagsAuto) &&
-          w.quoted(FieldId::edMsgRepeat))) {
-        return w.outcome();
-    }
-    w.number(s.value(FieldId::cbMicEMsg));
-    if (!w.quoted(FieldId::edSymbol)) {
-        return w.outcome();
-    }
-    w.number(s.value(FieldId::chkTable));
-    w.endLine();
-
-    for (int band = 0; band < kSpeedBandCount; ++band) {
-        if (!w.quoted(speedTableField(band))) {
-            return w.outcome();
+    for (const ConfigItem& item : kConfigItems) {
+        switch (item.kind) {
+        case ItemKind::Text:
+            if (!w.quoted(item.field)) {
+                return w.outcome();
+            }
+            break;
+        case ItemKind::Value:
+            w.number(s.value(item.field));
+            break;
+        case ItemKind::StatusEvery: {
+            // Packed from the field's number the way a build reads it, and
+            // never above what the tracker takes: anything larger would reload
+            // with the received-positions switch flipped.
+            const long long every =
+                std::min<long long>(numberOfField(s.text(item.field)), block::kStatusEveryMax);
+            w.number(block::packStatusEvery(every, s.value(FieldId::chkRxPosition)));
+            break;
         }
-        w.endLine();
-    }
-
-    if (!w.quoted(FieldId::edManualTime)) {
-        return w.outcome();
-    }
-    // Packed from the field's number the way a build reads it, and never above
-    // what the tracker takes: anything larger would reload with the
-    // received-positions switch flipped.
-    const long long every =
-        std::min<long long>(numberOfField(s.text(FieldId::edBcnEvery)), block::kStatusEveryMax);
-    w.number(block::packStatusEvery(every, s.value(FieldId::chkRxPosition)));
-    for (FieldId id :
-         {FieldId::edGpsAcqTime, FieldId::edReceiver, FieldId::edMyCall, FieldId::edAprsPath,
-          FieldId::edBeacon, FieldId::edDestCall, FieldId::edAprsMsg}) {
-        if (!w.quoted(id)) {
-            return w.outcome();
+        }
+        if (item.endsLine) {
+            w.endLine();
         }
     }
-    w.endLine();
     return w.outcome();
 }
 
