@@ -47,7 +47,7 @@ void printBlock(QTextStream& out, const ConfigBlock& block) {
 }
 
 QJsonObject faultToJson(const BuildFault& fault) {
-    return QJsonObject{{QStringLiteral("step"), fault.step},
+    return QJsonObject{{QStringLiteral("step"), stepNumber(fault.step)},
                        {QStringLiteral("field"), QLatin1String(fieldInfo(fault.field).key)},
                        {QStringLiteral("reason"), fault.reason}};
 }

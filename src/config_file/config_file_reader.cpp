@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kItemCount = static_cast<int>(kConfigItems.size());
 
-struct Item {
+struct RawItem {
     QString text;
     bool quoted = false;
 };
@@ -31,14 +31,14 @@ public:
     explicit ItemReader(const QByteArray& bytes)
         : bytes_(bytes) {}
 
-    std::optional<Item> next() {
+    std::optional<RawItem> next() {
         if (pos_ >= bytes_.size()) {
             return std::nullopt;
         }
         while (pos_ < bytes_.size() && bytes_[pos_] == ' ') {
             ++pos_;
         }
-        Item item;
+        RawItem item;
         if (pos_ < bytes_.size() && bytes_[pos_] == '"') {
             item.quoted = true;
             const qsizetype close = bytes_.indexOf('"', pos_ + 1);
@@ -130,38 +130,41 @@ private:
         return true;
     }
 
-    const Item& item(int number) const { return items_[static_cast<std::size_t>(number - 1)]; }
+    const RawItem& rawItem(int number) const {
+        return items_[static_cast<std::size_t>(number - 1)];
+    }
 
-    QString where(int number, FieldId id) const {
-        return QStringLiteral("Item %1 (%2)").arg(number).arg(QLatin1String(fieldInfo(id).name));
+    QString itemName(int number, FieldId id) const {
+        return QStringLiteral("RawItem %1 (%2)").arg(number).arg(QLatin1String(fieldInfo(id).name));
     }
 
     bool assignText(int number, FieldId id) {
-        if (const WriteResult written = settings_.setText(id, item(number).text); !written) {
-            return fail(QStringLiteral("%1: \"%2\" is refused: %3.")
-                            .arg(where(number, id), printable(item(number).text), written.reason));
+        if (const WriteResult written = settings_.setText(id, rawItem(number).text); !written) {
+            return fail(
+                QStringLiteral("%1: \"%2\" is refused: %3.")
+                    .arg(itemName(number, id), printable(rawItem(number).text), written.reason));
         }
         return true;
     }
 
     // Items 4 and 6: the whole item must be a number; an unquoted empty item is 0.
     bool assignValue(int number, FieldId id) {
-        const Item& it = item(number);
+        const RawItem& raw = rawItem(number);
         std::optional<double> parsed =
-            it.text.trimmed().isEmpty() && !it.quoted ? 0.0 : wholeNumber(it.text);
+            raw.text.trimmed().isEmpty() && !raw.quoted ? 0.0 : wholeNumber(raw.text);
         if (!parsed) {
             return fail(QStringLiteral("%1: \"%2\" is not a number.")
-                            .arg(where(number, id), printable(it.text)));
+                            .arg(itemName(number, id), printable(raw.text)));
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(number, id), printable(it.text)));
+                            .arg(itemName(number, id), printable(raw.text)));
         }
         if (const WriteResult written = settings_.setValue(id, static_cast<int>(rounded));
             !written) {
-            return fail(QStringLiteral("%1: %2.").arg(where(number, id), written.reason));
+            return fail(QStringLiteral("%1: %2.").arg(itemName(number, id), written.reason));
         }
         return true;
     }
@@ -184,14 +187,15 @@ private:
         return value;
     }
 
-    // Item 15 packs the status interval (low seven bits) and the
+    // RawItem 15 packs the status interval (low seven bits) and the
     // received-positions switch (bit 7).
     bool assignStatusEvery(int number) {
-        const double rounded = roundHalfEven(leadingNumber(item(number).text));
+        const double rounded = roundHalfEven(leadingNumber(rawItem(number).text));
         if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
               rounded <= std::numeric_limits<std::int32_t>::max())) {
-            return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(number, FieldId::edBcnEvery), printable(item(number).text)));
+            return fail(
+                QStringLiteral("%1: %2 is out of range (overflow).")
+                    .arg(itemName(number, FieldId::edBcnEvery), printable(rawItem(number).text)));
         }
         const auto packed = static_cast<std::int32_t>(rounded);
         return settings_.setText(FieldId::edBcnEvery, statusEveryText(packed)) &&
@@ -215,7 +219,7 @@ private:
 
     ItemReader reader_;
     SettingsRecord& settings_;
-    std::vector<Item> items_;
+    std::vector<RawItem> items_;
     QString error_;
 };
 

@@ -14,13 +14,13 @@
 namespace korvex {
 namespace {
 
-class LineWriter {
+class ItemWriter {
 public:
-    explicit LineWriter(const SettingsRecord& settings)
+    explicit ItemWriter(const SettingsRecord& settings)
         : settings_(settings) {}
 
     // A text item: the field's text between double quotes, nothing escaped.
-    bool quoted(FieldId id) {
+    bool quotedText(FieldId id) {
         const QString text = settings_.text(id);
         if (text.contains(u'"')) {
             return fail(id,
@@ -45,7 +45,7 @@ public:
         return true;
     }
 
-    void number(long long value) {
+    void bareNumber(long long value) {
         separate();
         out_ += QByteArray::number(value);
     }
@@ -84,33 +84,34 @@ private:
 
 } // namespace
 
-EncodeOutcome encodeConfigFile(const SettingsRecord& s) {
-    LineWriter w(s);
+EncodeOutcome encodeConfigFile(const SettingsRecord& settings) {
+    ItemWriter writer(settings);
     for (const ConfigItem& item : kConfigItems) {
         switch (item.kind) {
         case ItemKind::Text:
-            if (!w.quoted(item.field)) {
-                return w.outcome();
+            if (!writer.quotedText(item.field)) {
+                return writer.outcome();
             }
             break;
         case ItemKind::Value:
-            w.number(s.value(item.field));
+            writer.bareNumber(settings.value(item.field));
             break;
         case ItemKind::StatusEvery: {
             // Packed from the field's number the way a build reads it, and
             // never above what the tracker takes: anything larger would reload
             // with the received-positions switch flipped.
-            const long long every =
-                std::min<long long>(numberOfField(s.text(item.field)), block::kStatusEveryMax);
-            w.number(block::packStatusEvery(every, s.value(FieldId::chkRxPosition)));
+            const long long every = std::min<long long>(numberOfField(settings.text(item.field)),
+                                                        block::kStatusEveryMax);
+            writer.bareNumber(
+                block::packStatusEvery(every, settings.value(FieldId::chkRxPosition)));
             break;
         }
         }
         if (item.endsLine) {
-            w.endLine();
+            writer.endLine();
         }
     }
-    return w.outcome();
+    return writer.outcome();
 }
 
 QString saveConfigFile(const QString& path, const SettingsRecord& settings) {

@@ -11,33 +11,33 @@ namespace {
 class Decoder {
 public:
     explicit Decoder(const ConfigBlock& block)
-        : b_(block) {}
+        : block_(block) {}
 
     DecodedBlock run() {
         txDelay();
-        setText(FieldId::edMsgRepeat, zeroPadded(byte(block::kMsgRetries), 3));
+        carryText(FieldId::edMsgRepeat, zeroPadded(byte(block::kMsgRetries), 3));
         micE();
-        setText(FieldId::edSymbol, QString(cp1252Char(byte(block::kSymbol))));
+        carryText(FieldId::edSymbol, QString(cp1252Char(byte(block::kSymbol))));
         symbolTable();
         speedBands();
-        tens(FieldId::edManualTime, block::kManualTens, 4, 255);
-        gps();
-        statusEvery();
-        setText(FieldId::edReceiver, callsign(block::kUnprotoCall));
-        setText(FieldId::edMyCall, callsign(block::kMyCall));
+        interval(FieldId::edManualTime, block::kManualTens, 4, 255);
+        gpsTimeoutAndInterval();
+        statusInterval();
+        carryText(FieldId::edReceiver, callsign(block::kUnprotoCall));
+        carryText(FieldId::edMyCall, callsign(block::kMyCall));
         path();
-        setText(FieldId::edBeacon, text(block::kStatusText, block::kDestCall, "status text"));
-        setText(FieldId::edDestCall, callsign(block::kDestCall));
-        setText(FieldId::edAprsMsg,
-                text(block::kMessageText, static_cast<int>(kBlockSize), "message text"));
+        carryText(FieldId::edBeacon, text(block::kStatusText, block::kDestCall, "status text"));
+        carryText(FieldId::edDestCall, callsign(block::kDestCall));
+        carryText(FieldId::edAprsMsg,
+                  text(block::kMessageText, static_cast<int>(kBlockSize), "message text"));
         return out_;
     }
 
 private:
-    int byte(int offset) const { return b_[static_cast<std::size_t>(offset)]; }
+    int byte(int offset) const { return block_[static_cast<std::size_t>(offset)]; }
 
-    void setText(FieldId id, const QString& value) { out_.texts[fieldIndex(id)] = value; }
-    void setValue(FieldId id, int value) { out_.values[fieldIndex(id)] = value; }
+    void carryText(FieldId id, const QString& value) { out_.texts[fieldIndex(id)] = value; }
+    void carryValue(FieldId id, int value) { out_.values[fieldIndex(id)] = value; }
 
     void note(const QString& what) { out_.anomalies.append(what); }
 
@@ -54,12 +54,12 @@ private:
 
     void txDelay() {
         checkRange(block::kTxDelayFlags, 1, 150, "TX delay flags");
-        setText(FieldId::edNumFlagsAuto, txDelayText(byte(block::kTxDelayFlags)));
+        carryText(FieldId::edNumFlagsAuto, txDelayText(byte(block::kTxDelayFlags)));
     }
 
     void micE() {
         checkRange(block::kMicEIndex, 0, 7, "Mic-E message");
-        setValue(FieldId::cbMicEMsg, byte(block::kMicEIndex));
+        carryValue(FieldId::cbMicEMsg, byte(block::kMicEIndex));
     }
 
     void symbolTable() {
@@ -70,12 +70,12 @@ private:
                      .arg(v)
                      .arg(block::kPrimaryTable)
                      .arg(block::kAlternateTable));
-        setValue(FieldId::chkTable, v == block::kAlternateTable ? 1 : 0);
+        carryValue(FieldId::chkTable, v == block::kAlternateTable ? 1 : 0);
     }
 
-    void tens(FieldId id, int offset, int digits, int high) {
+    void interval(FieldId id, int offset, int digits, int high) {
         checkRange(offset, 1, high, fieldInfo(id).key);
-        setText(id, tensOfSecondsText(byte(offset), digits));
+        carryText(id, tensOfSecondsText(byte(offset), digits));
     }
 
     void speedBands() {
@@ -83,13 +83,14 @@ private:
         // the whole byte; the faster bands three digits and at most 100.
         for (int i = 0; i < kSpeedBandCount; ++i) {
             const bool wide = i < 2;
-            tens(speedTableField(i), block::kSpeedTableTens + i, wide ? 4 : 3, wide ? 255 : 100);
+            interval(speedTableField(i), block::kSpeedTableTens + i, wide ? 4 : 3,
+                     wide ? 255 : 100);
         }
     }
 
-    void gps() {
+    void gpsTimeoutAndInterval() {
         const int timeout = byte(block::kGpsTimeout);
-        setText(FieldId::edGpsAcqTime, zeroPadded(timeout, 3));
+        carryText(FieldId::edGpsAcqTime, zeroPadded(timeout, 3));
         out_.gpsless = timeout == 0;
         if (out_.gpsless) {
             // The interval the user typed does not travel in GPSless mode.
@@ -100,17 +101,17 @@ private:
                          .arg(block::kGpslessCheck));
             return;
         }
-        tens(FieldId::edGpsCheckTime, block::kGpsCheckTens, 3, 100);
+        interval(FieldId::edGpsCheckTime, block::kGpsCheckTens, 3, 100);
     }
 
-    void statusEvery() {
+    void statusInterval() {
         const int v = byte(block::kStatusEveryAndRxOff);
-        setText(FieldId::edBcnEvery, statusEveryText(v));
-        setValue(FieldId::chkRxPosition, block::rxPositionOffOf(v));
+        carryText(FieldId::edBcnEvery, statusEveryText(v));
+        carryValue(FieldId::chkRxPosition, block::rxPositionOffOf(v));
     }
 
     QString callsign(int offset) {
-        const DecodedCallsign call = ReadCallsign(b_, offset);
+        const DecodedCallsign call = ReadCallsign(block_, offset);
         if (!call.ssidInRange) {
             note(QStringLiteral("byte %1 (SSID) is %2, outside %3 to %4")
                      .arg(offset + block::kCallLength)
@@ -124,7 +125,7 @@ private:
     void path() {
         // A 0 right after the own call ends the address list: an empty path.
         if (byte(block::kPathFirst) == 0) {
-            setText(FieldId::edAprsPath, QString());
+            carryText(FieldId::edAprsPath, QString());
             return;
         }
         QString result = callsign(block::kPathFirst);
@@ -141,11 +142,11 @@ private:
                          .arg(end)
                          .arg(byte(end)));
         }
-        setText(FieldId::edAprsPath, result);
+        carryText(FieldId::edAprsPath, result);
     }
 
     QString text(int offset, int limit, const char* what) {
-        const DecodedText decoded = ReadText(b_, offset, limit);
+        const DecodedText decoded = ReadText(block_, offset, limit);
         if (!decoded.terminated)
             note(QStringLiteral("the %1 at %2 has no 0 before offset %3")
                      .arg(QLatin1String(what))
@@ -154,7 +155,7 @@ private:
         return decoded.text;
     }
 
-    const ConfigBlock& b_;
+    const ConfigBlock& block_;
     DecodedBlock out_;
 };
 

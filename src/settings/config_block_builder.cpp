@@ -20,21 +20,21 @@ public:
 
     BuildResult run() {
         result_.block.fill(0);
-        result_.ok = txDelay() && msgRetries() && micE() && symbol() && symbolTable() &&
-                     gpsCheckInterval() && speedBands() && manualInterval() && gpsTimeout() &&
-                     statusEvery() && callsigns() && requiredCalls();
+        result_.ok = txDelay() && messageRetries() && micEMessage() && symbol() && symbolTable() &&
+                     gpsInterval() && speedBands() && manualInterval() && gpsTimeout() &&
+                     statusInterval() && callsAndTexts() && requiredCalls();
         return result_;
     }
 
 private:
-    bool fail(int step, FieldId field, QString reason) {
+    bool fail(BuildStep step, FieldId field, QString reason) {
         result_.fault = BuildFault{step, field, std::move(reason)};
         return false;
     }
 
-    long long number(FieldId id) const { return numberOfField(settings_.text(id)); }
+    long long fieldNumber(FieldId id) const { return numberOfField(settings_.text(id)); }
 
-    bool writeBack(int step, FieldId id, const QString& text) {
+    bool writeBack(BuildStep step, FieldId id, const QString& text) {
         if (const WriteResult written = settings_.setText(id, text); !written) {
             return fail(
                 step, id,
@@ -43,11 +43,11 @@ private:
         return true;
     }
 
-    bool raiseTo(int step, FieldId id, long long minimum, const QString& minimumText) {
-        return number(id) >= minimum || writeBack(step, id, minimumText);
+    bool raiseTo(BuildStep step, FieldId id, long long minimum, const QString& minimumText) {
+        return fieldNumber(id) >= minimum || writeBack(step, id, minimumText);
     }
 
-    bool storeByte(int step, FieldId id, int offset, double value) {
+    bool storeByte(BuildStep step, FieldId id, int offset, double value) {
         const double rounded = roundHalfEven(value);
         if (!(rounded >= 0 && rounded <= 255)) {
             return fail(step, id,
@@ -61,47 +61,50 @@ private:
     int byteAt(int offset) const { return result_.block[static_cast<std::size_t>(offset)]; }
 
     // A time in seconds stored as tens of seconds, then written back as what was stored.
-    bool tensOfSeconds(int step, FieldId id, int offset, int width) {
+    bool tensOfSeconds(BuildStep step, FieldId id, int offset, int width) {
         constexpr int tick = block::kSecondsPerTick;
         return raiseTo(step, id, tick, tensOfSecondsText(1, width)) &&
-               storeByte(step, id, offset, static_cast<double>(number(id)) / tick) &&
+               storeByte(step, id, offset, static_cast<double>(fieldNumber(id)) / tick) &&
                writeBack(step, id, tensOfSecondsText(byteAt(offset), width));
     }
 
     bool txDelay() {
-        constexpr int step = 2;
+        constexpr BuildStep step = BuildStep::TxDelay;
         const FieldId id = FieldId::edNumFlagsAuto;
         return raiseTo(step, id, 7, QStringLiteral("007")) &&
                storeByte(step, id, block::kTxDelayFlags,
-                         static_cast<double>(number(id)) * block::kFlagsPerMs) &&
+                         static_cast<double>(fieldNumber(id)) * block::kFlagsPerMs) &&
                writeBack(step, id, txDelayText(byteAt(block::kTxDelayFlags)));
     }
 
-    bool msgRetries() {
+    bool messageRetries() {
+        constexpr BuildStep step = BuildStep::MessageRetries;
         const FieldId id = FieldId::edMsgRepeat;
-        return storeByte(3, id, block::kMsgRetries, static_cast<double>(number(id))) &&
-               writeBack(3, id, zeroPadded(byteAt(block::kMsgRetries), 3));
+        return storeByte(step, id, block::kMsgRetries, static_cast<double>(fieldNumber(id))) &&
+               writeBack(step, id, zeroPadded(byteAt(block::kMsgRetries), 3));
     }
 
-    bool micE() {
+    bool micEMessage() {
+        constexpr BuildStep step = BuildStep::MicEMessage;
         const int index = settings_.value(FieldId::cbMicEMsg);
         if (index < 0) {
-            return fail(4, FieldId::cbMicEMsg, QStringLiteral("no Mic-E message is selected"));
+            return fail(step, FieldId::cbMicEMsg, QStringLiteral("no Mic-E message is selected"));
         }
-        return storeByte(4, FieldId::cbMicEMsg, block::kMicEIndex, index);
+        return storeByte(step, FieldId::cbMicEMsg, block::kMicEIndex, index);
     }
 
     bool symbol() {
+        constexpr BuildStep step = BuildStep::Symbol;
         const QString text = settings_.text(FieldId::edSymbol);
         if (text.isEmpty()) {
-            return fail(5, FieldId::edSymbol, QStringLiteral("the symbol is empty"));
+            return fail(step, FieldId::edSymbol, QStringLiteral("the symbol is empty"));
         }
         const auto code = cp1252Code(text[0]);
         if (!code) {
-            return fail(5, FieldId::edSymbol,
+            return fail(step, FieldId::edSymbol,
                         QStringLiteral("overflow: the symbol has no single-byte code"));
         }
-        return storeByte(5, FieldId::edSymbol, block::kSymbol, *code);
+        return storeByte(step, FieldId::edSymbol, block::kSymbol, *code);
     }
 
     bool symbolTable() {
@@ -110,15 +113,17 @@ private:
         return true;
     }
 
-    bool gpsCheckInterval() {
-        return tensOfSeconds(7, FieldId::edGpsCheckTime, block::kGpsCheckTens, 3);
+    bool gpsInterval() {
+        return tensOfSeconds(BuildStep::GpsInterval, FieldId::edGpsCheckTime, block::kGpsCheckTens,
+                             3);
     }
 
     bool speedBands() {
         for (int band = 0; band < kSpeedBandCount; ++band) {
             const bool slowBand = band < 2; // the two slowest bands take four digits
-            if (!tensOfSeconds(slowBand ? 8 : 9, speedTableField(band),
-                               block::kSpeedTableTens + band, slowBand ? 4 : 3)) {
+            if (!tensOfSeconds(slowBand ? BuildStep::SlowSpeedBands : BuildStep::FastSpeedBands,
+                               speedTableField(band), block::kSpeedTableTens + band,
+                               slowBand ? 4 : 3)) {
                 return false;
             }
         }
@@ -126,16 +131,18 @@ private:
     }
 
     bool manualInterval() {
-        return tensOfSeconds(10, FieldId::edManualTime, block::kManualTens, 4);
+        return tensOfSeconds(BuildStep::ManualInterval, FieldId::edManualTime, block::kManualTens,
+                             4);
     }
 
     bool gpsTimeout() {
+        constexpr BuildStep step = BuildStep::GpsTimeout;
         const FieldId id = FieldId::edGpsAcqTime;
-        if (!storeByte(11, id, block::kGpsTimeout, static_cast<double>(number(id))) ||
-            !writeBack(11, id, zeroPadded(byteAt(block::kGpsTimeout), 3))) {
+        if (!storeByte(step, id, block::kGpsTimeout, static_cast<double>(fieldNumber(id))) ||
+            !writeBack(step, id, zeroPadded(byteAt(block::kGpsTimeout), 3))) {
             return false;
         }
-        const bool gpsless = number(id) == 0;
+        const bool gpsless = fieldNumber(id) == 0;
         result_.gpsless = gpsless;
         if (gpsless) {
             result_.block[block::kGpsCheckTens] = block::kGpslessCheck;
@@ -143,20 +150,22 @@ private:
         return true;
     }
 
-    bool statusEvery() {
+    bool statusInterval() {
+        constexpr BuildStep step = BuildStep::StatusInterval;
         const FieldId id = FieldId::edBcnEvery;
-        if (!(number(id) <= block::kStatusEveryMax ||
-              writeBack(12, id, QString::number(block::kStatusEveryMax)))) {
+        if (!(fieldNumber(id) <= block::kStatusEveryMax ||
+              writeBack(step, id, QString::number(block::kStatusEveryMax)))) {
             return false;
         }
         const long long packed =
-            block::packStatusEvery(number(id), settings_.value(FieldId::chkRxPosition));
-        return storeByte(12, id, block::kStatusEveryAndRxOff, static_cast<double>(packed)) &&
-               writeBack(12, id, statusEveryText(byteAt(block::kStatusEveryAndRxOff)));
+            block::packStatusEvery(fieldNumber(id), settings_.value(FieldId::chkRxPosition));
+        return storeByte(step, id, block::kStatusEveryAndRxOff, static_cast<double>(packed)) &&
+               writeBack(step, id, statusEveryText(byteAt(block::kStatusEveryAndRxOff)));
     }
 
-    bool callsign(int step, FieldId id, int offset, const QString& text, bool terminate,
-                  QString& normalised) {
+    // One call sign at offset; `normalised` receives the text to write back.
+    bool encodeCall(BuildStep step, FieldId id, int offset, const QString& text, bool terminate,
+                    QString& normalised) {
         std::int16_t position = static_cast<std::int16_t>(offset);
         CallsignResult encoded = AppendCallsign(result_.block, position, text, terminate);
         if (encoded.error) {
@@ -166,14 +175,14 @@ private:
         return true;
     }
 
-    bool callsignField(int step, FieldId id, int offset, bool terminate) {
+    bool callsignField(BuildStep step, FieldId id, int offset, bool terminate) {
         QString normalised;
-        return callsign(step, id, offset, settings_.text(id), terminate, normalised) &&
+        return encodeCall(step, id, offset, settings_.text(id), terminate, normalised) &&
                writeBack(step, id, normalised);
     }
 
     bool path() {
-        constexpr int step = 15;
+        constexpr BuildStep step = BuildStep::Path;
         const FieldId id = FieldId::edAprsPath;
         const QString text = settings_.text(id);
         const qsizetype comma = text.indexOf(u',', 1); // a leading comma is no separator
@@ -185,12 +194,12 @@ private:
         // A blank first address written back as nothing would leave the comma
         // in the first place, where it no longer separates: the next SEND would
         // send one address "," instead of two. One blank keeps it a separator.
-        return callsign(step, id, block::kPathFirst, text.left(comma), false, first) &&
-               callsign(step, id, block::kPathSecond, text.mid(comma + 1), true, second) &&
+        return encodeCall(step, id, block::kPathFirst, text.left(comma), false, first) &&
+               encodeCall(step, id, block::kPathSecond, text.mid(comma + 1), true, second) &&
                writeBack(step, id, (first.isEmpty() ? QStringLiteral(" ") : first) + u',' + second);
     }
 
-    bool text(int step, FieldId id, int offset) {
+    bool textField(BuildStep step, FieldId id, int offset) {
         std::int16_t position = static_cast<std::int16_t>(offset);
         if (auto error = AppendText(result_.block, position, settings_.text(id))) {
             return fail(step, id, describe(*error));
@@ -198,21 +207,27 @@ private:
         return true;
     }
 
-    bool callsigns() {
+    // The addresses and the two texts, in block order: an empty path ends the
+    // address list right after the own call.
+    bool callsAndTexts() {
         const bool emptyPath = settings_.text(FieldId::edAprsPath).isEmpty();
-        return callsignField(13, FieldId::edReceiver, block::kUnprotoCall, false) &&
-               callsignField(14, FieldId::edMyCall, block::kMyCall, emptyPath) && path() &&
-               text(16, FieldId::edBeacon, block::kStatusText) &&
-               callsignField(17, FieldId::edDestCall, block::kDestCall, false) &&
-               text(18, FieldId::edAprsMsg, block::kMessageText);
+        return callsignField(BuildStep::UnprotoCall, FieldId::edReceiver, block::kUnprotoCall,
+                             false) &&
+               callsignField(BuildStep::OwnCall, FieldId::edMyCall, block::kMyCall, emptyPath) &&
+               path() && textField(BuildStep::StatusText, FieldId::edBeacon, block::kStatusText) &&
+               callsignField(BuildStep::MessageRecipient, FieldId::edDestCall, block::kDestCall,
+                             false) &&
+               textField(BuildStep::MessageText, FieldId::edAprsMsg, block::kMessageText);
     }
 
     bool requiredCalls() {
         if (settings_.text(FieldId::edMyCall).isEmpty()) {
-            return fail(19, FieldId::edMyCall, QStringLiteral("the own call sign is empty"));
+            return fail(BuildStep::RequiredCalls, FieldId::edMyCall,
+                        QStringLiteral("the own call sign is empty"));
         }
         if (settings_.text(FieldId::edReceiver).isEmpty()) {
-            return fail(19, FieldId::edReceiver, QStringLiteral("the unproto call is empty"));
+            return fail(BuildStep::RequiredCalls, FieldId::edReceiver,
+                        QStringLiteral("the unproto call is empty"));
         }
         return true;
     }

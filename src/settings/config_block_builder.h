@@ -1,5 +1,6 @@
 #pragma once
 
+#include "build_step.h"
 #include "config_block.h"
 #include "field_id.h"
 #include "settings_record.h"
@@ -10,7 +11,7 @@
 namespace korvex {
 
 struct BuildFault {
-    int step; // 2 to 19, the step of the build that failed
+    BuildStep step; // the step of the build that failed
     FieldId field;
     QString reason;
 };
