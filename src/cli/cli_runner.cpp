@@ -39,18 +39,18 @@ constexpr qsizetype kParserMessageLength = 3 * kShownCharacters;
 int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
                   QTextStream& err) {
     if (target != kStandardStream) {
-        const QString error = saveConfigFile(target, settings);
-        return error.isEmpty() ? kSuccess : fail(err, error);
+        const Outcome written = writeConfigFile(target, settings);
+        return written ? kSuccess : fail(err, written.fault().reason);
     }
-    const EncodeOutcome encoded = encodeConfigFile(settings);
-    if (!encoded.ok()) {
-        return fail(err, encoded.error);
+    const Result<QByteArray> encoded = encodeConfigFile(settings);
+    if (!encoded) {
+        return fail(err, encoded.fault().reason);
     }
     out.flush();
     if (auto* device = out.device()) {
-        device->write(encoded.bytes); // raw bytes: the file is Windows-1252 with CR LF
+        device->write(encoded.value()); // raw bytes: the file is Windows-1252 with CR LF
     } else {
-        out << QString::fromLatin1(encoded.bytes);
+        out << QString::fromLatin1(encoded.value());
     }
     return kSuccess;
 }

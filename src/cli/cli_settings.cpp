@@ -16,6 +16,16 @@ QString knownKeys() {
     return keys.join(QStringLiteral(", "));
 }
 
+Outcome setWholeNumber(SettingsRecord& settings, FieldId id, const QString& value) {
+    bool isNumber = false;
+    const int number = value.trimmed().toInt(&isNumber);
+    if (!isNumber) {
+        return Fault{QStringLiteral("\"%1\" is not a whole number").arg(printable(value)), id,
+                     std::nullopt};
+    }
+    return settings.setValue(id, number);
+}
+
 // One --set, written the way a loaded file writes the field.
 QString applySet(SettingsRecord& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
@@ -29,27 +39,19 @@ QString applySet(SettingsRecord& settings, const QString& assignment) {
         return QStringLiteral("--set %1: unknown key; known keys: %2")
             .arg(printable(key), knownKeys());
     }
-    WriteResult written;
-    if (holdsText(*id)) {
-        written = settings.setText(*id, value);
-    } else {
-        bool isNumber = false;
-        const int number = value.trimmed().toInt(&isNumber);
-        written = isNumber
-                      ? settings.setValue(*id, number)
-                      : WriteResult::refused(
-                            QStringLiteral("\"%1\" is not a whole number").arg(printable(value)));
-    }
+    const Outcome written =
+        holdsText(*id) ? settings.setText(*id, value) : setWholeNumber(settings, *id, value);
     if (!written) {
-        return QStringLiteral("--set %1: refused: %2").arg(key, written.reason);
+        return QStringLiteral("--set %1: refused: %2").arg(key, written.fault().reason);
     }
     return {};
 }
 
-LoadOutcome loadFromStandardInput(SettingsRecord& settings) {
+Outcome loadFromStandardInput(SettingsRecord& settings) {
     const FileReadResult read = readStandardInput(kMaxConfigFileBytes);
     if (!read.ok()) {
-        return {QStringLiteral("Cannot read standard input: %1").arg(read.reason)};
+        return Fault{QStringLiteral("Cannot read standard input: %1").arg(read.reason),
+                     std::nullopt, std::nullopt};
     }
     return decodeConfigFile(read.bytes, settings);
 }
@@ -59,10 +61,10 @@ LoadOutcome loadFromStandardInput(SettingsRecord& settings) {
 LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
     LoadedSettings loaded;
     if (!file.isEmpty()) {
-        const LoadOutcome outcome = file == kStandardStream ? loadFromStandardInput(loaded.settings)
-                                                            : loadConfigFile(file, loaded.settings);
-        if (!outcome.ok()) {
-            loaded.error = outcome.error;
+        const Outcome read = file == kStandardStream ? loadFromStandardInput(loaded.settings)
+                                                     : readConfigFile(file, loaded.settings);
+        if (!read) {
+            loaded.error = read.fault().reason;
             return loaded;
         }
     }

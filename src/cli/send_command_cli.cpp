@@ -79,7 +79,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (QRegularExpression(QStringLiteral("^[0-9]+$")).match(wanted).hasMatch()) {
-            if (const WriteResult written = loaded.settings.setText(FieldId::edComm, wanted);
+            if (const Outcome written = loaded.settings.setText(FieldId::edComm, wanted);
                 !written) {
                 return fail(
                     err, QStringLiteral(

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "settings/field_id.h"
+#include "settings/outcome.h"
 #include "settings/settings_record.h"
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace korvex {
 
@@ -13,30 +13,37 @@ inline constexpr const char* kDefaultConfigFileName = "Korvex.cfg";
 // A configuration is a few hundred bytes; whatever lies beyond this is never read.
 inline constexpr qint64 kMaxConfigFileBytes = 1 << 20;
 
-struct EncodeOutcome {
-    QByteArray bytes;             // the whole file, when ok
-    QString error;                // empty when ok
-    std::optional<FieldId> field; // the setting that could not be saved
-    bool ok() const { return error.isEmpty(); }
-};
-
-// The 22 items in 9 CR LF lines, byte for byte.
-EncodeOutcome encodeConfigFile(const SettingsRecord& settings);
+// The 22 items in 9 CR LF lines, byte for byte; a fault names the setting
+// that cannot be saved.
+Result<QByteArray> encodeConfigFile(const SettingsRecord& settings);
 
 // Encodes and writes atomically: a failed save leaves an existing file as it
-// was, and one that is not a regular file is refused. Returns the error,
-// empty on success.
-QString saveConfigFile(const QString& path, const SettingsRecord& settings);
-
-struct LoadOutcome {
-    QString error; // empty on success
-    bool ok() const { return error.isEmpty(); }
-};
+// was, and one that is not a regular file is refused.
+Outcome writeConfigFile(const QString& path, const SettingsRecord& settings);
 
 // Reads the items and assigns them step by step; on a failure the settings
 // assigned before it keep their new values.
-LoadOutcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings);
+Outcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings);
 // Reads a regular file only: a FIFO, device or socket is refused, never waited on.
-LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings);
+Outcome readConfigFile(const QString& path, SettingsRecord& settings);
+
+// The Setup window's Save and Load still take these two shapes; they go when
+// it calls writeConfigFile and readConfigFile itself.
+struct LoadOutcome {
+    explicit LoadOutcome(Outcome read)
+        : outcome(std::move(read))
+        , error(outcome.ok() ? QString() : outcome.fault().reason) {}
+    bool ok() const { return outcome.ok(); }
+    Outcome outcome;
+    QString error; // the message to show
+};
+inline LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
+    return LoadOutcome(readConfigFile(path, settings));
+}
+// The message to show; empty when the file was saved (a fault always has a reason).
+inline QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
+    const Outcome written = writeConfigFile(path, settings);
+    return written.ok() ? QString() : written.fault().reason;
+}
 
 } // namespace korvex

@@ -95,23 +95,23 @@ public:
         : reader_(bytes)
         , settings_(settings) {}
 
-    LoadOutcome run() {
+    Outcome run() {
         int stepStart = 0;
         for (int i = 0; i < kItemCount; ++i) {
             if (!kConfigItems[static_cast<std::size_t>(i)].endsLoadStep) {
                 continue;
             }
             if (!readItems(i + 1) || !assignItems(stepStart, i + 1)) {
-                return {error_};
+                return fault_.value();
             }
             stepStart = i + 1;
         }
-        return {};
+        return Outcome::success();
     }
 
 private:
-    bool fail(QString why) {
-        error_ = std::move(why);
+    bool fail(QString why, std::optional<FieldId> field = std::nullopt) {
+        fault_ = Fault{std::move(why), field, std::nullopt};
         return false;
     }
 
@@ -139,12 +139,7 @@ private:
     }
 
     bool assignText(int number, FieldId id) {
-        if (const WriteResult written = settings_.setText(id, rawItem(number).text); !written) {
-            return fail(
-                QStringLiteral("%1: \"%2\" is refused: %3.")
-                    .arg(itemName(number, id), printable(rawItem(number).text), written.reason));
-        }
-        return true;
+        return refused(number, id, settings_.setText(id, rawItem(number).text));
     }
 
     // Items 4 and 6: the whole item must be a number; an unquoted empty item is 0.
@@ -154,17 +149,19 @@ private:
             raw.text.trimmed().isEmpty() && !raw.quoted ? 0.0 : wholeNumber(raw.text);
         if (!parsed) {
             return fail(QStringLiteral("%1: \"%2\" is not a number.")
-                            .arg(itemName(number, id), printable(raw.text)));
+                            .arg(itemName(number, id), printable(raw.text)),
+                        id);
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(itemName(number, id), printable(raw.text)));
+                            .arg(itemName(number, id), printable(raw.text)),
+                        id);
         }
-        if (const WriteResult written = settings_.setValue(id, static_cast<int>(rounded));
-            !written) {
-            return fail(QStringLiteral("%1: %2.").arg(itemName(number, id), written.reason));
+        if (const Outcome written = settings_.setValue(id, static_cast<int>(rounded)); !written) {
+            return fail(QStringLiteral("%1: %2.").arg(itemName(number, id), written.fault().reason),
+                        id);
         }
         return true;
     }
@@ -189,17 +186,30 @@ private:
 
     // RawItem 15 packs the status interval (low seven bits) and the
     // received-positions switch (bit 7).
-    bool assignStatusEvery(int number) {
-        const double rounded = roundHalfEven(leadingNumber(rawItem(number).text));
+    bool assignStatusEvery(int number, FieldId id) {
+        const QString& text = rawItem(number).text;
+        const double rounded = roundHalfEven(leadingNumber(text));
         if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
               rounded <= std::numeric_limits<std::int32_t>::max())) {
-            return fail(
-                QStringLiteral("%1: %2 is out of range (overflow).")
-                    .arg(itemName(number, FieldId::edBcnEvery), printable(rawItem(number).text)));
+            return fail(QStringLiteral("%1: %2 is out of range (overflow).")
+                            .arg(itemName(number, id), printable(text)),
+                        id);
         }
         const auto packed = static_cast<std::int32_t>(rounded);
-        return settings_.setText(FieldId::edBcnEvery, statusEveryText(packed)) &&
-               settings_.setValue(FieldId::chkRxPosition, block::rxPositionOffOf(packed));
+        return refused(number, id, settings_.setText(id, statusEveryText(packed))) &&
+               refused(number, FieldId::chkRxPosition,
+                       settings_.setValue(FieldId::chkRxPosition, block::rxPositionOffOf(packed)));
+    }
+
+    // Whether the record took what item `number` gave it: a refusal fails the load.
+    bool refused(int number, FieldId id, const Outcome& written) {
+        if (written) {
+            return true;
+        }
+        return fail(
+            QStringLiteral("%1: \"%2\" is refused: %3.")
+                .arg(itemName(number, id), printable(rawItem(number).text), written.fault().reason),
+            id);
     }
 
     // Items first to last - 1 (indexes into the table), in order.
@@ -207,9 +217,10 @@ private:
         for (int i = first; i < last; ++i) {
             const ConfigItem& entry = kConfigItems[static_cast<std::size_t>(i)];
             const int number = i + 1;
-            const bool assigned = entry.kind == ItemKind::Text    ? assignText(number, entry.field)
-                                  : entry.kind == ItemKind::Value ? assignValue(number, entry.field)
-                                                                  : assignStatusEvery(number);
+            const bool assigned = entry.kind == ItemKind::Text ? assignText(number, entry.field)
+                                  : entry.kind == ItemKind::Value
+                                      ? assignValue(number, entry.field)
+                                      : assignStatusEvery(number, entry.field);
             if (!assigned) {
                 return false;
             }
@@ -220,22 +231,23 @@ private:
     ItemReader reader_;
     SettingsRecord& settings_;
     std::vector<RawItem> items_;
-    QString error_;
+    std::optional<Fault> fault_;
 };
 
 } // namespace
 
-LoadOutcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings) {
+Outcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings) {
     return ConfigLoader(bytes, settings).run();
 }
 
-LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
+Outcome readConfigFile(const QString& path, SettingsRecord& settings) {
     const FileReadResult read = readRegularFile(path, kMaxConfigFileBytes);
     if (!read.ok()) {
         const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
                                                                            : QStringLiteral("read");
-        return {QStringLiteral("Cannot %1 \"%2\": %3")
-                    .arg(verb, printable(path, path.size()), read.reason)};
+        return Fault{QStringLiteral("Cannot %1 \"%2\": %3")
+                         .arg(verb, printable(path, path.size()), read.reason),
+                     std::nullopt, std::nullopt};
     }
     return decodeConfigFile(read.bytes, settings);
 }

@@ -55,7 +55,9 @@ public:
         lineStart_ = true;
     }
 
-    EncodeOutcome outcome() const { return failure_ ? *failure_ : EncodeOutcome{out_, {}, {}}; }
+    Result<QByteArray> outcome() const {
+        return failure_ ? Result<QByteArray>(*failure_) : Result<QByteArray>(out_);
+    }
 
 private:
     static QString describeField(FieldId id) {
@@ -65,7 +67,7 @@ private:
     }
 
     bool fail(FieldId id, QString why) {
-        failure_ = EncodeOutcome{{}, std::move(why), id};
+        failure_ = Fault{std::move(why), id, std::nullopt};
         return false;
     }
 
@@ -79,12 +81,12 @@ private:
     const SettingsRecord& settings_;
     QByteArray out_;
     bool lineStart_ = true;
-    std::optional<EncodeOutcome> failure_;
+    std::optional<Fault> failure_;
 };
 
 } // namespace
 
-EncodeOutcome encodeConfigFile(const SettingsRecord& settings) {
+Result<QByteArray> encodeConfigFile(const SettingsRecord& settings) {
     ItemWriter writer(settings);
     for (const ConfigItem& item : kConfigItems) {
         switch (item.kind) {
@@ -114,16 +116,17 @@ EncodeOutcome encodeConfigFile(const SettingsRecord& settings) {
     return writer.outcome();
 }
 
-QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
-    const EncodeOutcome encoded = encodeConfigFile(settings);
-    if (!encoded.ok()) {
-        return encoded.error;
+Outcome writeConfigFile(const QString& path, const SettingsRecord& settings) {
+    const Result<QByteArray> encoded = encodeConfigFile(settings);
+    if (!encoded) {
+        return encoded.fault();
     }
-    if (const FileWriteResult written = writeFileAtomically(path, encoded.bytes); !written) {
-        return QStringLiteral("Cannot write \"%1\": %2")
-            .arg(printable(path, path.size()), written.reason);
+    if (const FileWriteResult written = writeFileAtomically(path, encoded.value()); !written) {
+        return Fault{QStringLiteral("Cannot write \"%1\": %2")
+                         .arg(printable(path, path.size()), written.reason),
+                     std::nullopt, std::nullopt};
     }
-    return {};
+    return Outcome::success();
 }
 
 } // namespace korvex

@@ -165,13 +165,12 @@ QStringList DecodedBlock::applyTo(SettingsRecord& record) const {
     QStringList refused;
     for (const FieldInfo& info : fieldTable()) {
         const std::size_t i = fieldIndex(info.id);
-        WriteResult written;
-        if (texts[i])
-            written = record.setText(info.id, *texts[i]);
-        else if (values[i])
-            written = record.setValue(info.id, *values[i]);
+        const Outcome written = texts[i]    ? record.setText(info.id, *texts[i])
+                                : values[i] ? record.setValue(info.id, *values[i])
+                                            : Outcome::success();
         if (!written)
-            refused.append(QStringLiteral("%1: %2").arg(QLatin1String(info.key), written.reason));
+            refused.append(
+                QStringLiteral("%1: %2").arg(QLatin1String(info.key), written.fault().reason));
     }
     return refused;
 }

@@ -35,10 +35,10 @@ private:
     long long fieldNumber(FieldId id) const { return numberOfField(settings_.text(id)); }
 
     bool writeBack(BuildStep step, FieldId id, const QString& text) {
-        if (const WriteResult written = settings_.setText(id, text); !written) {
-            return fail(
-                step, id,
-                QStringLiteral("the field cannot hold \"%1\": %2").arg(text, written.reason));
+        if (const Outcome written = settings_.setText(id, text); !written) {
+            return fail(step, id,
+                        QStringLiteral("the field cannot hold \"%1\": %2")
+                            .arg(text, written.fault().reason));
         }
         return true;
     }
@@ -167,11 +167,11 @@ private:
     bool encodeCall(BuildStep step, FieldId id, int offset, const QString& text, bool terminate,
                     QString& normalised) {
         std::int16_t position = static_cast<std::int16_t>(offset);
-        CallsignResult encoded = AppendCallsign(result_.block, position, text, terminate);
-        if (encoded.error) {
-            return fail(step, id, describe(*encoded.error));
+        const Result<QString> encoded = AppendCallsign(result_.block, position, text, terminate);
+        if (!encoded) {
+            return fail(step, id, encoded.fault().reason);
         }
-        normalised = encoded.text;
+        normalised = encoded.value();
         return true;
     }
 
@@ -201,8 +201,9 @@ private:
 
     bool textField(BuildStep step, FieldId id, int offset) {
         std::int16_t position = static_cast<std::int16_t>(offset);
-        if (auto error = AppendText(result_.block, position, settings_.text(id))) {
-            return fail(step, id, describe(*error));
+        if (const Outcome appended = AppendText(result_.block, position, settings_.text(id));
+            !appended) {
+            return fail(step, id, appended.fault().reason);
         }
         return true;
     }

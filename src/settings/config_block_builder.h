@@ -10,6 +10,8 @@
 
 namespace korvex {
 
+// A build's fault always has its step and its field (the window focuses that
+// field), so neither is optional here as it is in a Fault.
 struct BuildFault {
     BuildStep step; // the step of the build that failed
     FieldId field;

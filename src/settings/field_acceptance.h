@@ -1,6 +1,7 @@
 #pragma once
 
 #include "field_id.h"
+#include "outcome.h"
 
 #include <QString>
 #include <QStringView>
@@ -9,16 +10,10 @@
 namespace korvex {
 
 // What a field makes of a value written into it by anything other than the
-// user's keys (defaults, the builder's write-back, a loaded file, --set).
-struct Acceptance {
-    bool accepted = false;
-    QString value;  // the text as the field holds it (padded, "_" for an empty symbol)
-    QString reason; // why it was refused
-
-    explicit operator bool() const { return accepted; }
-};
-
-Acceptance acceptText(FieldId id, const QString& text);
+// user's keys (defaults, the builder's write-back, a loaded file, --set): the
+// text as the field holds it (padded, "_" for an empty symbol), or why it
+// refuses it.
+Result<QString> acceptText(FieldId id, const QString& text);
 
 // The first character of text that no setting may hold: a C0 control or DEL.
 // On the air a NUL would end the text early, and in a .cfg file a line break
@@ -28,7 +23,7 @@ std::optional<QChar> firstControlCharacter(QStringView text);
 // One character as a message names it, e.g. "\x1B" (U+001B).
 QString describeCharacter(QChar ch);
 
-// ListChoice and Flag fields. The reason is empty when the value is accepted.
-QString refuseValue(FieldId id, int value);
+// ListChoice and Flag fields.
+Outcome acceptValue(FieldId id, int value);
 
 } // namespace korvex

@@ -12,15 +12,16 @@ namespace {
 
 using Position = std::int16_t;
 
-EncodeError outOfRange(int index) {
-    return {EncodeErrorKind::SubscriptOutOfRange,
-            QStringLiteral("write at offset %1, past the end of the block (0 to %2)")
+Fault outOfRange(int index) {
+    return {QStringLiteral("subscript out of range: write at offset %1, past the end of the "
+                           "block (0 to %2)")
                 .arg(index)
-                .arg(kBlockSize - 1)};
+                .arg(kBlockSize - 1),
+            std::nullopt, std::nullopt};
 }
 
-EncodeError overflow(QString detail) {
-    return {EncodeErrorKind::Overflow, std::move(detail)};
+Fault overflow(const QString& detail) {
+    return {QStringLiteral("overflow: %1").arg(detail), std::nullopt, std::nullopt};
 }
 
 bool fitsPosition(long value) {
@@ -30,7 +31,7 @@ bool fitsPosition(long value) {
 
 // Index first, then value: an index outside the block fails even for a
 // character that has no code.
-std::optional<EncodeError> storeByte(ConfigBlock& block, long index, long value) {
+Outcome storeByte(ConfigBlock& block, long index, long value) {
     if (index < 0 || index >= static_cast<long>(kBlockSize)) {
         return outOfRange(static_cast<int>(index));
     }
@@ -39,7 +40,7 @@ std::optional<EncodeError> storeByte(ConfigBlock& block, long index, long value)
             QStringLiteral("value %1 at offset %2 does not fit a byte").arg(value).arg(index));
     }
     block[static_cast<std::size_t>(index)] = static_cast<std::uint8_t>(value);
-    return std::nullopt;
+    return Outcome::success();
 }
 
 long codeOf(QChar ch) {
@@ -65,17 +66,12 @@ QString trimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString describe(const EncodeError& error) {
-    const char* kind =
-        error.kind == EncodeErrorKind::SubscriptOutOfRange ? "subscript out of range" : "overflow";
-    return QStringLiteral("%1: %2").arg(QLatin1String(kind), error.detail);
-}
-
-std::optional<EncodeError> AppendText(ConfigBlock& block, Position& position, const QString& text) {
+Outcome AppendText(ConfigBlock& block, Position& position, const QString& text) {
     const long start = position;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (auto error = storeByte(block, start + static_cast<long>(i), codeOf(text[i]))) {
-            return error;
+        if (Outcome stored = storeByte(block, start + static_cast<long>(i), codeOf(text[i]));
+            !stored) {
+            return stored;
         }
     }
     const long end = start + static_cast<long>(text.size());
@@ -86,8 +82,8 @@ std::optional<EncodeError> AppendText(ConfigBlock& block, Position& position, co
     return storeByte(block, end, 0);
 }
 
-CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QString& text,
-                              bool terminate) {
+Result<QString> AppendCallsign(ConfigBlock& block, Position& position, const QString& text,
+                               bool terminate) {
     const QString trimmed = trimBlanks(text);
 
     // A "-" in the first place is part of the call, not a separator.
@@ -99,9 +95,8 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
             roundHalfEven(leadingNumber(trimmed.mid(dash + 1)) + block::kSsidZero);
         if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int16_t>::min() ||
             rounded > std::numeric_limits<std::int16_t>::max()) {
-            return {{},
-                    overflow(QStringLiteral("SSID number \"%1\" is too large")
-                                 .arg(printable(trimmed.mid(dash + 1))))};
+            return overflow(QStringLiteral("SSID number \"%1\" is too large")
+                                .arg(printable(trimmed.mid(dash + 1))));
         }
         ssid = static_cast<long>(rounded);
         if (ssid > block::kSsidMax) {
@@ -113,25 +108,25 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
     const QString field = call.left(block::kCallLength).leftJustified(block::kCallLength, u' ');
     const long start = position;
     for (qsizetype i = 0; i < field.size(); ++i) {
-        if (auto error = storeByte(block, start + static_cast<long>(i), codeOf(field[i]))) {
-            return {{}, error};
+        if (Outcome stored = storeByte(block, start + static_cast<long>(i), codeOf(field[i]));
+            !stored) {
+            return stored.fault();
         }
     }
     const long ssidAt = start + block::kCallLength;
     if (!fitsPosition(ssidAt)) {
-        return {{}, overflow(QStringLiteral("write position %1 beyond 16 bits").arg(ssidAt))};
+        return overflow(QStringLiteral("write position %1 beyond 16 bits").arg(ssidAt));
     }
     position = static_cast<Position>(ssidAt);
-    if (auto error = storeByte(block, ssidAt, ssid)) {
-        return {{}, error};
+    if (Outcome stored = storeByte(block, ssidAt, ssid); !stored) {
+        return stored.fault();
     }
     if (terminate) {
         if (!fitsPosition(ssidAt + 1)) {
-            return {{},
-                    overflow(QStringLiteral("write position %1 beyond 16 bits").arg(ssidAt + 1))};
+            return overflow(QStringLiteral("write position %1 beyond 16 bits").arg(ssidAt + 1));
         }
-        if (auto error = storeByte(block, ssidAt + 1, 0)) {
-            return {{}, error};
+        if (Outcome stored = storeByte(block, ssidAt + 1, 0); !stored) {
+            return stored.fault();
         }
     }
 
@@ -139,7 +134,7 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
     if (ssid > block::kSsidZero) {
         result += trimmed.mid(dash);
     }
-    return {result, std::nullopt};
+    return result;
 }
 
 DecodedCallsign ReadCallsign(const ConfigBlock& block, int offset) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config_block.h"
+#include "outcome.h"
 
 #include <QString>
 #include <cstdint>
@@ -8,30 +9,17 @@
 
 namespace korvex {
 
-enum class EncodeErrorKind { SubscriptOutOfRange, Overflow };
-
-struct EncodeError {
-    EncodeErrorKind kind;
-    QString detail;
-};
-
-QString describe(const EncodeError& error);
-
 // Writes text, one byte a character, then a 0. On return `position` is the
 // index of that 0 (also when the 0 itself did not fit). Bytes written before a
-// failure stay written.
-std::optional<EncodeError> AppendText(ConfigBlock& block, std::int16_t& position,
-                                      const QString& text);
-
-struct CallsignResult {
-    QString text; // the normalised call sign, to be written back into its field
-    std::optional<EncodeError> error;
-};
+// failure stay written. A fault's reason starts with what went wrong:
+// "subscript out of range" (past the block) or "overflow" (no byte holds it).
+Outcome AppendText(ConfigBlock& block, std::int16_t& position, const QString& text);
 
 // Writes a 7-byte call-sign field (6 characters padded or cut, SSID byte),
-// optionally followed by a 0. On return `position` is the index of the SSID byte.
-CallsignResult AppendCallsign(ConfigBlock& block, std::int16_t& position, const QString& text,
-                              bool terminate);
+// optionally followed by a 0. On return `position` is the index of the SSID
+// byte. The value is the normalised call sign, to be written back into its field.
+Result<QString> AppendCallsign(ConfigBlock& block, std::int16_t& position, const QString& text,
+                               bool terminate);
 
 // The decoding side: what the window shows for the bytes the encoders above
 // and the builder write. Both directions share these, so a value sent and a

@@ -4,21 +4,21 @@
 
 namespace korvex {
 
-WriteResult SettingsRecord::setText(FieldId id, const QString& text) {
-    Acceptance accepted = acceptText(id, text);
+Outcome SettingsRecord::setText(FieldId id, const QString& text) {
+    const Result<QString> accepted = acceptText(id, text);
     if (!accepted) {
-        return WriteResult::refused(accepted.reason);
+        return accepted.fault();
     }
-    storeText(id, accepted.value);
-    return {};
+    storeText(id, accepted.value());
+    return Outcome::success();
 }
 
-WriteResult SettingsRecord::setValue(FieldId id, int value) {
-    if (QString reason = refuseValue(id, value); !reason.isEmpty()) {
-        return WriteResult::refused(reason);
+Outcome SettingsRecord::setValue(FieldId id, int value) {
+    Outcome accepted = acceptValue(id, value);
+    if (accepted) {
+        storeValue(id, value);
     }
-    storeValue(id, value);
-    return {};
+    return accepted;
 }
 
 } // namespace korvex

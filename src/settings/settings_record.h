@@ -1,18 +1,11 @@
 #pragma once
 
 #include "field_id.h"
+#include "outcome.h"
 
 #include <QString>
 
 namespace korvex {
-
-struct WriteResult {
-    bool ok = true;
-    QString reason; // why the field refused the value
-
-    explicit operator bool() const { return ok; }
-    static WriteResult refused(QString why) { return {false, std::move(why)}; }
-};
 
 // Reads and writes settings by field. Every write goes through the same
 // acceptance rules, whatever stores the values (a plain value, or the widgets
@@ -26,8 +19,9 @@ public:
     // Mic-E index (-1..7) or flag state.
     virtual int value(FieldId id) const = 0;
 
-    WriteResult setText(FieldId id, const QString& text);
-    WriteResult setValue(FieldId id, int value);
+    // A refusal names the field and why; the field keeps its value.
+    Outcome setText(FieldId id, const QString& text);
+    Outcome setValue(FieldId id, int value);
 
 protected:
     SettingsRecord() = default;

@@ -211,7 +211,8 @@ TEST(CliProcess, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
 // The factory file with one item's text replaced.
 QByteArray factoryFileWith(FieldId id, const QByteArray& item) {
     const QByteArray factory = SettingsValues().text(id).toLatin1();
-    return encodeConfigFile(SettingsValues()).bytes.replace('"' + factory + '"', '"' + item + '"');
+    QByteArray file = encodeConfigFile(SettingsValues()).value();
+    return file.replace('"' + factory + '"', '"' + item + '"');
 }
 
 struct HostileCase {

@@ -171,7 +171,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     QTemporaryDir dir;
     const QString defaults = dir.filePath(QStringLiteral("defaults.cfg"));
     ASSERT_EQ(run({QStringLiteral("defaults"), QStringLiteral("-o"), defaults}).code, 0);
-    EXPECT_EQ(readFile(defaults), encodeConfigFile(SettingsValues()).bytes);
+    EXPECT_EQ(readFile(defaults), encodeConfigFile(SettingsValues()).value());
 
     const QString edited = dir.filePath(QStringLiteral("mobile.cfg"));
     const CliRun r = run({QStringLiteral("edit"), defaults, QStringLiteral("--set"),
@@ -180,7 +180,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
                           QStringLiteral("rxposoff=1"), QStringLiteral("-o"), edited});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     SettingsValues back;
-    ASSERT_TRUE(loadConfigFile(edited, back).ok());
+    ASSERT_TRUE(readConfigFile(edited, back).ok());
     EXPECT_EQ(back.text(FieldId::edMyCall), QStringLiteral("N0CALL-7"));
     EXPECT_EQ(back.value(FieldId::chkRxPosition), 1);
     EXPECT_EQ(back.text(FieldId::edBcnEvery), QStringLiteral("127"));
@@ -191,7 +191,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     EXPECT_TRUE(refused.err.contains(QStringLiteral("double quote")));
     EXPECT_TRUE(back == [&] {
         SettingsValues again;
-        loadConfigFile(edited, again);
+        readConfigFile(edited, again);
         return again;
     }()) << "the refused edit left the file as it was";
 }
@@ -255,8 +255,8 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("control.cfg"));
-    writeFile(path, encodeConfigFile(RecordHolding(id, QStringLiteral("~MARK~")))
-                        .bytes.replace("~MARK~", value.toLatin1()));
+    QByteArray file = encodeConfigFile(RecordHolding(id, QStringLiteral("~MARK~"))).value();
+    writeFile(path, file.replace("~MARK~", value.toLatin1()));
     const CliRun load = run({QStringLiteral("check"), path});
     EXPECT_EQ(load.code, 2);
     EXPECT_TRUE(load.err.contains(QStringLiteral("(%1): \"%2\" is refused: the character \"%3\"")
@@ -264,11 +264,12 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
         << load.err.toStdString();
     EXPECT_FALSE(holdsRawControl(load.err)) << load.err.toStdString();
 
-    const EncodeOutcome saved = encodeConfigFile(RecordHolding(id, value));
-    EXPECT_FALSE(saved.ok());
-    EXPECT_EQ(saved.field, id);
-    EXPECT_TRUE(saved.error.contains(QStringLiteral("control character \"%1\"").arg(shown)))
-        << saved.error.toStdString();
+    const Result<QByteArray> saved = encodeConfigFile(RecordHolding(id, value));
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.fault().field, id);
+    EXPECT_TRUE(
+        saved.fault().reason.contains(QStringLiteral("control character \"%1\"").arg(shown)))
+        << saved.fault().reason.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 #include "config_file/config_file.h"
 #include "settings/settings_values.h"
+#include "support/outcome_text.h"
 #include "support/special_files.h"
 
 #include <QDir>
@@ -39,7 +40,7 @@ struct stat lstatOf(const QString& path) {
     return st;
 }
 
-const QByteArray kSaved = encodeConfigFile(SettingsValues()).bytes;
+const QByteArray kSaved = encodeConfigFile(SettingsValues()).value();
 
 class SaveOnAFullDisk : public ::testing::TestWithParam<bool> {};
 
@@ -56,7 +57,7 @@ TEST_P(SaveOnAFullDisk, FailsAndLeavesTheFolderAsItWas) {
     ASSERT_TRUE(disk.fill());
     const QStringList before = entries(disk.path());
 
-    const QString error = saveConfigFile(target, SettingsValues());
+    const QString error = outcomeText(writeConfigFile(target, SettingsValues()));
     EXPECT_TRUE(error.contains(QStringLiteral("No space left on device"))) << error.toStdString();
     EXPECT_EQ(entries(disk.path()), before);
     if (replacing) {
@@ -81,7 +82,7 @@ protected:
 
 TEST_P(SpecialFile, IsNeitherReplacedBySaveNorReadByLoad) {
     const struct stat before = lstatOf(path);
-    const QString saveError = saveConfigFile(path, SettingsValues());
+    const QString saveError = outcomeText(writeConfigFile(path, SettingsValues()));
     EXPECT_TRUE(saveError.contains(QStringLiteral("not a regular file")))
         << saveError.toStdString();
     const struct stat after = lstatOf(path);
@@ -93,9 +94,9 @@ TEST_P(SpecialFile, IsNeitherReplacedBySaveNorReadByLoad) {
     // tests try one with a time limit.
     if (GetParam() != SpecialKind::Fifo) {
         SettingsValues settings;
-        const LoadOutcome loaded = loadConfigFile(path, settings);
-        EXPECT_TRUE(loaded.error.contains(QStringLiteral("not a regular file")))
-            << loaded.error.toStdString();
+        const QString loadError = outcomeText(readConfigFile(path, settings));
+        EXPECT_TRUE(loadError.contains(QStringLiteral("not a regular file")))
+            << loadError.toStdString();
         EXPECT_TRUE(settings == SettingsValues());
     }
 }
@@ -119,20 +120,21 @@ TEST(ConfigFileSave, ReplacesTheTargetOfASymbolicLink) {
     ASSERT_EQ(::symlink("first.cfg", QFile::encodeName(second).constData()), 0);
     ASSERT_EQ(::symlink("made.cfg", QFile::encodeName(dangling).constData()), 0);
 
-    ASSERT_EQ(saveConfigFile(second, SettingsValues()), QString());
+    ASSERT_EQ(outcomeText(writeConfigFile(second, SettingsValues())), QStringLiteral("ok"));
     EXPECT_EQ(readAll(real), kSaved);
     EXPECT_EQ(lstatOf(real).st_mode & 0777, 0600u);
     EXPECT_EQ(QFile::symLinkTarget(second), first);
     EXPECT_EQ(QFile::symLinkTarget(first), real);
 
     // A dangling link gets the file it names, as a shell redirection would.
-    ASSERT_EQ(saveConfigFile(dangling, SettingsValues()), QString());
+    ASSERT_EQ(outcomeText(writeConfigFile(dangling, SettingsValues())), QStringLiteral("ok"));
     EXPECT_TRUE(S_ISLNK(lstatOf(dangling).st_mode));
     EXPECT_EQ(readAll(folder.filePath(QStringLiteral("made.cfg"))), kSaved);
 
     const QString loop = folder.filePath(QStringLiteral("loop.cfg"));
     ASSERT_EQ(::symlink("loop.cfg", QFile::encodeName(loop).constData()), 0);
-    EXPECT_TRUE(saveConfigFile(loop, SettingsValues()).contains(QStringLiteral("symbolic links")));
+    EXPECT_TRUE(outcomeText(writeConfigFile(loop, SettingsValues()))
+                    .contains(QStringLiteral("symbolic links")));
 
     // In a shared sticky folder, a link of another user's leads nowhere.
     if (::geteuid() != 0)
@@ -145,7 +147,8 @@ TEST(ConfigFileSave, ReplacesTheTargetOfASymbolicLink) {
         ::symlink(QFile::encodeName(real).constData(), QFile::encodeName(planted).constData()), 0);
     ASSERT_EQ(::lchown(QFile::encodeName(planted).constData(), 4321, 4321), 0);
     writeAll(real, kPrevious);
-    EXPECT_TRUE(saveConfigFile(planted, SettingsValues()).contains(QStringLiteral("not followed")));
+    EXPECT_TRUE(outcomeText(writeConfigFile(planted, SettingsValues()))
+                    .contains(QStringLiteral("not followed")));
     EXPECT_EQ(readAll(real), kPrevious);
 }
 
@@ -160,7 +163,7 @@ TEST(ConfigFileSave, KeepsModeAndOwnerOfTheReplacedFile) {
     if (root) {
         ASSERT_EQ(::chown(QFile::encodeName(old).constData(), 4321, 4321), 0);
     }
-    ASSERT_EQ(saveConfigFile(old, SettingsValues()), QString());
+    ASSERT_EQ(outcomeText(writeConfigFile(old, SettingsValues())), QStringLiteral("ok"));
     EXPECT_EQ(readAll(old), kSaved);
     EXPECT_EQ(lstatOf(old).st_mode & 07777, 0640u);
     if (root) {
@@ -170,9 +173,9 @@ TEST(ConfigFileSave, KeepsModeAndOwnerOfTheReplacedFile) {
 
     const mode_t saved = ::umask(027);
     const QString error =
-        saveConfigFile(folder.filePath(QStringLiteral("new.cfg")), SettingsValues());
+        outcomeText(writeConfigFile(folder.filePath(QStringLiteral("new.cfg")), SettingsValues()));
     ::umask(saved);
-    ASSERT_EQ(error, QString());
+    ASSERT_EQ(error, QStringLiteral("ok"));
     EXPECT_EQ(lstatOf(folder.filePath(QStringLiteral("new.cfg"))).st_mode & 07777, 0640u);
 }
 

@@ -1,6 +1,7 @@
 #include "config_file/config_file.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
+#include "support/outcome_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,10 +49,10 @@ SettingsValues otherSettings() {
 }
 
 TEST(ConfigFile, ExampleSavesToItsExactBytes) {
-    const EncodeOutcome out = encodeConfigFile(exampleSettings());
-    ASSERT_TRUE(out.ok()) << out.error.toStdString();
-    EXPECT_EQ(out.bytes.size(), 179);
-    EXPECT_EQ(out.bytes, kExampleFile);
+    const Result<QByteArray> out = encodeConfigFile(exampleSettings());
+    ASSERT_TRUE(out.ok()) << outcomeText(out).toStdString();
+    EXPECT_EQ(out.value().size(), 179);
+    EXPECT_EQ(out.value(), kExampleFile);
 }
 
 TEST(ConfigFile, LoadingTheExampleRestoresEveryCarriedSetting) {
@@ -93,8 +94,8 @@ TEST_P(StatusEveryLoadTest, UnpacksIntervalAndSwitch) {
     QByteArray file = kExampleFile;
     file.replace(",131,", QByteArray(",") + c.item15 + ",");
     SettingsValues s;
-    const LoadOutcome out = decodeConfigFile(file, s);
-    ASSERT_TRUE(out.ok()) << out.error.toStdString();
+    const Outcome out = decodeConfigFile(file, s);
+    ASSERT_TRUE(out.ok()) << outcomeText(out).toStdString();
     EXPECT_EQ(s.text(FieldId::edBcnEvery), QString::fromLatin1(c.every));
     EXPECT_EQ(s.value(FieldId::chkRxPosition), c.rxOff);
 }
@@ -120,12 +121,12 @@ TEST_P(StatusEverySaveTest, PacksTheNumberTheBuildWouldSend) {
     SettingsValues s;
     s.setText(FieldId::edBcnEvery, QString::fromLatin1(c.every));
     s.setValue(FieldId::chkRxPosition, c.rxOff);
-    const EncodeOutcome out = encodeConfigFile(s);
+    const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
-    EXPECT_TRUE(out.bytes.contains(QByteArray("\"0120\",") + c.item15 + ","))
-        << out.bytes.toStdString();
+    EXPECT_TRUE(out.value().contains(QByteArray("\"0120\",") + c.item15 + ","))
+        << out.value().toStdString();
     SettingsValues reloaded;
-    ASSERT_TRUE(decodeConfigFile(out.bytes, reloaded).ok());
+    ASSERT_TRUE(decodeConfigFile(out.value(), reloaded).ok());
     EXPECT_EQ(reloaded.value(FieldId::chkRxPosition), c.rxOff);
 }
 
@@ -149,9 +150,9 @@ TEST_P(PartialLoadTest, FailureKeepsEarlierAssignments) {
     const PartialLoadCase& c = GetParam();
     SettingsValues s = otherSettings();
     const SettingsValues before = s;
-    const LoadOutcome out = decodeConfigFile(c.file, s);
+    const Outcome out = decodeConfigFile(c.file, s);
     ASSERT_FALSE(out.ok());
-    EXPECT_FALSE(out.error.isEmpty());
+    EXPECT_FALSE(out.fault().reason.isEmpty());
     // Assignment order: the field ids run in file order except for the few checked here.
     if (c.firstKept) {
         const FieldId kept = *c.firstKept;
@@ -206,10 +207,10 @@ TEST(ConfigFile, TextsKeepCommasAndEmptyTexts) {
     s.setText(FieldId::edBeacon, QString());
     s.setValue(FieldId::cbMicEMsg, -1);
     s.setValue(FieldId::chkTable, 2);
-    const EncodeOutcome out = encodeConfigFile(s);
+    const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     SettingsValues back = otherSettings();
-    ASSERT_TRUE(decodeConfigFile(out.bytes, back).ok());
+    ASSERT_TRUE(decodeConfigFile(out.value(), back).ok());
     back.setText(FieldId::edGpsCheckTime, s.text(FieldId::edGpsCheckTime));
     EXPECT_TRUE(back == s);
 }
@@ -217,34 +218,33 @@ TEST(ConfigFile, TextsKeepCommasAndEmptyTexts) {
 TEST(ConfigFile, TextsTravelInWindows1252) {
     SettingsValues s;
     s.setText(FieldId::edBeacon, QStringLiteral("73 \u00e0 tutti \u20ac"));
-    const EncodeOutcome out = encodeConfigFile(s);
+    const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
-    EXPECT_TRUE(out.bytes.contains("\"73 \xe0 tutti \x80\""));
+    EXPECT_TRUE(out.value().contains("\"73 \xe0 tutti \x80\""));
     SettingsValues back;
-    ASSERT_TRUE(decodeConfigFile(out.bytes, back).ok());
+    ASSERT_TRUE(decodeConfigFile(out.value(), back).ok());
     EXPECT_EQ(back.text(FieldId::edBeacon), s.text(FieldId::edBeacon));
 }
 
 TEST(ConfigFile, DoubleQuoteIsRefusedAndNamesTheField) {
     SettingsValues s;
     s.setText(FieldId::edAprsMsg, QStringLiteral("SAY \"HI\""));
-    const EncodeOutcome out = encodeConfigFile(s);
+    const Result<QByteArray> out = encodeConfigFile(s);
     EXPECT_FALSE(out.ok());
-    EXPECT_EQ(out.field, FieldId::edAprsMsg);
-    EXPECT_TRUE(out.error.contains(QStringLiteral("Message text")));
+    EXPECT_EQ(out.fault().field, FieldId::edAprsMsg);
+    EXPECT_TRUE(out.fault().reason.contains(QStringLiteral("Message text")));
 }
 
 TEST(ConfigFile, FailedSaveLeavesThePreviousFileIntact) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Korvex.cfg"));
-    ASSERT_TRUE(saveConfigFile(path, exampleSettings()).isEmpty());
+    ASSERT_TRUE(writeConfigFile(path, exampleSettings()).ok());
 
     SettingsValues bad;
     bad.setText(FieldId::edBeacon, QStringLiteral("\"quoted\""));
-    EXPECT_FALSE(saveConfigFile(path, bad).isEmpty());
+    EXPECT_FALSE(writeConfigFile(path, bad).ok());
     EXPECT_FALSE(
-        saveConfigFile(dir.filePath(QStringLiteral("missing/dir/x.cfg")), exampleSettings())
-            .isEmpty());
+        writeConfigFile(dir.filePath(QStringLiteral("missing/dir/x.cfg")), exampleSettings()).ok());
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -256,9 +256,9 @@ TEST(ConfigFile, FailedSaveLeavesThePreviousFileIntact) {
 TEST(ConfigFile, LoadReportsAMissingFile) {
     SettingsValues s;
     const SettingsValues before = s;
-    const LoadOutcome out = loadConfigFile(QStringLiteral("/nonexistent/Korvex.cfg"), s);
+    const Outcome out = readConfigFile(QStringLiteral("/nonexistent/Korvex.cfg"), s);
     EXPECT_FALSE(out.ok());
-    EXPECT_TRUE(out.error.contains(QStringLiteral("/nonexistent/Korvex.cfg")));
+    EXPECT_TRUE(out.fault().reason.contains(QStringLiteral("/nonexistent/Korvex.cfg")));
     EXPECT_TRUE(s == before);
 }
 

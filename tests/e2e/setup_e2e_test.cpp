@@ -125,8 +125,8 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
         {FieldId::edBeacon, QStringLiteral("Città 123")},
     };
     for (const auto& [id, text] : edits)
-        ASSERT_TRUE(settings.setText(id, text).ok) << fieldInfo(id).key;
-    ASSERT_TRUE(settings.setValue(FieldId::chkTable, 1).ok);
+        ASSERT_TRUE(settings.setText(id, text).ok()) << fieldInfo(id).key;
+    ASSERT_TRUE(settings.setValue(FieldId::chkTable, 1).ok());
 
     SettingsValues expected;
     copySettings(settings, expected);

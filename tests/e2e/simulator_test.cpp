@@ -1,7 +1,8 @@
+#include "settings/block_decoder.h"
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
-#include "settings/block_decoder.h"
+#include "support/outcome_text.h"
 #include "transfer/frames.h"
 #include "transfer/port_numbering.h"
 #include "transfer/simulator_registry.h"
@@ -27,9 +28,10 @@ struct Change {
 SettingsValues settingsWith(const std::vector<Change>& changes) {
     SettingsValues settings;
     for (const Change& c : changes) {
-        const WriteResult written =
+        const Outcome written =
             holdsText(c.id) ? settings.setText(c.id, c.text) : settings.setValue(c.id, c.value);
-        EXPECT_TRUE(written.ok) << fieldInfo(c.id).key << ": " << written.reason.toStdString();
+        EXPECT_TRUE(written.ok()) << fieldInfo(c.id).key << ": "
+                                  << outcomeText(written).toStdString();
     }
     return settings;
 }

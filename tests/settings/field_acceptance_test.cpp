@@ -2,6 +2,7 @@
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
+#include "support/outcome_text.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,12 @@ TEST_P(FieldWriteTest, AcceptsOrRefuses) {
     const WriteCase c = GetParam();
     SettingsValues s;
     const QString before = s.text(c.field);
-    const WriteResult result = s.setText(c.field, QString::fromUtf16(c.written));
-    EXPECT_EQ(result.ok, c.accepted) << result.reason.toStdString();
+    const Outcome result = s.setText(c.field, QString::fromUtf16(c.written));
+    EXPECT_EQ(result.ok(), c.accepted) << outcomeText(result).toStdString();
     EXPECT_EQ(s.text(c.field), c.accepted ? QString::fromUtf16(c.held) : before);
     if (!c.accepted) {
-        EXPECT_FALSE(result.reason.isEmpty());
+        EXPECT_FALSE(result.fault().reason.isEmpty());
+        EXPECT_EQ(result.fault().field, c.field);
     }
 }
 
@@ -58,7 +60,7 @@ class FieldValueTest : public testing::TestWithParam<ValueCase> {};
 TEST_P(FieldValueTest, AcceptsOrRefuses) {
     const ValueCase c = GetParam();
     SettingsValues s;
-    EXPECT_EQ(s.setValue(c.field, c.value).ok, c.accepted);
+    EXPECT_EQ(s.setValue(c.field, c.value).ok(), c.accepted);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, FieldValueTest,

@@ -1,4 +1,5 @@
 #include "settings/field_codecs.h"
+#include "support/outcome_text.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,11 @@ TEST_P(AppendCallsignTest, EncodesAndNormalises) {
     const CallsignCase c = GetParam();
     ConfigBlock block{};
     std::int16_t position = 23;
-    const CallsignResult result =
+    const Result<QString> result =
         AppendCallsign(block, position, QString::fromUtf16(c.text), false);
-    ASSERT_FALSE(result.error.has_value()) << describe(*result.error).toStdString();
+    ASSERT_TRUE(result.ok()) << outcomeText(result).toStdString();
     EXPECT_EQ(bytesAt(block, 23, 7), QByteArray(c.field, 7));
-    EXPECT_EQ(result.text, QString::fromUtf16(c.returned));
+    EXPECT_EQ(result.value(), QString::fromUtf16(c.returned));
     EXPECT_EQ(position, 29);
     EXPECT_EQ(block[30], 0);
 }
@@ -52,18 +53,22 @@ TEST(AppendCallsign, TerminatorFollowsTheSsidButPositionStaysOnIt) {
     ConfigBlock block;
     block.fill(0xAA);
     std::int16_t position = 23;
-    const CallsignResult result = AppendCallsign(block, position, QStringLiteral("NOCALL-9"), true);
-    EXPECT_FALSE(result.error.has_value());
+    const Result<QString> result =
+        AppendCallsign(block, position, QStringLiteral("NOCALL-9"), true);
+    EXPECT_TRUE(result.ok());
     EXPECT_EQ(position, 29);
     EXPECT_EQ(block[29], '9');
     EXPECT_EQ(block[30], 0);
     EXPECT_EQ(block[31], 0xAA);
 }
 
+constexpr const char* kOverflow = "overflow: ";
+constexpr const char* kOutOfRange = "subscript out of range: ";
+
 struct CallsignFailure {
     const char16_t* text;
     std::int16_t start;
-    EncodeErrorKind kind;
+    const char* kind; // how the fault's reason starts
 };
 
 class AppendCallsignFailureTest : public testing::TestWithParam<CallsignFailure> {};
@@ -72,25 +77,26 @@ TEST_P(AppendCallsignFailureTest, Fails) {
     const CallsignFailure c = GetParam();
     ConfigBlock block{};
     std::int16_t position = c.start;
-    const CallsignResult result = AppendCallsign(block, position, QString::fromUtf16(c.text), true);
-    ASSERT_TRUE(result.error.has_value());
-    EXPECT_EQ(result.error->kind, c.kind);
+    const Result<QString> result =
+        AppendCallsign(block, position, QString::fromUtf16(c.text), true);
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.fault().reason.startsWith(QLatin1String(c.kind)))
+        << result.fault().reason.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, AppendCallsignFailureTest,
-    testing::Values(CallsignFailure{u"A-99999", 16, EncodeErrorKind::Overflow}, // beyond 16 bits
-                    CallsignFailure{u"A--100", 16, EncodeErrorKind::Overflow}, // negative SSID byte
-                    CallsignFailure{u"A-1", 110, EncodeErrorKind::SubscriptOutOfRange},
-                    CallsignFailure{u"A-1", 109,
-                                    EncodeErrorKind::SubscriptOutOfRange}, // the 0 at 116
-                    CallsignFailure{u"A-1", -1, EncodeErrorKind::SubscriptOutOfRange},
-                    CallsignFailure{u"\u4e2d", 16, EncodeErrorKind::Overflow}));
+    testing::Values(CallsignFailure{u"A-99999", 16, kOverflow}, // beyond 16 bits
+                    CallsignFailure{u"A--100", 16, kOverflow},  // negative SSID byte
+                    CallsignFailure{u"A-1", 110, kOutOfRange},
+                    CallsignFailure{u"A-1", 109, kOutOfRange}, // the 0 at 116
+                    CallsignFailure{u"A-1", -1, kOutOfRange},
+                    CallsignFailure{u"\u4e2d", 16, kOverflow}));
 
 TEST(AppendText, FillsUpToTheLastByte) {
     ConfigBlock block{};
     std::int16_t position = 83;
-    EXPECT_FALSE(AppendText(block, position, QString(32, u'M')).has_value());
+    EXPECT_TRUE(AppendText(block, position, QString(32, u'M')).ok());
     EXPECT_EQ(position, 115);
     EXPECT_EQ(block[114], 'M');
     EXPECT_EQ(block[115], 0);
@@ -99,9 +105,9 @@ TEST(AppendText, FillsUpToTheLastByte) {
 TEST(AppendText, OneCharacterTooManyFailsAtTheTerminator) {
     ConfigBlock block{};
     std::int16_t position = 83;
-    const auto error = AppendText(block, position, QString(33, u'M'));
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(error->kind, EncodeErrorKind::SubscriptOutOfRange);
+    const Outcome appended = AppendText(block, position, QString(33, u'M'));
+    ASSERT_FALSE(appended.ok());
+    EXPECT_TRUE(appended.fault().reason.startsWith(QLatin1String(kOutOfRange)));
     EXPECT_EQ(block[115], 'M'); // the characters were written before the failure
     EXPECT_EQ(position, 116);
 }
@@ -110,7 +116,7 @@ TEST(AppendText, EmptyTextWritesOnlyTheTerminator) {
     ConfigBlock block;
     block.fill(7);
     std::int16_t position = 45;
-    EXPECT_FALSE(AppendText(block, position, QString()).has_value());
+    EXPECT_TRUE(AppendText(block, position, QString()).ok());
     EXPECT_EQ(position, 45);
     EXPECT_EQ(block[45], 0);
     EXPECT_EQ(block[46], 7);
@@ -119,7 +125,7 @@ TEST(AppendText, EmptyTextWritesOnlyTheTerminator) {
 TEST(AppendText, CharactersGoOutInWindows1252) {
     ConfigBlock block{};
     std::int16_t position = 0;
-    EXPECT_FALSE(AppendText(block, position, QStringLiteral("\u00e8\u20ac")).has_value());
+    EXPECT_TRUE(AppendText(block, position, QStringLiteral("\u00e8\u20ac")).ok());
     EXPECT_EQ(block[0], 0xE8);
     EXPECT_EQ(block[1], 0x80);
 }

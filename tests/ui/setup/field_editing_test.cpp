@@ -179,7 +179,7 @@ TEST_F(FieldEditing, SymbolTakesOneCharacterAndUnderscoreMeansEmpty) {
     EXPECT_EQ(symbol->fieldText(), QStringLiteral("\u00e9"));
     typeText(symbol, QStringLiteral("\u0101")); // no single-byte code
     EXPECT_EQ(symbol->fieldText(), QStringLiteral("\u00e9"));
-    EXPECT_EQ(window->settings().setText(FieldId::edSymbol, QString()).ok, true);
+    EXPECT_EQ(window->settings().setText(FieldId::edSymbol, QString()).ok(), true);
     EXPECT_EQ(symbol->fieldText(), "_");
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "build_step.h"
+#include "field_id.h"
+
+#include <QString>
+#include <optional>
+#include <utility>
+#include <variant>
+
+namespace korvex {
+
+// Why something could not be done, and where when that is known: the setting
+// it concerns and, in a build, the step.
+struct Fault {
+    QString reason;
+    std::optional<FieldId> field;
+    std::optional<BuildStep> step;
+};
+
+// Done, or a fault. Success is a state of its own, never "no reason given".
+class Outcome {
+public:
+    static Outcome success() { return Outcome(); }
+    // A fault returned where an Outcome is expected reads as the failure it is.
+    Outcome(Fault fault) // NOLINT(google-explicit-constructor)
+        : fault_(std::move(fault)) {}
+
+    bool ok() const { return !fault_.has_value(); }
+    explicit operator bool() const { return ok(); }
+    // Only for an outcome that is not ok.
+    const Fault& fault() const { return fault_.value(); }
+
+private:
+    Outcome() = default;
+    std::optional<Fault> fault_;
+};
+
+// A value, or the fault that kept it from being made.
+template <typename T> class Result {
+public:
+    Result(T value) // NOLINT(google-explicit-constructor)
+        : state_(std::in_place_index<0>, std::move(value)) {}
+    Result(Fault fault) // NOLINT(google-explicit-constructor)
+        : state_(std::in_place_index<1>, std::move(fault)) {}
+
+    bool ok() const { return state_.index() == 0; }
+    explicit operator bool() const { return ok(); }
+    // Only for a result that is ok.
+    const T& value() const { return std::get<0>(state_); }
+    // Only for a result that is not ok.
+    const Fault& fault() const { return std::get<1>(state_); }
+
+    Outcome outcome() const { return ok() ? Outcome::success() : Outcome(fault()); }
+
+private:
+    std::variant<T, Fault> state_;
+};
+
+} // namespace korvex
