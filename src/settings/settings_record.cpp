@@ -9,13 +9,17 @@ Outcome SettingsRecord::setText(FieldId id, const QString& text) {
     if (!accepted) {
         return accepted.fault();
     }
-    storeText(id, accepted.value());
+    // Storing an unchanged text would still reset what the holder keeps
+    // beside it: a line edit's undo history, its cursor, its modified flag.
+    if (accepted.value() != this->text(id)) {
+        storeText(id, accepted.value());
+    }
     return Outcome::success();
 }
 
 Outcome SettingsRecord::setValue(FieldId id, int value) {
     Outcome accepted = acceptValue(id, value);
-    if (accepted) {
+    if (accepted && value != this->value(id)) {
         storeValue(id, value);
     }
     return accepted;

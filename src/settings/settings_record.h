@@ -19,7 +19,8 @@ public:
     // Mic-E index (-1..7) or flag state.
     virtual int value(FieldId id) const = 0;
 
-    // A refusal names the field and why; the field keeps its value.
+    // A refusal names the field and why; the field keeps its value. A value
+    // equal to the one held is not stored again.
     Outcome setText(FieldId id, const QString& text);
     Outcome setValue(FieldId id, int value);
 
@@ -28,7 +29,8 @@ protected:
     SettingsRecord(const SettingsRecord&) = default;
     SettingsRecord& operator=(const SettingsRecord&) = default;
 
-    // Called with values that the field table has already accepted.
+    // Called with values that the field table has already accepted and that
+    // differ from the ones held.
     virtual void storeText(FieldId id, const QString& text) = 0;
     virtual void storeValue(FieldId id, int value) = 0;
 };

@@ -1,5 +1,8 @@
 #include "settings/config_block_builder.h"
+#include "settings/factory_defaults.h"
 #include "settings/settings_values.h"
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -223,6 +226,62 @@ TEST(BuildConfigBlock, EveryBuildStartsFromAClearBlock) {
     settings.setText(FieldId::edBeacon, QStringLiteral("x"));
     EXPECT_EQ(hex(BuildConfigBlock(settings).block).mid(46 * 3, 2), QByteArray("00"));
 }
+
+// Factory settings that note every value that reaches their storage.
+class StoreLog final : public SettingsRecord {
+public:
+    StoreLog() {
+        SetDefaults(*this);
+        stored.clear();
+    }
+    QString text(FieldId id) const override { return texts_[fieldIndex(id)]; }
+    int value(FieldId id) const override { return values_[fieldIndex(id)]; }
+
+    std::vector<FieldId> stored;
+
+protected:
+    void storeText(FieldId id, const QString& text) override {
+        stored.push_back(id);
+        texts_[fieldIndex(id)] = text;
+    }
+    void storeValue(FieldId id, int value) override {
+        stored.push_back(id);
+        values_[fieldIndex(id)] = value;
+    }
+
+private:
+    std::array<QString, kFieldCount> texts_;
+    std::array<int, kFieldCount> values_{};
+};
+
+struct WriteBackCase {
+    FieldId field; // written before the build; the factory value when text is null
+    const char* text;
+    std::vector<FieldId> storedByTheBuild;
+};
+
+class WriteBackTest : public testing::TestWithParam<WriteBackCase> {};
+
+// A field written with the text it already holds would lose its undo history
+// in the window, so a build stores only the values it changes.
+TEST_P(WriteBackTest, StoresOnlyChangedValues) {
+    const WriteBackCase c = GetParam();
+    StoreLog settings;
+    if (c.text) {
+        ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.text)));
+    }
+    settings.stored.clear();
+    ASSERT_TRUE(BuildConfigBlock(settings).ok);
+    EXPECT_EQ(settings.stored, c.storedByTheBuild);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Builds, WriteBackTest,
+    testing::Values(WriteBackCase{FieldId::edMyCall, nullptr, {}},
+                    WriteBackCase{FieldId::edMsgRepeat, "6", {FieldId::edMsgRepeat}},
+                    WriteBackCase{FieldId::edBcnEvery, "200", {FieldId::edBcnEvery}},
+                    WriteBackCase{FieldId::edMyCall, " N0CALL-7", {FieldId::edMyCall}},
+                    WriteBackCase{FieldId::edMyCall, "N0CALL-7", {}}));
 
 } // namespace
 } // namespace korvex

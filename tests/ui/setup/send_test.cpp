@@ -107,6 +107,29 @@ TEST_F(SendTest, AMissingPortShowsTheTransferFailureAndNoProgress) {
     EXPECT_TRUE(line->opened.isEmpty());
 }
 
+// SEND writes back only what it changes: a call sign it leaves alone keeps
+// the undo history its menu offers (the menu enables Undo by
+// isUndoAvailable() and calls undo()). A changed one is written back.
+TEST_F(SendTest, UndoStillWorksInAFieldTheSendLeftAlone) {
+    showActive();
+    auto* call = find<QLineEdit>("edMyCall");
+    auto* receiver = find<QLineEdit>("edReceiver");
+    call->setFocus();
+    call->selectAll();
+    typeText(call, "N0CALL-7");
+    ASSERT_EQ(call->text(), "N0CALL-7");
+    window->settings().setText(FieldId::edReceiver, QStringLiteral(" KVXTRK"));
+
+    click("cmdSend");
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    EXPECT_EQ(line->opened, QStringList{"/dev/ttyUSB0"});
+    EXPECT_EQ(receiver->text(), "KVXTRK");
+    EXPECT_EQ(call->text(), "N0CALL-7");
+    ASSERT_TRUE(call->isUndoAvailable());
+    call->undo();
+    EXPECT_EQ(call->text(), "NOCALL-9");
+}
+
 // A rejected field: the fixed message, nothing sent, and the focus on the
 // field the build stopped at, its text selected.
 TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
