@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <optional>
 
 namespace korvex {
 

@@ -19,7 +19,9 @@ Outcome SettingsRecord::setText(FieldId id, const QString& text) {
 
 Outcome SettingsRecord::setValue(FieldId id, int value) {
     Outcome accepted = acceptValue(id, value);
-    if (accepted && value != this->value(id)) {
+    // Stored even when unchanged: a check box that showed the greyed state
+    // leaves it for good only when a value is stored again.
+    if (accepted) {
         storeValue(id, value);
     }
     return accepted;

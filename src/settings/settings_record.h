@@ -19,7 +19,7 @@ public:
     // Mic-E index (-1..7) or flag state.
     virtual int value(FieldId id) const = 0;
 
-    // A refusal names the field and why; the field keeps its value. A value
+    // A refusal names the field and why; the field keeps its value. A text
     // equal to the one held is not stored again.
     Outcome setText(FieldId id, const QString& text);
     Outcome setValue(FieldId id, int value);
@@ -29,8 +29,8 @@ protected:
     SettingsRecord(const SettingsRecord&) = default;
     SettingsRecord& operator=(const SettingsRecord&) = default;
 
-    // Called with values that the field table has already accepted and that
-    // differ from the ones held.
+    // Called with values that the field table has already accepted; storeText
+    // only with a text that differs from the one held.
     virtual void storeText(FieldId id, const QString& text) = 0;
     virtual void storeValue(FieldId id, int value) = 0;
 };
