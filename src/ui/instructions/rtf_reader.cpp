@@ -1211,12 +1211,10 @@ void Reader::finishPicture() {
 QString Reader::placeholderName() {
     const QString name = QStringLiteral("rtf-picture:placeholder");
     if (!placeholderAdded_) {
-        // A pale box with a frame, stretched to each picture's place.
-        QImage box(48, 48, QImage::Format_RGB32);
-        box.fill(QColor(0xA0, 0xA0, 0xA0));
-        for (int y = 1; y < box.height() - 1; ++y)
-            for (int x = 1; x < box.width() - 1; ++x)
-                box.setPixel(x, y, qRgb(0xEC, 0xEC, 0xEC));
+        // A flat pale box, stretched to each picture's place: a frame would
+        // stretch with it.
+        QImage box(8, 8, QImage::Format_RGB32);
+        box.fill(QColor(0xD8, 0xD8, 0xD8));
         doc_.addResource(QTextDocument::ImageResource, QUrl(name), box);
         placeholderAdded_ = true;
     }
