@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QList>
+#include <QPixmap>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -1196,7 +1197,9 @@ void Reader::finishPicture() {
         ++result_.placeholders;
     } else {
         const QUrl name(QStringLiteral("rtf-picture:%1").arg(result_.images + 1));
-        doc_.addResource(QTextDocument::ImageResource, name, image);
+        // As a pixmap: a view paints an image resource by converting all of
+        // it to a pixmap on every paint, seconds for a large picture.
+        doc_.addResource(QTextDocument::ImageResource, name, QPixmap::fromImage(std::move(image)));
         f.setName(name.toString());
         ++result_.images;
     }

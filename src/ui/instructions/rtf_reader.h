@@ -25,7 +25,8 @@ struct RtfReadResult {
 // Unicode escapes, simple tables and PNG/JPEG pictures. Anything else is
 // skipped. Never throws; any input, however malformed, gives some document,
 // in time proportional to the input's size. Pictures are decoded up to 64 MiB
-// of pixels in all; the others are shown as boxes of their size.
+// of pixels in all; the others are shown as boxes of their size. Pictures
+// become pixmaps, so use it on the GUI thread.
 class RtfLoader {
 public:
     // Empties `document`, which must outlive the loader and be changed by no
