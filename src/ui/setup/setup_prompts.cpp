@@ -38,6 +38,8 @@ public:
 
     void showMessage(QWidget* parent, const MessageRequest& message) override {
         QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
+        if (!message.details.isEmpty())
+            box.setDetailedText(message.details);
         box.exec();
     }
 };

@@ -29,6 +29,7 @@ struct MessageRequest {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString details = {}; // behind the box's "Show Details..." button; none when empty
 };
 
 // The Setup window's file dialogs and message boxes. Tests put their own
