@@ -42,6 +42,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    // Desktops match the window to its desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Config"));
     korvex::SetupWindow window;
     window.show();
     if (!command.file.isEmpty())
