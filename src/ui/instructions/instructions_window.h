@@ -62,7 +62,8 @@ private:
     void centreOnScreen();
     void fitTextArea();
     void reloadDocument();
-    void reportMissing();
+    // A missing or unreadable document, or (tooLarge) one beyond the size read.
+    void reportMissing(bool tooLarge = false);
     void showDocument(const QByteArray& bytes);
     void readSlice();
     void stopLoading();

@@ -52,6 +52,10 @@ public:
     ProgressDialog* progressDialog() const;
     InstructionsWindow* instructionsWindow() const;
 
+    // What Load does once a file is chosen: the settings it holds, or the
+    // failure box (the items before a bad one stay loaded).
+    void loadFile(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
