@@ -87,19 +87,15 @@ QString dialogFolder(const QString& programFolder, const QString& documentsFolde
     return QDir::homePath();
 }
 
-QString portsToolTip(const PortNumbering& numbering) {
-    const QList<PortDescription> present = numbering.ports();
-    QStringList lines;
+QString portsToolTip(const PortSnapshot& ports) {
+    QList<NumberedPort> numbered = ports.numbered();
     // "Comm num:" holds one digit, so only ports 1 to 9 can be chosen.
-    for (int number = 1; number <= 9; ++number) {
-        const PortResolution resolution = numbering.resolve(number);
-        if (!resolution.port)
-            continue;
-        const PortDescription& port = *resolution.port;
-        const bool exists = std::any_of(present.begin(), present.end(),
-                                        [&](const auto& p) { return p.device == port.device; });
-        if (!exists)
-            continue;
+    numbered.removeIf([](const NumberedPort& n) { return n.number == 0; });
+    std::stable_sort(
+        numbered.begin(), numbered.end(),
+        [](const NumberedPort& a, const NumberedPort& b) { return a.number < b.number; });
+    QStringList lines;
+    for (const auto& [number, port] : numbered) {
         QString line = QStringLiteral("%1 = %2").arg(number).arg(port.device);
         QStringList about;
         if (port.simulated)
@@ -423,8 +419,9 @@ void SetupWindow::buildWindow() {
     connect(cmdSave, &QPushButton::clicked, this, &SetupWindow::cmdSave_Click);
     connect(cmdLoad, &QPushButton::clicked, this, &SetupWindow::cmdLoad_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &SetupWindow::openInstructions);
-
-    edComm_->setToolTip(portsToolTip(ports_));
+    // The tooltip of "Comm num:" is built when it is asked for (see
+    // eventFilter): enumerating the ports takes milliseconds a start-up
+    // should not spend.
 }
 
 void SetupWindow::connectSender() {
@@ -558,7 +555,7 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == edComm_ && event->type() == QEvent::ToolTip)
-        edComm_->setToolTip(portsToolTip(ports_)); // adapters come and go
+        edComm_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
     return QWidget::eventFilter(watched, event);
 }
 

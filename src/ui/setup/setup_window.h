@@ -37,7 +37,7 @@ struct SetupEnvironment {
 QString dialogFolder(const QString& programFolder, const QString& documentsFolder);
 
 // What each digit of "Comm num:" opens on this computer.
-QString portsToolTip(const PortNumbering& numbering);
+QString portsToolTip(const PortSnapshot& ports);
 
 // The program's one editing window (object name "Setup"): every setting in
 // four frames, and the commands SEND, Default, Save, Load and Help.
