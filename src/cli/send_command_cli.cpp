@@ -72,6 +72,10 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     PortNumbering numbering = environment.portNumbering();
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
+        if (wanted.isEmpty()) {
+            return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
+                                            "--port /dev/ttyUSB0"));
+        }
         if (QRegularExpression(QStringLiteral("^[0-9]+$")).match(wanted).hasMatch()) {
             if (const WriteResult written = loaded.settings.setText(FieldId::edComm, wanted);
                 !written) {

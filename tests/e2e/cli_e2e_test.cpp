@@ -207,6 +207,19 @@ TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
          "no such device", nullptr},
         {"no such port number", [](PtyTracker&, auto&) { return QStringLiteral("9"); },
          "does not exist", nullptr},
+        {"empty port", [](PtyTracker&, auto&) { return QString(); }, "--port needs", nullptr},
+        // A path is opened as given, and only a terminal is taken for a serial line.
+        {"relative path to a file",
+         [this](PtyTracker&, auto&) {
+             const QString file = dir_.filePath(QStringLiteral("not-a-port"));
+             QFile(file).open(QIODevice::WriteOnly);
+             return "./" + QDir::current().relativeFilePath(file);
+         },
+         "not a serial port", nullptr},
+        {"/dev/null", [](PtyTracker&, auto&) { return QStringLiteral("/dev/null"); },
+         "not a serial port", nullptr},
+        {"pty master", [](PtyTracker&, auto&) { return QStringLiteral("/dev/ptmx"); },
+         "not a serial port", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
