@@ -29,6 +29,9 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return *stop;
     }
     const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    if (const QString problem = simulatorListProblem(); !problem.isEmpty()) {
+        err << "korvex-cli: simulators are not listed: " << problem << "\n";
+    }
     if (ports.isEmpty()) {
         out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
                "run this again.\n";

@@ -181,6 +181,14 @@ QList<PortDescription> systemSerialPorts() {
     return result;
 }
 
+QString simulatorListProblem() {
+#ifdef Q_OS_UNIX
+    return locateSimulatorRegistry().problem;
+#else
+    return {};
+#endif
+}
+
 QList<PortDescription> orderedForNumbering(QList<PortDescription> ports) {
     std::stable_sort(ports.begin(), ports.end(),
                      [](const PortDescription& a, const PortDescription& b) {

@@ -74,6 +74,10 @@ private:
 // The system's serial ports, unsorted.
 QList<PortDescription> systemSerialPorts();
 
+// Why running simulators cannot be listed among them (their folder may not be
+// trusted); empty when they can.
+QString simulatorListProblem();
+
 // Orders ports the way they are numbered.
 QList<PortDescription> orderedForNumbering(QList<PortDescription> ports);
 
