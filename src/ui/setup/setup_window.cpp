@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -124,15 +125,12 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     sender_->setParent(this);
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));
-    setWindowIcon(setupWindowIcon());
 
     buildWindow();
 
-    // Load order: the factory values, then the progress dialog, hidden until
-    // a transfer opens the port. (The frame preamble is a constant of the
-    // transfer.)
+    // The factory values. The progress dialog waits until it is needed:
+    // its large bold font alone costs a start-up a font file.
     SetDefaults(settings_);
-    dialog_ = new ProgressDialog(this);
     connectSender();
 
     // Key preview: F1 is seen before the focused field gets it.
@@ -145,7 +143,9 @@ SetupWindow::~SetupWindow() {
     delete instructions_.data();
 }
 
-ProgressDialog* SetupWindow::progressDialog() const {
+ProgressDialog* SetupWindow::progressDialog() {
+    if (!dialog_)
+        dialog_ = new ProgressDialog(this);
     return dialog_;
 }
 
@@ -425,10 +425,8 @@ void SetupWindow::buildWindow() {
 }
 
 void SetupWindow::connectSender() {
-    connect(sender_, &FrameSender::dialogShown, this, [this](const QString& text) {
-        if (dialog_)
-            dialog_->showProgress(text);
-    });
+    connect(sender_, &FrameSender::dialogShown, this,
+            [this](const QString& text) { progressDialog()->showProgress(text); });
     connect(sender_, &FrameSender::progressChanged, this, [this](const QString& text) {
         if (dialog_)
             dialog_->setProgress(text);
@@ -532,6 +530,16 @@ void SetupWindow::focusField(FieldId id) {
         edit->selectAll();
     else if (auto* list = qobject_cast<MicEList*>(holder); list && list->lineEdit())
         list->lineEdit()->selectAll();
+}
+
+void SetupWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Decoding the icon loads Qt's image plugins, and the first paint does not
+    // need it: it follows that paint.
+    if (!iconRequested_) {
+        iconRequested_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(setupWindowIcon()); });
+    }
 }
 
 void SetupWindow::closeEvent(QCloseEvent* event) {

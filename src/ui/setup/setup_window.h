@@ -49,10 +49,12 @@ public:
 
     SettingsRecord& settings() { return settings_; }
     FrameSender& sender() const { return *sender_; }
-    ProgressDialog* progressDialog() const;
+    // Made on first use.
+    ProgressDialog* progressDialog();
     InstructionsWindow* instructionsWindow() const;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -76,6 +78,7 @@ private:
     FrameSender* sender_;
     QPointer<ProgressDialog> dialog_;
     QPointer<InstructionsWindow> instructions_;
+    bool iconRequested_ = false;
 
     QLabel* label33_ = nullptr;
     QLabel* label34_ = nullptr;
