@@ -534,8 +534,8 @@ void SetupWindow::focusField(FieldId id) {
 
 void SetupWindow::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    // Decoding the icon loads Qt's image plugins, and the first paint does not
-    // need it: it follows that paint.
+    // Decoding the icon loads all of Qt's image plugins (and the SVG library
+    // with them); the first paint does not need it, so it follows that paint.
     if (!iconRequested_) {
         iconRequested_ = true;
         QTimer::singleShot(0, this, [this] { setWindowIcon(setupWindowIcon()); });
