@@ -123,6 +123,10 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     , sender_(environment.sender ? environment.sender
                                  : new FrameSender(ports_, makeSystemSerialLink, this)) {
     sender_->setParent(this);
+    // The system's ports take tens of milliseconds to enumerate: not on the
+    // thread that paints the window.
+    if (!environment.sender)
+        sender_->setResolveInBackground(true);
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));
 
