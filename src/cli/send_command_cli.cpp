@@ -49,8 +49,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QCommandLineOption port(
         QStringLiteral("port"),
         QStringLiteral(
-            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0. "
-            "Default: the file's port number."),
+            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
+            "(a name holding a / is a path, opened as given). Default: the file's port number."),
         QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
