@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-15}"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --tests
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)"
 

@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 #include "settings_json.h"
 
 #include <QJsonDocument>
@@ -20,10 +21,10 @@ void printSettings(QTextStream& out, const SettingsRecord& settings) {
 void printChanges(QTextStream& out, const SettingsRecord& before, const SettingsRecord& after) {
     bool any = false;
     for (const FieldInfo& info : fieldTable()) {
-        const QString was =
-            holdsText(info.id) ? before.text(info.id) : QString::number(before.value(info.id));
-        const QString now =
-            holdsText(info.id) ? after.text(info.id) : QString::number(after.value(info.id));
+        const QString was = holdsText(info.id) ? printable(before.text(info.id))
+                                               : QString::number(before.value(info.id));
+        const QString now = holdsText(info.id) ? printable(after.text(info.id))
+                                               : QString::number(after.value(info.id));
         if (was != now) {
             out << "  " << info.key << " " << was << " -> " << now << "\n";
             any = true;
@@ -95,7 +96,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             {QStringLiteral("settings"),
              loadFailed ? QJsonValue() : QJsonValue(settingsToJson(loaded.settings))},
         };
-        out << QJsonDocument(report).toJson(QJsonDocument::Indented);
+        out << printableJson(QJsonDocument(report), QJsonDocument::Indented);
         return loadFailed ? kFailure : (result.ok ? kSuccess : kBuildFault);
     }
 

@@ -3,6 +3,7 @@
 #include "cli_settings.h"
 #include "commands.h"
 #include "config_file/config_file.h"
+#include "settings/printable_text.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -22,12 +23,38 @@ Commands:
                                       change settings and save them as a .cfg file
   send FILE [--port N|DEVICE] [--set KEY=VALUE]...
                                       check settings and program the tracker
-  ports                               the serial ports, numbered as "Comm num:" counts them
+  ports [--json]                      the serial ports, numbered as "Comm num:" counts them
   simulate [--once] [--json]          a simulated tracker on a pseudo-terminal, to send to
 
-Run "korvex-cli COMMAND --help" for the options of one command.
-Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error.
+A FILE of - is standard input; -o - is standard output.
+Run "korvex-cli COMMAND --help" for the options of one command,
+"korvex-cli --version" for the version.
+Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
+(a failed write to standard output or error included).
 )";
+
+// Room for Qt's own words around the argument it quotes.
+constexpr qsizetype kParserMessageLength = 3 * kShownCharacters;
+
+// FILE, or standard output for "-": the bytes a Save writes either way.
+int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+                  QTextStream& err) {
+    if (target != kStandardStream) {
+        const QString error = saveConfigFile(target, settings);
+        return error.isEmpty() ? kSuccess : fail(err, error);
+    }
+    const EncodeOutcome encoded = encodeConfigFile(settings);
+    if (!encoded.ok()) {
+        return fail(err, encoded.error);
+    }
+    out.flush();
+    if (auto* device = out.device()) {
+        device->write(encoded.bytes); // raw bytes: the file is Windows-1252 with CR LF
+    } else {
+        out << QString::fromLatin1(encoded.bytes);
+    }
+    return kSuccess;
+}
 
 } // namespace
 
@@ -36,7 +63,8 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(helpOption());
     if (!parser.parse(arguments)) {
-        err << "korvex-cli: " << parser.errorText() << "\n"
+        // Qt quotes the offending argument as it was given.
+        err << "korvex-cli: " << printable(parser.errorText(), kParserMessageLength) << "\n"
             << "Run \"" << arguments.value(0) << " --help\" for usage.\n";
         return kFailure;
     }
@@ -65,7 +93,8 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
         QStringLiteral("Writes the factory settings as a .cfg file (to standard "
                        "output unless -o is given)."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write to FILE."), QStringLiteral("FILE"));
+                                    QStringLiteral("Write to FILE (- for standard output)."),
+                                    QStringLiteral("FILE"));
     parser.addOption(output);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
@@ -73,19 +102,8 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (!parser.positionalArguments().isEmpty()) {
         return fail(err, QStringLiteral("defaults takes no file argument; use -o FILE"));
     }
-    const SettingsValues factory;
-    if (parser.isSet(output)) {
-        const QString error = saveConfigFile(parser.value(output), factory);
-        return error.isEmpty() ? kSuccess : fail(err, error);
-    }
-    const EncodeOutcome encoded = encodeConfigFile(factory);
-    out.flush();
-    if (auto* device = out.device()) {
-        device->write(encoded.bytes); // raw bytes: the file is Windows-1252 with CR LF
-    } else {
-        out << QString::fromLatin1(encoded.bytes);
-    }
-    return kSuccess;
+    return writeSettings(parser.isSet(output) ? parser.value(output) : QString(kStandardStream),
+                         SettingsValues(), out, err);
 }
 
 int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -93,12 +111,13 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     parser.setApplicationDescription(
         QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory "
                        "settings), applies each --set and saves the result as OUT."));
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("A .cfg file to start from."),
-                                 QStringLiteral("[FILE]"));
-    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The .cfg file to write (required)."),
-                                    QStringLiteral("OUT"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("A .cfg file to start from (- for standard input)."),
+        QStringLiteral("[FILE]"));
+    const QCommandLineOption output(
+        QStringList{QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The .cfg file to write (required; - for standard output)."),
+        QStringLiteral("OUT"));
     parser.addOption(output);
     parser.addOption(setOption());
     if (auto stop = parseCommand(parser, arguments, out, err)) {
@@ -115,8 +134,7 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (!loaded.error.isEmpty()) {
         return fail(err, loaded.error);
     }
-    const QString error = saveConfigFile(parser.value(output), loaded.settings);
-    return error.isEmpty() ? kSuccess : fail(err, error);
+    return writeSettings(parser.value(output), loaded.settings, out, err);
 }
 
 int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
@@ -132,7 +150,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return kSuccess;
     }
     QStringList rest = arguments.mid(1);
-    rest[0] = QFileInfo(arguments.value(0)).fileName() + u' ' + command;
+    rest[0] = printable(QFileInfo(arguments.value(0)).fileName()) + u' ' + command;
     if (command == QLatin1String("defaults")) {
         return runDefaults(rest, out, err);
     }
@@ -153,7 +171,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return runSimulate(rest, out, err, environment);
     }
 #endif
-    err << "korvex-cli: unknown command \"" << command << "\"\n\n" << kUsage;
+    err << "korvex-cli: unknown command \"" << printable(command) << "\"\n\n" << kUsage;
     return kFailure;
 }
 

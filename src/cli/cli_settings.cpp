@@ -1,7 +1,9 @@
 #include "cli_settings.h"
 
 #include "config_file/config_file.h"
+#include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 
 namespace korvex::cli {
 namespace {
@@ -18,13 +20,14 @@ QString knownKeys() {
 QString applySet(SettingsRecord& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
-        return QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(assignment);
+        return QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(printable(assignment));
     }
     const QString key = assignment.left(equals);
     const QString value = assignment.mid(equals + 1);
     const auto id = fieldByKey(key);
     if (!id) {
-        return QStringLiteral("--set %1: unknown key; known keys: %2").arg(key, knownKeys());
+        return QStringLiteral("--set %1: unknown key; known keys: %2")
+            .arg(printable(key), knownKeys());
     }
     WriteResult written;
     if (holdsText(*id)) {
@@ -32,10 +35,10 @@ QString applySet(SettingsRecord& settings, const QString& assignment) {
     } else {
         bool isNumber = false;
         const int number = value.trimmed().toInt(&isNumber);
-        written =
-            isNumber
-                ? settings.setValue(*id, number)
-                : WriteResult::refused(QStringLiteral("\"%1\" is not a whole number").arg(value));
+        written = isNumber
+                      ? settings.setValue(*id, number)
+                      : WriteResult::refused(
+                            QStringLiteral("\"%1\" is not a whole number").arg(printable(value)));
     }
     if (!written) {
         return QStringLiteral("--set %1: refused: %2").arg(key, written.reason);
@@ -43,12 +46,21 @@ QString applySet(SettingsRecord& settings, const QString& assignment) {
     return {};
 }
 
+LoadOutcome loadFromStandardInput(SettingsRecord& settings) {
+    const FileReadResult read = readStandardInput(kMaxConfigFileBytes);
+    if (!read.ok()) {
+        return {QStringLiteral("Cannot read standard input: %1").arg(read.reason)};
+    }
+    return decodeConfigFile(read.bytes, settings);
+}
+
 } // namespace
 
 LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
     LoadedSettings loaded;
     if (!file.isEmpty()) {
-        const LoadOutcome outcome = loadConfigFile(file, loaded.settings);
+        const LoadOutcome outcome = file == kStandardStream ? loadFromStandardInput(loaded.settings)
+                                                            : loadConfigFile(file, loaded.settings);
         if (!outcome.ok()) {
             loaded.error = outcome.error;
             return loaded;
@@ -76,15 +88,12 @@ QCommandLineOption helpOption() {
 }
 
 void printBuildFault(QTextStream& err, const BuildFault& fault) {
-    const FieldInfo& info = fieldInfo(fault.field);
-    err << "Parametri incompleti o non corretti\n"
-        << "  step " << fault.step << ", field " << info.name << " (" << info.key
-        << "): " << fault.reason << "\n";
+    err << kBuildFaultMessage << "\n  " << describeBuildFault(fault) << "\n";
 }
 
 QString displayValue(const SettingsRecord& settings, FieldId id) {
     if (holdsText(id)) {
-        return QStringLiteral("\"%1\"").arg(settings.text(id));
+        return QStringLiteral("\"%1\"").arg(printable(settings.text(id)));
     }
     const int value = settings.value(id);
     if (id == FieldId::cbMicEMsg && value >= 0) {

@@ -10,6 +10,9 @@
 
 namespace korvex::cli {
 
+// As FILE, standard input; as -o, standard output.
+inline constexpr QLatin1String kStandardStream("-");
+
 // The factory settings, then a .cfg file, then each --set in order: what every
 // command that works on settings starts from.
 struct LoadedSettings {
@@ -22,7 +25,7 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets);
 QCommandLineOption setOption();
 QCommandLineOption helpOption();
 
-// The window's fault message, then what it does not say: step, field, reason.
+// The window's fault message, then its details: step, field, reason.
 void printBuildFault(QTextStream& err, const BuildFault& fault);
 
 // The text of a setting as a person reads it in a report.

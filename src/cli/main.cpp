@@ -1,16 +1,25 @@
 #include "cli_runner.h"
+#include "standard_output.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
-#include <cstdio>
 
 int main(int argc, char** argv) {
+    const std::array<bool, 3> closed = korvex::cli::reserveStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
+    korvex::cli::StandardOutput outDevice(1, closed[1]);
+    korvex::cli::StandardOutput errDevice(2, closed[2]);
+    QTextStream out(&outDevice);
+    QTextStream err(&errDevice);
     const int code = korvex::cli::runCli(QCoreApplication::arguments(), out, err);
     out.flush();
+    // Output that did not arrive is a failure, whatever the command made of it.
+    if (outDevice.failed()) {
+        err << "korvex-cli: cannot write to standard output: " << outDevice.failure() << "\n";
+        err.flush();
+        return korvex::cli::kFailure;
+    }
     err.flush();
-    return code;
+    return errDevice.failed() ? korvex::cli::kFailure : code;
 }

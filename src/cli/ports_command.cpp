@@ -1,4 +1,9 @@
 #include "commands.h"
+#include "ports_json.h"
+#include "settings/printable_text.h"
+#include "settings_json.h"
+
+#include <QJsonDocument>
 
 namespace korvex::cli {
 namespace {
@@ -13,7 +18,7 @@ QString usbId(const PortDescription& port) {
 }
 
 QString orDash(const QString& text) {
-    return text.isEmpty() ? QStringLiteral("-") : text;
+    return text.isEmpty() ? QStringLiteral("-") : printable(text);
 }
 
 } // namespace
@@ -25,12 +30,20 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
                        "them: USB adapters first, then the "
                        "other ports, then running simulators."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead."));
+    parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
     const QList<NumberedPort> ports = environment.portNumbering().numbered();
     if (const QString problem = simulatorListProblem(); !problem.isEmpty()) {
-        err << "korvex-cli: simulators are not listed: " << problem << "\n";
+        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
+            << "\n";
+    }
+    if (parser.isSet(json)) {
+        out << printableJson(QJsonDocument(portsToJson(ports)), QJsonDocument::Indented);
+        return kSuccess;
     }
     if (ports.isEmpty()) {
         out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
@@ -45,7 +58,9 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         const QString number =
             numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
         unreachable = unreachable || numbered.number == 0;
-        out << number.leftJustified(5) << p.device.leftJustified(23) << " "
+        // The device whole, escaped: it is what --port takes.
+        out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23)
+            << " "
             << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
                    .leftJustified(30)
             << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)

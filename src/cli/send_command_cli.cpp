@@ -1,6 +1,7 @@
 #include "cli_settings.h"
 #include "commands.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 #include "transfer/send_command.h"
 
 #include <QEventLoop>
@@ -8,6 +9,9 @@
 
 namespace korvex::cli {
 namespace {
+
+// Room for the longest description with a device path of a usual length.
+constexpr qsizetype kDescriptionLength = 8 * kShownCharacters;
 
 // Prints the transfer's progress the way the progress dialog shows it, one
 // dot at a time, and remembers how it ended.
@@ -24,7 +28,9 @@ public:
             outcome_ = kSuccess;
         });
         QObject::connect(&sender, &FrameSender::failed, [this, &err](const QString& description) {
-            err << "\nkorvex-cli: " << description << "\n" << Qt::flush;
+            // The description names the device as it was given to --port.
+            err << "\nkorvex-cli: " << printable(description, kDescriptionLength) << "\n"
+                << Qt::flush;
             outcome_ = kFailure;
         });
         QObject::connect(&sender, &FrameSender::finished, &loop, &QEventLoop::quit);
@@ -83,7 +89,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
                     err, QStringLiteral(
                              "--port %1: port numbers run from 1 to 9; for another port give its "
                              "device, e.g. --port /dev/ttyUSB0")
-                             .arg(wanted));
+                             .arg(printable(wanted)));
             }
         } else {
             // A device named outright is port 1 of a list of its own.

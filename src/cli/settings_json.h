@@ -3,6 +3,8 @@
 #include "settings/config_block.h"
 #include "settings/settings_record.h"
 
+#include <QByteArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace korvex::cli {
@@ -12,5 +14,10 @@ namespace korvex::cli {
 QJsonObject settingsToJson(const SettingsRecord& settings);
 
 QString blockToHex(const ConfigBlock& block);
+
+// The document as JSON text with DEL and the C1 controls (U+0080..U+009F)
+// escaped too, as Qt escapes the C0 ones: the same values, but nothing a
+// terminal would act on when the output is read there.
+QByteArray printableJson(const QJsonDocument& document, QJsonDocument::JsonFormat format);
 
 } // namespace korvex::cli

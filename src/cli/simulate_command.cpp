@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 #include "settings_json.h"
 #include "transfer/simulator_registry.h"
 #include "transfer/tracker_simulator.h"
@@ -127,7 +128,7 @@ void printTransfer(QTextStream& out, const TrackerTransfer& t, int number) {
         const std::size_t i = fieldIndex(info.id);
         QString shown = QStringLiteral("(not sent)");
         if (t.decoded->texts[i])
-            shown = QLatin1Char('"') + *t.decoded->texts[i] + QLatin1Char('"');
+            shown = QLatin1Char('"') + printable(*t.decoded->texts[i]) + QLatin1Char('"');
         else if (t.decoded->values[i])
             shown = QString::number(*t.decoded->values[i]);
         if (info.id == FieldId::cbMicEMsg && t.decoded->values[i] && *t.decoded->values[i] >= 0 &&
@@ -176,7 +177,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     const SimulatorAdvert advert(tracker.device());
     if (!advert.ok()) {
-        err << "korvex-cli: not listed among the ports (" << advert.error()
+        err << "korvex-cli: not listed among the ports ("
+            << printable(advert.error(), advert.error().size())
             << "); send to the device by name\n";
     }
 
@@ -200,7 +202,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         }
         ++count;
         if (parser.isSet(json)) {
-            out << QJsonDocument(transferToJson(*transfer, count)).toJson(QJsonDocument::Compact)
+            out << printableJson(QJsonDocument(transferToJson(*transfer, count)),
+                                 QJsonDocument::Compact)
                 << "\n";
         } else {
             printTransfer(out, *transfer, count);

@@ -1,10 +1,11 @@
 #include "config_file.h"
 
+#include "file_io/regular_file_reader.h"
 #include "settings/cp1252.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 
-#include <QFile>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -15,8 +16,6 @@ namespace korvex {
 namespace {
 
 constexpr int kItemCount = 22;
-// A configuration is a few hundred bytes; whatever lies beyond this is never read.
-constexpr qint64 kMaxBytesRead = 1 << 20;
 
 struct Item {
     QString text;
@@ -132,7 +131,7 @@ private:
     bool assignText(int number, FieldId id) {
         if (const WriteResult written = settings_.setText(id, item(number).text); !written) {
             return fail(QStringLiteral("%1: \"%2\" is refused: %3.")
-                            .arg(where(number, id), item(number).text, written.reason));
+                            .arg(where(number, id), printable(item(number).text), written.reason));
         }
         return true;
     }
@@ -143,14 +142,14 @@ private:
         std::optional<double> parsed =
             it.text.trimmed().isEmpty() && !it.quoted ? 0.0 : wholeNumber(it.text);
         if (!parsed) {
-            return fail(
-                QStringLiteral("%1: \"%2\" is not a number.").arg(where(number, id), it.text));
+            return fail(QStringLiteral("%1: \"%2\" is not a number.")
+                            .arg(where(number, id), printable(it.text)));
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(number, id), it.text));
+                            .arg(where(number, id), printable(it.text)));
         }
         if (const WriteResult written = settings_.setValue(id, static_cast<int>(rounded));
             !written) {
@@ -199,7 +198,7 @@ private:
         if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
               rounded <= std::numeric_limits<std::int32_t>::max())) {
             return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(where(15, FieldId::edBcnEvery), item(15).text));
+                            .arg(where(15, FieldId::edBcnEvery), printable(item(15).text)));
         }
         const auto packed = static_cast<std::int32_t>(rounded);
         return settings_.setText(FieldId::edBcnEvery, zeroPadded(packed & 0x7F, 3)) &&
@@ -234,15 +233,13 @@ LoadOutcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings) 
 }
 
 LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
+    const FileReadResult read = readRegularFile(path, kMaxConfigFileBytes);
+    if (!read.ok()) {
+        const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
+                                                                           : QStringLiteral("read");
+        return {QStringLiteral("Cannot %1 \"%2\": %3").arg(verb, printable(path, path.size()), read.reason)};
     }
-    const QByteArray bytes = file.read(kMaxBytesRead);
-    if (file.error() != QFileDevice::NoError) {
-        return {QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    }
-    return decodeConfigFile(bytes, settings);
+    return decodeConfigFile(read.bytes, settings);
 }
 
 } // namespace korvex

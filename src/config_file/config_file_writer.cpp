@@ -1,10 +1,12 @@
 #include "config_file.h"
 
+#include "file_io/atomic_file_writer.h"
 #include "settings/cp1252.h"
+#include "settings/field_acceptance.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 namespace korvex {
@@ -25,6 +27,12 @@ public:
                         QStringLiteral("Cannot save: %1 holds a double quote (\"), which a "
                                        "configuration file cannot store. Remove it and save again.")
                             .arg(describeField(id)));
+        }
+        if (const auto control = firstControlCharacter(text)) {
+            return fail(id, QStringLiteral("Cannot save: %1 holds the control character %2, which "
+                                           "a configuration file cannot store. Remove it and save "
+                                           "again.")
+                                .arg(describeField(id), describeCharacter(*control)));
         }
         const auto bytes = toCp1252(text);
         if (!bytes) {
@@ -121,19 +129,8 @@ QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
     if (!encoded.ok()) {
         return encoded.error;
     }
-    // Written beside the target and renamed over it: a failure at any point
-    // leaves the previous file exactly as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-    }
-    if (file.write(encoded.bytes) != encoded.bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, why);
-    }
-    if (!file.commit()) {
-        return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+    if (const FileWriteResult written = writeFileAtomically(path, encoded.bytes); !written) {
+        return QStringLiteral("Cannot write \"%1\": %2").arg(printable(path, path.size()), written.reason);
     }
     return {};
 }

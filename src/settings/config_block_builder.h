@@ -9,6 +9,9 @@
 
 namespace korvex {
 
+// What SEND says when the build stops, in the window's box and on the CLI.
+inline constexpr const char* kBuildFaultMessage = "Parametri incompleti o non corretti";
+
 struct BuildFault {
     int step; // 2 to 19, the step of the build that failed
     FieldId field;
@@ -25,5 +28,9 @@ struct BuildResult {
 // Checks and clamps every setting, writes the values it will send back into the
 // record, and encodes the block the tracker receives.
 BuildResult BuildConfigBlock(SettingsRecord& settings);
+
+// Where and why the build stopped, for a person: the step, the field's
+// caption and --set key, and the reason.
+QString describeBuildFault(const BuildFault& fault);
 
 } // namespace korvex

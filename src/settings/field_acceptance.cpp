@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "field_table.h"
+#include "printable_text.h"
 
 namespace korvex {
 namespace {
@@ -10,20 +11,32 @@ Acceptance refuse(QString reason) {
     return {false, {}, std::move(reason)};
 }
 
-QString describeChar(QChar ch) {
+} // namespace
+
+QString describeCharacter(QChar ch) {
     return QStringLiteral("\"%1\" (U+%2)")
-        .arg(ch)
-        .arg(ch.unicode(), 4, 16, QLatin1Char('0'))
-        .toUpper();
+        .arg(printable(QStringView(&ch, 1)),
+             QString::number(ch.unicode(), 16).rightJustified(4, u'0').toUpper());
 }
 
-} // namespace
+std::optional<QChar> firstControlCharacter(QStringView text) {
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x20 || ch.unicode() == 0x7F) {
+            return ch;
+        }
+    }
+    return std::nullopt;
+}
 
 Acceptance acceptText(FieldId id, const QString& text) {
     const FieldInfo& info = fieldInfo(id);
     if (const auto bad = firstUnencodable(text)) {
-        return refuse(
-            QStringLiteral("the character %1 has no Windows-1252 code").arg(describeChar(*bad)));
+        return refuse(QStringLiteral("the character %1 has no Windows-1252 code")
+                          .arg(describeCharacter(*bad)));
+    }
+    if (const auto control = firstControlCharacter(text)) {
+        return refuse(QStringLiteral("the character %1 is a control character")
+                          .arg(describeCharacter(*control)));
     }
     switch (info.kind) {
     case FieldKind::Numeric: {
@@ -32,13 +45,13 @@ Acceptance acceptText(FieldId id, const QString& text) {
                 if (ch != kPromptChar) {
                     return refuse(
                         QStringLiteral("\"%1\" is not a number: only digits fit this field")
-                            .arg(text));
+                            .arg(printable(text)));
                 }
             }
         }
         if (text.size() > info.limit) {
             return refuse(QStringLiteral("\"%1\" has more than %2 digit%3")
-                              .arg(text)
+                              .arg(printable(text))
                               .arg(info.limit)
                               .arg(info.limit == 1 ? "" : "s"));
         }
@@ -46,7 +59,7 @@ Acceptance acceptText(FieldId id, const QString& text) {
     }
     case FieldKind::Symbol:
         if (text.size() > 1) {
-            return refuse(QStringLiteral("\"%1\" is more than one character").arg(text));
+            return refuse(QStringLiteral("\"%1\" is more than one character").arg(printable(text)));
         }
         return {true, text.isEmpty() ? QString(kPromptChar) : text, {}};
     case FieldKind::Text:

@@ -3,6 +3,8 @@
 #include "field_id.h"
 
 #include <QString>
+#include <QStringView>
+#include <optional>
 
 namespace korvex {
 
@@ -17,6 +19,14 @@ struct Acceptance {
 };
 
 Acceptance acceptText(FieldId id, const QString& text);
+
+// The first character of text that no setting may hold: a C0 control or DEL.
+// On the air a NUL would end the text early, and in a .cfg file a line break
+// would split the line its item stands on.
+std::optional<QChar> firstControlCharacter(QStringView text);
+
+// One character as a message names it, e.g. "\x1B" (U+001B).
+QString describeCharacter(QChar ch);
 
 // ListChoice and Flag fields. The reason is empty when the value is accepted.
 QString refuseValue(FieldId id, int value);

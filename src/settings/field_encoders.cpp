@@ -2,6 +2,7 @@
 
 #include "cp1252.h"
 #include "field_number.h"
+#include "printable_text.h"
 
 #include <cmath>
 #include <limits>
@@ -94,10 +95,9 @@ CallsignResult AppendCallsign(ConfigBlock& block, Position& position, const QStr
         const double rounded = roundHalfEven(leadingNumber(trimmed.mid(dash + 1)) + 48.0);
         if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int16_t>::min() ||
             rounded > std::numeric_limits<std::int16_t>::max()) {
-            return {
-                {},
-                overflow(
-                    QStringLiteral("SSID number \"%1\" is too large").arg(trimmed.mid(dash + 1)))};
+            return {{},
+                    overflow(QStringLiteral("SSID number \"%1\" is too large")
+                                 .arg(printable(trimmed.mid(dash + 1))))};
         }
         ssid = static_cast<long>(rounded);
         if (ssid > 63) {

@@ -1,5 +1,10 @@
+#include "config_file/config_file.h"
+#include "settings/field_table.h"
+#include "settings/settings_values.h"
 #include "support/pseudo_terminal.h"
+#include "support/special_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -17,9 +22,46 @@ struct Finished {
     QByteArray err;
 };
 
-Finished runCliProcess(const QStringList& arguments) {
+// Where the program's standard streams lead, when not to the test.
+struct Streams {
+    QByteArray input;
+    QString outputFile; // e.g. /dev/full
+    QString errorFile;
+    bool outputClosed = false;
+
+    static Streams withInput(QByteArray bytes) {
+        Streams s;
+        s.input = std::move(bytes);
+        return s;
+    }
+    static Streams outputTo(QString file) {
+        Streams s;
+        s.outputFile = std::move(file);
+        return s;
+    }
+    static Streams errorTo(QString file) {
+        Streams s;
+        s.errorFile = std::move(file);
+        return s;
+    }
+    static Streams closingOutput() {
+        Streams s;
+        s.outputClosed = true;
+        return s;
+    }
+};
+
+Finished runCliProcess(const QStringList& arguments, const Streams& streams = {}) {
     QProcess process;
+    if (!streams.outputFile.isEmpty())
+        process.setStandardOutputFile(streams.outputFile);
+    if (!streams.errorFile.isEmpty())
+        process.setStandardErrorFile(streams.errorFile);
+    if (streams.outputClosed)
+        process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
     process.start(QStringLiteral(KORVEX_CLI_PATH), arguments);
+    process.write(streams.input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(20000)) {
         process.kill();
         process.waitForFinished();
@@ -42,6 +84,212 @@ TEST(CliProcess, UsageErrorExitsWithTwo) {
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_FALSE(r.err.isEmpty());
 }
+
+struct OutputFault {
+    const char* name;
+    QStringList arguments;
+    Streams streams;
+    const char* says; // on stderr, when it still works
+};
+
+class CliOutputFault : public ::testing::TestWithParam<OutputFault> {};
+
+// Output that never arrived is not a success, whatever the command did.
+TEST_P(CliOutputFault, ExitsWithTwo) {
+    const OutputFault& c = GetParam();
+    const Finished r = runCliProcess(c.arguments, c.streams);
+    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+}
+
+const QString kFull = QStringLiteral("/dev/full");
+const char* const kNoSpace = "cannot write to standard output: No space left on device";
+const char* const kClosed = "cannot write to standard output: Bad file descriptor";
+const QString kCheck = QStringLiteral("check");
+const QString kDefaults = QStringLiteral("defaults");
+const QString kJson = QStringLiteral("--json");
+
+INSTANTIATE_TEST_SUITE_P(
+    Streams, CliOutputFault,
+    ::testing::Values(
+        OutputFault{"DefaultsFull", {kDefaults}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"CheckFull", {kCheck}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"CheckJsonFull", {kCheck, kJson}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"PortsFull", {QStringLiteral("ports")}, Streams::outputTo(kFull), kNoSpace},
+        OutputFault{"DefaultsClosed", {kDefaults}, Streams::closingOutput(), kClosed},
+        OutputFault{"CheckJsonClosed", {kCheck, kJson}, Streams::closingOutput(), kClosed},
+        // Settings rejected (1), and the report of why lost on a full stderr.
+        OutputFault{"FaultReportFull",
+                    {kCheck, QStringLiteral("--set"), QStringLiteral("mycall=")},
+                    Streams::errorTo(kFull),
+                    ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FifoInput {
+    const char* name;
+    QStringList arguments; // %1: the FIFO, %2: a file to write
+};
+
+class CliFifoInput : public ::testing::TestWithParam<FifoInput> {};
+
+// Without the fix these wait forever for a writer; the harness gives up after 20 s.
+TEST_P(CliFifoInput, IsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("in.cfg"));
+    ASSERT_TRUE(makeSpecialFile(testing::SpecialKind::Fifo, fifo));
+    QStringList arguments = GetParam().arguments;
+    arguments.replaceInStrings(QStringLiteral("%1"), fifo);
+    arguments.replaceInStrings(QStringLiteral("%2"), dir.filePath(QStringLiteral("out.cfg")));
+    const Finished r = runCliProcess(arguments);
+    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("it is a named pipe (FIFO), not a regular file"))
+        << r.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliFifoInput,
+    ::testing::Values(FifoInput{"Check", {kCheck, QStringLiteral("%1")}},
+                      FifoInput{"Edit",
+                                {QStringLiteral("edit"), QStringLiteral("%1"), QStringLiteral("-o"),
+                                 QStringLiteral("%2")}},
+                      FifoInput{"Send", {QStringLiteral("send"), QStringLiteral("%1")}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliProcess, PseudoTerminalMasterIsNotAFile) {
+    const Finished r = runCliProcess({QStringLiteral("check"), QStringLiteral("/dev/ptmx")});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("it is a character device, not a regular file"))
+        << r.err.toStdString();
+}
+
+TEST(CliProcess, DashIsStandardInputAndOutput) {
+    const Finished defaults =
+        runCliProcess({QStringLiteral("defaults"), QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(defaults.code, 0) << defaults.err.toStdString();
+    EXPECT_TRUE(defaults.out.startsWith("\"1\",\"200\",\"006\",0,\">\",0\r\n"));
+
+    const Finished edited = runCliProcess(
+        {QStringLiteral("edit"), QStringLiteral("-"), QStringLiteral("--set"),
+         QStringLiteral("mycall=N0CALL-7"), QStringLiteral("-o"), QStringLiteral("-")},
+        Streams::withInput(QByteArray(defaults.out).replace("NOCALL-9", "N0CALL-3")));
+    ASSERT_EQ(edited.code, 0) << edited.err.toStdString();
+    EXPECT_TRUE(edited.out.contains("\"N0CALL-7\""));
+
+    const Finished checked =
+        runCliProcess({QStringLiteral("check"), QStringLiteral("--json"), QStringLiteral("-")},
+                      Streams::withInput(edited.out));
+    EXPECT_EQ(checked.code, 0) << checked.err.toStdString();
+    EXPECT_TRUE(checked.out.contains("\"mycall\": \"N0CALL-7\""));
+}
+
+// A real full disk under the command line: the old file stays, exit 2.
+TEST(CliProcess, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
+    testing::SmallDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small tmpfs to fill: " << disk.problem();
+    const QString keep = disk.filePath(QStringLiteral("keep.cfg"));
+    ASSERT_EQ(runCliProcess({QStringLiteral("defaults"), QStringLiteral("-o"), keep}).code, 0);
+    QFile kept(keep);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray before = kept.readAll();
+    kept.close();
+    ASSERT_TRUE(disk.fill());
+
+    for (const QString& target : {keep, disk.filePath(QStringLiteral("new.cfg"))}) {
+        const Finished r =
+            runCliProcess({QStringLiteral("edit"), QStringLiteral("--set"),
+                           QStringLiteral("mycall=N0CALL-7"), QStringLiteral("-o"), target});
+        EXPECT_EQ(r.code, 2);
+        EXPECT_TRUE(r.err.contains("No space left on device")) << r.err.toStdString();
+    }
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), before);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral(".filler"), QStringLiteral("keep.cfg")}));
+}
+
+// The factory file with one item's text replaced.
+QByteArray factoryFileWith(FieldId id, const QByteArray& item) {
+    const QByteArray factory = SettingsValues().text(id).toLatin1();
+    return encodeConfigFile(SettingsValues()).bytes.replace('"' + factory + '"', '"' + item + '"');
+}
+
+struct HostileCase {
+    const char* name;
+    QByteArray file; // passed as FILE when not empty
+    QStringList arguments;
+    int code;
+    QByteArray shown; // what stands in the output instead
+};
+
+void PrintTo(const HostileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class HostileTextTest : public ::testing::TestWithParam<HostileCase> {};
+
+// Whatever a file or an argument holds, the terminal gets no byte it would
+// act on, and a huge item is not echoed whole.
+TEST_P(HostileTextTest, ReachesTheTerminalEscapedAndCut) {
+    const HostileCase& c = GetParam();
+    QTemporaryDir dir;
+    QStringList arguments{QStringLiteral("check")};
+    if (!c.file.isEmpty()) {
+        const QString path = dir.filePath(QStringLiteral("hostile.cfg"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.file);
+        file.close();
+        arguments << path;
+    }
+    const Finished r = runCliProcess(arguments + c.arguments);
+    const QByteArray all = r.out + r.err;
+    EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+    for (const char* raw : {"\x1b", "\x07", "\xc2\x9d"}) {
+        EXPECT_FALSE(all.contains(raw)) << "raw " << QByteArray(raw).toHex().toStdString();
+    }
+    EXPECT_TRUE(all.contains(c.shown)) << all.left(2000).toStdString();
+    EXPECT_LT(r.err.size(), 2000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Check, HostileTextTest,
+    ::testing::Values(
+        HostileCase{"TerminalTitleAndClearInTheStatus",
+                    factoryFileWith(FieldId::edBeacon, "\x1b]0;title\x07\x1b[2J"),
+                    {},
+                    2,
+                    "\\x1B]0;title\\x07\\x1B[2J"},
+        // Windows-1252 leaves 0x9D undefined: it reads as the C1 control OSC.
+        HostileCase{"C1ControlInALoadedStatus",
+                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                                                       "0;title"),
+                    {},
+                    0,
+                    "\"\\x9D0;title\""},
+        HostileCase{"C1ControlInJson",
+                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                                                       "0;title"),
+                    {QStringLiteral("--json")},
+                    0,
+                    "\"\\u009d0;title\""},
+        HostileCase{"HugeItem",
+                    factoryFileWith(FieldId::edNumFlagsAuto, QByteArray(900000, '9') + "\x9d"),
+                    {},
+                    2,
+                    "9999\xe2\x80\xa6"},
+        HostileCase{"C1ControlInABuildFault",
+                    {},
+                    {QStringLiteral("--set"), QStringLiteral("path=A-99999999999\u009d")},
+                    1,
+                    "SSID number \"99999999999\\x9D\" is too large"},
+        HostileCase{"UnknownKey",
+                    {},
+                    {QStringLiteral("--set"), QStringLiteral("\x1b[2J\x07=1")},
+                    2,
+                    "--set \\x1B[2J\\x07: unknown key"},
+        HostileCase{"UnknownOption", {}, {QStringLiteral("--\x1b]0;x\x07")}, 2, "\\x1B]0;x\\x07"}),
+    [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 // The whole road through a real tty: the far end must see exactly the 122
 // bytes, as four writes spaced like the timeline.

@@ -1,5 +1,7 @@
 #include "cli/cli_runner.h"
 #include "config_file/config_file.h"
+#include "settings/field_table.h"
+#include "settings/printable_text.h"
 #include "settings/settings_values.h"
 #include "transfer/fake_serial_link.h"
 
@@ -94,7 +96,7 @@ TEST(CliCheck, TextReportNamesChangesAndTheFault) {
     r = run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall=")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Parametri incompleti o non corretti")));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field edMyCall (mycall)")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field \"MY CALLSIGN\" (mycall)")))
         << r.err.toStdString();
 }
 
@@ -199,6 +201,85 @@ TEST(CliFiles, DefaultsToStandardOutput) {
     EXPECT_EQ(r.code, 0);
     EXPECT_TRUE(r.out.startsWith(QStringLiteral("\"1\",\"200\",\"006\",0,\">\",0\r\n")));
 }
+
+// The factory settings, but one field holds a text no field would accept:
+// what Save meets if a record ever bypasses the fields' rules.
+class RecordHolding final : public SettingsRecord {
+public:
+    RecordHolding(FieldId id, QString text)
+        : id_(id)
+        , text_(std::move(text)) {}
+    QString text(FieldId id) const override { return id == id_ ? text_ : factory_.text(id); }
+    int value(FieldId id) const override { return factory_.value(id); }
+
+protected:
+    void storeText(FieldId, const QString&) override {}
+    void storeValue(FieldId, int) override {}
+
+private:
+    SettingsValues factory_;
+    FieldId id_;
+    QString text_;
+};
+
+bool holdsRawControl(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar ch) {
+        return ch != u'\n' &&
+               (ch.unicode() < 0x20 || (ch.unicode() >= 0x7F && ch.unicode() <= 0x9F));
+    });
+}
+
+class ControlCharacterTest : public ::testing::TestWithParam<std::tuple<FieldId, char16_t>> {};
+
+// A NUL would cut the text at the tracker, a line break would split the
+// saved line: every way in refuses them, names the field and shows the
+// character escaped.
+TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
+    const auto [id, control] = GetParam();
+    const FieldInfo& info = fieldInfo(id);
+    const QString value = info.kind == FieldKind::Symbol ? QString(QChar(control))
+                          : info.kind == FieldKind::Numeric
+                              ? QStringLiteral("1") + QChar(control)
+                              : QStringLiteral("A") + QChar(control) + QStringLiteral("B");
+    const QString shown = printable(QString(QChar(control)));
+
+    const CliRun set = run(
+        {QStringLiteral("check"), QStringLiteral("--set"), QLatin1String(info.key) + u'=' + value});
+    EXPECT_EQ(set.code, 2);
+    EXPECT_TRUE(set.err.contains(QStringLiteral("--set %1: refused: the character \"%2\"")
+                                     .arg(QLatin1String(info.key), shown)))
+        << set.err.toStdString();
+    EXPECT_TRUE(set.err.contains(QStringLiteral("is a control character")))
+        << set.err.toStdString();
+    EXPECT_FALSE(holdsRawControl(set.err)) << set.err.toStdString();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("control.cfg"));
+    writeFile(path, encodeConfigFile(RecordHolding(id, QStringLiteral("~MARK~")))
+                        .bytes.replace("~MARK~", value.toLatin1()));
+    const CliRun load = run({QStringLiteral("check"), path});
+    EXPECT_EQ(load.code, 2);
+    EXPECT_TRUE(load.err.contains(QStringLiteral("(%1): \"%2\" is refused: the character \"%3\"")
+                                      .arg(QLatin1String(info.name), printable(value), shown)))
+        << load.err.toStdString();
+    EXPECT_FALSE(holdsRawControl(load.err)) << load.err.toStdString();
+
+    const EncodeOutcome saved = encodeConfigFile(RecordHolding(id, value));
+    EXPECT_FALSE(saved.ok());
+    EXPECT_EQ(saved.field, id);
+    EXPECT_TRUE(saved.error.contains(QStringLiteral("control character \"%1\"").arg(shown)))
+        << saved.error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ControlCharacterTest,
+    ::testing::Combine(::testing::Values(FieldId::edBeacon, FieldId::edMyCall,
+                                         FieldId::edNumFlagsAuto, FieldId::edSymbol),
+                       ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b', u'\x7f')),
+    [](const ::testing::TestParamInfo<std::tuple<FieldId, char16_t>>& info) {
+        return std::string(fieldInfo(std::get<0>(info.param)).key) + "_" +
+               std::to_string(static_cast<int>(std::get<1>(info.param)));
+    });
 
 struct SendFixture {
     std::shared_ptr<korvex::testing::Log> log = std::make_shared<korvex::testing::Log>();

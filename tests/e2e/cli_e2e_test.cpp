@@ -1,3 +1,6 @@
+#include "settings/config_block_builder.h"
+#include "settings/settings_values.h"
+#include "transfer/frames.h"
 #include "transfer/tracker_simulator.h"
 
 #include <QDir>
@@ -11,6 +14,7 @@
 #include <QSerialPort>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -182,6 +186,36 @@ TEST_F(CliEndToEnd, AStoppedSimulatorWithdrawsItsAdvert) {
 
 // What the user sees when the line fails: a message that says why and what
 // to do, an exit status of 2, and never a hang.
+// No build sends a control character, but any program may write to the
+// simulator: what it received reaches the terminal escaped.
+TEST_F(CliEndToEnd, SimulatorShowsWhatItReceivedEscaped) {
+    Simulator simulator;
+    const QString device = startSimulator(simulator, {QStringLiteral("--once")});
+    ASSERT_FALSE(device.isEmpty());
+
+    SettingsValues factory;
+    ConfigBlock block = BuildConfigBlock(factory).block;
+    const QByteArray status("\x1b]0;title\x07\x1b[2J");
+    std::copy(status.begin(), status.end(), block.begin() + block::kStatusText);
+    block[block::kStatusText + static_cast<std::size_t>(status.size())] = 0;
+
+    QSerialPort line(device);
+    ASSERT_TRUE(line.open(QIODevice::WriteOnly)) << line.errorString().toStdString();
+    // The four writes spaced as a sender spaces them.
+    const auto writes = lineWrites(block);
+    const std::array<unsigned long, 4> pauseMs{0, 10, 400, 10};
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        QThread::msleep(pauseMs[i]);
+        line.write(writes[i]);
+        line.waitForBytesWritten(1000);
+    }
+    ASSERT_TRUE(simulator.waitForFinished(10000));
+    const QByteArray out = simulator.readAllStandardOutput();
+    EXPECT_FALSE(out.contains('\x1b'));
+    EXPECT_FALSE(out.contains('\x07'));
+    EXPECT_TRUE(out.contains(R"("\x1B]0;title\x07\x1B[2J")")) << out.toStdString();
+}
+
 TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
     struct Case {
         const char* name;

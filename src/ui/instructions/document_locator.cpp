@@ -1,8 +1,9 @@
 #include "document_locator.h"
 
+#include "file_io/regular_file_reader.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #ifndef KORVEX_DATA_DIR
@@ -19,12 +20,9 @@ bool isBareName(const QString& name) {
     return !name.contains(u'/') && !name.contains(u'\\');
 }
 
+// Opened, not judged by its permission bits (ACLs and root would mislead).
 bool readableFile(const QString& path) {
-    QFileInfo info(path);
-    if (!info.isFile())
-        return false;
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly); // permission bits alone can mislead (ACLs, root)
+    return isReadableRegularFile(path);
 }
 
 } // namespace
@@ -59,6 +57,15 @@ QString locateDocument(const QString& name, const QStringList& directories) {
             return QFileInfo(path).absoluteFilePath();
     }
     return {};
+}
+
+DocumentBytes readDocument(const QString& path) {
+    const FileReadResult read = readRegularFile(path, kMaxDocumentBytes);
+    if (!read.ok())
+        return {DocumentBytes::Problem::Unreadable, {}};
+    if (read.beyondLimit)
+        return {DocumentBytes::Problem::TooLarge, {}};
+    return {DocumentBytes::Problem::None, read.bytes};
 }
 
 } // namespace korvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +15,21 @@ QStringList documentSearchDirectories();
 
 // The readable file that `name` refers to, or an empty string. A name with a
 // folder part is taken as it is; a bare name is tried in each of `directories`
-// in turn. A folder, or a file that cannot be opened for reading, does not count.
+// in turn. Only a regular file that opens for reading counts: not a folder, a
+// FIFO or a device.
 QString locateDocument(const QString& name, const QStringList& directories);
+
+// A manual is read whole; beyond this it is refused rather than read.
+inline constexpr qint64 kMaxDocumentBytes = 16 * 1024 * 1024;
+
+struct DocumentBytes {
+    enum class Problem { None, Unreadable, TooLarge };
+    Problem problem = Problem::None;
+    QByteArray bytes; // the whole document, when there is no problem
+};
+
+// The bytes of the document at `path` (as located above), read as a regular
+// file only and never more than kMaxDocumentBytes.
+DocumentBytes readDocument(const QString& path);
 
 } // namespace korvex

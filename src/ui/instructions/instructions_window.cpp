@@ -5,7 +5,6 @@
 
 #include <QDesktopServices>
 #include <QEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -35,6 +34,8 @@ constexpr int kMarginWidthTwips = 120;
 constexpr int kMarginHeightTwips = 480;
 
 const QString kMissingPrefix = QStringLiteral("Manca il file di help ");
+const QString kTooLargeText =
+    QStringLiteral("Il file di help %1 è troppo grande: oltre %2 MiB non viene letto.");
 
 InstructionsWindow::CriticalBox& criticalBox() {
     static InstructionsWindow::CriticalBox box;
@@ -193,16 +194,12 @@ void InstructionsWindow::reloadDocument() {
     const QStringList dirs =
         searchDirectories_.isEmpty() ? documentSearchDirectories() : searchDirectories_;
     const QString path = locateDocument(documentName_, dirs);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        reportMissing();
+    const DocumentBytes document = path.isEmpty() ? DocumentBytes{} : readDocument(path);
+    if (path.isEmpty() || document.problem != DocumentBytes::Problem::None) {
+        reportMissing(document.problem == DocumentBytes::Problem::TooLarge);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reportMissing();
-        return;
-    }
+    const QByteArray& bytes = document.bytes;
     documentPath_ = path;
     readRtf(bytes, *rtfIstruzioni_->document());
     rtfIstruzioni_->moveCursor(QTextCursor::Start);
@@ -210,10 +207,11 @@ void InstructionsWindow::reloadDocument() {
     rtfIstruzioni_->horizontalScrollBar()->setValue(0);
 }
 
-void InstructionsWindow::reportMissing() {
+void InstructionsWindow::reportMissing(bool tooLarge) {
     unloading_ = true;
     const QString title = windowTitle().trimmed();
-    const QString text = kMissingPrefix + documentName_;
+    const QString text = tooLarge ? kTooLargeText.arg(documentName_).arg(kMaxDocumentBytes >> 20)
+                                  : kMissingPrefix + documentName_;
     if (criticalBox()) {
         criticalBox()(this, title, text);
     } else {

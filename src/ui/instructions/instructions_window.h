@@ -54,7 +54,8 @@ private:
     void centreOnScreen();
     void fitTextArea();
     void reloadDocument();
-    void reportMissing();
+    // A missing or unreadable document, or (tooLarge) one beyond the size read.
+    void reportMissing(bool tooLarge = false);
 
     QTextBrowser* rtfIstruzioni_;
     QString documentName_;

@@ -38,6 +38,11 @@ public:
 
     void showMessage(QWidget* parent, const MessageRequest& message) override {
         QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
+        // Messages quote what a file held; as rich text an <img> in it would
+        // make the box read any file it names, /dev/zero included.
+        box.setTextFormat(Qt::PlainText);
+        if (!message.details.isEmpty())
+            box.setDetailedText(message.details);
         box.exec();
     }
 };

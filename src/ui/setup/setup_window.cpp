@@ -5,6 +5,7 @@
 #include "mic_e_list.h"
 #include "progress/progress_dialog.h"
 #include "rule_line_edit.h"
+#include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
 #include "setup_icon.h"
@@ -34,7 +35,6 @@ namespace {
 const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
 const QString kInstructionsTitle = QStringLiteral("Korvex Config - Istruzioni");
 const QString kFaultTitle = QStringLiteral("Invio non eseguito - Korvex");
-const QString kFaultText = QStringLiteral("Parametri incompleti o non corretti");
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);
@@ -452,7 +452,9 @@ void SetupWindow::cmdSend_Click() {
     if (result.gpsless)
         showGpsless(*result.gpsless);
     if (!result.ok) {
-        prompts_->showMessage(this, {kFaultTitle, kFaultText, QMessageBox::Information});
+        prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
+                                     QMessageBox::Information,
+                                     result.fault ? describeBuildFault(*result.fault) : QString()});
         cmdSend_->setEnabled(true);
         if (result.fault)
             focusField(result.fault->field);
@@ -500,8 +502,14 @@ void SetupWindow::cmdLoad_Click() {
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Open));
     if (!path)
         return;
-    QDir::setCurrent(QFileInfo(*path).absolutePath());
-    const LoadOutcome outcome = loadConfigFile(*path, settings_);
+    loadFile(*path);
+}
+
+void SetupWindow::loadFile(const QString& path) {
+    // Made absolute first: the folder change below would move a relative name.
+    const QFileInfo file(path);
+    QDir::setCurrent(file.absolutePath());
+    const LoadOutcome outcome = loadConfigFile(file.absoluteFilePath(), settings_);
     if (!outcome.ok())
         prompts_->showMessage(this, {kLoadFailedTitle, outcome.error, QMessageBox::NoIcon});
 }

@@ -53,6 +53,10 @@ public:
     ProgressDialog* progressDialog();
     InstructionsWindow* instructionsWindow() const;
 
+    // What Load does once a file is chosen: the settings it holds, or the
+    // failure box (the items before a bad one stay loaded).
+    void loadFile(const QString& path);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,4 +1,5 @@
 #include "instructions/document_locator.h"
+#include "support/special_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+using korvex::DocumentBytes;
 using korvex::documentSearchDirectories;
 using korvex::locateDocument;
 
@@ -75,6 +77,27 @@ TEST(DocumentLookupRules, DefaultOrderIsCurrentThenProgramThenData) {
     EXPECT_EQ(dirs[1], QDir::cleanPath(QCoreApplication::applicationDirPath()));
     EXPECT_TRUE(dirs.last().endsWith("share/korvex-config")) << dirs.last().toStdString();
     EXPECT_TRUE(dirs[2].endsWith("share/korvex-config")) << dirs[2].toStdString();
+}
+
+// The manual is read whole: a regular file only, and never past the limit.
+TEST(DocumentRead, TakesRegularFilesUpToTheLimitOnly) {
+    QTemporaryDir root;
+    const QString fits = root.filePath("fits.rtf");
+    const QString over = root.filePath("over.rtf");
+    for (const auto& [path, size] : {std::pair{fits, korvex::kMaxDocumentBytes},
+                                     std::pair{over, korvex::kMaxDocumentBytes + 1}}) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(size));
+    }
+    const QString fifo = root.filePath("fifo.rtf");
+    ASSERT_TRUE(makeSpecialFile(korvex::testing::SpecialKind::Fifo, fifo));
+
+    const DocumentBytes whole = korvex::readDocument(fits);
+    EXPECT_EQ(whole.problem, DocumentBytes::Problem::None);
+    EXPECT_EQ(whole.bytes.size(), korvex::kMaxDocumentBytes);
+    EXPECT_EQ(korvex::readDocument(over).problem, DocumentBytes::Problem::TooLarge);
+    EXPECT_EQ(korvex::readDocument(fifo).problem, DocumentBytes::Problem::Unreadable);
+    EXPECT_EQ(locateDocument("fifo.rtf", {root.path()}), QString());
 }
 
 } // namespace

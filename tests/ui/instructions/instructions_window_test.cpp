@@ -230,6 +230,17 @@ TEST_F(InstructionsWindowTest, MissingFileShowsTheBoxOnceAndUnloads) {
     EXPECT_EQ(boxes.size(), 1u);
 }
 
+TEST_F(InstructionsWindowTest, AManualBeyondTheReadLimitIsRefusedWithAMessage) {
+    QFile manual(dir.filePath(kName));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly) && manual.resize(16 * 1024 * 1024 + 1));
+    manual.close();
+    pressF1();
+    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("Il file di help Korvex_Config.rtf è troppo grande: "
+                                            "oltre 16 MiB non viene letto."));
+}
+
 TEST_F(InstructionsWindowTest, AFolderWithTheDocumentsNameIsNotTheDocument) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(kName));
     pressF1();

@@ -1,10 +1,16 @@
 #include "setup_harness.h"
+#include "support/special_files.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <iostream>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace korvex::testing {
 namespace {
@@ -104,6 +110,48 @@ TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
     EXPECT_EQ(readAll(path("old.cfg")), "previous");
 }
 
+// A full disk and files that are not files: the box says why, under the
+// command's own title, and nothing on disk changes.
+TEST_F(SaveLoadTest, FullDiskAndSpecialFilesAreReportedUnderTheirTitles) {
+    SmallDisk disk;
+    if (disk.mounted()) {
+        writeAll(disk.filePath("keep.cfg"), "previous");
+        ASSERT_TRUE(disk.fill());
+    }
+    ASSERT_TRUE(makeSpecialFile(SpecialKind::Fifo, path("fifo.cfg")));
+    ASSERT_TRUE(makeSpecialFile(SpecialKind::Folder, path("folder.cfg")));
+    struct Case {
+        const char* button;
+        QString target;
+        const char* title;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"cmdSave", disk.filePath("keep.cfg"), "Korwex", "No space left on device"},
+        {"cmdSave", path("fifo.cfg"), "Korwex", "not a regular file"},
+        {"cmdLoad", path("folder.cfg"), "Korvex", "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        if (c.target.startsWith(disk.path()) && !disk.mounted()) {
+            std::cout << "full disk case skipped: " << disk.problem() << "\n";
+            continue;
+        }
+        prompts->messages.clear();
+        prompts->answer = c.target;
+        click(c.button);
+        ASSERT_EQ(prompts->messages.size(), 1) << c.button;
+        EXPECT_EQ(prompts->messages[0].title, c.title);
+        EXPECT_TRUE(prompts->messages[0].text.contains(c.says))
+            << prompts->messages[0].text.toStdString();
+    }
+    if (disk.mounted()) {
+        EXPECT_EQ(readAll(disk.filePath("keep.cfg")), "previous");
+    }
+    struct stat fifo {};
+    ASSERT_EQ(::lstat(QFile::encodeName(path("fifo.cfg")).constData(), &fifo), 0);
+    EXPECT_TRUE(S_ISFIFO(fifo.st_mode));
+}
+
 TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
     struct Case {
         const char* name;
@@ -133,6 +181,33 @@ TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
         EXPECT_EQ(settings.text(FieldId::esSpeedTable0), c.speed) << c.name;
         EXPECT_EQ(settings.text(FieldId::edMyCall), "NOCALL-9") << c.name;
     }
+}
+
+// A Load message quotes the refused item. Shown as rich text, an <img> in it
+// would make the box read the file it names (all of /dev/zero, say).
+TEST(DialogPrompts, AQuotedItemIsShownAsTextNotRendered) {
+    QTemporaryDir dir;
+    const QString picture = dir.filePath(QStringLiteral("picture.png"));
+    writeAll(picture, QByteArray(1024, 'x'));
+    const int watch = ::inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, picture.toLocal8Bit().constData(), IN_OPEN), 0);
+
+    // Closed once it has been laid out and shown.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->done(0);
+    });
+    closer.start(100);
+    makeDialogPrompts()->showMessage(
+        nullptr, {QStringLiteral("Korvex"),
+                  QStringLiteral("Item 19 (edBeacon): \"<img src=%1>\" is refused.").arg(picture),
+                  QMessageBox::NoIcon});
+
+    char events[256];
+    EXPECT_LT(::read(watch, events, sizeof events), 0) << "the box opened the file";
+    ::close(watch);
 }
 
 } // namespace

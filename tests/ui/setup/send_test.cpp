@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace korvex::testing {
 namespace {
@@ -122,20 +123,28 @@ TEST_F(SendTest, AMissingPortShowsTheTransferFailureAndNoProgress) {
     EXPECT_TRUE(line->opened.isEmpty());
 }
 
-// A rejected field: the fixed message, nothing sent, and the focus on the
-// field the build stopped at, its text selected.
+// A rejected field: the fixed message, with the step, field and reason in its
+// details as the CLI prints them, nothing sent, and the focus on the field the
+// build stopped at, its text selected.
 TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
     struct Case {
         FieldId field;
         QString text;
         const char* focused;
+        const char* details;
     };
     const Case cases[] = {
-        {FieldId::edMsgRepeat, "256", "edMsgRepeat"},
-        {FieldId::esSpeedTable0, "2555", "esSpeedTable(0)"},
-        {FieldId::edGpsAcqTime, "300", "edGpsAcqTime"},
-        {FieldId::edMyCall, "", "edMyCall"},
-        {FieldId::edReceiver, "", "edReceiver"},
+        {FieldId::edMsgRepeat, "256", "edMsgRepeat",
+         "step 3, field \"Msg Retries\" (retries): overflow: 256 does not fit a byte (0 to 255)"},
+        {FieldId::esSpeedTable0, "2555", "esSpeedTable(0)",
+         "step 8, field \"Speed 0-3 Km/h\" (speed0): overflow: 256 does not fit a byte (0 to 255)"},
+        {FieldId::edGpsAcqTime, "300", "edGpsAcqTime",
+         "step 11, field \"Acquisition timeout\" (gpstimeout): overflow: 300 does not fit a byte "
+         "(0 to 255)"},
+        {FieldId::edMyCall, "", "edMyCall",
+         "step 19, field \"MY CALLSIGN\" (mycall): the own call sign is empty"},
+        {FieldId::edReceiver, "", "edReceiver",
+         "step 19, field \"Unprotocol call\" (unproto): the unproto call is empty"},
     };
     showActive();
     for (const Case& c : cases) {
@@ -148,6 +157,7 @@ TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
         EXPECT_EQ(prompts->messages[0].title, "Invio non eseguito - Korvex");
         EXPECT_EQ(prompts->messages[0].text, "Parametri incompleti o non corretti");
         EXPECT_EQ(prompts->messages[0].icon, QMessageBox::Information);
+        EXPECT_EQ(prompts->messages[0].details, c.details);
         EXPECT_TRUE(find("cmdSend")->isEnabled());
         QTest::qWait(1);
         QWidget* focused = QApplication::focusWidget();
@@ -172,6 +182,25 @@ TEST_F(SendTest, UnmatchedMicETextFailsAndFocusesTheList) {
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(focused == list || focused == list->lineEdit());
     EXPECT_EQ(list->lineEdit()->selectedText(), "Lunch");
+}
+
+// Qt's message box keeps the text in sight and the details behind its
+// "Show Details..." button.
+TEST(DialogPromptsTest, DetailsGoBehindTheDetailsButton) {
+    const MessageRequest request{
+        "Invio non eseguito - Korvex", "Parametri incompleti o non corretti",
+        QMessageBox::Information,
+        "step 19, field \"MY CALLSIGN\" (mycall): the own call sign is empty"};
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = QStringList{box->windowTitle(), box->text(), box->detailedText()}.join(u'|');
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        box->accept();
+    });
+    makeDialogPrompts()->showMessage(nullptr, request);
+    EXPECT_EQ(seen, QStringList({request.title, request.text, request.details}).join(u'|'));
 }
 
 } // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+#include <array>
+
+namespace korvex::cli {
+
+// Standard output or standard error as a device that remembers its first
+// failed write (a full disk, a closed pipe or descriptor), so the program can
+// end with a failure instead of claiming success over output that was lost.
+// Every write goes straight to the descriptor, in full or not at all.
+class StandardOutput final : public QIODevice {
+public:
+    // `fd` is 1 or 2; `closedAtStart` when the program was started with it closed.
+    StandardOutput(int fd, bool closedAtStart);
+
+    bool failed() const { return !failure_.isEmpty(); }
+    QString failure() const { return failure_; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override;
+
+private:
+    int fd_;
+    QString failure_;
+};
+
+// Which of standard input, output and error the program was started with
+// closed. Each closed one is held open on /dev/null, so no file opened later
+// takes its number and receives what was meant for the terminal.
+// Indexed by descriptor number: 0 input, 1 output, 2 error.
+std::array<bool, 3> reserveStandardStreams();
+
+} // namespace korvex::cli
