@@ -15,7 +15,7 @@ findings="build/fuzz/findings"
 mkdir -p "$findings"
 export QT_QPA_PLATFORM=offscreen
 status=0
-for target in config_file builder rtf; do
+for target in config_file builder rtf simulator_entry; do
   exe="build/fuzz/tests/fuzz/fuzz_$target"
   [ -x "$exe" ] || { echo "fuzz_$target: not built" >&2; status=1; continue; }
   # New inputs go to a scratch folder: the committed corpus stays as it is.

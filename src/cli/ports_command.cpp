@@ -1,7 +1,7 @@
 #include "commands.h"
 #include "ports_json.h"
-#include "settings_json.h"
 #include "settings/printable_text.h"
+#include "settings_json.h"
 
 #include <QJsonDocument>
 
@@ -37,6 +37,10 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return *stop;
     }
     const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    if (const QString problem = simulatorListProblem(); !problem.isEmpty()) {
+        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
+            << "\n";
+    }
     if (parser.isSet(json)) {
         out << printableJson(QJsonDocument(portsToJson(ports)), QJsonDocument::Indented);
         return kSuccess;

@@ -6,6 +6,7 @@
 #include "ui/progress/progress_dialog.h"
 
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -68,6 +69,20 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(prompts->messages.isEmpty());
     EXPECT_TRUE(window->close());
+}
+
+// Enumerating the ports takes milliseconds each time: none before the window
+// shows, one per tooltip and one per SEND.
+TEST_F(SendTest, EnumeratesPortsOnlyWhenAskedAndOncePerRequest) {
+    showActive();
+    EXPECT_EQ(listings, 0);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(find("edComm"), &hover);
+    EXPECT_EQ(listings, 1);
+    click("cmdSend");
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    EXPECT_EQ(line->opened, QStringList{"/dev/ttyUSB0"});
+    EXPECT_EQ(listings, 2);
 }
 
 // The close box acts as OK, also mid-transfer: the dialog hides, stays
