@@ -55,31 +55,38 @@ def drop_caches():
         sys.exit(f"--cold needs root: {error}")
 
 
-def start_up(args):
+def start_up(args, platform):
+    """Paired start-ups of korvex-config and the bare window on one platform; returns the ratio."""
     times = {"korvex-config": [], "bare Qt window": []}
     rss = {"korvex-config": [], "bare Qt window": []}
     programs = {"korvex-config": args.config, "bare Qt window": args.bare}
+    env = {"QT_QPA_PLATFORM": platform}
     for name, program in programs.items():  # one warm-up each: page cache and font cache
-        run_probed(program, args.probe)
+        run_probed(program, args.probe, env)
     for _ in range(args.runs):  # interleaved, so a busy moment hits both alike
         for name, program in programs.items():
             if args.cold:
                 drop_caches()
-            figures, start, peak = run_probed(program, args.probe)
+            figures, start, peak = run_probed(program, args.probe, env)
             times[name].append(figures["first_window_shown_ms"] - start)
             rss[name].append(peak)
     cache = "page cache emptied before each start" if args.cold else "page cache warm"
-    print(f"Start to first shown window (median of {args.runs}, {cache}, QT_QPA_PLATFORM="
-          f"{os.environ.get('QT_QPA_PLATFORM', '')}):")
+    print(f"Start to first shown window (median of {args.runs}, {cache}, QT_QPA_PLATFORM={platform}):")
     for name in programs:
         print(f"  {name:16} {median_ms(times[name]):8.1f} ms   "
               f"(min {min(times[name]):.1f}, max {max(times[name]):.1f})")
     ratio = median_ms(times["korvex-config"]) / median_ms(times["bare Qt window"])
     print(f"  ratio            {ratio:8.2f}")
-    print("Peak resident memory (median):")
+    print(f"Peak resident memory (median, QT_QPA_PLATFORM={platform}):")
     for name in programs:
         print(f"  {name:16} {median_ms(rss[name]) / 1024:8.1f} MiB")
-    print(f"  ratio            {median_ms(rss['korvex-config']) / median_ms(rss['bare Qt window']):8.2f}")
+    memory = median_ms(rss['korvex-config']) / median_ms(rss['bare Qt window'])
+    print(f"  ratio            {memory:8.2f}")
+    return ratio, memory
+
+
+def load_average():
+    return " ".join(f"{value:.2f}" for value in os.getloadavg())
 
 
 def cli_check(args):
@@ -144,14 +151,22 @@ def main():
     parser.add_argument("--cli", required=True)
     parser.add_argument("--bare", required=True)
     parser.add_argument("--probe", required=True)
-    parser.add_argument("--runs", type=int, default=9)
+    parser.add_argument("--runs", type=int, default=11)
     parser.add_argument("--transfers", type=int, default=5)
     parser.add_argument("--cold", action="store_true",
                         help="empty the page cache before each start (needs root)")
+    parser.add_argument("--platforms", nargs="+", default=["offscreen"],
+                        help="Qt platforms to start on, each paired with the bare window")
     args = parser.parse_args()
-    start_up(args)
+    # Timings mean little on a busy machine: say how busy it was.
+    print(f"Load average before: {load_average()}")
+    ratios = {platform: start_up(args, platform) for platform in args.platforms}
     cli_check(args)
     transfers(args)
+    print("Start-up against the bare window (time ratio, memory ratio): " +
+          ", ".join(f"{platform} {time:.2f} / {memory:.2f}"
+                    for platform, (time, memory) in ratios.items()))
+    print(f"Load average after: {load_average()}")
 
 
 if __name__ == "__main__":

@@ -1,11 +1,19 @@
-# A Debian package: `cpack -G DEB` in the build folder. Installed under /usr;
-# the instructions window finds the manual relative to the program, so the
-# prefix the build was configured with does not matter.
+# A Debian package: `cpack -G DEB` in the release build folder. Installed
+# under /usr; the instructions window finds the manual relative to the
+# program, so the prefix the build was configured with does not matter.
+# The copyright file, the changelog and the man pages come from docs/.
+
+# One home for who answers for the package: the control file, the changelog's
+# signature and the copyright file's contact.
+set(KORVEX_MAINTAINER "Korvex Config Developers <packaging@korvex.org>"
+  CACHE STRING "Name and address of the package's maintainer")
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvex-config)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Korvex Config developers")
-set(CPACK_PACKAGE_CONTACT "Korvex Config developers")
+set(CPACK_PACKAGE_VENDOR "Korvex Config Developers")
+set(CPACK_PACKAGE_CONTACT "${KORVEX_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${KORVEX_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programmer for the Korvex APRS tracker")
 set(CPACK_PACKAGE_DESCRIPTION
   "Korvex Config edits the settings of the Korvex APRS position tracker and\n\
@@ -25,3 +33,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4)")
 
 include(CPack)
+
+# A stripped install (what CPack makes) also drops the compiler's .comment
+# note, as Debian's dh_strip does.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program korvex-config korvex-cli)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need. Quiet and quick
-# when they are all there already.
+# Installs the Debian 12 packages that building and running need; with
+# --tests, also what the test suite, the fuzz targets and the package checks
+# use. Quiet and quick when they are all there already.
+#   scripts/install-deps.sh [--tests]
 set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   libqt6svg6 qt6-qpa-plugins
+)
+test_packages=(
   googletest libgtest-dev
   xvfb xauth x11-apps imagemagick
   clang libclang-rt-14-dev
-  file dpkg-dev
+  file dpkg-dev lintian
+  desktop-file-utils appstream mandoc
 )
+case "${1:-}" in
+  "") ;;
+  --tests) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-dev}"
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --tests
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen

@@ -1,12 +1,52 @@
+#include "command_line.h"
 #include "ui/setup/setup_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
 
-// The program takes no arguments of its own; QApplication still honours Qt's
-// (-platform and the like).
+namespace {
+
+QStringList rawArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Read before QApplication exists: it needs a display, --help does not.
+    const QStringList arguments = rawArguments(argc, argv);
+    const QString program = QFileInfo(arguments.value(0)).fileName();
+    const korvex::AppCommand command = korvex::parseAppArguments(arguments);
+    switch (command.action) {
+    case korvex::AppCommand::Action::PrintHelp:
+        print(stdout, korvex::appUsage(program));
+        return 0;
+    case korvex::AppCommand::Action::PrintVersion:
+        print(stdout, QStringLiteral("%1 %2\n").arg(program, QStringLiteral(KORVEX_VERSION)));
+        return 0;
+    case korvex::AppCommand::Action::UsageError:
+        print(
+            stderr,
+            QStringLiteral("%1: %2\nRun \"%1 --help\" for usage.\n").arg(program, command.message));
+        return 2;
+    case korvex::AppCommand::Action::OpenWindow:
+        break;
+    }
+
     QApplication app(argc, argv);
+    // Desktops match the window to its desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Config"));
     korvex::SetupWindow window;
     window.show();
+    if (!command.file.isEmpty())
+        window.loadFile(command.file);
     return QApplication::exec();
 }

@@ -23,11 +23,12 @@ Commands:
                                       change settings and save them as a .cfg file
   send FILE [--port N|DEVICE] [--set KEY=VALUE]...
                                       check settings and program the tracker
-  ports                               the serial ports, numbered as "Comm num:" counts them
+  ports [--json]                      the serial ports, numbered as "Comm num:" counts them
   simulate [--once] [--json]          a simulated tracker on a pseudo-terminal, to send to
 
 A FILE of - is standard input; -o - is standard output.
-Run "korvex-cli COMMAND --help" for the options of one command.
+Run "korvex-cli COMMAND --help" for the options of one command,
+"korvex-cli --version" for the version.
 Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
 (a failed write to standard output or error included).
 )";

@@ -90,10 +90,7 @@ QCommandLineOption helpOption() {
 }
 
 void printBuildFault(QTextStream& err, const BuildFault& fault) {
-    const FieldInfo& info = fieldInfo(fault.field);
-    err << "Parametri incompleti o non corretti\n"
-        << "  step " << stepNumber(fault.step) << ", field " << info.name << " (" << info.key
-        << "): " << fault.reason << "\n";
+    err << kBuildFaultMessage << "\n  " << describeBuildFault(fault) << "\n";
 }
 
 QString displayValue(const SettingsRecord& settings, FieldId id) {

@@ -25,7 +25,7 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets);
 QCommandLineOption setOption();
 QCommandLineOption helpOption();
 
-// The window's fault message, then what it does not say: step, field, reason.
+// The window's fault message, then its details: step, field, reason.
 void printBuildFault(QTextStream& err, const BuildFault& fault);
 
 // The text of a setting as a person reads it in a report.

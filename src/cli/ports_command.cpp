@@ -1,5 +1,9 @@
 #include "commands.h"
+#include "ports_json.h"
 #include "settings/printable_text.h"
+#include "settings_json.h"
+
+#include <QJsonDocument>
 
 namespace korvex::cli {
 namespace {
@@ -26,10 +30,21 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
                        "them: USB adapters first, then the "
                        "other ports, then running simulators."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead."));
+    parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
     const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    if (const QString problem = simulatorListProblem(); !problem.isEmpty()) {
+        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
+            << "\n";
+    }
+    if (parser.isSet(json)) {
+        out << printableJson(QJsonDocument(portsToJson(ports)), QJsonDocument::Indented);
+        return kSuccess;
+    }
     if (ports.isEmpty()) {
         out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
                "run this again.\n";

@@ -55,8 +55,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QCommandLineOption port(
         QStringLiteral("port"),
         QStringLiteral(
-            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0. "
-            "Default: the file's port number."),
+            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
+            "(a name holding a / is a path, opened as given). Default: the file's port number."),
         QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
@@ -78,6 +78,10 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     PortNumbering numbering = environment.portNumbering();
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
+        if (wanted.isEmpty()) {
+            return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
+                                            "--port /dev/ttyUSB0"));
+        }
         if (QRegularExpression(QStringLiteral("^[0-9]+$")).match(wanted).hasMatch()) {
             if (const Outcome written = loaded.settings.setText(FieldId::edComm, wanted);
                 !written) {

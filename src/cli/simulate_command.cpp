@@ -177,7 +177,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     const SimulatorAdvert advert(tracker.device());
     if (!advert.ok()) {
-        err << "korvex-cli: not listed among the ports (" << advert.error()
+        err << "korvex-cli: not listed among the ports ("
+            << printable(advert.error(), advert.error().size())
             << "); send to the device by name\n";
     }
 

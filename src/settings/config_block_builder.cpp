@@ -243,4 +243,11 @@ BuildResult BuildConfigBlock(SettingsRecord& settings) {
     return BlockBuilder(settings).run();
 }
 
+QString describeBuildFault(const BuildFault& fault) {
+    const FieldInfo& info = fieldInfo(fault.field);
+    return QStringLiteral("step %1, field \"%2\" (%3): %4")
+        .arg(stepNumber(fault.step))
+        .arg(QLatin1String(info.caption), QLatin1String(info.key), fault.reason);
+}
+
 } // namespace korvex

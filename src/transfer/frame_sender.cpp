@@ -3,8 +3,10 @@
 #include "frames.h"
 
 #include <QPointer>
+#include <QThread>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace korvex {
@@ -57,6 +59,10 @@ struct FrameSender::Impl {
     FrameSender* q;
     PortNumbering numbering;
     LinkFactory linkFactory;
+
+    bool resolveInBackground = false;
+    std::unique_ptr<QThread> resolver;
+    std::optional<PortSnapshot> snapshot; // written by the resolver, read once it finished
 
     std::unique_ptr<SerialLink> link;
     std::array<QByteArray, 4> writes;
@@ -165,6 +171,10 @@ FrameSender::FrameSender(PortNumbering numbering, LinkFactory linkFactory, QObje
 FrameSender::~FrameSender() {
     // No signals from here: the listeners may be half gone already.
     impl_->timer.stop();
+    if (impl_->resolver) {
+        impl_->resolver->disconnect(this);
+        impl_->resolver->wait();
+    }
     if (impl_->link)
         impl_->link->close();
 }
@@ -179,8 +189,25 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
     d.nextStep = 0;
     d.lastStepAt = 0;
 
+    if (!d.resolveInBackground) {
+        openAndRun(d.numbering.snapshot(), commText);
+        return;
+    }
+    d.resolver.reset(QThread::create([&d] { d.snapshot = d.numbering.snapshot(); }));
+    connect(d.resolver.get(), &QThread::finished, this, [this, commText] {
+        Impl& impl = *impl_;
+        impl.resolver.reset();
+        const PortSnapshot ports = std::move(*impl.snapshot);
+        impl.snapshot.reset();
+        openAndRun(ports, commText);
+    });
+    d.resolver->start();
+}
+
+void FrameSender::openAndRun(const PortSnapshot& ports, const QString& commText) {
+    Impl& d = *impl_;
     const QPointer<FrameSender> alive(this);
-    const PortResolution resolution = d.numbering.resolve(portNumberOf(commText));
+    const PortResolution resolution = ports.resolve(portNumberOf(commText));
     if (!resolution.port) {
         d.fail(resolution.error);
         return;
@@ -213,6 +240,10 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
     if (!alive || !d.busy)
         return;
     d.scheduleNext();
+}
+
+void FrameSender::setResolveInBackground(bool on) {
+    impl_->resolveInBackground = on;
 }
 
 bool FrameSender::isBusy() const {

@@ -31,6 +31,12 @@ public:
     // opened, failed and finished are emitted before start() returns.
     void start(const ConfigBlock& block, const QString& commText);
 
+    // Takes the port list on a thread of its own, so that a window's event
+    // loop keeps running while the system's ports are enumerated (that takes
+    // tens of milliseconds); start() then reports even a missing port later,
+    // through the same signals.
+    void setResolveInBackground(bool on);
+
     bool isBusy() const;
     bool isPortOpen() const;
 
@@ -53,6 +59,8 @@ signals:
 
 private:
     // ... implementation detail (private slots / members) belongs to the implementer
+    void openAndRun(const PortSnapshot& ports, const QString& commText);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -89,29 +89,32 @@ PortNumbering::PortNumbering(Lister lister, bool windowsStyle)
     : lister_(std::move(lister))
     , windowsStyle_(windowsStyle) {}
 
-QList<PortDescription> PortNumbering::ports() const {
-    return orderedForNumbering(lister_ ? lister_() : QList<PortDescription>{});
+PortSnapshot PortNumbering::snapshot() const {
+    return PortSnapshot(lister_ ? lister_() : QList<PortDescription>{}, windowsStyle_);
 }
 
-QList<NumberedPort> PortNumbering::numbered() const {
+PortSnapshot::PortSnapshot(QList<PortDescription> ports, bool windowsStyle)
+    : ports_(orderedForNumbering(std::move(ports)))
+    , windowsStyle_(windowsStyle) {}
+
+QList<NumberedPort> PortSnapshot::numbered() const {
     constexpr int kHighestDigit = 9;
     QList<NumberedPort> result;
-    const QList<PortDescription> list = ports();
-    for (qsizetype i = 0; i < list.size(); ++i) {
+    for (qsizetype i = 0; i < ports_.size(); ++i) {
         int number = static_cast<int>(i) + 1;
         if (windowsStyle_) {
             bool isNumber = false;
-            number = list[i].portName.mid(3).toInt(&isNumber);
-            if (!list[i].portName.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ||
+            number = ports_[i].portName.mid(3).toInt(&isNumber);
+            if (!ports_[i].portName.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ||
                 !isNumber)
                 number = 0;
         }
-        result.append({number > kHighestDigit ? 0 : number, list[i]});
+        result.append({number > kHighestDigit ? 0 : number, ports_[i]});
     }
     return result;
 }
 
-PortResolution PortNumbering::resolve(int number) const {
+PortResolution PortSnapshot::resolve(int number) const {
     if (number <= 0) {
         return {std::nullopt,
                 QStringLiteral("No port selected: enter a port number from 1 to 9 in \"Comm num:\" "
@@ -122,11 +125,10 @@ PortResolution PortNumbering::resolve(int number) const {
         const QString name = QStringLiteral("COM%1").arg(number);
         // The COM number is the port's own name, so it needs no list; the list
         // only adds the description when the port is present.
-        const QList<PortDescription> known = lister_ ? lister_() : QList<PortDescription>{};
-        const auto it = std::find_if(known.begin(), known.end(), [&](const PortDescription& p) {
+        const auto it = std::find_if(ports_.begin(), ports_.end(), [&](const PortDescription& p) {
             return p.portName.compare(name, Qt::CaseInsensitive) == 0;
         });
-        if (it != known.end())
+        if (it != ports_.end())
             return {*it, {}};
         PortDescription port;
         port.device = name;
@@ -134,7 +136,7 @@ PortResolution PortNumbering::resolve(int number) const {
         return {port, {}};
     }
 
-    const QList<PortDescription> list = ports();
+    const QList<PortDescription>& list = ports_;
     if (number <= list.size())
         return {list[number - 1], {}};
 
@@ -177,6 +179,14 @@ QList<PortDescription> systemSerialPorts() {
     result += advertisedSimulators();
 #endif
     return result;
+}
+
+QString simulatorListProblem() {
+#ifdef Q_OS_UNIX
+    return locateSimulatorRegistry().problem;
+#else
+    return {};
+#endif
 }
 
 QList<PortDescription> orderedForNumbering(QList<PortDescription> ports) {

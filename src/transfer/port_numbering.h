@@ -28,9 +28,29 @@ struct PortResolution {
     QString error; // set when port is empty: what went wrong and what to do
 };
 
+// The digits of "Comm num:" resolved against one list of the ports, taken
+// once: whatever it shows and resolves refers to the same enumeration, and
+// asking it again enumerates nothing.
+class PortSnapshot {
+public:
+    PortSnapshot(QList<PortDescription> ports, bool windowsStyle);
+
+    // The numbered list, entry 0 being port 1.
+    const QList<PortDescription>& ports() const { return ports_; }
+    // Each port with the digit that selects it: its position elsewhere, its
+    // COM number on Windows.
+    QList<NumberedPort> numbered() const;
+    PortResolution resolve(int number) const;
+
+private:
+    QList<PortDescription> ports_;
+    bool windowsStyle_;
+};
+
 // Maps the one digit of "Comm num:" to a device. On Windows the digit is the
 // COM number. Elsewhere it is the n-th entry of a stable list: USB adapters
-// first, then other real ports, then running simulators.
+// first, then other real ports, then running simulators. Enumerating takes
+// milliseconds, so each request takes one snapshot and asks it everything.
 class PortNumbering {
 public:
     using Lister = std::function<QList<PortDescription>()>;
@@ -38,12 +58,13 @@ public:
     PortNumbering(); // the system's ports
     explicit PortNumbering(Lister lister, bool windowsStyle = false);
 
-    // The numbered list, entry 0 being port 1.
-    QList<PortDescription> ports() const;
-    // Each port with the digit that selects it: its position elsewhere, its
-    // COM number on Windows.
-    QList<NumberedPort> numbered() const;
-    PortResolution resolve(int number) const;
+    // Enumerates the ports once.
+    PortSnapshot snapshot() const;
+
+    // One snapshot each.
+    QList<PortDescription> ports() const { return snapshot().ports(); }
+    QList<NumberedPort> numbered() const { return snapshot().numbered(); }
+    PortResolution resolve(int number) const { return snapshot().resolve(number); }
 
 private:
     Lister lister_;
@@ -52,6 +73,10 @@ private:
 
 // The system's serial ports, unsorted.
 QList<PortDescription> systemSerialPorts();
+
+// Why running simulators cannot be listed among them (their folder may not be
+// trusted); empty when they can.
+QString simulatorListProblem();
 
 // Orders ports the way they are numbered.
 QList<PortDescription> orderedForNumbering(QList<PortDescription> ports);

@@ -1,13 +1,18 @@
 #include "serial_link.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSerialPort>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstring>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 #include <vector>
 #endif
@@ -65,9 +70,7 @@ QString openFailureText(const QString& device, QSerialPort::SerialPortError erro
 #ifdef Q_OS_UNIX
     // Qt reports a missing lock, a held device and a denied open all as a
     // permission error; the file system tells them apart.
-    const QByteArray path = device.startsWith(QLatin1Char('/'))
-                                ? device.toLocal8Bit()
-                                : QByteArrayLiteral("/dev/") + device.toLocal8Bit();
+    const QByteArray path = QFile::encodeName(serialDeviceLocation(device));
     struct stat info {};
     if (::stat(path.constData(), &info) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
@@ -76,6 +79,10 @@ QString openFailureText(const QString& device, QSerialPort::SerialPortError erro
     }
     if (error == QSerialPort::DeviceNotFoundError)
         return describeOpenFailure(SerialOpenFailure::Missing, device, systemText);
+    // Qt refuses what has no terminal settings (a file, /dev/null) with the
+    // system's ENOTTY text; a FIFO without a reader does not open at all.
+    if (!S_ISCHR(info.st_mode) || systemText == QString::fromLocal8Bit(::strerror(ENOTTY)))
+        return describeOpenFailure(SerialOpenFailure::NotSerialPort, device, systemText);
     if (error == QSerialPort::PermissionError) {
         if (::access(path.constData(), W_OK) != 0 && (errno == EACCES || errno == EPERM)) {
             return describeOpenFailure(SerialOpenFailure::PermissionDenied, device, systemText,
@@ -97,6 +104,25 @@ QString openFailureText(const QString& device, QSerialPort::SerialPortError erro
 #endif
 }
 
+// Whether an opened descriptor is the terminal side of a serial line. A file,
+// /dev/null or a FIFO is no terminal at all; a pseudo-terminal's master side
+// passes isatty() on Linux, but what is written to it goes to whoever holds
+// the other side, usually nobody.
+bool isSerialLine([[maybe_unused]] qintptr handle) {
+#ifdef Q_OS_UNIX
+    const int fd = static_cast<int>(handle);
+    termios attributes{};
+    if (fd < 0 || ::isatty(fd) != 1 || ::tcgetattr(fd, &attributes) != 0)
+        return false;
+#ifdef TIOCGPTN
+    unsigned int ptyNumber = 0;
+    if (::ioctl(fd, TIOCGPTN, &ptyNumber) == 0)
+        return false;
+#endif
+#endif
+    return true;
+}
+
 class QtSerialLink final : public SerialLink {
 public:
     ~QtSerialLink() override { close(); }
@@ -105,7 +131,7 @@ public:
         close();
         error_.clear();
         device_ = device;
-        port_.setPortName(device);
+        port_.setPortName(serialDeviceLocation(device));
         port_.setBaudRate(QSerialPort::Baud4800);
         port_.setDataBits(QSerialPort::Data8);
         port_.setParity(QSerialPort::NoParity);
@@ -115,6 +141,12 @@ public:
         if (!port_.open(QIODevice::WriteOnly)) {
             error_ = openFailureText(device, port_.error(), port_.errorString());
             port_.clearError();
+            return false;
+        }
+        if (!isSerialLine(port_.handle())) {
+            port_.close();
+            port_.clearError();
+            error_ = describeOpenFailure(SerialOpenFailure::NotSerialPort, device, {});
             return false;
         }
         return true;
@@ -211,6 +243,17 @@ std::unique_ptr<SerialLink> makeSystemSerialLink() {
     return std::make_unique<QtSerialLink>();
 }
 
+QString serialDeviceLocation(const QString& device) {
+#ifdef Q_OS_UNIX
+    // Qt would put /dev/ before "./ttyX" or "sim/tty" as well.
+    if (device.contains(QLatin1Char('/')))
+        return QDir::current().absoluteFilePath(device);
+    return QStringLiteral("/dev/") + device;
+#else
+    return device;
+#endif
+}
+
 QString describeOpenFailure(SerialOpenFailure kind, const QString& device,
                             const QString& systemText, const DeviceAccess& access) {
     switch (kind) {
@@ -242,6 +285,10 @@ QString describeOpenFailure(SerialOpenFailure kind, const QString& device,
                               "\"%2\". Add yourself to it with: sudo usermod -aG %2 $USER, then "
                               "log out and log in again.")
             .arg(device, access.group);
+    case SerialOpenFailure::NotSerialPort:
+        return QStringLiteral("Cannot use %1: it is not a serial port, so nothing was sent. Give "
+                              "the serial adapter's device (korvex-cli ports lists them).")
+            .arg(device);
     case SerialOpenFailure::Other:
         break;
     }

@@ -13,8 +13,10 @@ public:
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // Opens the device (a system location such as /dev/ttyUSB0, or COM3).
-    // On failure errorString() says why, and how to fix it where we know.
+    // Opens the device (a system location such as /dev/ttyUSB0, or COM3; a
+    // name holding a '/' is a path, relative to the current folder or not).
+    // Anything but a serial line is refused before a byte is written. On
+    // failure errorString() says why, and how to fix it where we know.
     virtual bool open(const QString& device) = 0;
     virtual bool isOpen() const = 0;
     // Queues the bytes and hands them to the OS without waiting for the line.
@@ -29,12 +31,17 @@ protected:
 
 std::unique_ptr<SerialLink> makeSystemSerialLink();
 
+// Where a device name points: a name holding a '/' is the path itself (made
+// absolute), a bare name one in /dev. On Windows the name as it is.
+QString serialDeviceLocation(const QString& device);
+
 // Why a device would not open. The system's own texts rarely say what to do,
 // so each kind gets a message that names the fix.
 enum class SerialOpenFailure {
     Missing,          // no such device
     PermissionDenied, // the device exists but this user may not open it
     Busy,             // another program holds it
+    NotSerialPort,    // it opened, but it is a file, /dev/null, a terminal's master side...
     Other,
 };
 

@@ -2,30 +2,143 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace korvex {
 namespace {
 
 constexpr auto kSuffix = ".simulator";
+constexpr mode_t kPrivateMode = 0700;
 
-QString runtimeDir() {
-    // Without a session runtime folder Qt falls back to one under the temporary
-    // folder and warns on every call; the CLI prints nothing it did not mean to.
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    QString user = QString::number(::getuid());
-    if (const passwd* me = ::getpwuid(::getuid()))
-        user = QString::fromLocal8Bit(me->pw_name);
-    return QDir::tempPath() + QStringLiteral("/runtime-") + user;
+// Closes the descriptor it holds.
+class FileDescriptor {
+public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd)
+        : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        std::swap(fd_, other.fd_);
+        return *this;
+    }
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    // Closes now, and says whether the close went well.
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+private:
+    int fd_ = -1;
+};
+
+QString systemError(int error) {
+    return QString::fromLocal8Bit(::strerror(error));
+}
+
+// Where the adverts live: base is the runtime folder that holds them, empty
+// when KORVEX_SIMULATOR_DIR names the folder outright.
+struct RegistryPlace {
+    QString base;
+    QString path;
+};
+
+// Why a folder, as lstat() or fstat() describes it, is not the user's private
+// one; empty when it is.
+QString folderProblem(const QString& path, const struct stat& info) {
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("%1 is a symbolic link").arg(path);
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("%1 is not a folder").arg(path);
+    if (info.st_uid != ::geteuid())
+        return QStringLiteral("%1 belongs to another user").arg(path);
+    if ((info.st_mode & 07777) != kPrivateMode) {
+        return QStringLiteral("%1 is open to other users (mode %2, where 0700 is needed)")
+            .arg(path)
+            .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
+    }
+    return {};
+}
+
+// Opens a folder that must be the user's private one. Nothing, and no
+// problem, when it does not exist.
+FileDescriptor openPrivateFolder(const QString& path, QString& problem) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat seen {};
+    if (::lstat(name.constData(), &seen) != 0) {
+        if (errno != ENOENT)
+            problem = QStringLiteral("%1: %2").arg(path, systemError(errno));
+        return {};
+    }
+    problem = folderProblem(path, seen);
+    if (!problem.isEmpty())
+        return {};
+    FileDescriptor folder(
+        ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat opened {};
+    if (!folder || ::fstat(folder.get(), &opened) != 0 || opened.st_dev != seen.st_dev ||
+        opened.st_ino != seen.st_ino) {
+        problem = QStringLiteral("%1 changed while it was opened").arg(path);
+        return {};
+    }
+    problem = folderProblem(path, opened);
+    return problem.isEmpty() ? std::move(folder) : FileDescriptor();
+}
+
+// Opens the user's private folder, making it first when it is missing.
+FileDescriptor makePrivateFolder(const QString& path, QString& problem) {
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), kPrivateMode) == 0) {
+        // The umask may have taken more than asked for; the descriptor, not
+        // the name, gets the mode, so no link can redirect it.
+        FileDescriptor made(
+            ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat info {};
+        if (made && ::fstat(made.get(), &info) == 0 && info.st_uid == ::geteuid())
+            ::fchmod(made.get(), kPrivateMode);
+    } else if (errno != EEXIST) {
+        problem = QStringLiteral("cannot create %1: %2").arg(path, systemError(errno));
+        return {};
+    }
+    FileDescriptor folder = openPrivateFolder(path, problem);
+    if (!folder && problem.isEmpty())
+        problem = QStringLiteral("cannot create %1").arg(path);
+    return folder;
+}
+
+RegistryPlace registryPlace() {
+    const QString custom = qEnvironmentVariable("KORVEX_SIMULATOR_DIR");
+    if (!custom.isEmpty())
+        return {{}, custom};
+    // The session's runtime folder counts only when it is the user's alone;
+    // otherwise a private folder under the temporary one, as Qt would use
+    // (without Qt's warning on every call: the CLI prints nothing it did not
+    // mean to).
+    QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString problem;
+    if (base.isEmpty() || !openPrivateFolder(base, problem)) {
+        QString user = QString::number(::geteuid());
+        if (const passwd* me = ::getpwuid(::geteuid()))
+            user = QString::fromLocal8Bit(me->pw_name);
+        base = QDir::tempPath() + QStringLiteral("/runtime-") + user;
+    }
+    return {base, base + QStringLiteral("/korvex-simulators")};
 }
 
 // The start time of a process, in clock ticks since boot, so that a file left
@@ -35,7 +148,7 @@ QByteArray processStart(qint64 pid) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray line = stat.readAll();
+    const QByteArray line = stat.read(4096);
     // The command name may hold blanks and parentheses; the fields after it do not.
     const qsizetype close = line.lastIndexOf(')');
     if (close < 0)
@@ -54,51 +167,136 @@ bool processAlive(qint64 pid, const QByteArray& start) {
     return start.isEmpty() || now.isEmpty() || now == start;
 }
 
-// Only a folder of our own is trusted to say which devices to offer.
-bool ownedByUs(const QString& dir) {
+// A device of the user's own, named directly: what a simulator's pty is.
+bool ownCharacterDevice(const QString& device) {
     struct stat info {};
-    return ::stat(QFile::encodeName(dir).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid();
+    return ::lstat(QFile::encodeName(device).constData(), &info) == 0 && S_ISCHR(info.st_mode) &&
+           info.st_uid == ::geteuid();
+}
+
+// The names of the adverts in an opened folder, in name order.
+QList<QByteArray> advertNames(int folder) {
+    QList<QByteArray> names;
+    const int listing = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    if (listing < 0)
+        return names;
+    DIR* stream = ::fdopendir(listing);
+    if (!stream) {
+        ::close(listing);
+        return names;
+    }
+    ::rewinddir(stream);
+    while (const dirent* entry = ::readdir(stream)) {
+        const QByteArray name(entry->d_name);
+        if (name.endsWith(kSuffix) && !name.startsWith('.'))
+            names << name;
+    }
+    ::closedir(stream);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// An advert is believed only when it is a small regular file of the user's.
+// It is opened without following a link and without waiting on a FIFO.
+std::optional<SimulatorEntry> readAdvert(int folder, const QByteArray& name) {
+    const FileDescriptor file(
+        ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!file || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_uid != ::geteuid() || info.st_size > kSimulatorEntryMaxBytes)
+        return std::nullopt;
+    QByteArray bytes(kSimulatorEntryMaxBytes + 1, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n =
+            ::read(file.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > kSimulatorEntryMaxBytes)
+        return std::nullopt;
+    return parseSimulatorEntry(QByteArrayView(bytes.constData(), got));
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
 } // namespace
 
-QString simulatorRegistryDir() {
-    const QString custom = qEnvironmentVariable("KORVEX_SIMULATOR_DIR");
-    if (!custom.isEmpty())
-        return custom;
-    return runtimeDir() + QStringLiteral("/korvex-simulators");
+SimulatorRegistry locateSimulatorRegistry() {
+    const RegistryPlace place = registryPlace();
+    QString problem;
+    if (!place.base.isEmpty())
+        openPrivateFolder(place.base, problem);
+    if (problem.isEmpty())
+        openPrivateFolder(place.path, problem);
+    return {place.path, problem};
+}
+
+std::optional<SimulatorEntry> parseSimulatorEntry(QByteArrayView bytes) {
+    if (bytes.size() > kSimulatorEntryMaxBytes)
+        return std::nullopt;
+    SimulatorEntry entry;
+    for (const QByteArray& line : bytes.toByteArray().split('\n')) {
+        if (line.startsWith("device="))
+            entry.device = QString::fromLocal8Bit(line.mid(7));
+        else if (line.startsWith("pid="))
+            entry.pid = line.mid(4).toLongLong();
+        else if (line.startsWith("start="))
+            entry.start = line.mid(6);
+    }
+    if (!entry.device.startsWith(QLatin1Char('/')) || entry.pid <= 0)
+        return std::nullopt;
+    return entry;
+}
+
+QByteArray formatSimulatorEntry(const SimulatorEntry& entry) {
+    return "device=" + entry.device.toLocal8Bit() + "\npid=" + QByteArray::number(entry.pid) +
+           "\nstart=" + entry.start + "\n";
 }
 
 QList<PortDescription> advertisedSimulators() {
     QList<PortDescription> result;
-    const QString dirPath = simulatorRegistryDir();
-    if (!ownedByUs(dirPath))
+    const RegistryPlace place = registryPlace();
+    QString problem;
+    if (!place.base.isEmpty() && !openPrivateFolder(place.base, problem))
         return result;
-    const QDir dir(dirPath);
-    const QStringList names =
-        dir.entryList({QStringLiteral("*") + QLatin1String(kSuffix)}, QDir::Files, QDir::Name);
-    for (const QString& name : names) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::ReadOnly) || file.size() > 4096)
+    const FileDescriptor folder = openPrivateFolder(place.path, problem);
+    if (!folder)
+        return result;
+    for (const QByteArray& name : advertNames(folder.get())) {
+        const std::optional<SimulatorEntry> entry = readAdvert(folder.get(), name);
+        if (!entry)
             continue;
-        QString device;
-        qint64 pid = 0;
-        QByteArray start;
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            if (line.startsWith("device="))
-                device = QString::fromLocal8Bit(line.mid(7));
-            else if (line.startsWith("pid="))
-                pid = line.mid(4).toLongLong();
-            else if (line.startsWith("start="))
-                start = line.mid(6);
+        if (!processAlive(entry->pid, entry->start)) {
+            // The advert was checked to be the user's own file, in a folder
+            // nobody else may write to.
+            ::unlinkat(folder.get(), name.constData(), 0);
+            continue;
         }
-        if (device.isEmpty() || !QFileInfo::exists(device) || !processAlive(pid, start))
+        if (!ownCharacterDevice(entry->device))
             continue;
         PortDescription port;
-        port.device = device;
-        port.portName = device.startsWith(QLatin1String("/dev/")) ? device.mid(5) : device;
-        port.description = QStringLiteral("Korvex simulator (process %1)").arg(pid);
+        port.device = entry->device;
+        port.portName =
+            entry->device.startsWith(QLatin1String("/dev/")) ? entry->device.mid(5) : entry->device;
+        port.description = QStringLiteral("Korvex simulator (process %1)").arg(entry->pid);
         port.simulated = true;
         result.append(port);
     }
@@ -106,35 +304,31 @@ QList<PortDescription> advertisedSimulators() {
 }
 
 SimulatorAdvert::SimulatorAdvert(const QString& device) {
-    const QString dirPath = simulatorRegistryDir();
-    if (!QDir().mkpath(dirPath)) {
-        error_ = QStringLiteral("cannot create %1").arg(dirPath);
+    const RegistryPlace place = registryPlace();
+    if (!place.base.isEmpty() && !makePrivateFolder(place.base, error_))
         return;
-    }
-    if (!ownedByUs(dirPath)) {
-        error_ = QStringLiteral("%1 belongs to another user").arg(dirPath);
+    const FileDescriptor folder = makePrivateFolder(place.path, error_);
+    if (!folder)
         return;
-    }
-    ::chmod(QFile::encodeName(dirPath).constData(), 0700);
 
     const qint64 pid = ::getpid();
     QString tag = device;
     tag.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QString path = QDir(dirPath).filePath(
-        QStringLiteral("%1%2%3").arg(pid).arg(tag).arg(QLatin1String(kSuffix)));
-    // Written whole or not at all: a reader never sees half a file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error_ = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    const QByteArray name = QFile::encodeName(QStringLiteral("%1%2").arg(pid).arg(tag)) + kSuffix;
+    const QByteArray partial = "." + name + ".part";
+    // Written whole, then renamed: a reader never sees half a file.
+    FileDescriptor file(::openat(folder.get(), partial.constData(),
+                                 O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    const bool written =
+        file && writeAll(file.get(), formatSimulatorEntry({device, pid, processStart(pid)})) &&
+        file.close() &&
+        ::renameat(folder.get(), partial.constData(), folder.get(), name.constData()) == 0;
+    if (!written) {
+        error_ = QStringLiteral("cannot write in %1: %2").arg(place.path, systemError(errno));
+        ::unlinkat(folder.get(), partial.constData(), 0);
         return;
     }
-    file.write("device=" + device.toLocal8Bit() + "\npid=" + QByteArray::number(pid) +
-               "\nstart=" + processStart(pid) + "\n");
-    if (!file.commit()) {
-        error_ = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return;
-    }
-    path_ = QFile::encodeName(path).toStdString();
+    path_ = QFile::encodeName(QDir(place.path).filePath(QFile::decodeName(name))).toStdString();
 }
 
 SimulatorAdvert::~SimulatorAdvert() {

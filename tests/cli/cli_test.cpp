@@ -96,7 +96,7 @@ TEST(CliCheck, TextReportNamesChangesAndTheFault) {
     r = run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall=")});
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Parametri incompleti o non corretti")));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field edMyCall (mycall)")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field \"MY CALLSIGN\" (mycall)")))
         << r.err.toStdString();
 }
 

@@ -19,6 +19,7 @@
 
 #include <csignal>
 #include <iostream>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -241,6 +242,19 @@ TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
          "no such device", nullptr},
         {"no such port number", [](PtyTracker&, auto&) { return QStringLiteral("9"); },
          "does not exist", nullptr},
+        {"empty port", [](PtyTracker&, auto&) { return QString(); }, "--port needs", nullptr},
+        // A path is opened as given, and only a terminal is taken for a serial line.
+        {"relative path to a file",
+         [this](PtyTracker&, auto&) {
+             const QString file = dir_.filePath(QStringLiteral("not-a-port"));
+             QFile(file).open(QIODevice::WriteOnly);
+             return "./" + QDir::current().relativeFilePath(file);
+         },
+         "not a serial port", nullptr},
+        {"/dev/null", [](PtyTracker&, auto&) { return QStringLiteral("/dev/null"); },
+         "not a serial port", nullptr},
+        {"pty master", [](PtyTracker&, auto&) { return QStringLiteral("/dev/ptmx"); },
+         "not a serial port", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -261,6 +275,160 @@ TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
         } else {
             EXPECT_FALSE(transfer.has_value());
         }
+    }
+}
+
+// The simulator folder is shared ground when the session has no runtime
+// folder of its own: only the user's own private folder, own regular files
+// and own devices are believed, and nothing there can make a listing hang.
+TEST_F(CliEndToEnd, PortsTrustOnlyTheUsersOwnSimulatorAdverts) {
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kOther = 65534;
+    PtyTracker tracker;
+    ASSERT_TRUE(tracker.ok());
+    const QByteArray advert = "device=" + tracker.device().toLocal8Bit() +
+                              "\npid=" + QByteArray::number(::getpid()) + "\n";
+    auto makeFolder = [](const QString& path, mode_t mode) {
+        EXPECT_TRUE(QDir().mkpath(path));
+        ::chmod(QFile::encodeName(path).constData(), mode);
+    };
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    auto chown = [](const QString& path) {
+        EXPECT_EQ(::lchown(QFile::encodeName(path).constData(), kOther, kOther), 0);
+    };
+    struct Case {
+        const char* name;
+        bool needsRoot; // hands something to another user
+        // Plants in the folder given and returns KORVEX_SIMULATOR_DIR; an
+        // empty one leaves the folder to TMPDIR.
+        std::function<QString(const QString&)> plant;
+        const char* says; // on stderr; nullptr: the simulator is listed
+    };
+    const std::vector<Case> cases = {
+        {"own private folder", false,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             write(at + "/a.simulator", advert);
+             return at;
+         },
+         nullptr},
+        {"another user's folder", true,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             write(at + "/a.simulator", advert);
+             chown(at + "/a.simulator");
+             chown(at);
+             return at;
+         },
+         "belongs to another user"},
+        {"symbolic link to a folder", false,
+         [&](const QString& at) {
+             makeFolder(at + "-target", 0700);
+             write(at + "-target/a.simulator", advert);
+             QFile::link(at + "-target", at);
+             return at;
+         },
+         "symbolic link"},
+        {"folder open to others", false,
+         [&](const QString& at) {
+             makeFolder(at, 0755);
+             write(at + "/a.simulator", advert);
+             return at;
+         },
+         "open to other users"},
+        {"advert linked to /dev/zero", false,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             QFile::link(QStringLiteral("/dev/zero"), at + "/a.simulator");
+             return at;
+         },
+         ""},
+        {"advert that is a FIFO", false,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             ::mkfifo(QFile::encodeName(at + "/a.simulator").constData(), 0600);
+             return at;
+         },
+         ""},
+        {"advert linked to a FIFO", false,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             ::mkfifo(QFile::encodeName(at + "-fifo").constData(), 0600);
+             QFile::link(at + "-fifo", at + "/a.simulator");
+             return at;
+         },
+         ""},
+        {"advert of another user", true,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             write(at + "/a.simulator", advert);
+             chown(at + "/a.simulator");
+             return at;
+         },
+         ""},
+        {"device of another user", true,
+         [&](const QString& at) {
+             makeFolder(at, 0700);
+             write(at + "/a.simulator", advert);
+             chown(tracker.device());
+             return at;
+         },
+         ""},
+        // No runtime folder: another user made the fallback folder first and
+        // put a link to a folder of the victim's in it.
+        {"fallback folder planted by another user", true,
+         [&](const QString& at) {
+             makeFolder(at + "/target", 0755);
+             write(at + "/target/a.simulator", advert);
+             const passwd* me = ::getpwuid(::geteuid());
+             const QString planted = at + "/runtime-" + QString::fromLocal8Bit(me->pw_name);
+             makeFolder(planted, 0777);
+             QFile::link(at + "/target", planted + "/korvex-simulators");
+             chown(planted + "/korvex-simulators");
+             chown(planted);
+             return QString();
+         },
+         "belongs to another user"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.needsRoot && !root) {
+            std::cout << "skipped \"" << c.name << "\": needs root to act as another user\n";
+            continue;
+        }
+        const QString at = dir_.filePath(QString::fromLatin1(c.name).replace(' ', '-'));
+        const QString registry = c.plant(at);
+        const QProcessEnvironment saved = env_;
+        env_.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (registry.isEmpty()) {
+            env_.remove(QStringLiteral("KORVEX_SIMULATOR_DIR"));
+            env_.insert(QStringLiteral("TMPDIR"), at);
+        } else {
+            env_.insert(QStringLiteral("KORVEX_SIMULATOR_DIR"), registry);
+        }
+        const Finished ports = run({QStringLiteral("ports")});
+        EXPECT_EQ(ports.code, 0) << ports.err.toStdString();
+        EXPECT_LT(ports.ms, 5000);
+        EXPECT_EQ(ports.out.contains(tracker.device().toLocal8Bit()), c.says == nullptr)
+            << ports.out.toStdString();
+        if (c.says) {
+            EXPECT_TRUE(ports.err.contains(c.says)) << ports.err.toStdString();
+        }
+        if (registry.isEmpty()) {
+            // A simulator started there advertises nothing and changes nothing.
+            Simulator simulator;
+            EXPECT_FALSE(startSimulator(simulator, {}).isEmpty());
+            struct stat target {};
+            ::stat(QFile::encodeName(at + "/target").constData(), &target);
+            EXPECT_EQ(target.st_mode & 07777, 0755u);
+            EXPECT_EQ(QDir(at + "/target").entryList(QDir::Files).size(), 1);
+        }
+        env_ = saved;
+        ::chown(tracker.device().toLocal8Bit().constData(), ::geteuid(), ::getegid());
     }
 }
 

@@ -331,8 +331,10 @@ TEST_F(Registry, SkipsWhatDeadSimulatorsLeftBehind) {
 
     QProcess gone;
     gone.start(QStringLiteral("true"));
-    ASSERT_TRUE(gone.waitForFinished());
+    ASSERT_TRUE(gone.waitForStarted());
+    // Taken while it runs: a finished QProcess says 0.
     const QByteArray deadPid = QByteArray::number(gone.processId());
+    ASSERT_TRUE(gone.waitForFinished());
 
     plant(QStringLiteral("dead.simulator"), "device=" + device + "\npid=" + deadPid + "\n");
     plant(QStringLiteral("nodevice.simulator"), "device=/dev/pts/999999\npid=" + me + "\n");
@@ -340,7 +342,16 @@ TEST_F(Registry, SkipsWhatDeadSimulatorsLeftBehind) {
     plant(QStringLiteral("reused.simulator"), "device=" + device + "\npid=" + me + "\nstart=1\n");
     plant(QStringLiteral("garbage.simulator"), QByteArray("\x00\xff\n=\n", 5));
     plant(QStringLiteral("other.txt"), "device=" + device + "\npid=" + me + "\n");
+    plant(QStringLiteral("theirs.simulator"), "device=" + device + "\npid=" + deadPid + "\n");
+    const bool root = ::geteuid() == 0;
+    if (root)
+        ::chown(QFile::encodeName(dir_.filePath("theirs.simulator")).constData(), 65534, 65534);
     EXPECT_TRUE(advertisedSimulators().isEmpty());
+    // What dead simulators left is removed; nothing else, and nobody else's.
+    QStringList left = QDir(dir_.path()).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(left.join(' ').toStdString(),
+              root ? "garbage.simulator nodevice.simulator other.txt theirs.simulator"
+                   : "garbage.simulator nodevice.simulator other.txt");
 
     plant(QStringLiteral("live.simulator"), "device=" + device + "\npid=" + me + "\n");
     EXPECT_EQ(advertisedSimulators().size(), 1);

@@ -47,6 +47,26 @@ TEST(FrameSender, RunsTheTimelineWritingFourTimesThenClosingAndReporting) {
     EXPECT_FALSE(sender->isBusy() || sender->isPortOpen());
 }
 
+// Enumerating on a thread of its own changes when start() returns, not what
+// happens: a missing port fails, a present one gets the whole transfer, and a
+// sender dropped meanwhile waits for its thread.
+TEST(FrameSender, ResolvingInTheBackgroundEndsTheSameWay) {
+    auto log = std::make_shared<Log>();
+    auto sender = fakeSender(log);
+    sender->setResolveInBackground(true);
+    sender->start(blockOf(3), "9");
+    EXPECT_TRUE(sender->isBusy());
+    waitForFinished(log);
+    ASSERT_EQ(log->events.size(), 2);
+    EXPECT_TRUE(log->events[0].startsWith("failed Port 9 does not exist"));
+    sender->start(blockOf(3), "1");
+    waitForFinished(log, 2);
+    EXPECT_EQ(log->writes.size(), 4);
+    EXPECT_EQ(log->events.last(), "finished");
+    sender->start(blockOf(3), "1");
+    sender.reset();
+}
+
 TEST(FrameSender, ALateStepDelaysOnlyTheFrameBehindItsPreamble) {
     auto log = std::make_shared<Log>();
     auto sender = fakeSender(log);

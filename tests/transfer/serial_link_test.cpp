@@ -2,6 +2,8 @@
 #include "support/pseudo_terminal.h"
 #include "transfer/frames.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QTimer>
 #include <atomic>
@@ -110,6 +112,11 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
     } cases[] = {
         {"/dev/korvex-no-such-tty", "no such device"},
         {pty.slavePath(), "in use by another program"},
+        // Open, but no serial line: bytes written there would go nowhere.
+        {"/dev/null", "not a serial port"},
+        {"/dev/ptmx", "not a serial port"},
+        {"./" + QDir::current().relativeFilePath(QCoreApplication::applicationFilePath()),
+         "not a serial port"},
     };
     for (const auto& c : cases) {
         FrameSender sender(only(c.device), makeSystemSerialLink);

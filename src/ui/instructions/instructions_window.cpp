@@ -33,6 +33,10 @@ constexpr int kDesignHeightTwips = 4725;
 constexpr int kMarginWidthTwips = 120;
 constexpr int kMarginHeightTwips = 480;
 
+// A long manual is read in slices of about this much time, so the window keeps
+// answering (and painting what has come in) while the rest is read.
+constexpr std::chrono::milliseconds kSlice{25};
+
 const QString kMissingPrefix = QStringLiteral("Manca il file di help ");
 const QString kTooLargeText =
     QStringLiteral("Il file di help %1 è troppo grande: oltre %2 MiB non viene letto.");
@@ -87,11 +91,16 @@ InstructionsWindow::InstructionsWindow(QWidget* parent)
             QDesktopServices::openUrl(url);
     });
 
+    sliceTimer_.setInterval(0);
+    connect(&sliceTimer_, &QTimer::timeout, this, &InstructionsWindow::readSlice);
+
     resize(twipsToPixelsX(kDesignWidthTwips), twipsToPixelsY(kDesignHeightTwips));
     fitTextArea();
 }
 
-InstructionsWindow::~InstructionsWindow() = default;
+InstructionsWindow::~InstructionsWindow() {
+    stopLoading();
+}
 
 void InstructionsWindow::Apri(const QString& NFileIstruzioni, const QString& Titolo) {
     documentName_ = NFileIstruzioni;
@@ -120,6 +129,10 @@ QString InstructionsWindow::documentPath() const {
 
 QTextBrowser* InstructionsWindow::textArea() const {
     return rtfIstruzioni_;
+}
+
+bool InstructionsWindow::isLoading() const {
+    return loader_ != nullptr;
 }
 
 void InstructionsWindow::setCriticalBox(CriticalBox box) {
@@ -181,6 +194,9 @@ bool InstructionsWindow::event(QEvent* e) {
     case QEvent::WindowStateChange:
         fitTextArea();
         break;
+    case QEvent::Close:
+        stopLoading();
+        break;
     default:
         break;
     }
@@ -201,13 +217,41 @@ void InstructionsWindow::reloadDocument() {
     }
     const QByteArray& bytes = document.bytes;
     documentPath_ = path;
-    readRtf(bytes, *rtfIstruzioni_->document());
+    showDocument(bytes);
+}
+
+void InstructionsWindow::showDocument(const QByteArray& bytes) {
+    if (bytes != shownBytes_) {
+        // A reload cancels the read in flight. Its first slice is read at
+        // once, so the window never paints an empty page in between.
+        stopLoading();
+        shownBytes_ = bytes;
+        loader_ = std::make_unique<RtfLoader>(bytes, *rtfIstruzioni_->document());
+        readSlice();
+    }
     rtfIstruzioni_->moveCursor(QTextCursor::Start);
     rtfIstruzioni_->verticalScrollBar()->setValue(0);
     rtfIstruzioni_->horizontalScrollBar()->setValue(0);
 }
 
+void InstructionsWindow::readSlice() {
+    if (!loader_)
+        return;
+    if (loader_->readFor(kSlice))
+        stopLoading();
+    else if (!sliceTimer_.isActive())
+        sliceTimer_.start();
+}
+
+void InstructionsWindow::stopLoading() {
+    sliceTimer_.stop();
+    if (loader_ && !loader_->done())
+        shownBytes_.clear(); // what is on screen is not all of them
+    loader_.reset();
+}
+
 void InstructionsWindow::reportMissing(bool tooLarge) {
+    stopLoading();
     unloading_ = true;
     const QString title = windowTitle().trimmed();
     const QString text = tooLarge ? kTooLargeText.arg(documentName_).arg(kMaxDocumentBytes >> 20)

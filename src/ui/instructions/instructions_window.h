@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QTextBrowser;
 
 namespace korvex {
+
+class RtfLoader;
 
 // The window that shows the user manual (object name "frmIstruzioni"). It has
 // no owner window; the Setup window creates it on first use and destroys it
@@ -34,6 +39,9 @@ public:
 
     QTextBrowser* textArea() const;
 
+    // Whether a document is still being read into the text area.
+    bool isLoading() const;
+
     // Replaces the message box for every window (empty: a real QMessageBox).
     // Offscreen tests install one that records instead of blocking.
     static void setCriticalBox(CriticalBox box);
@@ -56,6 +64,9 @@ private:
     void reloadDocument();
     // A missing or unreadable document, or (tooLarge) one beyond the size read.
     void reportMissing(bool tooLarge = false);
+    void showDocument(const QByteArray& bytes);
+    void readSlice();
+    void stopLoading();
 
     QTextBrowser* rtfIstruzioni_;
     QString documentName_;
@@ -64,6 +75,11 @@ private:
     bool centred_ = false;
     bool reloadQueued_ = false;
     bool unloading_ = false;
+    // The bytes on show (or being read): reading the same again would change
+    // nothing on screen but cost the time again.
+    QByteArray shownBytes_;
+    std::unique_ptr<RtfLoader> loader_;
+    QTimer sliceTimer_; // reads the next slice once pending events are handled
 };
 
 } // namespace korvex

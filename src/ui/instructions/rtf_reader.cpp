@@ -1,8 +1,13 @@
 #include "rtf_reader.h"
 
+#include <QBuffer>
 #include <QColor>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QImage>
+#include <QImageReader>
 #include <QList>
+#include <QPixmap>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -27,6 +32,10 @@ namespace {
 // tables stop growing at their caps, and geometry is clamped to sane sizes.
 constexpr int kMaxDepth = 256;
 constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;
+// Decoded pixels of all pictures together, counted at 4 bytes each from the
+// size in the picture's header; a picture that would pass it is shown as a
+// placeholder of its size.
+constexpr qint64 kMaxDecodedPictureBytes = 64 * 1024 * 1024;
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxTableCells = 5000;
 constexpr int kMaxTabStops = 64;
@@ -156,7 +165,13 @@ public:
         , doc_(doc)
         , cursor_(&doc) {}
 
-    RtfReadResult run();
+    // Sets up reading; input that is not RTF is shown whole as plain text.
+    void start();
+    // Reads on until the deadline passes or `byteBudget` more bytes are read;
+    // true once the whole document is in.
+    bool step(const QDeadlineTimer& deadline, qsizetype byteBudget);
+    qsizetype position() const { return pos_; }
+    const RtfReadResult& result() const { return result_; }
 
 private:
     // Input
@@ -171,6 +186,8 @@ private:
     void closeGroup();
     void textByte(unsigned char c);
     void skipBinary(int count);
+    void finish();
+    bool stepPlainText(qsizetype characterBudget);
 
     // State
     Group& top() { return stack_.back(); }
@@ -195,6 +212,7 @@ private:
     void endCell();
     void endRow();
     void finishPicture();
+    QString placeholderName();
     void finishFieldInstruction();
     void finishFontEntry();
 
@@ -203,6 +221,9 @@ private:
     QTextDocument& doc_;
     QTextCursor cursor_;
     RtfReadResult result_;
+    bool finished_ = false;
+    QString plainText_; // input that is not RTF, shown as it is
+    qsizetype plainPos_ = 0;
 
     std::vector<Group> stack_;
     int untrackedDepth_ = 0; // groups opened beyond kMaxDepth
@@ -225,6 +246,8 @@ private:
 
     QString fieldInstruction_;
     Picture picture_;
+    qint64 decodedPictureBytes_ = 0;
+    bool placeholderAdded_ = false;
 
     QList<int> cellBoundaries_;
     QTextTable* table_ = nullptr;
@@ -236,8 +259,7 @@ private:
     bool tablesDisabled_ = false;
 };
 
-RtfReadResult Reader::run() {
-
+void Reader::start() {
     qsizetype start = 0;
     if (in_.size() >= 3 && static_cast<unsigned char>(in_[0]) == 0xEF &&
         static_cast<unsigned char>(in_[1]) == 0xBB && static_cast<unsigned char>(in_[2]) == 0xBF)
@@ -251,14 +273,24 @@ RtfReadResult Reader::run() {
         QString text = utf8(body);
         if (utf8.hasError())
             text = decodeCp1252(body);
-        cursor_.insertText(text);
-        return result_;
+        plainText_ = std::move(text);
+        return;
     }
     result_.wasRtf = true;
     pos_ = start;
     stack_.reserve(64);
+}
 
-    while (!atEnd()) {
+bool Reader::step(const QDeadlineTimer& deadline, qsizetype byteBudget) {
+    if (finished_)
+        return true;
+    if (!result_.wasRtf)
+        return stepPlainText(byteBudget);
+    const qsizetype stop = byteBudget < in_.size() - pos_ ? pos_ + byteBudget : in_.size();
+    // The clock is read every so many bytes only: reading it costs more than a byte.
+    constexpr int kBytesBetweenClockReads = 1024;
+    int untilClock = kBytesBetweenClockReads;
+    while (pos_ < stop) {
         unsigned char c = peek();
         if (c == '{') {
             ++pos_;
@@ -266,8 +298,11 @@ RtfReadResult Reader::run() {
         } else if (c == '}') {
             ++pos_;
             closeGroup();
-            if (stack_.empty())
-                break; // the document's own group has closed; trailing bytes are not part of it
+            if (stack_.empty()) {
+                // The document's own group has closed; trailing bytes are not part of it.
+                finish();
+                return true;
+            }
         } else if (c == '\\') {
             ++pos_;
             controlSequence();
@@ -275,7 +310,36 @@ RtfReadResult Reader::run() {
             ++pos_;
             textByte(c);
         }
+        if (--untilClock == 0) {
+            untilClock = kBytesBetweenClockReads;
+            if (deadline.hasExpired())
+                return false;
+        }
     }
+    if (!atEnd())
+        return false;
+    finish();
+    return true;
+}
+
+bool Reader::stepPlainText(qsizetype characterBudget) {
+    // Whole lines, where there are any, so that no line is laid out twice.
+    qsizetype end = std::min(plainText_.size(), plainPos_ + characterBudget);
+    if (end < plainText_.size()) {
+        const qsizetype lineEnd = plainText_.lastIndexOf(u'\n', end - 1);
+        if (lineEnd >= plainPos_)
+            end = lineEnd + 1;
+    }
+    cursor_.insertText(QStringView(plainText_).sliced(plainPos_, end - plainPos_).toString());
+    plainPos_ = end;
+    pos_ = end; // progress, in characters here
+    finished_ = plainPos_ >= plainText_.size();
+    if (finished_)
+        plainText_.clear();
+    return finished_;
+}
+
+void Reader::finish() {
     if (!stack_.empty()) {
         result_.truncated = true;
         while (!stack_.empty())
@@ -285,7 +349,7 @@ RtfReadResult Reader::run() {
     flushText();
     if (blockHasContent_)
         cursor_.setBlockFormat(blockFormat(lastPara_));
-    return result_;
+    finished_ = true;
 }
 
 void Reader::openGroup() {
@@ -1102,29 +1166,62 @@ void Reader::finishPicture() {
     picture_ = Picture{};
     if (pic.kind == Picture::Unknown || pic.data.isEmpty() || stack_.size() < 2)
         return;
-    QImage image;
-    if (!image.loadFromData(pic.data, pic.kind == Picture::Png ? "PNG" : "JPEG"))
-        return;
     // The picture belongs to the text around its group, not to the group itself.
     Group& outer = stack_[stack_.size() - 2];
     if (outer.dest != Dest::Text)
         return;
+    // The header tells the decoded size; the pixels are decoded only while
+    // the document's pictures stay within their budget.
+    QBuffer source(&pic.data);
+    source.open(QIODevice::ReadOnly);
+    QImageReader decoder(&source, pic.kind == Picture::Png ? "PNG" : "JPEG");
+    const QSize size = decoder.size();
+    if (size.isEmpty())
+        return;
+    const qint64 cost = qint64(size.width()) * size.height() * 4;
+    QImage image;
+    if (cost <= kMaxDecodedPictureBytes - decodedPictureBytes_) {
+        decodedPictureBytes_ += cost;
+        image = decoder.read();
+        if (image.isNull())
+            return;
+    }
     flushText();
     if (outer.para.inTable && !tablesDisabled_)
         ensureCell();
     else if (table_)
         leaveTable();
-    QUrl name(QStringLiteral("rtf-picture:%1").arg(result_.images + 1));
-    doc_.addResource(QTextDocument::ImageResource, name, image);
     QTextImageFormat f;
-    f.setName(name.toString());
-    double w = pic.goalW > 0 ? pic.goalW / double(kTwipsPerPixel) : image.width();
-    double h = pic.goalH > 0 ? pic.goalH / double(kTwipsPerPixel) : image.height();
+    if (image.isNull()) {
+        f.setName(placeholderName());
+        ++result_.placeholders;
+    } else {
+        const QUrl name(QStringLiteral("rtf-picture:%1").arg(result_.images + 1));
+        // As a pixmap: a view paints an image resource by converting all of
+        // it to a pixmap on every paint, seconds for a large picture.
+        doc_.addResource(QTextDocument::ImageResource, name, QPixmap::fromImage(std::move(image)));
+        f.setName(name.toString());
+        ++result_.images;
+    }
+    double w = pic.goalW > 0 ? pic.goalW / double(kTwipsPerPixel) : size.width();
+    double h = pic.goalH > 0 ? pic.goalH / double(kTwipsPerPixel) : size.height();
     f.setWidth(w * pic.scaleX / 100.0);
     f.setHeight(h * pic.scaleY / 100.0);
     cursor_.insertImage(f);
     blockHasContent_ = true;
-    ++result_.images;
+}
+
+QString Reader::placeholderName() {
+    const QString name = QStringLiteral("rtf-picture:placeholder");
+    if (!placeholderAdded_) {
+        // A flat pale box, stretched to each picture's place: a frame would
+        // stretch with it.
+        QImage box(8, 8, QImage::Format_RGB32);
+        box.fill(QColor(0xD8, 0xD8, 0xD8));
+        doc_.addResource(QTextDocument::ImageResource, QUrl(name), box);
+        placeholderAdded_ = true;
+    }
+    return name;
 }
 
 void Reader::finishFieldInstruction() {
@@ -1145,22 +1242,76 @@ void Reader::finishFontEntry() {
 
 } // namespace
 
-RtfReadResult readRtf(QByteArrayView rtf, QTextDocument& document) {
+struct RtfLoader::State {
+    State(QByteArray bytes, QTextDocument& doc, bool undo)
+        : rtf(std::move(bytes))
+        , document(doc)
+        , undoWasEnabled(undo)
+        , reader(rtf, doc) {}
+
+    QByteArray rtf;
+    QTextDocument& document;
+    const bool undoWasEnabled;
+    Reader reader;
+    // Bytes read in the next slice. It starts small so that the beginning
+    // shows at once, then follows what a slice costs, layout included.
+    qsizetype sliceBytes = 16 * 1024;
+    bool done = false;
+};
+
+RtfLoader::RtfLoader(QByteArray rtf, QTextDocument& document) {
     // Building through the undo stack would cost memory and time for nothing:
     // a freshly read document has no edits to undo.
     const bool undo = document.isUndoRedoEnabled();
     document.clear();
     document.setUndoRedoEnabled(false);
-    // One edit block for the whole read: outside one, every insertion lays
-    // out its paragraph again to place the cursor, which is quadratic in a
-    // long paragraph of many formats.
-    QTextCursor editBlock(&document);
+    state_ = std::make_unique<State>(std::move(rtf), document, undo);
+    state_->reader.start();
+}
+
+RtfLoader::~RtfLoader() {
+    state_->document.setUndoRedoEnabled(state_->undoWasEnabled);
+}
+
+bool RtfLoader::readFor(std::chrono::milliseconds budget) {
+    State& s = *state_;
+    if (s.done)
+        return true;
+    QElapsedTimer clock;
+    clock.start();
+    const qsizetype before = s.reader.position();
+    // One edit block per slice: outside one, every insertion lays out its
+    // paragraph again to place the cursor, which is quadratic in a long
+    // paragraph of many formats. A view lays out the slice when it ends.
+    QTextCursor editBlock(&s.document);
     editBlock.beginEditBlock();
-    Reader reader(rtf, document);
-    RtfReadResult result = reader.run();
+    s.done = s.reader.step(QDeadlineTimer(budget), s.sliceBytes);
     editBlock.endEditBlock();
-    document.setUndoRedoEnabled(undo);
-    return result;
+    if (s.done) {
+        s.document.setUndoRedoEnabled(s.undoWasEnabled);
+        return true;
+    }
+    // Size the next slice so that reading and laying it out fit the budget.
+    const qsizetype read = std::max<qsizetype>(1, s.reader.position() - before);
+    const qint64 spent = std::max<qint64>(1, clock.elapsed());
+    const qsizetype fitting = read * budget.count() / spent;
+    s.sliceBytes = std::clamp<qsizetype>(fitting, 1024, 4 * s.sliceBytes);
+    return false;
+}
+
+bool RtfLoader::done() const {
+    return state_->done;
+}
+
+RtfReadResult RtfLoader::result() const {
+    return state_->reader.result();
+}
+
+RtfReadResult readRtf(QByteArrayView rtf, QTextDocument& document) {
+    RtfLoader loader(QByteArray::fromRawData(rtf.data(), rtf.size()), document);
+    while (!loader.readFor(std::chrono::hours(1))) {
+    }
+    return loader.result();
 }
 
 } // namespace korvex

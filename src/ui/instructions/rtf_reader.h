@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
+
+#include <chrono>
+#include <memory>
 
 class QTextDocument;
 
@@ -11,14 +15,40 @@ struct RtfReadResult {
     bool wasRtf = false;    // false: no "{\rtf" header, the bytes were shown as plain text
     bool truncated = false; // the input ended inside an open group
     int images = 0;         // pictures that decoded and were placed in the document
+    int placeholders = 0;   // pictures beyond the budget of decoded pixels, shown as boxes
 };
 
-// Replaces the contents of `document` with the RTF in `rtf`. Handles the
-// subset that word processors and converters write for ordinary documents:
-// fonts, colours, character and paragraph formatting, code pages, Unicode
-// escapes, simple tables and PNG/JPEG pictures. Anything else is skipped.
-// Never throws; any input, however malformed, gives some document, in time
-// proportional to the input's size.
+// Reads RTF into a document a slice at a time, so that a window can show the
+// beginning of a long document and stay responsive while the rest comes in.
+// Handles the subset that word processors and converters write for ordinary
+// documents: fonts, colours, character and paragraph formatting, code pages,
+// Unicode escapes, simple tables and PNG/JPEG pictures. Anything else is
+// skipped. Never throws; any input, however malformed, gives some document,
+// in time proportional to the input's size. Pictures are decoded up to 64 MiB
+// of pixels in all; the others are shown as boxes of their size. Pictures
+// become pixmaps, so use it on the GUI thread.
+class RtfLoader {
+public:
+    // Empties `document`, which must outlive the loader and be changed by no
+    // one else until the loader is done or destroyed.
+    RtfLoader(QByteArray rtf, QTextDocument& document);
+    ~RtfLoader();
+    RtfLoader(const RtfLoader&) = delete;
+    RtfLoader& operator=(const RtfLoader&) = delete;
+
+    // Reads on for about `budget`, the document's own updates (its layout in
+    // a view) included; true once the whole input is in the document.
+    bool readFor(std::chrono::milliseconds budget);
+
+    bool done() const;
+    RtfReadResult result() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// Replaces the contents of `document` with the RTF in `rtf`, in one go.
 RtfReadResult readRtf(QByteArrayView rtf, QTextDocument& document);
 
 } // namespace korvex

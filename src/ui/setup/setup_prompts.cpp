@@ -41,6 +41,8 @@ public:
         // Messages quote what a file held; as rich text an <img> in it would
         // make the box read any file it names, /dev/zero included.
         box.setTextFormat(Qt::PlainText);
+        if (!message.details.isEmpty())
+            box.setDetailedText(message.details);
         box.exec();
     }
 };

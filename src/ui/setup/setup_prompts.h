@@ -29,6 +29,9 @@ struct MessageRequest {
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    // Behind the box's "Show Details..." button; none when empty. (The "= {}"
+    // lets a box be written as {title, text, icon} without a warning.)
+    QString details = {};
 };
 
 // The Setup window's file dialogs and message boxes. Tests put their own

@@ -5,6 +5,7 @@
 #include "mic_e_list.h"
 #include "progress/progress_dialog.h"
 #include "rule_line_edit.h"
+#include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
 #include "setup_icon.h"
@@ -24,6 +25,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -33,7 +35,6 @@ namespace {
 const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
 const QString kInstructionsTitle = QStringLiteral("Korvex Config - Istruzioni");
 const QString kFaultTitle = QStringLiteral("Invio non eseguito - Korvex");
-const QString kFaultText = QStringLiteral("Parametri incompleti o non corretti");
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);
@@ -87,19 +88,15 @@ QString dialogFolder(const QString& programFolder, const QString& documentsFolde
     return QDir::homePath();
 }
 
-QString portsToolTip(const PortNumbering& numbering) {
-    const QList<PortDescription> present = numbering.ports();
-    QStringList lines;
+QString portsToolTip(const PortSnapshot& ports) {
+    QList<NumberedPort> numbered = ports.numbered();
     // "Comm num:" holds one digit, so only ports 1 to 9 can be chosen.
-    for (int number = 1; number <= 9; ++number) {
-        const PortResolution resolution = numbering.resolve(number);
-        if (!resolution.port)
-            continue;
-        const PortDescription& port = *resolution.port;
-        const bool exists = std::any_of(present.begin(), present.end(),
-                                        [&](const auto& p) { return p.device == port.device; });
-        if (!exists)
-            continue;
+    numbered.removeIf([](const NumberedPort& n) { return n.number == 0; });
+    std::stable_sort(
+        numbered.begin(), numbered.end(),
+        [](const NumberedPort& a, const NumberedPort& b) { return a.number < b.number; });
+    QStringList lines;
+    for (const auto& [number, port] : numbered) {
         QString line = QStringLiteral("%1 = %2").arg(number).arg(port.device);
         QStringList about;
         if (port.simulated)
@@ -126,17 +123,18 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     , sender_(environment.sender ? environment.sender
                                  : new FrameSender(ports_, makeSystemSerialLink, this)) {
     sender_->setParent(this);
+    // The system's ports take tens of milliseconds to enumerate: not on the
+    // thread that paints the window.
+    if (!environment.sender)
+        sender_->setResolveInBackground(true);
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));
-    setWindowIcon(setupWindowIcon());
 
     buildWindow();
 
-    // Load order: the factory values, then the progress dialog, hidden until
-    // a transfer opens the port. (The frame preamble is a constant of the
-    // transfer.)
+    // The factory values. The progress dialog waits until it is needed:
+    // its large bold font alone costs a start-up a font file.
     SetDefaults(settings_);
-    dialog_ = new ProgressDialog(this);
     connectSender();
 
     // Key preview: F1 is seen before the focused field gets it.
@@ -149,7 +147,9 @@ SetupWindow::~SetupWindow() {
     delete instructions_.data();
 }
 
-ProgressDialog* SetupWindow::progressDialog() const {
+ProgressDialog* SetupWindow::progressDialog() {
+    if (!dialog_)
+        dialog_ = new ProgressDialog(this);
     return dialog_;
 }
 
@@ -423,15 +423,14 @@ void SetupWindow::buildWindow() {
     connect(cmdSave, &QPushButton::clicked, this, &SetupWindow::cmdSave_Click);
     connect(cmdLoad, &QPushButton::clicked, this, &SetupWindow::cmdLoad_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &SetupWindow::openInstructions);
-
-    edComm_->setToolTip(portsToolTip(ports_));
+    // The tooltip of "Comm num:" is built when it is asked for (see
+    // eventFilter): enumerating the ports takes milliseconds a start-up
+    // should not spend.
 }
 
 void SetupWindow::connectSender() {
-    connect(sender_, &FrameSender::dialogShown, this, [this](const QString& text) {
-        if (dialog_)
-            dialog_->showProgress(text);
-    });
+    connect(sender_, &FrameSender::dialogShown, this,
+            [this](const QString& text) { progressDialog()->showProgress(text); });
     connect(sender_, &FrameSender::progressChanged, this, [this](const QString& text) {
         if (dialog_)
             dialog_->setProgress(text);
@@ -453,7 +452,9 @@ void SetupWindow::cmdSend_Click() {
     if (result.gpsless)
         showGpsless(*result.gpsless);
     if (!result.ok) {
-        prompts_->showMessage(this, {kFaultTitle, kFaultText, QMessageBox::Information});
+        prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
+                                     QMessageBox::Information,
+                                     result.fault ? describeBuildFault(*result.fault) : QString()});
         cmdSend_->setEnabled(true);
         if (result.fault)
             focusField(result.fault->field);
@@ -501,8 +502,14 @@ void SetupWindow::cmdLoad_Click() {
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Open));
     if (!path)
         return;
-    QDir::setCurrent(QFileInfo(*path).absolutePath());
-    const LoadOutcome outcome = loadConfigFile(*path, settings_);
+    loadFile(*path);
+}
+
+void SetupWindow::loadFile(const QString& path) {
+    // Made absolute first: the folder change below would move a relative name.
+    const QFileInfo file(path);
+    QDir::setCurrent(file.absolutePath());
+    const LoadOutcome outcome = loadConfigFile(file.absoluteFilePath(), settings_);
     if (!outcome.ok())
         prompts_->showMessage(this, {kLoadFailedTitle, outcome.error, QMessageBox::NoIcon});
 }
@@ -537,6 +544,16 @@ void SetupWindow::focusField(FieldId id) {
         list->lineEdit()->selectAll();
 }
 
+void SetupWindow::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // Decoding the icon loads all of Qt's image plugins (and the SVG library
+    // with them); the first paint does not need it, so it follows that paint.
+    if (!iconRequested_) {
+        iconRequested_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(setupWindowIcon()); });
+    }
+}
+
 void SetupWindow::closeEvent(QCloseEvent* event) {
     // The transfer owns the port until it closes it; the window waits.
     if (sender_->isPortOpen()) {
@@ -558,7 +575,7 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == edComm_ && event->type() == QEvent::ToolTip)
-        edComm_->setToolTip(portsToolTip(ports_)); // adapters come and go
+        edComm_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
     return QWidget::eventFilter(watched, event);
 }
 

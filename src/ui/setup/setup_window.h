@@ -37,7 +37,7 @@ struct SetupEnvironment {
 QString dialogFolder(const QString& programFolder, const QString& documentsFolder);
 
 // What each digit of "Comm num:" opens on this computer.
-QString portsToolTip(const PortNumbering& numbering);
+QString portsToolTip(const PortSnapshot& ports);
 
 // The program's one editing window (object name "Setup"): every setting in
 // four frames, and the commands SEND, Default, Save, Load and Help.
@@ -49,10 +49,16 @@ public:
 
     SettingsRecord& settings() { return settings_; }
     FrameSender& sender() const { return *sender_; }
-    ProgressDialog* progressDialog() const;
+    // Made on first use.
+    ProgressDialog* progressDialog();
     InstructionsWindow* instructionsWindow() const;
 
+    // What Load does once a file is chosen: the settings it holds, or the
+    // failure box (the items before a bad one stay loaded).
+    void loadFile(const QString& path);
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -76,6 +82,7 @@ private:
     FrameSender* sender_;
     QPointer<ProgressDialog> dialog_;
     QPointer<InstructionsWindow> instructions_;
+    bool iconRequested_ = false;
 
     QLabel* label33_ = nullptr;
     QLabel* label34_ = nullptr;

@@ -1,4 +1,6 @@
+#include "hostile_manual.h"
 #include "instructions/instructions_window.h"
+#include "support/wait_for.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,9 +12,11 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
 
 using korvex::InstructionsWindow;
@@ -255,6 +259,91 @@ TEST_F(InstructionsWindowTest, DefaultSearchFindsTheManualInTheCurrentDirectory)
     window = new InstructionsWindow;
     window->Apri(kName, kTitle);
     ASSERT_TRUE(loaded("From the current folder"));
+}
+
+// The longest time the event loop went without running a 5 ms timer while it
+// was alive: what a user would feel as a frozen window.
+class StallMeter {
+public:
+    StallMeter() {
+        tick_.setInterval(5);
+        QObject::connect(&tick_, &QTimer::timeout,
+                         [this] { longest_ = std::max(longest_, clock_.restart()); });
+        clock_.start();
+        tick_.start();
+    }
+    qint64 longestMs() const { return longest_; }
+
+private:
+    QTimer tick_;
+    QElapsedTimer clock_;
+    qint64 longest_ = 0;
+};
+
+TEST_F(InstructionsWindowTest, ALargeManualShowsItsBeginningWhileTheRestIsRead) {
+    writeFile(dir.filePath(kName), korvex::test::manualOfParagraphs(1'500'000));
+    StallMeter stalls;
+    pressF1();
+    ASSERT_TRUE(korvex::testing::waitFor(
+        [&] { return window->textArea()->document()->characterCount() > 1; }));
+    // The beginning is on screen, the end is still to come.
+    EXPECT_TRUE(window->isLoading());
+    EXPECT_TRUE(window->textArea()->toPlainText().startsWith("Paragraph 1. "));
+    EXPECT_FALSE(window->textArea()->toPlainText().contains("The end."));
+
+    ASSERT_TRUE(korvex::testing::waitFor([&] { return !window->isLoading(); }, 120'000));
+    EXPECT_TRUE(window->textArea()->toPlainText().trimmed().endsWith("The end."));
+    EXPECT_EQ(window->textArea()->verticalScrollBar()->value(), 0);
+    RecordProperty("longest_stall_ms", static_cast<int>(stalls.longestMs()));
+    std::printf("longest event-loop stall while loading: %lld ms\n",
+                static_cast<long long>(stalls.longestMs()));
+
+    // Coming back to an unchanged file shows the top again without reading
+    // it all again.
+    const int revision = window->textArea()->document()->revision();
+    window->textArea()->verticalScrollBar()->setValue(500);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_TRUE(korvex::testing::waitFor(
+        [&] { return window->textArea()->verticalScrollBar()->value() == 0; }));
+    EXPECT_FALSE(window->isLoading());
+    EXPECT_EQ(window->textArea()->document()->revision(), revision);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(InstructionsWindowTest, AReloadOrACloseEndsTheReadInFlight) {
+    writeFile(dir.filePath(kName), korvex::test::manualOfParagraphs(1'500'000));
+    pressF1();
+    ASSERT_TRUE(loaded("Paragraph 1."));
+    ASSERT_TRUE(window->isLoading());
+
+    // Edited while being read: the new text replaces it, nothing of the old
+    // read is added after.
+    writeFile(dir.filePath(kName), "{\\rtf1 Short manual}");
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(loaded("Short manual"));
+    EXPECT_FALSE(window->isLoading());
+    QTest::qWait(100);
+    EXPECT_EQ(window->textArea()->toPlainText(), "Short manual");
+
+    // Closed while reading: the read ends with the window.
+    writeFile(dir.filePath(kName), korvex::test::manualOfParagraphs(1'500'000));
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(loaded("Paragraph 1."));
+    ASSERT_TRUE(window->isLoading());
+    window->close();
+    ASSERT_TRUE(korvex::testing::waitFor([&] { return window.isNull(); }));
+    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace

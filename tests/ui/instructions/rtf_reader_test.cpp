@@ -1,4 +1,5 @@
 #include "document_probe.h"
+#include "hostile_manual.h"
 #include "instructions/rtf_reader.h"
 
 #include <QBuffer>
@@ -309,6 +310,60 @@ INSTANTIATE_TEST_SUITE_P(Formats, RtfPicture,
                          ::testing::Values(PictureCase{"pngblip", "PNG"},
                                            PictureCase{"jpegblip", "JPEG"}),
                          [](const auto& info) { return std::string(info.param.format); });
+
+// Decoded pictures share a budget of 64 MiB, counted from their headers before
+// any pixel is decoded; the rest are boxes of the size the picture would have.
+struct PictureBudgetCase {
+    const char* name;
+    QSize pixels;
+    int count;
+    QByteArray goal; // size words, or empty for the picture's own size
+    int decoded;
+    QSizeF shownSize;
+};
+
+class RtfPictureBudget : public ::testing::TestWithParam<PictureBudgetCase> {};
+
+TEST_P(RtfPictureBudget, DecodesWithinItAndBoxesTheRest) {
+    const PictureBudgetCase& c = GetParam();
+    QByteArray rtf = korvex::test::manualWithPictures(korvex::test::flatPng(c.pixels), c.count);
+    rtf.replace("\\pngblip ", "\\pngblip" + c.goal + " ");
+    QTextDocument doc;
+    const auto result = readRtf(rtf, doc);
+    EXPECT_EQ(result.images, c.decoded);
+    EXPECT_EQ(result.placeholders, c.count - c.decoded);
+
+    qint64 decodedBytes = 0;
+    QStringList shown;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+            if (!f.isValid())
+                continue;
+            shown << f.name();
+            EXPECT_EQ(QSizeF(f.width(), f.height()), c.shownSize) << f.name().toStdString();
+            const QImage image =
+                doc.resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>();
+            ASSERT_FALSE(image.isNull()) << f.name().toStdString();
+            if (!f.name().endsWith(u"placeholder"))
+                decodedBytes += image.sizeInBytes();
+        }
+    }
+    EXPECT_EQ(shown.size(), c.count);
+    EXPECT_EQ(shown.filter(QStringLiteral("placeholder")).size(), c.count - c.decoded);
+    EXPECT_LE(decodedBytes, 64 * 1024 * 1024);
+    EXPECT_TRUE(doc.toPlainText().contains(QStringLiteral("after %1").arg(c.count)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, RtfPictureBudget,
+    ::testing::Values(
+        // Four fill the budget exactly; the fifth would pass it.
+        PictureBudgetCase{"FourFit", {2048, 2048}, 5, {}, 4, {2048, 2048}},
+        // One row over the budget on its own, placed at its goal size.
+        PictureBudgetCase{
+            "OneTooLarge", {4096, 4097}, 1, "\\picwgoal1440\\pichgoal720", 0, {96, 48}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------
 // Malformed and hostile input: every case finishes quickly with a document.

@@ -6,10 +6,12 @@
 #include "ui/progress/progress_dialog.h"
 
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace korvex::testing {
 namespace {
@@ -67,6 +69,20 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(prompts->messages.isEmpty());
     EXPECT_TRUE(window->close());
+}
+
+// Enumerating the ports takes milliseconds each time: none before the window
+// shows, one per tooltip and one per SEND.
+TEST_F(SendTest, EnumeratesPortsOnlyWhenAskedAndOncePerRequest) {
+    showActive();
+    EXPECT_EQ(listings, 0);
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(find("edComm"), &hover);
+    EXPECT_EQ(listings, 1);
+    click("cmdSend");
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    EXPECT_EQ(line->opened, QStringList{"/dev/ttyUSB0"});
+    EXPECT_EQ(listings, 2);
 }
 
 // The close box acts as OK, also mid-transfer: the dialog hides, stays
@@ -130,20 +146,28 @@ TEST_F(SendTest, UndoStillWorksInAFieldTheSendLeftAlone) {
     EXPECT_EQ(call->text(), "NOCALL-9");
 }
 
-// A rejected field: the fixed message, nothing sent, and the focus on the
-// field the build stopped at, its text selected.
+// A rejected field: the fixed message, with the step, field and reason in its
+// details as the CLI prints them, nothing sent, and the focus on the field the
+// build stopped at, its text selected.
 TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
     struct Case {
         FieldId field;
         QString text;
         const char* focused;
+        const char* details;
     };
     const Case cases[] = {
-        {FieldId::edMsgRepeat, "256", "edMsgRepeat"},
-        {FieldId::esSpeedTable0, "2555", "esSpeedTable(0)"},
-        {FieldId::edGpsAcqTime, "300", "edGpsAcqTime"},
-        {FieldId::edMyCall, "", "edMyCall"},
-        {FieldId::edReceiver, "", "edReceiver"},
+        {FieldId::edMsgRepeat, "256", "edMsgRepeat",
+         "step 3, field \"Msg Retries\" (retries): overflow: 256 does not fit a byte (0 to 255)"},
+        {FieldId::esSpeedTable0, "2555", "esSpeedTable(0)",
+         "step 8, field \"Speed 0-3 Km/h\" (speed0): overflow: 256 does not fit a byte (0 to 255)"},
+        {FieldId::edGpsAcqTime, "300", "edGpsAcqTime",
+         "step 11, field \"Acquisition timeout\" (gpstimeout): overflow: 300 does not fit a byte "
+         "(0 to 255)"},
+        {FieldId::edMyCall, "", "edMyCall",
+         "step 19, field \"MY CALLSIGN\" (mycall): the own call sign is empty"},
+        {FieldId::edReceiver, "", "edReceiver",
+         "step 19, field \"Unprotocol call\" (unproto): the unproto call is empty"},
     };
     showActive();
     for (const Case& c : cases) {
@@ -156,6 +180,7 @@ TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
         EXPECT_EQ(prompts->messages[0].title, "Invio non eseguito - Korvex");
         EXPECT_EQ(prompts->messages[0].text, "Parametri incompleti o non corretti");
         EXPECT_EQ(prompts->messages[0].icon, QMessageBox::Information);
+        EXPECT_EQ(prompts->messages[0].details, c.details);
         EXPECT_TRUE(find("cmdSend")->isEnabled());
         QTest::qWait(1);
         QWidget* focused = QApplication::focusWidget();
@@ -180,6 +205,25 @@ TEST_F(SendTest, UnmatchedMicETextFailsAndFocusesTheList) {
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(focused == list || focused == list->lineEdit());
     EXPECT_EQ(list->lineEdit()->selectedText(), "Lunch");
+}
+
+// Qt's message box keeps the text in sight and the details behind its
+// "Show Details..." button.
+TEST(DialogPromptsTest, DetailsGoBehindTheDetailsButton) {
+    const MessageRequest request{
+        "Invio non eseguito - Korvex", "Parametri incompleti o non corretti",
+        QMessageBox::Information,
+        "step 19, field \"MY CALLSIGN\" (mycall): the own call sign is empty"};
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = QStringList{box->windowTitle(), box->text(), box->detailedText()}.join(u'|');
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        box->accept();
+    });
+    makeDialogPrompts()->showMessage(nullptr, request);
+    EXPECT_EQ(seen, QStringList({request.title, request.text, request.details}).join(u'|'));
 }
 
 } // namespace

@@ -108,7 +108,10 @@ protected:
         InstructionsWindow::setCriticalBox([](QWidget*, const QString&, const QString&) {});
         SetupEnvironment environment;
         environment.prompts = std::make_unique<FakePrompts>(prompts);
-        const PortNumbering numbering([this] { return ports; });
+        const PortNumbering numbering([this] {
+            ++listings;
+            return ports;
+        });
         environment.ports = numbering;
         environment.sender =
             new FrameSender(numbering, [log = line] { return std::make_unique<FakeLink>(log); });
@@ -135,6 +138,7 @@ protected:
     std::shared_ptr<PromptLog> prompts = std::make_shared<PromptLog>();
     std::shared_ptr<LineLog> line = std::make_shared<LineLog>();
     QList<PortDescription> ports{fakePort(QStringLiteral("ttyUSB0"), QStringLiteral("FT232R"))};
+    int listings = 0; // how often the ports were enumerated
     std::unique_ptr<SetupWindow> window;
 };
 

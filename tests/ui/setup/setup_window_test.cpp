@@ -23,7 +23,9 @@ using SetupWindowTest = SetupTest;
 TEST_F(SetupWindowTest, FramesAndCaptionsReadExactly) {
     EXPECT_EQ(window->objectName(), "Setup");
     EXPECT_EQ(window->windowTitle(), "Korvex Config v2.1 by QZ9KRV");
-    EXPECT_FALSE(window->windowIcon().isNull());
+    // The icon follows the first paint.
+    showActive();
+    EXPECT_TRUE(waitFor([&] { return !window->windowIcon().isNull(); }));
 
     const std::pair<const char*, const char*> frames[] = {
         {"Frame1", "Main APRS / Mic-E Settings"},
