@@ -143,7 +143,8 @@ DecodedCallsign ReadCallsign(const ConfigBlock& block, int offset) {
         call += charAt(block, offset + i);
     }
     DecodedCallsign decoded{trimBlanks(call), false};
-    const int ssid = block[static_cast<std::size_t>(offset + block::kCallLength)];
+    const int ssidAt = offset + block::kCallLength;
+    const int ssid = block[static_cast<std::size_t>(ssidAt)];
     decoded.ssidInRange = ssid >= block::kSsidZero && ssid <= block::kSsidMax;
     if (decoded.ssidInRange && ssid > block::kSsidZero) {
         decoded.text += QStringLiteral("-%1").arg(ssid - block::kSsidZero);

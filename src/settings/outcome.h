@@ -23,7 +23,7 @@ class Outcome {
 public:
     static Outcome success() { return Outcome(); }
     // A fault returned where an Outcome is expected reads as the failure it is.
-    Outcome(Fault fault) // NOLINT(google-explicit-constructor)
+    Outcome(Fault fault)
         : fault_(std::move(fault)) {}
 
     bool ok() const { return !fault_.has_value(); }
@@ -39,9 +39,9 @@ private:
 // A value, or the fault that kept it from being made.
 template <typename T> class Result {
 public:
-    Result(T value) // NOLINT(google-explicit-constructor)
+    Result(T value)
         : state_(std::in_place_index<0>, std::move(value)) {}
-    Result(Fault fault) // NOLINT(google-explicit-constructor)
+    Result(Fault fault)
         : state_(std::in_place_index<1>, std::move(fault)) {}
 
     bool ok() const { return state_.index() == 0; }
