@@ -12,34 +12,60 @@ namespace {
 
 // Room for the longest description with a device path of a usual length.
 constexpr qsizetype kDescriptionLength = 8 * kShownCharacters;
+// Room for a long device path (/dev/serial/by-id/... runs past 60).
+constexpr qsizetype kDeviceLength = 4 * kShownCharacters;
 
-// Prints the transfer's progress the way the progress dialog shows it, one
-// dot at a time, and remembers how it ended.
+// Prints the transfer's progress on standard error, a dot a step, naming the
+// device that gets the data, and remembers how it ended. The device comes from
+// the command line or the system's port list, so it is shown escaped.
 class ConsoleProgress {
 public:
     ConsoleProgress(FrameSender& sender, QTextStream& out, QTextStream& err, QEventLoop& loop) {
-        QObject::connect(&sender, &FrameSender::dialogShown,
-                         [&err](const QString& text) { err << text.trimmed() << Qt::flush; });
-        QObject::connect(&sender, &FrameSender::progressChanged,
-                         [&err](const QString&) { err << "." << Qt::flush; });
-        QObject::connect(&sender, &FrameSender::completed, [this, &out, &err](const QString& text) {
-            err << "\n" << Qt::flush;
-            out << text << "\n" << Qt::flush;
-            outcome_ = kSuccess;
+        QObject::connect(&sender, &FrameSender::started, [this, &err](const SendTarget& target) {
+            device_ = printable(target.device, kDeviceLength);
+            err << "Sending data on " << device_;
+            if (target.portNumber)
+                err << " (port " << *target.portNumber << ")";
+            err << "..." << Qt::flush;
         });
-        QObject::connect(&sender, &FrameSender::failed, [this, &err](const QString& description) {
-            // The description names the device as it was given to --port.
-            err << "\nkorvex-cli: " << printable(description, kDescriptionLength) << "\n"
-                << Qt::flush;
-            outcome_ = kFailure;
-        });
-        QObject::connect(&sender, &FrameSender::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&sender, &FrameSender::progressed,
+                         [&err](int) { err << "." << Qt::flush; });
+        QObject::connect(&sender, &FrameSender::finished,
+                         [this, &out, &err, &loop](const SendOutcome& outcome) {
+                             report(outcome, out, err);
+                             loop.quit();
+                         });
     }
 
-    std::optional<int> outcome() const { return outcome_; }
+    std::optional<int> exitCode() const { return exitCode_; }
 
 private:
-    std::optional<int> outcome_;
+    void report(const SendOutcome& outcome, QTextStream& out, QTextStream& err) {
+        switch (outcome.kind) {
+        case SendOutcome::Kind::Completed:
+            err << "\n" << Qt::flush;
+            out << "Data sent to " << device_ << "\n"
+                << "Nothing is read back: look for 'Success!' on the tracker's display.\n"
+                << Qt::flush;
+            exitCode_ = kSuccess;
+            return;
+        case SendOutcome::Kind::Failed:
+            // The description names the device as it was given to --port.
+            if (!device_.isEmpty())
+                err << "\n";
+            err << "korvex-cli: " << printable(outcome.reason, kDescriptionLength) << "\n"
+                << Qt::flush;
+            exitCode_ = kFailure;
+            return;
+        case SendOutcome::Kind::Silent:
+            exitCode_ = fail(err, QStringLiteral("the port closed itself right after opening; "
+                                                 "nothing was sent"));
+            return;
+        }
+    }
+
+    QString device_; // as shown, once the port is open
+    std::optional<int> exitCode_;
 };
 
 } // namespace
@@ -75,7 +101,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return fail(err, loaded.error);
     }
 
-    PortNumbering numbering = environment.portNumbering();
+    const PortNumbering numbering = environment.portNumbering();
+    QString device; // named outright: the port numbering is not asked
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
@@ -92,16 +119,12 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
                              .arg(printable(wanted)));
             }
         } else {
-            // A device named outright is port 1 of a list of its own.
-            PortDescription device;
-            device.device = wanted;
-            device.portName = wanted.section(u'/', -1);
-            numbering = PortNumbering([device] { return QList<PortDescription>{device}; });
-            loaded.settings.setText(FieldId::edComm, QStringLiteral("1"));
+            device = wanted;
         }
     }
 
     FrameSender sender(numbering, environment.linkFactory);
+    sender.setDevice(device);
     QEventLoop loop;
     ConsoleProgress progress(sender, out, err, loop);
     const BuildResult built = buildAndSend(loaded.settings, sender);
@@ -112,11 +135,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (sender.isBusy()) {
         loop.exec();
     }
-    if (!progress.outcome()) {
-        return fail(err,
-                    QStringLiteral("the port closed itself right after opening; nothing was sent"));
-    }
-    return *progress.outcome();
+    return progress.exitCode().value_or(kFailure);
 }
 
 } // namespace korvex::cli

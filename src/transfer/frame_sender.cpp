@@ -14,8 +14,8 @@ namespace korvex {
 namespace {
 
 // What happens at each point of the timeline, counted from the moment the
-// progress dialog is shown.
-enum class Action { DotAndPreamble1, Frame1, DotAndPreamble2, Frame2, DotAndClose, Result };
+// port opened.
+enum class Action { Step1AndPreamble1, Frame1, Step2AndPreamble2, Frame2, Step3AndClose, Finish };
 
 struct Step {
     qint64 atMs;
@@ -26,12 +26,12 @@ struct Step {
 };
 
 constexpr std::array<Step, 6> kTimeline{{
-    {400, Action::DotAndPreamble1},
+    {400, Action::Step1AndPreamble1},
     {410, Action::Frame1, 10},
-    {810, Action::DotAndPreamble2},
+    {810, Action::Step2AndPreamble2},
     {820, Action::Frame2, 10},
-    {1220, Action::DotAndClose},
-    {1620, Action::Result},
+    {1220, Action::Step3AndClose},
+    {1620, Action::Finish},
 }};
 
 // The port number is the one digit of "Comm num:"; a field holding only its
@@ -59,6 +59,7 @@ struct FrameSender::Impl {
     FrameSender* q;
     PortNumbering numbering;
     LinkFactory linkFactory;
+    QString device; // named outright: the numbering is not asked
 
     bool resolveInBackground = false;
     std::unique_ptr<QThread> resolver;
@@ -66,31 +67,71 @@ struct FrameSender::Impl {
 
     std::unique_ptr<SerialLink> link;
     std::array<QByteArray, 4> writes;
-    QString text;
+    int step = 0;
     QElapsedTimer clock;
     QTimer timer;
-    std::size_t nextStep = 0;
-    qint64 lastStepAt = 0;
+    std::size_t nextAction = 0;
+    qint64 lastActionAt = 0;
     bool busy = false;
 
+    void resolveAndRun(const PortSnapshot& ports, int number) {
+        const PortResolution resolution = ports.resolve(number);
+        if (!resolution.port) {
+            fail(resolution.error);
+            return;
+        }
+        openAndRun({resolution.port->device, number});
+    }
+
+    void openAndRun(const SendTarget& target) {
+        const QPointer<FrameSender> alive(q);
+        link = linkFactory ? linkFactory() : nullptr;
+        if (!link) {
+            fail(QStringLiteral("No serial line is available on this system."));
+            return;
+        }
+        if (!link->open(target.device)) {
+            const QString why = link->errorString();
+            link.reset();
+            fail(why);
+            return;
+        }
+        if (!link->isOpen()) {
+            // Opened without complaint yet closed: nothing to report, nothing sent.
+            link.reset();
+            finish(SendOutcome::silent());
+            return;
+        }
+        emit q->portOpenChanged(true);
+        if (!alive)
+            return;
+
+        step = 0;
+        clock.start();
+        emit q->started(target);
+        if (!alive || !busy)
+            return;
+        scheduleNext();
+    }
+
     void scheduleNext() {
-        // Against the clock, not relative to the last step: a late step does
+        // Against the clock, not relative to the last action: a late one does
         // not push the ones after it.
-        const Step& step = kTimeline[nextStep];
-        const qint64 due = std::max(step.atMs, lastStepAt + step.minAfterPreviousMs);
+        const Step& next = kTimeline[nextAction];
+        const qint64 due = std::max(next.atMs, lastActionAt + next.minAfterPreviousMs);
         timer.start(static_cast<int>(std::max<qint64>(0, due - clock.elapsed())));
     }
 
     void runStep() {
-        const Action action = kTimeline[nextStep++].action;
+        const Action action = kTimeline[nextAction++].action;
         const QPointer<FrameSender> alive(q);
         switch (action) {
-        case Action::DotAndPreamble1:
-        case Action::DotAndPreamble2:
-            appendDot();
+        case Action::Step1AndPreamble1:
+        case Action::Step2AndPreamble2:
+            advance();
             if (!alive)
                 return;
-            if (!write(action == Action::DotAndPreamble1 ? 0 : 2))
+            if (!write(action == Action::Step1AndPreamble1 ? 0 : 2))
                 return;
             break;
         case Action::Frame1:
@@ -98,29 +139,23 @@ struct FrameSender::Impl {
             if (!write(action == Action::Frame1 ? 1 : 3))
                 return;
             break;
-        case Action::DotAndClose:
-            appendDot();
+        case Action::Step3AndClose:
+            advance();
             if (!alive)
                 return;
             closeLink();
             if (!alive)
                 return;
             break;
-        case Action::Result:
-            emit q->completed(FrameSender::resultText());
-            if (!alive)
-                return;
-            finish();
+        case Action::Finish:
+            finish(SendOutcome::completed());
             return;
         }
-        lastStepAt = clock.elapsed();
+        lastActionAt = clock.elapsed();
         scheduleNext();
     }
 
-    void appendDot() {
-        text += QLatin1Char('.');
-        emit q->progressChanged(text);
-    }
+    void advance() { emit q->progressed(++step); }
 
     bool write(std::size_t index) {
         if (link->write(writes[index]))
@@ -139,25 +174,23 @@ struct FrameSender::Impl {
             emit q->portOpenChanged(false);
     }
 
-    // The port is closed before anyone hears of the failure, so a listener
-    // that reacts by starting again finds it free.
-    void fail(const QString& description) {
+    // The port is closed before anyone hears of the failure.
+    void fail(const QString& reason) {
         timer.stop();
         const QPointer<FrameSender> alive(q);
         closeLink();
         if (!alive)
             return;
-        emit q->failed(description);
-        if (!alive)
-            return;
-        finish();
+        finish(SendOutcome::failed(reason));
     }
 
-    void finish() {
+    // Idle before the listeners hear of it, so one that reacts by starting
+    // again finds the sender free.
+    void finish(const SendOutcome& outcome) {
         timer.stop();
         writes = {};
         busy = false;
-        emit q->finished();
+        emit q->finished(outcome);
     }
 };
 
@@ -186,60 +219,31 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
     d.busy = true;
     // Copied now: edits made while the transfer runs do not reach the line.
     d.writes = lineWrites(block);
-    d.nextStep = 0;
-    d.lastStepAt = 0;
+    d.nextAction = 0;
+    d.lastActionAt = 0;
 
+    if (!d.device.isEmpty()) {
+        d.openAndRun({d.device, std::nullopt});
+        return;
+    }
+    const int number = portNumberOf(commText);
     if (!d.resolveInBackground) {
-        openAndRun(d.numbering.snapshot(), commText);
+        d.resolveAndRun(d.numbering.snapshot(), number);
         return;
     }
     d.resolver.reset(QThread::create([&d] { d.snapshot = d.numbering.snapshot(); }));
-    connect(d.resolver.get(), &QThread::finished, this, [this, commText] {
+    connect(d.resolver.get(), &QThread::finished, this, [this, number] {
         Impl& impl = *impl_;
         impl.resolver.reset();
         const PortSnapshot ports = std::move(*impl.snapshot);
         impl.snapshot.reset();
-        openAndRun(ports, commText);
+        impl.resolveAndRun(ports, number);
     });
     d.resolver->start();
 }
 
-void FrameSender::openAndRun(const PortSnapshot& ports, const QString& commText) {
-    Impl& d = *impl_;
-    const QPointer<FrameSender> alive(this);
-    const PortResolution resolution = ports.resolve(portNumberOf(commText));
-    if (!resolution.port) {
-        d.fail(resolution.error);
-        return;
-    }
-
-    d.link = d.linkFactory ? d.linkFactory() : nullptr;
-    if (!d.link) {
-        d.fail(QStringLiteral("No serial line is available on this system."));
-        return;
-    }
-    if (!d.link->open(resolution.port->device)) {
-        const QString why = d.link->errorString();
-        d.link.reset();
-        d.fail(why);
-        return;
-    }
-    if (!d.link->isOpen()) {
-        // Opened without complaint yet closed: nothing to report, nothing sent.
-        d.link.reset();
-        d.finish();
-        return;
-    }
-    emit portOpenChanged(true);
-    if (!alive)
-        return;
-
-    d.text = QStringLiteral("\r\nSending data on COM") + commText + QStringLiteral("...");
-    d.clock.start();
-    emit dialogShown(d.text);
-    if (!alive || !d.busy)
-        return;
-    d.scheduleNext();
+void FrameSender::setDevice(const QString& device) {
+    impl_->device = device;
 }
 
 void FrameSender::setResolveInBackground(bool on) {
@@ -252,10 +256,6 @@ bool FrameSender::isBusy() const {
 
 bool FrameSender::isPortOpen() const {
     return impl_->link && impl_->link->isOpen();
-}
-
-QString FrameSender::resultText() {
-    return QStringLiteral("Data sent !\r\n Be shure that the word 'Success!' appears on LCD");
 }
 
 } // namespace korvex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "port_numbering.h"
+#include "send_progress.h"
 #include "serial_link.h"
 #include "settings/config_block.h"
 
@@ -13,10 +14,11 @@
 
 namespace korvex {
 
-// Runs one transfer on the fixed timeline (dialog at 0, preamble and frame 1
-// at 400/410 ms, preamble and frame 2 at 810/820 ms, port closed at 1220 ms,
-// result at 1620 ms). Everything waits on timers, so the event loop of the
-// caller keeps running; the progress dialog and the CLI listen to the signals.
+// Runs one transfer on the fixed timeline (port open and started at 0,
+// preamble and frame 1 at 400/410 ms, preamble and frame 2 at 810/820 ms, port
+// closed at 1220 ms, finished at 1620 ms). Everything waits on timers, so the
+// event loop of the caller keeps running. It reports facts only: the progress
+// dialog and the CLI each put them into their own words.
 class FrameSender : public QObject {
     Q_OBJECT
 public:
@@ -27,9 +29,14 @@ public:
     ~FrameSender() override;
 
     // Starts a transfer of the block to the port that commText (the text of
-    // "Comm num:") names. Ignored while a transfer runs. When no port can be
-    // opened, failed and finished are emitted before start() returns.
+    // "Comm num:") names, or to the device set with setDevice(). Ignored while
+    // a transfer runs. When no port can be opened, finished is emitted before
+    // start() returns.
     void start(const ConfigBlock& block, const QString& commText);
+
+    // Sends to this device, opened as given, whatever "Comm num:" holds; an
+    // empty name goes back to the port numbering.
+    void setDevice(const QString& device);
 
     // Takes the port list on a thread of its own, so that a window's event
     // loop keeps running while the system's ports are enumerated (that takes
@@ -40,27 +47,18 @@ public:
     bool isBusy() const;
     bool isPortOpen() const;
 
-    static QString resultText();
-
 signals:
-    // The port is open: show the progress dialog with this text, OK hidden.
-    void dialogShown(const QString& text);
-    // The progress text gained a dot.
-    void progressChanged(const QString& text);
-    // Every write was accepted: show the result text and the OK button.
-    void completed(const QString& text);
-    // The transfer failed; the port is already closed. The description is
-    // what the system said, with the fix where one is known.
-    void failed(const QString& description);
+    // The port is open and the timeline runs.
+    void started(const SendTarget& target);
+    // Step `step` (1 to kSendSteps) begins: frame 1, frame 2, the close.
+    void progressed(int step);
     // The port's open state changed (the window refuses to close while open).
     void portOpenChanged(bool open);
-    // The transfer is over, on every path (also the silent one).
-    void finished();
+    // The transfer is over, on every path; the port is closed and the sender
+    // idle, so a listener may start the next one.
+    void finished(const SendOutcome& outcome);
 
 private:
-    // ... implementation detail (private slots / members) belongs to the implementer
-    void openAndRun(const PortSnapshot& ports, const QString& commText);
-
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

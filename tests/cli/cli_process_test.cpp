@@ -306,7 +306,10 @@ TEST(CliProcess, SendDeliversTheLineStreamThroughAPseudoTerminal) {
         runCliProcess({QStringLiteral("send"), file, QStringLiteral("--port"), pty.slavePath()});
     pty.stopReading();
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains("Data sent !"));
+    EXPECT_TRUE(r.err.startsWith("Sending data on " + pty.slavePath().toUtf8() + "......\n"))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("Data sent to " + pty.slavePath().toUtf8() + "\n"))
+        << r.out.toStdString();
 
     const auto chunks = pty.chunks();
     QByteArray line;

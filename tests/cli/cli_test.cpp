@@ -315,10 +315,49 @@ TEST(CliSend, SendsTheBuiltBlockOnTheTimeline) {
     }
     EXPECT_EQ(line.size(), 122);
     EXPECT_EQ(line.mid(2, 16).toHex().toUpper(), QByteArray("1E06003E2F0A3018120C0906040C1903"));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("Sending data on COM1......")))
-        << r.err.toStdString();
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Data sent !")));
     EXPECT_FALSE(fixture.log->open);
+}
+
+// The progress names the device that gets the data, with the port number that
+// chose it; a device from outside is shown escaped.
+TEST(CliSend, NamesTheDeviceItSendsTo) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("k.cfg"));
+    ASSERT_EQ(run({QStringLiteral("defaults"), QStringLiteral("-o"), file}).code, 0);
+    const struct {
+        QStringList port;
+        QString opened;
+        QString progress;
+        QString sent;
+    } cases[] = {
+        {{},
+         "/dev/fake0",
+         "Sending data on /dev/fake0 (port 1)......\n",
+         "Data sent to /dev/fake0\n"},
+        {{"--port", "1"},
+         "/dev/fake0",
+         "Sending data on /dev/fake0 (port 1)......\n",
+         "Data sent to /dev/fake0\n"},
+        {{"--port", "/dev/pts/3"},
+         "/dev/pts/3",
+         "Sending data on /dev/pts/3......\n",
+         "Data sent to /dev/pts/3\n"},
+        {{"--port", "./tty\x1b]0;x\x07"},
+         "./tty\x1b]0;x\x07",
+         "Sending data on ./tty\\x1B]0;x\\x07......\n",
+         "Data sent to ./tty\\x1B]0;x\\x07\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.opened.toStdString());
+        SendFixture fixture;
+        const CliRun r =
+            run(QStringList{QStringLiteral("send"), file} + c.port, fixture.environment());
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(fixture.log->events.value(0), "open " + c.opened);
+        EXPECT_EQ(r.err, c.progress);
+        EXPECT_TRUE(r.out.startsWith(c.sent)) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("'Success!'")));
+    }
 }
 
 TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {

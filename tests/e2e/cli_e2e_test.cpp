@@ -135,6 +135,10 @@ TEST_F(CliEndToEnd, SendByPortNumberReachesTheSimulatorIntact) {
         QStringList{QStringLiteral("send"), cfg_, QStringLiteral("--port"), listed.captured(1)} +
         sets);
     ASSERT_EQ(sent.code, 0) << sent.err.toStdString();
+    const QByteArray named = device.toUtf8() + " (port " + listed.captured(1).toUtf8() + ")";
+    EXPECT_TRUE(sent.err.startsWith("Sending data on " + named)) << sent.err.toStdString();
+    EXPECT_TRUE(sent.out.startsWith("Data sent to " + device.toUtf8() + "\n"))
+        << sent.out.toStdString();
 
     ASSERT_TRUE(simulator.waitForFinished(10000));
     EXPECT_EQ(simulator.exitCode(), 0) << simulator.readAllStandardError().toStdString();

@@ -134,7 +134,7 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
 
     tracker_.start();
     double shownAt = 0;
-    QObject::connect(&window_->sender(), &FrameSender::dialogShown, window_.get(),
+    QObject::connect(&window_->sender(), &FrameSender::started, window_.get(),
                      [&] { shownAt = PtyTracker::nowMs(); });
     // The event loop's longest pause while the transfer runs: the window must
     // keep answering, so no step of the transfer may block it.
@@ -155,7 +155,7 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     EXPECT_TRUE(messages_->isEmpty()) << messages_->value(0).text.toStdString();
     EXPECT_TRUE(dialog_->isVisible());
     EXPECT_TRUE(ok_->isVisible());
-    EXPECT_EQ(dialog_->infoText(), FrameSender::resultText());
+    EXPECT_EQ(dialog_->infoText(), ProgressDialog::resultText());
 
     const auto transfer = tracker_.waitForTransfer(3000);
     ASSERT_TRUE(transfer.has_value());

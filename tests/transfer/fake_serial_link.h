@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
 #include <optional>
@@ -16,7 +17,7 @@ struct Log {
     QStringList events;
     QList<QByteArray> writes;
     QList<qint64> writeTimes;
-    QElapsedTimer sinceDialog;
+    QElapsedTimer sinceStart;
     qint64 completedAt = -1;
     int links = 0;
     bool open = false;
@@ -51,7 +52,7 @@ public:
         }
         log_->events << QStringLiteral("write %1").arg(bytes.size());
         log_->writes << bytes;
-        log_->writeTimes << log_->sinceDialog.elapsed();
+        log_->writeTimes << log_->sinceStart.elapsed();
         return true;
     }
     void close() override {
@@ -86,19 +87,28 @@ inline std::unique_ptr<FrameSender> fakeSender(std::shared_ptr<Log> log, FakeBeh
     auto* s = sender.get();
     QObject::connect(s, &FrameSender::portOpenChanged,
                      [log](bool open) { log->events << (open ? "portOpen 1" : "portOpen 0"); });
-    QObject::connect(s, &FrameSender::dialogShown, [log](const QString& text) {
-        log->sinceDialog.start();
-        log->events << "dialog " + text;
+    QObject::connect(s, &FrameSender::started, [log](const SendTarget& target) {
+        log->sinceStart.start();
+        log->events << "started " + target.device +
+                           (target.portNumber ? QStringLiteral(" port %1").arg(*target.portNumber)
+                                              : QString());
     });
-    QObject::connect(s, &FrameSender::progressChanged,
-                     [log](const QString& text) { log->events << "progress " + text; });
-    QObject::connect(s, &FrameSender::completed, [log](const QString& text) {
-        log->completedAt = log->sinceDialog.elapsed();
-        log->events << "completed " + text;
+    QObject::connect(s, &FrameSender::progressed,
+                     [log](int step) { log->events << QStringLiteral("step %1").arg(step); });
+    QObject::connect(s, &FrameSender::finished, [log](const SendOutcome& outcome) {
+        switch (outcome.kind) {
+        case SendOutcome::Kind::Completed:
+            log->completedAt = log->sinceStart.elapsed();
+            log->events << "finished completed";
+            break;
+        case SendOutcome::Kind::Failed:
+            log->events << "finished failed " + outcome.reason;
+            break;
+        case SendOutcome::Kind::Silent:
+            log->events << "finished silent";
+            break;
+        }
     });
-    QObject::connect(s, &FrameSender::failed,
-                     [log](const QString& text) { log->events << "failed " + text; });
-    QObject::connect(s, &FrameSender::finished, [log] { log->events << "finished"; });
     return sender;
 }
 
@@ -107,7 +117,7 @@ inline void waitForFinished(const std::shared_ptr<Log>& log, int count = 1) {
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (log->events.count("finished") >= count)
+        if (log->events.filter(QRegularExpression("^finished ")).size() >= count)
             loop.quit();
     });
     poll.start(5);

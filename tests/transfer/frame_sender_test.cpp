@@ -17,8 +17,8 @@ ConfigBlock blockOf(int seed) {
     return block;
 }
 
-const QString kShown = "dialog \r\nSending data on COM1...";
-const QString kDot = "progress \r\nSending data on COM1...";
+const QString kStarted = "started /dev/ttyUSB0 port 1";
+const QString kFailedWrite = "finished failed the device went away";
 
 TEST(FrameSender, RunsTheTimelineWritingFourTimesThenClosingAndReporting) {
     auto log = std::make_shared<Log>();
@@ -28,12 +28,9 @@ TEST(FrameSender, RunsTheTimelineWritingFourTimesThenClosingAndReporting) {
     EXPECT_TRUE(sender->isBusy() && sender->isPortOpen());
     waitForFinished(log);
 
-    EXPECT_EQ(
-        log->events,
-        QStringList({"open /dev/ttyUSB0", "portOpen 1", kShown, kDot + ".", "write 2", "write 59",
-                     kDot + "..", "write 2", "write 59", kDot + "...", "close", "portOpen 0",
-                     "completed Data sent !\r\n Be shure that the word 'Success!' appears on LCD",
-                     "finished"}));
+    EXPECT_EQ(log->events, QStringList({"open /dev/ttyUSB0", "portOpen 1", kStarted, "step 1",
+                                        "write 2", "write 59", "step 2", "write 2", "write 59",
+                                        "step 3", "close", "portOpen 0", "finished completed"}));
     const auto expected = lineWrites(block);
     const qint64 at[] = {400, 410, 810, 820};
     ASSERT_EQ(log->writes.size(), 4);
@@ -57,22 +54,40 @@ TEST(FrameSender, ResolvingInTheBackgroundEndsTheSameWay) {
     sender->start(blockOf(3), "9");
     EXPECT_TRUE(sender->isBusy());
     waitForFinished(log);
-    ASSERT_EQ(log->events.size(), 2);
-    EXPECT_TRUE(log->events[0].startsWith("failed Port 9 does not exist"));
+    ASSERT_EQ(log->events.size(), 1);
+    EXPECT_TRUE(log->events[0].startsWith("finished failed Port 9 does not exist"));
     sender->start(blockOf(3), "1");
     waitForFinished(log, 2);
     EXPECT_EQ(log->writes.size(), 4);
-    EXPECT_EQ(log->events.last(), "finished");
+    EXPECT_EQ(log->events.last(), "finished completed");
     sender->start(blockOf(3), "1");
     sender.reset();
+}
+
+// A device named outright is opened as given, whatever "Comm num:" holds
+// (here nothing the numbering could resolve), and has no port number to report.
+TEST(FrameSender, ANamedDeviceIsOpenedAsGivenAndReportedWithoutANumber) {
+    for (const bool background : {false, true}) {
+        SCOPED_TRACE(background);
+        auto log = std::make_shared<Log>();
+        auto sender = fakeSender(log);
+        sender->setResolveInBackground(background);
+        sender->setDevice("/dev/pts/3");
+        sender->start(blockOf(2), "_");
+        waitForFinished(log);
+        EXPECT_EQ(log->events.mid(0, 3),
+                  QStringList({"open /dev/pts/3", "portOpen 1", "started /dev/pts/3"}));
+        EXPECT_EQ(log->events.last(), "finished completed");
+        EXPECT_EQ(log->writes.size(), 4);
+    }
 }
 
 TEST(FrameSender, ALateStepDelaysOnlyTheFrameBehindItsPreamble) {
     auto log = std::make_shared<Log>();
     auto sender = fakeSender(log);
     // A busy listener holds the first dot (and so the first preamble) back.
-    QObject::connect(sender.get(), &FrameSender::progressChanged, [dots = 0]() mutable {
-        if (dots++ == 0)
+    QObject::connect(sender.get(), &FrameSender::progressed, [](int step) {
+        if (step == 1)
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
     });
     sender->start(blockOf(5), "1");
@@ -84,30 +99,29 @@ TEST(FrameSender, ALateStepDelaysOnlyTheFrameBehindItsPreamble) {
 }
 
 TEST(FrameSender, ClosesThePortBeforeReportingAFailureAndWritesNothingWithoutAPort) {
-    const QStringList opened{"open /dev/ttyUSB0", "portOpen 1", kShown, kDot + "."};
-    const QStringList writeFailed{"write failed", "close", "portOpen 0",
-                                  "failed the device went away", "finished"};
+    const QStringList opened{"open /dev/ttyUSB0", "portOpen 1", kStarted, "step 1"};
+    const QStringList writeFailed{"write failed", "close", "portOpen 0", kFailedWrite};
     const struct {
         const char* name;
         QString comm;
         FakeBehaviour behaviour;
         QStringList events; // an entry ending in '*' matches by prefix
     } cases[] = {
-        {"empty field", "", {}, {"failed No port selected*", "finished"}},
-        {"prompt character", "_", {}, {"failed No port selected*", "finished"}},
-        {"past the list", "7", {}, {"failed Port 7 does not exist*", "finished"}},
-        {"will not open", "2", {"in use"}, {"open /dev/ttyS0", "failed in use", "finished"}},
-        {"closed after opening", "1", {{}, true}, {"open /dev/ttyUSB0", "finished"}},
+        {"empty field", "", {}, {"finished failed No port selected*"}},
+        {"prompt character", "_", {}, {"finished failed No port selected*"}},
+        {"past the list", "7", {}, {"finished failed Port 7 does not exist*"}},
+        {"will not open", "2", {"in use"}, {"open /dev/ttyS0", "finished failed in use"}},
+        {"closed after opening", "1", {{}, true}, {"open /dev/ttyUSB0", "finished silent"}},
         {"preamble 1", "1", {{}, false, 0}, opened + writeFailed},
         {"frame 1", "1", {{}, false, 1}, opened + QStringList{"write 2"} + writeFailed},
         {"preamble 2",
          "1",
          {{}, false, 2},
-         opened + QStringList{"write 2", "write 59", kDot + ".."} + writeFailed},
+         opened + QStringList{"write 2", "write 59", "step 2"} + writeFailed},
         {"frame 2",
          "1",
          {{}, false, 3},
-         opened + QStringList{"write 2", "write 59", kDot + "..", "write 2"} + writeFailed},
+         opened + QStringList{"write 2", "write 59", "step 2", "write 2"} + writeFailed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -145,7 +159,7 @@ TEST(FrameSender, IgnoresAStartWhileBusyAndCanStartAgainFromFinished) {
     const ConfigBlock first = blockOf(10);
     const ConfigBlock second = blockOf(200);
     QObject::connect(sender.get(), &FrameSender::finished, sender.get(), [&] {
-        if (log->events.count("finished") == 1)
+        if (log->events.count("finished completed") == 1)
             sender->start(second, "1");
     });
     sender->start(first, "1");
@@ -154,7 +168,7 @@ TEST(FrameSender, IgnoresAStartWhileBusyAndCanStartAgainFromFinished) {
 
     EXPECT_EQ(log->links, 2);
     EXPECT_EQ(log->events.filter("open /dev/ttyUSB0").size(), 2);
-    EXPECT_EQ(log->events.filter("completed").size(), 2);
+    EXPECT_EQ(log->events.count("finished completed"), 2);
     ASSERT_EQ(log->writes.size(), 8);
     const auto a = lineWrites(first);
     const auto b = lineWrites(second);

@@ -50,10 +50,11 @@ TEST(SerialLinkOnPty, DeliversExactly122BytesInFourWritesOnTheTimeline) {
     Clock::time_point shownAt{};
     QString outcome;
     QEventLoop loop;
-    QObject::connect(&sender, &FrameSender::dialogShown, [&] { shownAt = Clock::now(); });
-    QObject::connect(&sender, &FrameSender::failed, [&](const QString& why) { outcome = why; });
-    QObject::connect(&sender, &FrameSender::completed, [&] { outcome = "completed"; });
-    QObject::connect(&sender, &FrameSender::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&sender, &FrameSender::started, [&] { shownAt = Clock::now(); });
+    QObject::connect(&sender, &FrameSender::finished, [&](const SendOutcome& how) {
+        outcome = how.kind == SendOutcome::Kind::Completed ? "completed" : how.reason;
+        loop.quit();
+    });
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     sender.start(block, "1");
     if (sender.isBusy())
@@ -121,11 +122,11 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
     for (const auto& c : cases) {
         FrameSender sender(only(c.device), makeSystemSerialLink);
         QStringList seen;
-        QObject::connect(&sender, &FrameSender::dialogShown, [&] { seen << "dialog"; });
-        QObject::connect(&sender, &FrameSender::failed, [&](const QString& why) { seen << why; });
-        QObject::connect(&sender, &FrameSender::finished, [&] { seen << "finished"; });
+        QObject::connect(&sender, &FrameSender::started, [&] { seen << "started"; });
+        QObject::connect(&sender, &FrameSender::finished,
+                         [&](const SendOutcome& how) { seen << how.reason; });
         sender.start(ConfigBlock{}, "1");
-        ASSERT_EQ(seen.size(), 2) << seen.join(" | ").toStdString();
+        ASSERT_EQ(seen.size(), 1) << seen.join(" | ").toStdString();
         EXPECT_TRUE(seen[0].contains(c.device) && seen[0].contains(c.says))
             << seen[0].toStdString();
     }

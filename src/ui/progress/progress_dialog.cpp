@@ -1,7 +1,5 @@
 #include "progress_dialog.h"
 
-#include "transfer/frame_sender.h"
-
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +46,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     const int labelWidth = twips(metrics, 4215);
     lblInfo_->setFixedWidth(labelWidth);
     // Tall enough for the longest text, the result, wrapped at this width.
-    lblInfo_->setText(QString(FrameSender::resultText()).replace(QStringLiteral("\r\n"), "\n"));
+    lblInfo_->setText(resultText().replace(QStringLiteral("\r\n"), "\n"));
     lblInfo_->setFixedHeight(std::max(twips(metrics, 1215), lblInfo_->heightForWidth(labelWidth)));
     lblInfo_->clear();
 
@@ -83,19 +81,29 @@ void ProgressDialog::setInfo(const QString& text) {
     lblInfo_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void ProgressDialog::showProgress(const QString& text) {
-    setInfo(text);
+QString ProgressDialog::resultText() {
+    return QStringLiteral("Data sent !\r\n Be shure that the word 'Success!' appears on LCD");
+}
+
+void ProgressDialog::showStarted(const SendTarget& target) {
+    // The tracker's users know their port as COM and its number; a device
+    // named outright has no number to show.
+    sending_ =
+        QStringLiteral("\r\nSending data on ") +
+        (target.portNumber ? QStringLiteral("COM%1").arg(*target.portNumber) : target.device) +
+        QStringLiteral("...");
+    setInfo(sending_);
     okButton_->hide();
     show();
     raise();
 }
 
-void ProgressDialog::setProgress(const QString& text) {
-    setInfo(text);
+void ProgressDialog::showStep(int step) {
+    setInfo(sending_ + QString(step, QLatin1Char('.')));
 }
 
-void ProgressDialog::showResult(const QString& text) {
-    setInfo(text);
+void ProgressDialog::showCompleted() {
+    setInfo(resultText());
     okButton_->show();
 }
 

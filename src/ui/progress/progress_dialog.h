@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/send_progress.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -17,14 +19,17 @@ class ProgressDialog : public QDialog {
 public:
     explicit ProgressDialog(QWidget* parent = nullptr);
 
-    // A transfer opened the port: show this text, without OK.
-    void showProgress(const QString& text);
-    // The text gained a dot.
-    void setProgress(const QString& text);
-    // Every write went out: the result text and OK.
-    void showResult(const QString& text);
+    // The text a finished transfer leaves, line breaks as CR LF.
+    static QString resultText();
 
-    // The text as the transfer gave it, line breaks as CR LF.
+    // A transfer opened the port: the progress text, without OK.
+    void showStarted(const SendTarget& target);
+    // One more dot for the step that begins.
+    void showStep(int step);
+    // Every write went out: the result text and OK.
+    void showCompleted();
+
+    // The text shown, line breaks as CR LF.
     QString infoText() const { return info_; }
 
 private:
@@ -33,6 +38,7 @@ private:
     QLabel* lblInfo_;
     QPushButton* okButton_;
     QString info_;
+    QString sending_; // the progress text before its step dots
 };
 
 } // namespace korvex

@@ -429,21 +429,20 @@ void SetupWindow::buildWindow() {
 }
 
 void SetupWindow::connectSender() {
-    connect(sender_, &FrameSender::dialogShown, this,
-            [this](const QString& text) { progressDialog()->showProgress(text); });
-    connect(sender_, &FrameSender::progressChanged, this, [this](const QString& text) {
+    connect(sender_, &FrameSender::started, this,
+            [this](const SendTarget& target) { progressDialog()->showStarted(target); });
+    connect(sender_, &FrameSender::progressed, this, [this](int step) {
         if (dialog_)
-            dialog_->setProgress(text);
+            dialog_->showStep(step);
     });
-    connect(sender_, &FrameSender::completed, this, [this](const QString& text) {
-        if (dialog_)
-            dialog_->showResult(text);
+    connect(sender_, &FrameSender::finished, this, [this](const SendOutcome& outcome) {
+        if (outcome.kind == SendOutcome::Kind::Completed && dialog_)
+            dialog_->showCompleted();
+        if (outcome.kind == SendOutcome::Kind::Failed)
+            prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), outcome.reason,
+                                         QMessageBox::NoIcon});
+        cmdSend_->setEnabled(true);
     });
-    connect(sender_, &FrameSender::failed, this, [this](const QString& description) {
-        prompts_->showMessage(
-            this, {QString::fromLatin1(kApplicationTitle), description, QMessageBox::NoIcon});
-    });
-    connect(sender_, &FrameSender::finished, this, [this] { cmdSend_->setEnabled(true); });
 }
 
 void SetupWindow::cmdSend_Click() {

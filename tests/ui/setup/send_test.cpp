@@ -18,6 +18,8 @@ namespace {
 
 using SendTest = SetupTest;
 
+const QString kResultText = "Data sent !\r\n Be shure that the word 'Success!' appears on LCD";
+
 TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     showActive();
     auto* send = find<QPushButton>("cmdSend");
@@ -31,7 +33,7 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     EXPECT_EQ(ok->text(), "OK");
 
     QStringList texts;
-    QObject::connect(&window->sender(), &FrameSender::progressChanged, window.get(),
+    QObject::connect(&window->sender(), &FrameSender::progressed, window.get(),
                      [&] { texts << dialog->infoText(); });
 
     click("cmdSend");
@@ -50,7 +52,7 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     ASSERT_TRUE(waitFor([&] { return send->isEnabled(); }));
     EXPECT_EQ(texts, (QStringList{"\r\nSending data on COM1....", "\r\nSending data on COM1.....",
                                   "\r\nSending data on COM1......"}));
-    EXPECT_EQ(dialog->infoText(), FrameSender::resultText());
+    EXPECT_EQ(dialog->infoText(), kResultText);
     EXPECT_TRUE(ok->isVisible());
 
     // Exactly 122 bytes in four writes; the first bytes are the factory
@@ -101,7 +103,7 @@ TEST_F(SendTest, CloseBoxHidesTheDialogUntilTheNextTransfer) {
     ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
     ASSERT_FALSE(dialog.isNull());
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->infoText(), FrameSender::resultText());
+    EXPECT_EQ(dialog->infoText(), kResultText);
 
     click("cmdSend");
     EXPECT_TRUE(dialog->isVisible());
