@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <utility>
+
+#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +19,8 @@ public:
         if (fd_ >= 0)
             ::close(fd_);
     }
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "block_decoder.h"
 #include "settings/config_block.h"
+#include "transfer/block_decoder.h"
 
 #include <QByteArray>
 #include <QString>
