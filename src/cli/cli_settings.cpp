@@ -1,9 +1,12 @@
 #include "cli_settings.h"
 
+#include "commands.h"
 #include "config_file/config_file.h"
 #include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
+
+#include <QIODevice>
 
 namespace korvex::cli {
 namespace {
@@ -101,6 +104,25 @@ QString displayValue(const SettingsRecord& settings, FieldId id) {
             QLatin1String(micEMessages()[static_cast<std::size_t>(value)]));
     }
     return QString::number(value);
+}
+
+int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+                  QTextStream& err) {
+    if (target != kStandardStream) {
+        const QString error = saveConfigFile(target, settings);
+        return error.isEmpty() ? kSuccess : fail(err, error);
+    }
+    const EncodeOutcome encoded = encodeConfigFile(settings);
+    if (!encoded.ok()) {
+        return fail(err, encoded.error);
+    }
+    out.flush();
+    if (auto* device = out.device()) {
+        device->write(encoded.bytes); // raw bytes: the file is Windows-1252 with CR LF
+    } else {
+        out << QString::fromLatin1(encoded.bytes);
+    }
+    return kSuccess;
 }
 
 } // namespace korvex::cli
