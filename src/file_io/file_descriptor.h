@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
-
+#include <cerrno>
 #include <utility>
 
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
