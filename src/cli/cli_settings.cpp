@@ -1,9 +1,12 @@
 #include "cli_settings.h"
 
+#include "commands.h"
 #include "config_file/config_file.h"
 #include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
+
+#include <QIODevice>
 
 namespace korvex::cli {
 namespace {
@@ -103,6 +106,25 @@ QString displayValue(const SettingsRecord& settings, FieldId id) {
             QLatin1String(micEMessages()[static_cast<std::size_t>(value)]));
     }
     return QString::number(value);
+}
+
+int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+                  QTextStream& err) {
+    if (target != kStandardStream) {
+        const Outcome written = writeConfigFile(target, settings);
+        return written ? kSuccess : fail(err, written.fault().reason);
+    }
+    const Result<QByteArray> encoded = encodeConfigFile(settings);
+    if (!encoded) {
+        return fail(err, encoded.fault().reason);
+    }
+    out.flush();
+    if (auto* device = out.device()) {
+        device->write(encoded.value()); // raw bytes: the file is Windows-1252 with CR LF
+    } else {
+        out << QString::fromLatin1(encoded.value());
+    }
+    return kSuccess;
 }
 
 } // namespace korvex::cli

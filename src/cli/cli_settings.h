@@ -22,6 +22,11 @@ struct LoadedSettings {
 
 LoadedSettings loadSettings(const QString& file, const QStringList& sets);
 
+// Saves the settings as FILE, or writes the same bytes to standard output for
+// "-"; reports a failure on err and returns the exit code.
+int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+                  QTextStream& err);
+
 QCommandLineOption setOption();
 QCommandLineOption helpOption();
 

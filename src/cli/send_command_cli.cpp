@@ -2,7 +2,7 @@
 #include "commands.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
-#include "transfer/send_command.h"
+#include "transfer/build_and_send.h"
 
 #include <QEventLoop>
 #include <QRegularExpression>

@@ -2,8 +2,8 @@
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "settings_json.h"
-#include "transfer/simulator_registry.h"
-#include "transfer/tracker_simulator.h"
+#include "sim/simulator_advert.h"
+#include "sim/tracker_simulator.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

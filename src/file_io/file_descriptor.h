@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <cerrno>
+#include <utility>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,6 +18,8 @@ public:
         if (fd_ >= 0)
             ::close(fd_);
     }
+    FileDescriptor(FileDescriptor&& other) noexcept
+        : fd_(std::exchange(other.fd_, -1)) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
 

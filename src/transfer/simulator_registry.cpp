@@ -1,5 +1,7 @@
 #include "simulator_registry.h"
 
+#include "file_io/file_descriptor.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -17,36 +19,7 @@
 namespace korvex {
 namespace {
 
-constexpr auto kSuffix = ".simulator";
 constexpr mode_t kPrivateMode = 0700;
-
-// Closes the descriptor it holds.
-class FileDescriptor {
-public:
-    FileDescriptor() = default;
-    explicit FileDescriptor(int fd)
-        : fd_(fd) {}
-    FileDescriptor(FileDescriptor&& other) noexcept
-        : fd_(std::exchange(other.fd_, -1)) {}
-    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
-        std::swap(fd_, other.fd_);
-        return *this;
-    }
-    ~FileDescriptor() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    // Closes now, and says whether the close went well.
-    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
-private:
-    int fd_ = -1;
-};
 
 QString systemError(int error) {
     return QString::fromLocal8Bit(::strerror(error));
@@ -84,18 +57,18 @@ FileDescriptor openPrivateFolder(const QString& path, QString& problem) {
     if (::lstat(name.constData(), &seen) != 0) {
         if (errno != ENOENT)
             problem = QStringLiteral("%1: %2").arg(path, systemError(errno));
-        return {};
+        return FileDescriptor();
     }
     problem = folderProblem(path, seen);
     if (!problem.isEmpty())
-        return {};
+        return FileDescriptor();
     FileDescriptor folder(
         ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
-    if (!folder || ::fstat(folder.get(), &opened) != 0 || opened.st_dev != seen.st_dev ||
+    if (!folder.valid() || ::fstat(folder.get(), &opened) != 0 || opened.st_dev != seen.st_dev ||
         opened.st_ino != seen.st_ino) {
         problem = QStringLiteral("%1 changed while it was opened").arg(path);
-        return {};
+        return FileDescriptor();
     }
     problem = folderProblem(path, opened);
     return problem.isEmpty() ? std::move(folder) : FileDescriptor();
@@ -110,14 +83,14 @@ FileDescriptor makePrivateFolder(const QString& path, QString& problem) {
         FileDescriptor made(
             ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         struct stat info {};
-        if (made && ::fstat(made.get(), &info) == 0 && info.st_uid == ::geteuid())
+        if (made.valid() && ::fstat(made.get(), &info) == 0 && info.st_uid == ::geteuid())
             ::fchmod(made.get(), kPrivateMode);
     } else if (errno != EEXIST) {
         problem = QStringLiteral("cannot create %1: %2").arg(path, systemError(errno));
-        return {};
+        return FileDescriptor();
     }
     FileDescriptor folder = openPrivateFolder(path, problem);
-    if (!folder && problem.isEmpty())
+    if (!folder.valid() && problem.isEmpty())
         problem = QStringLiteral("cannot create %1").arg(path);
     return folder;
 }
@@ -132,7 +105,7 @@ RegistryPlace registryPlace() {
     // mean to).
     QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
     QString problem;
-    if (base.isEmpty() || !openPrivateFolder(base, problem)) {
+    if (base.isEmpty() || !openPrivateFolder(base, problem).valid()) {
         QString user = QString::number(::geteuid());
         if (const passwd* me = ::getpwuid(::geteuid()))
             user = QString::fromLocal8Bit(me->pw_name);
@@ -141,9 +114,8 @@ RegistryPlace registryPlace() {
     return {base, base + QStringLiteral("/korvex-simulators")};
 }
 
-// The start time of a process, in clock ticks since boot, so that a file left
-// by a dead simulator is not taken for a live one that got its pid. Empty
-// where the system does not say.
+} // namespace
+
 QByteArray processStart(qint64 pid) {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!stat.open(QIODevice::ReadOnly))
@@ -157,6 +129,8 @@ QByteArray processStart(qint64 pid) {
     // Field 22 of the line is the start time; field 3 is the first after the name.
     return fields.size() > 19 ? fields[19] : QByteArray();
 }
+
+namespace {
 
 bool processAlive(qint64 pid, const QByteArray& start) {
     if (pid <= 0)
@@ -188,7 +162,7 @@ QList<QByteArray> advertNames(int folder) {
     ::rewinddir(stream);
     while (const dirent* entry = ::readdir(stream)) {
         const QByteArray name(entry->d_name);
-        if (name.endsWith(kSuffix) && !name.startsWith('.'))
+        if (name.endsWith(kSimulatorAdvertSuffix) && !name.startsWith('.'))
             names << name;
     }
     ::closedir(stream);
@@ -202,7 +176,7 @@ std::optional<SimulatorEntry> readAdvert(int folder, const QByteArray& name) {
     const FileDescriptor file(
         ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (!file || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+    if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_uid != ::geteuid() || info.st_size > kSimulatorEntryMaxBytes)
         return std::nullopt;
     QByteArray bytes(kSimulatorEntryMaxBytes + 1, Qt::Uninitialized);
@@ -221,20 +195,6 @@ std::optional<SimulatorEntry> readAdvert(int folder, const QByteArray& name) {
     if (got > kSimulatorEntryMaxBytes)
         return std::nullopt;
     return parseSimulatorEntry(QByteArrayView(bytes.constData(), got));
-}
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
 }
 
 } // namespace
@@ -275,10 +235,10 @@ QList<PortDescription> advertisedSimulators() {
     QList<PortDescription> result;
     const RegistryPlace place = registryPlace();
     QString problem;
-    if (!place.base.isEmpty() && !openPrivateFolder(place.base, problem))
+    if (!place.base.isEmpty() && !openPrivateFolder(place.base, problem).valid())
         return result;
     const FileDescriptor folder = openPrivateFolder(place.path, problem);
-    if (!folder)
+    if (!folder.valid())
         return result;
     for (const QByteArray& name : advertNames(folder.get())) {
         const std::optional<SimulatorEntry> entry = readAdvert(folder.get(), name);
@@ -303,41 +263,13 @@ QList<PortDescription> advertisedSimulators() {
     return result;
 }
 
-SimulatorAdvert::SimulatorAdvert(const QString& device) {
+OpenedSimulatorRegistry openSimulatorRegistryForAdverts() {
     const RegistryPlace place = registryPlace();
-    if (!place.base.isEmpty() && !makePrivateFolder(place.base, error_))
-        return;
-    const FileDescriptor folder = makePrivateFolder(place.path, error_);
-    if (!folder)
-        return;
-
-    const qint64 pid = ::getpid();
-    QString tag = device;
-    tag.replace(QLatin1Char('/'), QLatin1Char('_'));
-    const QByteArray name = QFile::encodeName(QStringLiteral("%1%2").arg(pid).arg(tag)) + kSuffix;
-    const QByteArray partial = "." + name + ".part";
-    // Written whole, then renamed: a reader never sees half a file.
-    FileDescriptor file(::openat(folder.get(), partial.constData(),
-                                 O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
-    const bool written =
-        file && writeAll(file.get(), formatSimulatorEntry({device, pid, processStart(pid)})) &&
-        file.close() &&
-        ::renameat(folder.get(), partial.constData(), folder.get(), name.constData()) == 0;
-    if (!written) {
-        error_ = QStringLiteral("cannot write in %1: %2").arg(place.path, systemError(errno));
-        ::unlinkat(folder.get(), partial.constData(), 0);
-        return;
-    }
-    path_ = QFile::encodeName(QDir(place.path).filePath(QFile::decodeName(name))).toStdString();
-}
-
-SimulatorAdvert::~SimulatorAdvert() {
-    withdraw();
-}
-
-void SimulatorAdvert::withdraw() noexcept {
-    if (!path_.empty())
-        ::unlink(path_.c_str());
+    QString problem;
+    if (!place.base.isEmpty() && !makePrivateFolder(place.base, problem).valid())
+        return {FileDescriptor(), place.path, problem};
+    FileDescriptor folder = makePrivateFolder(place.path, problem);
+    return {std::move(folder), place.path, problem};
 }
 
 } // namespace korvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "file_io/file_descriptor.h"
 #include "port_numbering.h"
 
 #include <QByteArray>
@@ -7,7 +8,6 @@
 #include <QList>
 #include <QString>
 #include <optional>
-#include <string>
 
 namespace korvex {
 
@@ -44,24 +44,21 @@ QByteArray formatSimulatorEntry(const SimulatorEntry& entry);
 // exists. Adverts of simulators that died are removed.
 QList<PortDescription> advertisedSimulators();
 
-// Advertises one simulator's device for as long as it lives.
-class SimulatorAdvert {
-public:
-    explicit SimulatorAdvert(const QString& device);
-    ~SimulatorAdvert();
-    SimulatorAdvert(const SimulatorAdvert&) = delete;
-    SimulatorAdvert& operator=(const SimulatorAdvert&) = delete;
-
-    bool ok() const { return !path_.empty(); }
-    QString error() const { return error_; }
-    QString path() const { return QString::fromStdString(path_); }
-
-    // Removes the file with nothing but unlink(), so a signal handler may call it.
-    void withdraw() noexcept;
-
-private:
-    std::string path_;
-    QString error_;
+// What a simulator needs to advertise itself: the folder opened (made
+// private first when missing), its path, and why it cannot be used (empty
+// when it can). The advert itself is the simulator's business.
+struct OpenedSimulatorRegistry {
+    FileDescriptor folder;
+    QString path;
+    QString problem;
 };
+OpenedSimulatorRegistry openSimulatorRegistryForAdverts();
+// Only files with this ending are taken for adverts.
+inline constexpr char kSimulatorAdvertSuffix[] = ".simulator";
+
+// The start time of a process, in clock ticks since boot, so that an advert
+// left by a dead simulator is not taken for a live one that got its pid.
+// Empty where the system does not say.
+QByteArray processStart(qint64 pid);
 
 } // namespace korvex

@@ -1,7 +1,7 @@
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
+#include "sim/tracker_simulator.h"
 #include "transfer/frames.h"
-#include "transfer/tracker_simulator.h"
 
 #include <QDir>
 #include <QElapsedTimer>

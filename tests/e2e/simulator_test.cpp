@@ -2,11 +2,12 @@
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
+#include "sim/simulator_advert.h"
+#include "sim/tracker_simulator.h"
 #include "support/outcome_text.h"
 #include "transfer/frames.h"
 #include "transfer/port_numbering.h"
 #include "transfer/simulator_registry.h"
-#include "transfer/tracker_simulator.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,11 +8,6 @@
 #include <thread>
 #include <vector>
 
-#include <poll.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
-
 namespace korvex::testing {
 
 using Clock = std::chrono::steady_clock;
@@ -22,27 +17,10 @@ using Clock = std::chrono::steady_clock;
 // sender closes its side, and a reader thread stamps every chunk that arrives.
 class Pty {
 public:
-    Pty() {
-        char name[128] = {};
-        if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0)
-            return;
-        slavePath_ = QString::fromLocal8Bit(name);
-        // Raw on both sides: no end-of-line or flow-control byte may be
-        // translated or swallowed on its way to the reader.
-        termios raw{};
-        for (const int fd : {master_, slave_}) {
-            ::tcgetattr(fd, &raw);
-            ::cfmakeraw(&raw);
-            ::tcsetattr(fd, TCSANOW, &raw);
-        }
-    }
-    ~Pty() {
-        stopReading();
-        if (master_ >= 0)
-            ::close(master_);
-        if (slave_ >= 0)
-            ::close(slave_);
-    }
+    Pty();
+    ~Pty();
+    Pty(const Pty&) = delete;
+    Pty& operator=(const Pty&) = delete;
 
     bool ok() const { return master_ >= 0 && slave_ >= 0; }
     QString slavePath() const { return slavePath_; }
@@ -55,44 +33,12 @@ public:
     };
 
     // Reads what has arrived, waiting up to timeoutMs for the first byte.
-    QByteArray read(int timeoutMs) const {
-        QByteArray bytes;
-        pollfd p{master_, POLLIN, 0};
-        while (::poll(&p, 1, bytes.isEmpty() ? timeoutMs : 20) > 0 && (p.revents & POLLIN)) {
-            char buffer[512];
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            bytes.append(buffer, static_cast<qsizetype>(n));
-        }
-        return bytes;
-    }
+    QByteArray read(int timeoutMs) const;
 
     // Stamps every chunk as it arrives, from a thread of its own.
-    void startReading() {
-        reader_ = std::thread([this] {
-            while (!stop_) {
-                pollfd p{master_, POLLIN, 0};
-                if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN))
-                    continue;
-                char buffer[512];
-                const ssize_t n = ::read(master_, buffer, sizeof buffer);
-                if (n <= 0)
-                    continue;
-                const std::lock_guard lock(mutex_);
-                chunks_.push_back({Clock::now(), QByteArray(buffer, static_cast<qsizetype>(n))});
-            }
-        });
-    }
-    void stopReading() {
-        stop_ = true;
-        if (reader_.joinable())
-            reader_.join();
-    }
-    std::vector<Chunk> chunks() {
-        const std::lock_guard lock(mutex_);
-        return chunks_;
-    }
+    void startReading();
+    void stopReading();
+    std::vector<Chunk> chunks();
 
 private:
     int master_ = -1;

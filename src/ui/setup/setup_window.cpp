@@ -9,8 +9,8 @@
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
 #include "setup_icon.h"
+#include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
-#include "transfer/send_command.h"
 #include "ui/instructions/instructions_window.h"
 
 #include <QApplication>

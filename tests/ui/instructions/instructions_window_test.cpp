@@ -20,22 +20,12 @@
 #include <functional>
 
 using korvex::InstructionsWindow;
+using korvex::testing::waitFor;
 
 namespace {
 
 const QString kName = QStringLiteral("Korvex_Config.rtf");
 const QString kTitle = QStringLiteral("Korvex Config - Istruzioni");
-
-bool waitUntil(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
@@ -82,8 +72,7 @@ protected:
     }
 
     bool loaded(const QString& text) {
-        return waitUntil(
-            [&] { return window && window->textArea()->toPlainText().contains(text); });
+        return waitFor([&] { return window && window->textArea()->toPlainText().contains(text); });
     }
 
     QTemporaryDir dir;
@@ -149,7 +138,7 @@ TEST_F(InstructionsWindowTest, CentredWhenCreatedAndNotAgainWhileOpen) {
 
     // Closed by the user, it is created again and centred again.
     window->close();
-    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     pressF1();
     EXPECT_LE(std::abs(window->frameGeometry().center().x() - screen.center().x()), 1);
 }
@@ -219,7 +208,7 @@ TEST_F(InstructionsWindowTest, EveryActivationRereadsTheFileAndShowsItsTop) {
 
 TEST_F(InstructionsWindowTest, MissingFileShowsTheBoxOnceAndUnloads) {
     pressF1();
-    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Manca il file di help Korvex_Config.rtf");
     EXPECT_EQ(boxes[0].title, kTitle);
@@ -239,7 +228,7 @@ TEST_F(InstructionsWindowTest, AManualBeyondTheReadLimitIsRefusedWithAMessage) {
     ASSERT_TRUE(manual.open(QIODevice::WriteOnly) && manual.resize(16 * 1024 * 1024 + 1));
     manual.close();
     pressF1();
-    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, QStringLiteral("Il file di help Korvex_Config.rtf è troppo grande: "
                                             "oltre 16 MiB non viene letto."));
@@ -248,7 +237,7 @@ TEST_F(InstructionsWindowTest, AManualBeyondTheReadLimitIsRefusedWithAMessage) {
 TEST_F(InstructionsWindowTest, AFolderWithTheDocumentsNameIsNotTheDocument) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(kName));
     pressF1();
-    ASSERT_TRUE(waitUntil([&] { return window.isNull(); }));
+    ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     EXPECT_EQ(boxes.size(), 1u);
 }
 
@@ -284,14 +273,13 @@ TEST_F(InstructionsWindowTest, ALargeManualShowsItsBeginningWhileTheRestIsRead) 
     writeFile(dir.filePath(kName), korvex::test::manualOfParagraphs(1'500'000));
     StallMeter stalls;
     pressF1();
-    ASSERT_TRUE(korvex::testing::waitFor(
-        [&] { return window->textArea()->document()->characterCount() > 1; }));
+    ASSERT_TRUE(waitFor([&] { return window->textArea()->document()->characterCount() > 1; }));
     // The beginning is on screen, the end is still to come.
     EXPECT_TRUE(window->isLoading());
     EXPECT_TRUE(window->textArea()->toPlainText().startsWith("Paragraph 1. "));
     EXPECT_FALSE(window->textArea()->toPlainText().contains("The end."));
 
-    ASSERT_TRUE(korvex::testing::waitFor([&] { return !window->isLoading(); }, 120'000));
+    ASSERT_TRUE(waitFor([&] { return !window->isLoading(); }, 120'000));
     EXPECT_TRUE(window->textArea()->toPlainText().trimmed().endsWith("The end."));
     EXPECT_EQ(window->textArea()->verticalScrollBar()->value(), 0);
     RecordProperty("longest_stall_ms", static_cast<int>(stalls.longestMs()));
@@ -308,8 +296,7 @@ TEST_F(InstructionsWindowTest, ALargeManualShowsItsBeginningWhileTheRestIsRead) 
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    ASSERT_TRUE(korvex::testing::waitFor(
-        [&] { return window->textArea()->verticalScrollBar()->value() == 0; }));
+    ASSERT_TRUE(waitFor([&] { return window->textArea()->verticalScrollBar()->value() == 0; }));
     EXPECT_FALSE(window->isLoading());
     EXPECT_EQ(window->textArea()->document()->revision(), revision);
     EXPECT_TRUE(boxes.empty());
@@ -342,7 +329,7 @@ TEST_F(InstructionsWindowTest, AReloadOrACloseEndsTheReadInFlight) {
     ASSERT_TRUE(loaded("Paragraph 1."));
     ASSERT_TRUE(window->isLoading());
     window->close();
-    ASSERT_TRUE(korvex::testing::waitFor([&] { return window.isNull(); }));
+    ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     EXPECT_TRUE(boxes.empty());
 }
 

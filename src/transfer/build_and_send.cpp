@@ -1,4 +1,4 @@
-#include "send_command.h"
+#include "build_and_send.h"
 
 #include "settings/field_id.h"
 

@@ -1,6 +1,6 @@
 #include "tracker_simulator.h"
 
-#include "frames.h"
+#include "transfer/frames.h"
 
 #include <algorithm>
 #include <atomic>

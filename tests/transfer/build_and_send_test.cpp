@@ -1,7 +1,7 @@
 #include "fake_serial_link.h"
 #include "settings/settings_values.h"
+#include "transfer/build_and_send.h"
 #include "transfer/frames.h"
-#include "transfer/send_command.h"
 
 #include <gtest/gtest.h>
 

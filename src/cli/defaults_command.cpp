@@ -1,0 +1,25 @@
+#include "cli_settings.h"
+#include "commands.h"
+
+namespace korvex::cli {
+
+int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the factory settings as a .cfg file (to standard "
+                       "output unless -o is given)."));
+    const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write to FILE (- for standard output)."),
+                                    QStringLiteral("FILE"));
+    parser.addOption(output);
+    if (auto stop = parseCommand(parser, arguments, out, err)) {
+        return *stop;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return fail(err, QStringLiteral("defaults takes no file argument; use -o FILE"));
+    }
+    return writeSettings(parser.isSet(output) ? parser.value(output) : QString(kStandardStream),
+                         SettingsValues(), out, err);
+}
+
+} // namespace korvex::cli

@@ -1,0 +1,37 @@
+#include "cli_settings.h"
+#include "commands.h"
+
+namespace korvex::cli {
+
+int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory "
+                       "settings), applies each --set and saves the result as OUT."));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("A .cfg file to start from (- for standard input)."),
+        QStringLiteral("[FILE]"));
+    const QCommandLineOption output(
+        QStringList{QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("The .cfg file to write (required; - for standard output)."),
+        QStringLiteral("OUT"));
+    parser.addOption(output);
+    parser.addOption(setOption());
+    if (auto stop = parseCommand(parser, arguments, out, err)) {
+        return *stop;
+    }
+    if (!parser.isSet(output)) {
+        return fail(err, QStringLiteral("edit needs -o OUT, the file to write"));
+    }
+    if (parser.positionalArguments().size() > 1) {
+        return fail(err, QStringLiteral("edit takes at most one input file"));
+    }
+    const LoadedSettings loaded =
+        loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
+    if (!loaded.error.isEmpty()) {
+        return fail(err, loaded.error);
+    }
+    return writeSettings(parser.value(output), loaded.settings, out, err);
+}
+
+} // namespace korvex::cli

@@ -1,0 +1,72 @@
+#include "simulator_advert.h"
+
+#include "transfer/simulator_registry.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace korvex {
+namespace {
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+SimulatorAdvert::SimulatorAdvert(const QString& device) {
+    OpenedSimulatorRegistry registry = openSimulatorRegistryForAdverts();
+    if (!registry.folder.valid()) {
+        error_ = registry.problem;
+        return;
+    }
+    const int folder = registry.folder.get();
+
+    const qint64 pid = ::getpid();
+    QString tag = device;
+    tag.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QByteArray name =
+        QFile::encodeName(QStringLiteral("%1%2").arg(pid).arg(tag)) + kSimulatorAdvertSuffix;
+    const QByteArray partial = "." + name + ".part";
+    // Written whole, then renamed: a reader never sees half a file.
+    FileDescriptor file(::openat(folder, partial.constData(),
+                                 O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
+    const bool written =
+        file.valid() &&
+        writeAll(file.get(), formatSimulatorEntry({device, pid, processStart(pid)})) &&
+        file.closeChecked() == 0 &&
+        ::renameat(folder, partial.constData(), folder, name.constData()) == 0;
+    if (!written) {
+        error_ = QStringLiteral("cannot write in %1: %2")
+                     .arg(registry.path, QString::fromLocal8Bit(::strerror(errno)));
+        ::unlinkat(folder, partial.constData(), 0);
+        return;
+    }
+    path_ = QFile::encodeName(QDir(registry.path).filePath(QFile::decodeName(name))).toStdString();
+}
+
+SimulatorAdvert::~SimulatorAdvert() {
+    withdraw();
+}
+
+void SimulatorAdvert::withdraw() noexcept {
+    if (!path_.empty())
+        ::unlink(path_.c_str());
+}
+
+} // namespace korvex

@@ -1,0 +1,25 @@
+// The one start of every test program that needs Qt: the application object
+// exists before the first test, as in the programs under test. Each program
+// names the kind it needs: widgets, a GUI without widgets, or the core alone.
+#if defined(KORVEX_TEST_APPLICATION_WIDGETS)
+#include <QApplication>
+using TestApplication = QApplication;
+#elif defined(KORVEX_TEST_APPLICATION_GUI)
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#elif defined(KORVEX_TEST_APPLICATION_CORE)
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#else
+#error "a test program names the Qt application it needs"
+#endif
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    // Without a display, windows and documents go to the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
