@@ -14,8 +14,8 @@ namespace korvex {
 // it concerns and, in a build, the step.
 struct Fault {
     QString reason;
-    std::optional<FieldId> field;
-    std::optional<BuildStep> step;
+    std::optional<FieldId> field{};
+    std::optional<BuildStep> step{};
 };
 
 // Done, or a fault. Success is a state of its own, never "no reason given".

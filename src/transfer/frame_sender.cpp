@@ -75,12 +75,12 @@ struct FrameSender::Impl {
     bool busy = false;
 
     void resolveAndRun(const PortSnapshot& ports, int number) {
-        const PortResolution resolution = ports.resolve(number);
-        if (!resolution.port) {
-            fail(resolution.error);
+        const Result<PortDescription> resolution = ports.resolve(number);
+        if (!resolution) {
+            fail(resolution.fault().reason);
             return;
         }
-        openAndRun({resolution.port->device, number});
+        openAndRun({resolution.value().device, number});
     }
 
     void openAndRun(const SendTarget& target) {

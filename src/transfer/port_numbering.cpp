@@ -114,11 +114,11 @@ QList<NumberedPort> PortSnapshot::numbered() const {
     return result;
 }
 
-PortResolution PortSnapshot::resolve(int number) const {
+Result<PortDescription> PortSnapshot::resolve(int number) const {
     if (number <= 0) {
-        return {std::nullopt,
-                QStringLiteral("No port selected: enter a port number from 1 to 9 in \"Comm num:\" "
-                               "(korvex-cli ports lists the serial ports of this computer).")};
+        return Fault{
+            QStringLiteral("No port selected: enter a port number from 1 to 9 in \"Comm num:\" "
+                           "(korvex-cli ports lists the serial ports of this computer).")};
     }
 
     if (windowsStyle_) {
@@ -129,32 +129,31 @@ PortResolution PortSnapshot::resolve(int number) const {
             return p.portName.compare(name, Qt::CaseInsensitive) == 0;
         });
         if (it != ports_.end())
-            return {*it, {}};
+            return *it;
         PortDescription port;
         port.device = name;
         port.portName = name;
-        return {port, {}};
+        return port;
     }
 
     const QList<PortDescription>& list = ports_;
     if (number <= list.size())
-        return {list[number - 1], {}};
+        return list[number - 1];
 
     if (list.isEmpty()) {
-        return {std::nullopt,
-                QStringLiteral("Port %1 does not exist: no serial port was found on this "
-                               "computer. Plug in the serial adapter, then try again "
-                               "(korvex-cli ports lists the ports it finds).")
-                    .arg(number)};
+        return Fault{QStringLiteral("Port %1 does not exist: no serial port was found on this "
+                                    "computer. Plug in the serial adapter, then try again "
+                                    "(korvex-cli ports lists the ports it finds).")
+                         .arg(number)};
     }
     const QString count =
         list.size() == 1
             ? QStringLiteral("there is only 1 serial port (number 1)")
             : QStringLiteral("there are %1 serial ports (numbers 1 to %1)").arg(list.size());
-    return {std::nullopt, QStringLiteral("Port %1 does not exist: %2. Run korvex-cli ports to "
-                                         "see which number belongs to which device.")
-                              .arg(number)
-                              .arg(count)};
+    return Fault{QStringLiteral("Port %1 does not exist: %2. Run korvex-cli ports to "
+                                "see which number belongs to which device.")
+                     .arg(number)
+                     .arg(count)};
 }
 
 QList<PortDescription> systemSerialPorts() {

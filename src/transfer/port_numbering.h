@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/outcome.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -23,11 +25,6 @@ struct NumberedPort {
     PortDescription port;
 };
 
-struct PortResolution {
-    std::optional<PortDescription> port;
-    QString error; // set when port is empty: what went wrong and what to do
-};
-
 // The digits of "Comm num:" resolved against one list of the ports, taken
 // once: whatever it shows and resolves refers to the same enumeration, and
 // asking it again enumerates nothing.
@@ -40,7 +37,8 @@ public:
     // Each port with the digit that selects it: its position elsewhere, its
     // COM number on Windows.
     QList<NumberedPort> numbered() const;
-    PortResolution resolve(int number) const;
+    // The port a digit names, or why there is none and what to do.
+    Result<PortDescription> resolve(int number) const;
 
 private:
     QList<PortDescription> ports_;
@@ -64,7 +62,7 @@ public:
     // One snapshot each.
     QList<PortDescription> ports() const { return snapshot().ports(); }
     QList<NumberedPort> numbered() const { return snapshot().numbered(); }
-    PortResolution resolve(int number) const { return snapshot().resolve(number); }
+    Result<PortDescription> resolve(int number) const { return snapshot().resolve(number); }
 
 private:
     Lister lister_;

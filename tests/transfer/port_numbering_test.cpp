@@ -57,14 +57,15 @@ TEST(PortNumbering, ResolvesADigitOrSaysWhatToDo) {
     };
     for (const auto& c : cases) {
         const auto ports = c.ports;
-        const PortResolution r =
+        const Result<PortDescription> r =
             PortNumbering([ports] { return ports; }, c.windows).resolve(c.number);
         SCOPED_TRACE(c.number);
-        EXPECT_EQ(r.port ? r.port->device : QString(), c.device);
-        EXPECT_EQ(r.error.isEmpty(), !c.device.isEmpty());
+        EXPECT_EQ(r ? r.value().device : QString(), c.device);
+        EXPECT_EQ(r.ok(), !c.device.isEmpty());
+        const QString reason = r ? QString() : r.fault().reason;
         for (const QString& part : c.says)
-            EXPECT_TRUE(r.error.contains(part))
-                << r.error.toStdString() << " lacks " << part.toStdString();
+            EXPECT_TRUE(reason.contains(part))
+                << reason.toStdString() << " lacks " << part.toStdString();
     }
 }
 
@@ -85,9 +86,9 @@ TEST(PortNumbering, NumberedListShowsTheDigitThatResolvesToEachPort) {
         for (const NumberedPort& n : numbering.numbered()) {
             if (n.number == 0)
                 continue;
-            const PortResolution resolved = numbering.resolve(n.number);
-            ASSERT_TRUE(resolved.port.has_value());
-            EXPECT_EQ(resolved.port->portName, n.port.portName) << "windows=" << windows;
+            const Result<PortDescription> resolved = numbering.resolve(n.number);
+            ASSERT_TRUE(resolved.ok());
+            EXPECT_EQ(resolved.value().portName, n.port.portName) << "windows=" << windows;
         }
         const QList<NumberedPort> list = numbering.numbered();
         const auto unreachable = std::count_if(list.begin(), list.end(),
