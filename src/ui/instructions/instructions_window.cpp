@@ -2,6 +2,7 @@
 
 #include "document_locator.h"
 #include "rtf_reader.h"
+#include "ui/twips.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -15,7 +16,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cmath>
 
 // Resources compiled into a static library need an explicit reference, or the
 // linker drops them.
@@ -44,10 +44,6 @@ const QString kTooLargeText =
 InstructionsWindow::CriticalBox& criticalBox() {
     static InstructionsWindow::CriticalBox box;
     return box;
-}
-
-int twipsToPixels(int twips, qreal dpi) {
-    return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
 } // namespace

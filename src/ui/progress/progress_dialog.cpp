@@ -1,6 +1,7 @@
 #include "progress_dialog.h"
 
 #include "transfer/frame_sender.h"
+#include "ui/twips.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -16,7 +17,7 @@ namespace {
 // twips a pixel; scaling by the real line height keeps its proportions with
 // any font and screen.
 int twips(const QFontMetrics& metrics, int value) {
-    return qRound(value * metrics.height() / 195.0);
+    return twipsToPixels(value, fontPixelsPerInch(metrics));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "transfer/frame_sender.h"
 #include "transfer/send_command.h"
 #include "ui/instructions/instructions_window.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,20 +47,6 @@ QString caption(FieldId id) {
 QString unit(FieldId id) {
     return QString::fromLatin1(fieldInfo(id).unit);
 }
-
-// The window was drawn in twips for an 8.25 pt desktop font: 13 pixels a
-// line at 15 twips a pixel. Measuring with the real line height keeps the
-// proportions with any font and scaling; labels and buttons still grow to
-// their text, so nothing clips.
-class Twips {
-public:
-    explicit Twips(const QFontMetrics& metrics)
-        : pixelsPerTwip_(metrics.height() / 195.0) {}
-    int operator()(int twips) const { return qRound(twips * pixelsPerTwip_); }
-
-private:
-    double pixelsPerTwip_;
-};
 
 QFont smallFont(const QFont& windowFont) {
     // "Small Fonts" 6.75 pt beside an 8.25 pt window font.
@@ -188,11 +175,11 @@ const char* const kTabOrder[] = {
 class FormBuilder {
 public:
     FormBuilder(QWidget& window, WidgetSettings& settings)
-        : tw(fontMetrics(window))
+        : tw(TwipScale::ofFont(window.fontMetrics()))
         , small(smallFont(window.font()))
         , settings_(settings) {}
 
-    const Twips tw;
+    const TwipScale tw;
     const QFont small;
 
     static QLabel* label(const QString& text) { return new QLabel(text); }
@@ -251,7 +238,6 @@ public:
     }
 
 private:
-    static QFontMetrics fontMetrics(const QWidget& window) { return window.fontMetrics(); }
     WidgetSettings& settings_;
 };
 
