@@ -483,7 +483,7 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
 
     // Key preview: F1 is seen before the focused field gets it.
     qApp->installEventFilter(this);
-    edNumFlagsAuto_->setFocus(Qt::OtherFocusReason);
+    txDelayField_->setFocus(Qt::OtherFocusReason);
 }
 
 SetupWindow::~SetupWindow() {
@@ -515,11 +515,11 @@ void SetupWindow::buildWindow() {
     // The window takes the size its contents need and cannot be resized.
     frames->setSizeConstraint(QLayout::SetFixedSize);
 
-    label33_ = child<QLabel>(*this, "Label33");
-    label34_ = child<QLabel>(*this, "Label34");
-    edComm_ = child<MaskedField>(*this, fieldInfo(FieldId::edComm).name);
-    edNumFlagsAuto_ = child<MaskedField>(*this, fieldInfo(FieldId::edNumFlagsAuto).name);
-    cmdSend_ = child<QPushButton>(*this, kSendButton.objectName);
+    gpslessTimeoutNote_ = child<QLabel>(*this, "Label33");
+    gpslessStatusNote_ = child<QLabel>(*this, "Label34");
+    portField_ = child<MaskedField>(*this, fieldInfo(FieldId::edComm).name);
+    txDelayField_ = child<MaskedField>(*this, fieldInfo(FieldId::edNumFlagsAuto).name);
+    sendButton_ = child<QPushButton>(*this, kSendButton.objectName);
 
     // The GPSless captions start in the button-text colour; only a build
     // changes them.
@@ -528,13 +528,13 @@ void SetupWindow::buildWindow() {
     for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
         setTabOrder(child<QWidget>(*this, kTabOrder[i - 1]), child<QWidget>(*this, kTabOrder[i]));
 
-    connect(cmdSend_, &QPushButton::clicked, this, &SetupWindow::cmdSend_Click);
+    connect(sendButton_, &QPushButton::clicked, this, &SetupWindow::send);
     connect(child<QPushButton>(*this, kDefaultButton.objectName), &QPushButton::clicked, this,
-            &SetupWindow::cmdDefault_Click);
+            &SetupWindow::restoreDefaults);
     connect(child<QPushButton>(*this, kSaveButton.objectName), &QPushButton::clicked, this,
-            &SetupWindow::cmdSave_Click);
+            &SetupWindow::save);
     connect(child<QPushButton>(*this, kLoadButton.objectName), &QPushButton::clicked, this,
-            &SetupWindow::cmdLoad_Click);
+            &SetupWindow::load);
     connect(child<QPushButton>(*this, kHelpButton.objectName), &QPushButton::clicked, this,
             &SetupWindow::openInstructions);
     // The tooltip of "Comm num:" is built when it is asked for (see
@@ -557,11 +557,11 @@ void SetupWindow::connectSender() {
         prompts_->showMessage(
             this, {QString::fromLatin1(kApplicationTitle), description, QMessageBox::NoIcon});
     });
-    connect(sender_, &FrameSender::finished, this, [this] { cmdSend_->setEnabled(true); });
+    connect(sender_, &FrameSender::finished, this, [this] { sendButton_->setEnabled(true); });
 }
 
-void SetupWindow::cmdSend_Click() {
-    cmdSend_->setEnabled(false);
+void SetupWindow::send() {
+    sendButton_->setEnabled(false);
     const BuildResult result = buildAndSend(settings_, *sender_);
     if (result.gpsless)
         showGpsless(*result.gpsless);
@@ -569,17 +569,17 @@ void SetupWindow::cmdSend_Click() {
         prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
                                      QMessageBox::Information,
                                      result.fault ? describeBuildFault(*result.fault) : QString()});
-        cmdSend_->setEnabled(true);
+        sendButton_->setEnabled(true);
         if (result.fault)
             focusField(result.fault->field);
         return;
     }
     // A transfer that ended at once (no such port) has already said so.
     if (!sender_->isBusy())
-        cmdSend_->setEnabled(true);
+        sendButton_->setEnabled(true);
 }
 
-void SetupWindow::cmdDefault_Click() {
+void SetupWindow::restoreDefaults() {
     SetDefaults(settings_);
 }
 
@@ -598,7 +598,7 @@ FileRequest SetupWindow::fileRequest(FileRequest::Kind kind) const {
     return request;
 }
 
-void SetupWindow::cmdSave_Click() {
+void SetupWindow::save() {
     const std::optional<QString> path =
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Save));
     if (!path)
@@ -611,7 +611,7 @@ void SetupWindow::cmdSave_Click() {
         prompts_->showMessage(this, {kSaveFailedTitle, error, QMessageBox::NoIcon});
 }
 
-void SetupWindow::cmdLoad_Click() {
+void SetupWindow::load() {
     const std::optional<QString> path =
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Open));
     if (!path)
@@ -631,12 +631,12 @@ void SetupWindow::loadFile(const QString& path) {
 void SetupWindow::openInstructions() {
     if (!instructions_)
         instructions_ = new InstructionsWindow;
-    instructions_->Apri(kInstructionsFile, kInstructionsTitle);
+    instructions_->openDocument(kInstructionsFile, kInstructionsTitle);
 }
 
 void SetupWindow::showGpsless(bool on) {
     const QColor colour = on ? kGpslessGreen : palette().color(QPalette::ButtonText);
-    for (QLabel* caption : {label33_, label34_}) {
+    for (QLabel* caption : {gpslessTimeoutNote_, gpslessStatusNote_}) {
         QPalette colours = caption->palette();
         colours.setColor(QPalette::WindowText, colour);
         caption->setPalette(colours);
@@ -688,8 +688,8 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
         openInstructions();
         return true;
     }
-    if (watched == edComm_ && event->type() == QEvent::ToolTip)
-        edComm_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
+    if (watched == portField_ && event->type() == QEvent::ToolTip)
+        portField_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
     return QWidget::eventFilter(watched, event);
 }
 
