@@ -98,6 +98,8 @@ constexpr FieldSize kFieldSizes[] = {
     {FieldId::edAprsMsg, 3080},
     {FieldId::edComm, 255},
 };
+// Every field but the two check boxes, which size to their caption.
+static_assert(std::size(kFieldSizes) == kFieldCount - 2);
 
 const FieldSize& fieldSize(FieldId id) {
     const auto* size = std::find_if(std::begin(kFieldSizes), std::end(kFieldSizes),
@@ -223,6 +225,15 @@ public:
         settings_.bind(id, list);
         return list;
     }
+    // Caption, digits and unit on one line, left-aligned.
+    QHBoxLayout* digitsLine(FieldId id, int spacingTwips) const {
+        QHBoxLayout* line = row(tw(spacingTwips));
+        line->addWidget(label(caption(id)));
+        line->addWidget(digits(id));
+        line->addWidget(label(unit(id)));
+        line->addStretch(1);
+        return line;
+    }
     static QGroupBox* frame(const char* objectName, const QString& title) {
         auto* group = new QGroupBox(title);
         group->setObjectName(QString::fromLatin1(objectName));
@@ -305,12 +316,7 @@ QGroupBox* mainFrame(const FormBuilder& form) {
 
 QGroupBox* manualTimingFrame(const FormBuilder& form) {
     QGroupBox* frame = FormBuilder::frame("frManual", QStringLiteral("Manual Timing"));
-    QHBoxLayout* line = row(form.tw(kTimingSpacing.fieldRow));
-    line->addWidget(FormBuilder::label(caption(FieldId::edManualTime)));
-    line->addWidget(form.digits(FieldId::edManualTime));
-    line->addWidget(FormBuilder::label(unit(FieldId::edManualTime)));
-    line->addStretch(1);
-    frame->setLayout(line);
+    frame->setLayout(form.digitsLine(FieldId::edManualTime, kTimingSpacing.fieldRow));
     return frame;
 }
 
@@ -321,12 +327,7 @@ QGroupBox* gpsFrame(const FormBuilder& form) {
     auto* column = new QVBoxLayout(frame);
     column->setSpacing(tw(gap.gpsLines));
     column->addWidget(FormBuilder::label(QStringLiteral("Acquisition interval")));
-    QHBoxLayout* interval = row(tw(gap.fieldRow));
-    interval->addWidget(FormBuilder::label(caption(FieldId::edGpsCheckTime)));
-    interval->addWidget(form.digits(FieldId::edGpsCheckTime));
-    interval->addWidget(FormBuilder::label(unit(FieldId::edGpsCheckTime)));
-    interval->addStretch(1);
-    column->addLayout(interval);
+    column->addLayout(form.digitsLine(FieldId::edGpsCheckTime, gap.fieldRow));
     column->addSpacing(tw(gap.gpsGroups));
     column->addWidget(FormBuilder::label(caption(FieldId::edGpsAcqTime)));
     QHBoxLayout* timeout = row(tw(gap.fieldRow));
