@@ -1,6 +1,7 @@
 #include "rtf_reader.h"
 
 #include "settings/cp1252.h"
+#include "ui/twips.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -40,8 +41,9 @@ constexpr qint64 kMaxDecodedPictureBytes = 64 * 1024 * 1024;
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxTableCells = 5000;
 constexpr int kMaxTabStops = 64;
-constexpr int kMaxTwips = 31680;   // 22 inches
-constexpr int kTwipsPerPixel = 15; // at the 96 dpi that document pixels assume
+constexpr int kMaxTwips = 31680; // 22 inches
+// A document's pixels are 96 to the inch, whatever the screen.
+constexpr double kTwipsPerPixel = kTwipsPerInch / 96;
 
 enum class Dest {
     Text, // shown
@@ -822,7 +824,7 @@ bool Reader::paragraphWord(const ControlWord& word) {
         pa.nextTabType = QTextOption::DelimiterTab;
     } else if (w == "tx") {
         if (pa.tabs.size() < kMaxTabStops) {
-            const qreal at = std::clamp(param, 0, kMaxTwips) / double(kTwipsPerPixel);
+            const qreal at = std::clamp(param, 0, kMaxTwips) / kTwipsPerPixel;
             pa.tabs.append(QTextOption::Tab(
                 at, pa.nextTabType,
                 pa.nextTabType == QTextOption::DelimiterTab ? QChar(u'.') : QChar()));
@@ -1070,11 +1072,11 @@ QTextCharFormat Reader::charFormat(const CharState& s) const {
 QTextBlockFormat Reader::blockFormat(const ParaState& p) const {
     QTextBlockFormat f;
     f.setAlignment(p.align);
-    f.setLeftMargin(std::max(0, p.left) / double(kTwipsPerPixel));
-    f.setRightMargin(std::max(0, p.right) / double(kTwipsPerPixel));
-    f.setTextIndent(p.first / double(kTwipsPerPixel));
-    f.setTopMargin(p.before / double(kTwipsPerPixel));
-    f.setBottomMargin(p.after / double(kTwipsPerPixel));
+    f.setLeftMargin(std::max(0, p.left) / kTwipsPerPixel);
+    f.setRightMargin(std::max(0, p.right) / kTwipsPerPixel);
+    f.setTextIndent(p.first / kTwipsPerPixel);
+    f.setTopMargin(p.before / kTwipsPerPixel);
+    f.setBottomMargin(p.after / kTwipsPerPixel);
     if (!p.tabs.isEmpty())
         f.setTabPositions(p.tabs); // measured from the page's left edge, as in RTF
     return f;
@@ -1269,8 +1271,8 @@ void Reader::finishPicture() {
         f.setName(name.toString());
         ++result_.images;
     }
-    double w = pic.goalW > 0 ? pic.goalW / double(kTwipsPerPixel) : size.width();
-    double h = pic.goalH > 0 ? pic.goalH / double(kTwipsPerPixel) : size.height();
+    double w = pic.goalW > 0 ? pic.goalW / kTwipsPerPixel : size.width();
+    double h = pic.goalH > 0 ? pic.goalH / kTwipsPerPixel : size.height();
     f.setWidth(w * pic.scaleX / 100.0);
     f.setHeight(h * pic.scaleY / 100.0);
     cursor_.insertImage(f);
