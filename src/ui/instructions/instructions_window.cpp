@@ -2,6 +2,7 @@
 
 #include "document_locator.h"
 #include "rtf_reader.h"
+#include "ui/twips.h"
 
 #include <QDesktopServices>
 #include <QEvent>
@@ -15,7 +16,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cmath>
 
 // Resources compiled into a static library need an explicit reference, or the
 // linker drops them.
@@ -46,15 +46,11 @@ InstructionsWindow::CriticalBox& criticalBox() {
     return box;
 }
 
-int twipsToPixels(int twips, qreal dpi) {
-    return static_cast<int>(std::lround(twips * dpi / 1440.0));
-}
-
 } // namespace
 
 InstructionsWindow::InstructionsWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , rtfIstruzioni_(new QTextBrowser(this)) {
+    , documentView_(new QTextBrowser(this)) {
     initInstructionsResources();
     setObjectName(QStringLiteral("frmIstruzioni"));
     setWindowTitle(QStringLiteral("Istruzioni:"));
@@ -78,14 +74,14 @@ InstructionsWindow::InstructionsWindow(QWidget* parent)
     setPalette(pal);
     setAutoFillBackground(true);
 
-    rtfIstruzioni_->setObjectName(QStringLiteral("rtfIstruzioni"));
-    rtfIstruzioni_->setReadOnly(true);
-    rtfIstruzioni_->setOpenLinks(false);
-    rtfIstruzioni_->setFrameShape(QFrame::NoFrame);
-    rtfIstruzioni_->setPalette(pal);
-    rtfIstruzioni_->viewport()->setAutoFillBackground(true);
-    rtfIstruzioni_->document()->setDocumentMargin(12);
-    connect(rtfIstruzioni_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
+    documentView_->setObjectName(QStringLiteral("rtfIstruzioni"));
+    documentView_->setReadOnly(true);
+    documentView_->setOpenLinks(false);
+    documentView_->setFrameShape(QFrame::NoFrame);
+    documentView_->setPalette(pal);
+    documentView_->viewport()->setAutoFillBackground(true);
+    documentView_->document()->setDocumentMargin(12);
+    connect(documentView_, &QTextBrowser::anchorClicked, this, [](const QUrl& url) {
         const QString scheme = url.scheme();
         if (scheme == u"http" || scheme == u"https" || scheme == u"mailto")
             QDesktopServices::openUrl(url);
@@ -102,9 +98,9 @@ InstructionsWindow::~InstructionsWindow() {
     stopLoading();
 }
 
-void InstructionsWindow::Apri(const QString& NFileIstruzioni, const QString& Titolo) {
-    documentName_ = NFileIstruzioni;
-    setWindowTitle(QStringLiteral(" ") + Titolo);
+void InstructionsWindow::openDocument(const QString& name, const QString& title) {
+    documentName_ = name;
+    setWindowTitle(QStringLiteral(" ") + title);
     const bool firstShow = !centred_;
     if (firstShow) {
         centred_ = true;
@@ -128,7 +124,7 @@ QString InstructionsWindow::documentPath() const {
 }
 
 QTextBrowser* InstructionsWindow::textArea() const {
-    return rtfIstruzioni_;
+    return documentView_;
 }
 
 bool InstructionsWindow::isLoading() const {
@@ -167,7 +163,7 @@ void InstructionsWindow::fitTextArea() {
     const QSize outer = frameGeometry().size();
     const int w = std::max(1, outer.width() - twipsToPixelsX(kMarginWidthTwips));
     const int h = std::max(1, outer.height() - twipsToPixelsY(kMarginHeightTwips));
-    rtfIstruzioni_->setGeometry(0, 0, w, h);
+    documentView_->setGeometry(0, 0, w, h);
 }
 
 void InstructionsWindow::resizeEvent(QResizeEvent* e) {
@@ -226,12 +222,12 @@ void InstructionsWindow::showDocument(const QByteArray& bytes) {
         // once, so the window never paints an empty page in between.
         stopLoading();
         shownBytes_ = bytes;
-        loader_ = std::make_unique<RtfLoader>(bytes, *rtfIstruzioni_->document());
+        loader_ = std::make_unique<RtfLoader>(bytes, *documentView_->document());
         readSlice();
     }
-    rtfIstruzioni_->moveCursor(QTextCursor::Start);
-    rtfIstruzioni_->verticalScrollBar()->setValue(0);
-    rtfIstruzioni_->horizontalScrollBar()->setValue(0);
+    documentView_->moveCursor(QTextCursor::Start);
+    documentView_->verticalScrollBar()->setValue(0);
+    documentView_->horizontalScrollBar()->setValue(0);
 }
 
 void InstructionsWindow::readSlice() {
@@ -262,7 +258,7 @@ void InstructionsWindow::reportMissing(bool tooLarge) {
         QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
         box.exec();
     }
-    close(); // deletes the window: it is loaded again by the next Apri
+    close(); // deletes the window: it is loaded again by the next openDocument
 }
 
 } // namespace korvex

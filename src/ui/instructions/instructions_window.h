@@ -28,9 +28,9 @@ public:
     explicit InstructionsWindow(QWidget* parent = nullptr);
     ~InstructionsWindow() override;
 
-    // Remembers the document, sets the caption to " " + Titolo and shows the
+    // Remembers the document, sets the caption to " " + title and shows the
     // window, modeless. Whether the document exists is found out on activation.
-    void Apri(const QString& NFileIstruzioni, const QString& Titolo);
+    void openDocument(const QString& name, const QString& title);
 
     QString documentName() const;
 
@@ -68,7 +68,7 @@ private:
     void readSlice();
     void stopLoading();
 
-    QTextBrowser* rtfIstruzioni_;
+    QTextBrowser* documentView_;
     QString documentName_;
     QString documentPath_;
     QStringList searchDirectories_;

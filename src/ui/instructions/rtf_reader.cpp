@@ -1,5 +1,8 @@
 #include "rtf_reader.h"
 
+#include "settings/cp1252.h"
+#include "ui/twips.h"
+
 #include <QBuffer>
 #include <QColor>
 #include <QDeadlineTimer>
@@ -16,7 +19,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <limits>
 #include <map>
@@ -39,8 +41,9 @@ constexpr qint64 kMaxDecodedPictureBytes = 64 * 1024 * 1024;
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxTableCells = 5000;
 constexpr int kMaxTabStops = 64;
-constexpr int kMaxTwips = 31680;   // 22 inches
-constexpr int kTwipsPerPixel = 15; // at the 96 dpi that document pixels assume
+constexpr int kMaxTwips = 31680; // 22 inches
+// A document's pixels are 96 to the inch, whatever the screen.
+constexpr double kTwipsPerPixel = kTwipsPerInch / 96;
 
 enum class Dest {
     Text, // shown
@@ -104,21 +107,6 @@ struct Picture {
     int scaleY = 100;
 };
 
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString decodeCp1252(QByteArrayView bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        auto b = static_cast<unsigned char>(c);
-        out.append(b >= 0x80 && b < 0xA0 ? QChar(kCp1252High[b - 0x80]) : QChar(b));
-    }
-    return out;
-}
-
 int codePageForCharset(int charset) {
     switch (charset) {
     case 77:
@@ -158,6 +146,14 @@ int clampTwips(int v) {
     return std::clamp(v, -kMaxTwips, kMaxTwips);
 }
 
+struct ControlWord {
+    std::string_view name;
+    bool hasParam;
+    int param;
+    // A toggle without a parameter, or with one other than 0, switches on.
+    bool switchedOn() const { return !hasParam || param != 0; }
+};
+
 class Reader {
 public:
     Reader(QByteArrayView in, QTextDocument& doc)
@@ -181,6 +177,16 @@ private:
     }
     void controlSequence();
     void controlWord(std::string_view word, bool hasParam, int param);
+    // One destination's words each; the bool ones say whether they knew it.
+    void pictureWord(const ControlWord& word);
+    void fontTableWord(const ControlWord& word);
+    void colorTableWord(const ControlWord& word);
+    bool documentWord(const ControlWord& word);
+    bool characterWord(const ControlWord& word);
+    bool paragraphWord(const ControlWord& word);
+    bool tableWord(const ControlWord& word);
+    bool breakWord(const ControlWord& word);
+    bool symbolWord(const ControlWord& word);
     void controlSymbol(unsigned char c);
     void openGroup();
     void closeGroup();
@@ -272,7 +278,7 @@ void Reader::start() {
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         QString text = utf8(body);
         if (utf8.hasError())
-            text = decodeCp1252(body);
+            text = fromCp1252(body);
         plainText_ = std::move(text);
         return;
     }
@@ -634,63 +640,89 @@ void Reader::controlWord(std::string_view w, bool hasParam, int param) {
         return;
     }
 
-    Group& g = top();
-    CharState& ch = g.chr;
-    ParaState& pa = g.para;
-    bool on = !hasParam || param != 0;
+    const ControlWord word{w, hasParam, param};
+    switch (top().dest) {
+    case Dest::Picture:
+        pictureWord(word);
+        return;
+    case Dest::FontTable:
+        fontTableWord(word);
+        return;
+    case Dest::ColorTable:
+        colorTableWord(word);
+        return;
+    case Dest::FieldInstruction:
+        return;
+    case Dest::Text:
+    case Dest::Skip:
+        break;
+    }
+    // Anything none of these knows is a word this reader does not need; RTF
+    // readers ignore those.
+    documentWord(word) || characterWord(word) || paragraphWord(word) || tableWord(word) ||
+        breakWord(word) || symbolWord(word);
+}
 
-    if (g.dest == Dest::Picture) {
-        if (w == "pngblip")
-            picture_.kind = Picture::Png;
-        else if (w == "jpegblip")
-            picture_.kind = Picture::Jpeg;
-        else if (w == "picwgoal")
-            picture_.goalW = std::clamp(param, 0, kMaxTwips);
-        else if (w == "pichgoal")
-            picture_.goalH = std::clamp(param, 0, kMaxTwips);
-        else if (w == "picscalex")
-            picture_.scaleX = std::clamp(param, 1, 1000);
-        else if (w == "picscaley")
-            picture_.scaleY = std::clamp(param, 1, 1000);
+void Reader::pictureWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    if (w == "pngblip")
+        picture_.kind = Picture::Png;
+    else if (w == "jpegblip")
+        picture_.kind = Picture::Jpeg;
+    else if (w == "picwgoal")
+        picture_.goalW = std::clamp(word.param, 0, kMaxTwips);
+    else if (w == "pichgoal")
+        picture_.goalH = std::clamp(word.param, 0, kMaxTwips);
+    else if (w == "picscalex")
+        picture_.scaleX = std::clamp(word.param, 1, 1000);
+    else if (w == "picscaley")
+        picture_.scaleY = std::clamp(word.param, 1, 1000);
+}
+
+void Reader::fontTableWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    if (w == "f") {
+        finishFontEntry();
+        fontBeingRead_ = word.param;
+        fonts_[word.param] = FontEntry{};
         return;
     }
-    if (g.dest == Dest::FontTable) {
-        if (w == "f") {
-            finishFontEntry();
-            fontBeingRead_ = param;
-            fonts_[param] = FontEntry{};
-        } else if (fontBeingRead_ >= 0) {
-            FontEntry& f = fonts_[fontBeingRead_];
-            if (w == "fcharset")
-                f.codePage = codePageForCharset(param);
-            else if (w == "cpg")
-                f.codePage = param;
-            else if (w == "froman")
-                f.generic = QStringLiteral("serif");
-            else if (w == "fswiss")
-                f.generic = QStringLiteral("sans-serif");
-            else if (w == "fmodern")
-                f.generic = QStringLiteral("monospace");
-            else if (w == "fscript")
-                f.generic = QStringLiteral("cursive");
-            else if (w == "fdecor")
-                f.generic = QStringLiteral("fantasy");
+    if (fontBeingRead_ < 0)
+        return;
+    static constexpr std::pair<std::string_view, const char*> kFamilies[] = {
+        {"froman", "serif"},
+        {"fswiss", "sans-serif"},
+        {"fmodern", "monospace"},
+        {"fscript", "cursive"},
+        {"fdecor", "fantasy"}};
+    FontEntry& f = fonts_[fontBeingRead_];
+    if (w == "fcharset") {
+        f.codePage = codePageForCharset(word.param);
+    } else if (w == "cpg") {
+        f.codePage = word.param;
+    } else {
+        for (const auto& [name, generic] : kFamilies) {
+            if (w == name)
+                f.generic = QString::fromLatin1(generic);
         }
-        return;
     }
-    if (g.dest == Dest::ColorTable) {
-        if (w == "red")
-            red_ = std::clamp(param, 0, 255);
-        else if (w == "green")
-            green_ = std::clamp(param, 0, 255);
-        else if (w == "blue")
-            blue_ = std::clamp(param, 0, 255);
-        return;
-    }
-    if (g.dest == Dest::FieldInstruction)
-        return;
+}
 
-    // Document
+void Reader::colorTableWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    if (w == "red")
+        red_ = std::clamp(word.param, 0, 255);
+    else if (w == "green")
+        green_ = std::clamp(word.param, 0, 255);
+    else if (w == "blue")
+        blue_ = std::clamp(word.param, 0, 255);
+}
+
+// The code page, the default font and Unicode characters.
+bool Reader::documentWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    const int param = word.param;
+    Group& g = top();
     if (w == "ansicpg") {
         ansiCodePage_ = param > 0 ? param : 1252;
     } else if (w == "ansi") {
@@ -704,7 +736,7 @@ void Reader::controlWord(std::string_view w, bool hasParam, int param) {
     } else if (w == "deff") {
         defaultFont_ = param;
         if (stack_.size() == 1)
-            ch.font = param;
+            g.chr.font = param;
     } else if (w == "uc") {
         g.uc = std::clamp(param, 0, 16);
     } else if (w == "u") {
@@ -712,9 +744,18 @@ void Reader::controlWord(std::string_view w, bool hasParam, int param) {
         if (code > 0 && code <= 0xFFFF)
             appendText(QString(QChar(static_cast<char16_t>(code))));
         skipChars_ = g.uc;
+    } else {
+        return false;
     }
-    // Character formatting
-    else if (w == "plain") {
+    return true;
+}
+
+bool Reader::characterWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    const int param = word.param;
+    const bool on = word.switchedOn();
+    CharState& ch = top().chr;
+    if (w == "plain") {
         CharState fresh;
         fresh.font = defaultFont_;
         ch = fresh;
@@ -744,9 +785,17 @@ void Reader::controlWord(std::string_view w, bool hasParam, int param) {
         ch.foreground = param;
     } else if (w == "cb" || w == "highlight" || w == "chcbpat") {
         ch.background = param;
+    } else {
+        return false;
     }
-    // Paragraph formatting
-    else if (w == "pard") {
+    return true;
+}
+
+bool Reader::paragraphWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    const int param = word.param;
+    ParaState& pa = top().para;
+    if (w == "pard") {
         flushText();
         pa = ParaState{};
     } else if (w == "ql") {
@@ -775,50 +824,69 @@ void Reader::controlWord(std::string_view w, bool hasParam, int param) {
         pa.nextTabType = QTextOption::DelimiterTab;
     } else if (w == "tx") {
         if (pa.tabs.size() < kMaxTabStops) {
-            const qreal at = std::clamp(param, 0, kMaxTwips) / double(kTwipsPerPixel);
+            const qreal at = std::clamp(param, 0, kMaxTwips) / kTwipsPerPixel;
             pa.tabs.append(QTextOption::Tab(
                 at, pa.nextTabType,
                 pa.nextTabType == QTextOption::DelimiterTab ? QChar(u'.') : QChar()));
         }
         pa.nextTabType = QTextOption::LeftTab;
-    } else if (w == "intbl") {
-        flushText();
-        pa.inTable = true;
+    } else {
+        return false;
     }
-    // Breaks and special characters
-    else if (w == "par" || w == "sect" || w == "page") {
-        endParagraph();
-    } else if (w == "line") {
-        insertSpecial(QChar::LineSeparator);
-    } else if (w == "tab") {
-        insertSpecial(u'\t');
+    return true;
+}
+
+bool Reader::tableWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    if (w == "intbl") {
+        flushText();
+        top().para.inTable = true;
+    } else if (w == "trowd") {
+        cellBoundaries_.clear();
+    } else if (w == "cellx") {
+        if (cellBoundaries_.size() < kMaxTableColumns)
+            cellBoundaries_.append(clampTwips(word.param));
     } else if (w == "cell") {
         endCell();
     } else if (w == "row") {
         endRow();
     } else if (w == "nestcell") {
+        // Nested tables are flattened into their cell's text.
         insertSpecial(u'\t');
     } else if (w == "nestrow") {
         insertSpecial(QChar::LineSeparator);
-    } else if (w == "trowd") {
-        cellBoundaries_.clear();
-    } else if (w == "cellx") {
-        if (cellBoundaries_.size() < kMaxTableColumns)
-            cellBoundaries_.append(clampTwips(param));
     } else {
-        static constexpr std::pair<std::string_view, char16_t> kSymbols[] = {
-            {"bullet", 0x2022},  {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018},
-            {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
-            {"enspace", 0x2002}, {"qmspace", 0x2005},   {"zwj", 0x200D},       {"zwnj", 0x200C},
-            {"ltrmark", 0x200E}, {"rtlmark", 0x200F}};
-        for (const auto& [name, code] : kSymbols) {
-            if (w == name) {
-                appendText(QString(QChar(code)));
-                return;
-            }
-        }
-        // Anything else is a word this reader does not need; RTF readers ignore those.
+        return false;
     }
+    return true;
+}
+
+bool Reader::breakWord(const ControlWord& word) {
+    const std::string_view w = word.name;
+    if (w == "par" || w == "sect" || w == "page")
+        endParagraph();
+    else if (w == "line")
+        insertSpecial(QChar::LineSeparator);
+    else if (w == "tab")
+        insertSpecial(u'\t');
+    else
+        return false;
+    return true;
+}
+
+bool Reader::symbolWord(const ControlWord& word) {
+    static constexpr std::pair<std::string_view, char16_t> kSymbols[] = {
+        {"bullet", 0x2022},  {"emdash", 0x2014},    {"endash", 0x2013},    {"lquote", 0x2018},
+        {"rquote", 0x2019},  {"ldblquote", 0x201C}, {"rdblquote", 0x201D}, {"emspace", 0x2003},
+        {"enspace", 0x2002}, {"qmspace", 0x2005},   {"zwj", 0x200D},       {"zwnj", 0x200C},
+        {"ltrmark", 0x200E}, {"rtlmark", 0x200F}};
+    for (const auto& [name, code] : kSymbols) {
+        if (word.name == name) {
+            appendText(QString(QChar(code)));
+            return true;
+        }
+    }
+    return false;
 }
 
 void Reader::controlSymbol(unsigned char c) {
@@ -873,7 +941,7 @@ int Reader::codePage() const {
 
 QString Reader::decode(const QByteArray& bytes, int cp) {
     if (cp == 1252)
-        return decodeCp1252(bytes);
+        return fromCp1252(bytes);
     auto it = decoders_.find(cp);
     if (it == decoders_.end()) {
         std::optional<QStringDecoder> dec;
@@ -912,7 +980,7 @@ QString Reader::decode(const QByteArray& bytes, int cp) {
         it = decoders_.emplace(cp, std::move(dec)).first;
     }
     if (!it->second)
-        return decodeCp1252(bytes);
+        return fromCp1252(bytes);
     it->second->resetState();
     return it->second->decode(bytes);
 }
@@ -1004,11 +1072,11 @@ QTextCharFormat Reader::charFormat(const CharState& s) const {
 QTextBlockFormat Reader::blockFormat(const ParaState& p) const {
     QTextBlockFormat f;
     f.setAlignment(p.align);
-    f.setLeftMargin(std::max(0, p.left) / double(kTwipsPerPixel));
-    f.setRightMargin(std::max(0, p.right) / double(kTwipsPerPixel));
-    f.setTextIndent(p.first / double(kTwipsPerPixel));
-    f.setTopMargin(p.before / double(kTwipsPerPixel));
-    f.setBottomMargin(p.after / double(kTwipsPerPixel));
+    f.setLeftMargin(std::max(0, p.left) / kTwipsPerPixel);
+    f.setRightMargin(std::max(0, p.right) / kTwipsPerPixel);
+    f.setTextIndent(p.first / kTwipsPerPixel);
+    f.setTopMargin(p.before / kTwipsPerPixel);
+    f.setBottomMargin(p.after / kTwipsPerPixel);
     if (!p.tabs.isEmpty())
         f.setTabPositions(p.tabs); // measured from the page's left edge, as in RTF
     return f;
@@ -1203,8 +1271,8 @@ void Reader::finishPicture() {
         f.setName(name.toString());
         ++result_.images;
     }
-    double w = pic.goalW > 0 ? pic.goalW / double(kTwipsPerPixel) : size.width();
-    double h = pic.goalH > 0 ? pic.goalH / double(kTwipsPerPixel) : size.height();
+    double w = pic.goalW > 0 ? pic.goalW / kTwipsPerPixel : size.width();
+    double h = pic.goalH > 0 ? pic.goalH / kTwipsPerPixel : size.height();
     f.setWidth(w * pic.scaleX / 100.0);
     f.setHeight(h * pic.scaleY / 100.0);
     cursor_.insertImage(f);

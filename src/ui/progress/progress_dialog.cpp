@@ -1,5 +1,7 @@
 #include "progress_dialog.h"
 
+#include "ui/twips.h"
+
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,7 +16,7 @@ namespace {
 // twips a pixel; scaling by the real line height keeps its proportions with
 // any font and screen.
 int twips(const QFontMetrics& metrics, int value) {
-    return qRound(value * metrics.height() / 195.0);
+    return twipsToPixels(value, fontPixelsPerInch(metrics));
 }
 
 } // namespace

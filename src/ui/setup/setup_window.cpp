@@ -12,6 +12,7 @@
 #include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
 #include "ui/instructions/instructions_window.h"
+#include "ui/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +29,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 namespace korvex {
 namespace {
@@ -46,20 +48,6 @@ QString unit(FieldId id) {
     return QString::fromLatin1(fieldInfo(id).unit);
 }
 
-// The window was drawn in twips for an 8.25 pt desktop font: 13 pixels a
-// line at 15 twips a pixel. Measuring with the real line height keeps the
-// proportions with any font and scaling; labels and buttons still grow to
-// their text, so nothing clips.
-class Twips {
-public:
-    explicit Twips(const QFontMetrics& metrics)
-        : pixelsPerTwip_(metrics.height() / 195.0) {}
-    int operator()(int twips) const { return qRound(twips * pixelsPerTwip_); }
-
-private:
-    double pixelsPerTwip_;
-};
-
 QFont smallFont(const QFont& windowFont) {
     // "Small Fonts" 6.75 pt beside an 8.25 pt window font.
     QFont font = windowFont;
@@ -75,6 +63,363 @@ QHBoxLayout* row(int spacing) {
     layout->setSpacing(spacing);
     layout->setContentsMargins(0, 0, 0, 0);
     return layout;
+}
+
+// The controls as drawn, in twips. Each field's width is its minimum (text)
+// or its width (digits, which still widen to hold their widest value).
+struct FieldSize {
+    FieldId field;
+    int widthTwips;
+    bool selectOnFocus = true; // digits only: entering selects the whole value
+};
+
+constexpr FieldSize kFieldSizes[] = {
+    {FieldId::edNumFlagsAuto, 400},
+    {FieldId::cbMicEMsg, 1095},
+    {FieldId::edSymbol, 255},
+    {FieldId::edMyCall, 1095},
+    {FieldId::edBcnEvery, 390},
+    {FieldId::edAprsPath, 1695},
+    {FieldId::edBeacon, 2895},
+    {FieldId::edManualTime, 525},
+    {FieldId::edGpsCheckTime, 420},
+    // The timeout alone keeps the caret where the user puts it.
+    {FieldId::edGpsAcqTime, 405, false},
+    {FieldId::esSpeedTable0, 540},
+    {FieldId::esSpeedTable1, 540},
+    {FieldId::esSpeedTable2, 425},
+    {FieldId::esSpeedTable3, 425},
+    {FieldId::esSpeedTable4, 425},
+    {FieldId::esSpeedTable5, 425},
+    {FieldId::esSpeedTable6, 425},
+    {FieldId::edReceiver, 975},
+    {FieldId::edMsgRepeat, 400},
+    {FieldId::edDestCall, 1095},
+    {FieldId::edAprsMsg, 3080},
+    {FieldId::edComm, 255},
+};
+// Every field but the two check boxes, which size to their caption.
+static_assert(std::size(kFieldSizes) == kFieldCount - 2);
+
+const FieldSize& fieldSize(FieldId id) {
+    const auto* size = std::find_if(std::begin(kFieldSizes), std::end(kFieldSizes),
+                                    [id](const FieldSize& s) { return s.field == id; });
+    Q_ASSERT(size != std::end(kFieldSizes));
+    return *size;
+}
+
+// Room a digit field keeps beside its widest value.
+constexpr int kDigitsMarginTwips = 150;
+
+struct CommandButton {
+    const char* objectName;
+    const char* caption;
+    int widthTwips;
+};
+constexpr int kButtonHeightTwips = 375;
+constexpr CommandButton kDefaultButton{"cmdDefault", "Default", 850};
+constexpr CommandButton kSaveButton{"cmdSave", "Save", 850};
+constexpr CommandButton kLoadButton{"cmdLoad", "Load", 850};
+constexpr CommandButton kSendButton{"cmdSend", "SEND", 1095};
+constexpr CommandButton kHelpButton{"cmdHelp", "Help (F1)", 850};
+
+// The gaps between controls, in twips, frame by frame.
+struct WindowSpacing {
+    int left = 60, top = 30, right = 60, bottom = 45; // around the frames
+    int betweenFrames = 30;
+};
+struct MainFrameSpacing {
+    int captionColumn = 105; // captions to fields
+    int betweenRows = 75;
+    int fieldToUnit = 30;
+    int beforeMicECaption = 150;
+    int beforeBeaconCaption = 120;
+    int captionToField = 75;
+    int symbolToTable = 145;
+    int gpslessIndent = 20;
+    int receivedIndent = 360; // the received-positions switch under the fields
+};
+struct TimingFrameSpacing {
+    int fieldRow = 45; // caption, field and unit on one line
+    int gpsLines = 30;
+    int gpsGroups = 75; // interval above, timeout below
+    int speedColumns = 45;
+    int speedRows = 30;
+    int leftFrames = 15; // manual above GPS
+    int columns = 105;   // left column to the speed bands
+};
+struct MessageFrameSpacing {
+    int lines = 75;
+    int captionToField = 75;
+};
+struct ProgrammingFrameSpacing {
+    int rows = 105;
+    int captionToField = 75;
+};
+
+constexpr WindowSpacing kWindowSpacing;
+constexpr MainFrameSpacing kMainSpacing;
+constexpr TimingFrameSpacing kTimingSpacing;
+constexpr MessageFrameSpacing kMessageSpacing;
+constexpr ProgrammingFrameSpacing kProgrammingSpacing;
+
+// Tab order: the fields, then SEND and the other buttons, and the
+// received-positions switch last.
+const char* const kTabOrder[] = {
+    "edNumFlagsAuto",  "cbMicEMsg",       "edSymbol",        "chkTable",        "edMyCall",
+    "edBcnEvery",      "edAprsPath",      "edBeacon",        "edManualTime",    "esSpeedTable(0)",
+    "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)", "esSpeedTable(4)", "esSpeedTable(5)",
+    "esSpeedTable(6)", "edGpsCheckTime",  "edGpsAcqTime",    "edReceiver",      "edMsgRepeat",
+    "edDestCall",      "edAprsMsg",       "edComm",          "cmdSend",         "cmdLoad",
+    "cmdSave",         "cmdDefault",      "cmdHelp",         "chkRxPosition"};
+
+// Makes the window's controls at its scale and binds each field to the settings.
+class FormBuilder {
+public:
+    FormBuilder(QWidget& window, WidgetSettings& settings)
+        : tw(TwipScale::ofFont(window.fontMetrics()))
+        , small(smallFont(window.font()))
+        , settings_(settings) {}
+
+    const TwipScale tw;
+    const QFont small;
+
+    static QLabel* label(const QString& text) { return new QLabel(text); }
+    QLabel* note(const char* objectName, const QString& text) const {
+        QLabel* note = label(text);
+        note->setObjectName(QString::fromLatin1(objectName));
+        note->setFont(small);
+        return note;
+    }
+    MaskedField* digits(FieldId id) const {
+        const FieldInfo& info = fieldInfo(id);
+        const FieldSize& size = fieldSize(id);
+        auto* field = new MaskedField(info.keyRule, info.limit);
+        field->setObjectName(QString::fromLatin1(info.name));
+        field->setSelectOnFocus(size.selectOnFocus);
+        const int widest = field->fontMetrics().horizontalAdvance(QString(info.limit, u'0'));
+        field->setFixedWidth(std::max(tw(size.widthTwips), widest + tw(kDigitsMarginTwips)));
+        settings_.bind(id, field);
+        return field;
+    }
+    RuleLineEdit* text(FieldId id) const {
+        const FieldInfo& info = fieldInfo(id);
+        auto* field = new RuleLineEdit(info.keyRule, info.limit);
+        field->setObjectName(QString::fromLatin1(info.name));
+        field->setToolTip(QString::fromLatin1(info.toolTip));
+        field->setMinimumWidth(tw(fieldSize(id).widthTwips));
+        settings_.bind(id, field);
+        return field;
+    }
+    QCheckBox* check(FieldId id) const {
+        auto* box = new QCheckBox(caption(id));
+        box->setObjectName(QString::fromLatin1(fieldInfo(id).name));
+        settings_.bind(id, box);
+        return box;
+    }
+    MicEList* micEList(FieldId id) const {
+        auto* list = new MicEList;
+        list->setObjectName(QString::fromLatin1(fieldInfo(id).name));
+        list->setFont(small);
+        list->setMinimumWidth(tw(fieldSize(id).widthTwips));
+        settings_.bind(id, list);
+        return list;
+    }
+    // Caption, digits and unit on one line, left-aligned.
+    QHBoxLayout* digitsLine(FieldId id, int spacingTwips) const {
+        QHBoxLayout* line = row(tw(spacingTwips));
+        line->addWidget(label(caption(id)));
+        line->addWidget(digits(id));
+        line->addWidget(label(unit(id)));
+        line->addStretch(1);
+        return line;
+    }
+    static QGroupBox* frame(const char* objectName, const QString& title) {
+        auto* group = new QGroupBox(title);
+        group->setObjectName(QString::fromLatin1(objectName));
+        return group;
+    }
+    QPushButton* button(const CommandButton& command) const {
+        auto* push = new QPushButton(QString::fromLatin1(command.caption));
+        push->setObjectName(QString::fromLatin1(command.objectName));
+        push->setAutoDefault(false);
+        push->setMinimumSize(std::max(tw(command.widthTwips), push->sizeHint().width()),
+                             std::max(tw(kButtonHeightTwips), push->sizeHint().height()));
+        return push;
+    }
+
+private:
+    WidgetSettings& settings_;
+};
+
+// "Main APRS / Mic-E Settings": a column of captions, the fields beside.
+QGroupBox* mainFrame(const FormBuilder& form) {
+    const auto& tw = form.tw;
+    const MainFrameSpacing& gap = kMainSpacing;
+    QGroupBox* frame = FormBuilder::frame("Frame1", QStringLiteral("Main APRS / Mic-E Settings"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(tw(gap.captionColumn));
+    grid->setVerticalSpacing(tw(gap.betweenRows));
+
+    grid->addWidget(FormBuilder::label(caption(FieldId::edNumFlagsAuto)), 0, 0);
+    QHBoxLayout* first = row(tw(gap.fieldToUnit));
+    first->addWidget(form.digits(FieldId::edNumFlagsAuto));
+    first->addWidget(FormBuilder::label(unit(FieldId::edNumFlagsAuto)));
+    first->addStretch(1);
+    first->addSpacing(tw(gap.beforeMicECaption));
+    first->addWidget(FormBuilder::label(caption(FieldId::cbMicEMsg)));
+    first->addSpacing(tw(gap.captionToField));
+    first->addWidget(form.micEList(FieldId::cbMicEMsg));
+    grid->addLayout(first, 0, 1);
+
+    grid->addWidget(FormBuilder::label(caption(FieldId::edSymbol)), 1, 0);
+    QHBoxLayout* second = row(tw(gap.symbolToTable));
+    second->addWidget(form.digits(FieldId::edSymbol));
+    second->addWidget(form.check(FieldId::chkTable));
+    second->addStretch(1);
+    grid->addLayout(second, 1, 1);
+
+    grid->addWidget(FormBuilder::label(caption(FieldId::edMyCall)), 2, 0);
+    QHBoxLayout* third = row(tw(gap.fieldToUnit));
+    third->addWidget(form.text(FieldId::edMyCall));
+    third->addStretch(1);
+    third->addSpacing(tw(gap.beforeBeaconCaption));
+    third->addWidget(FormBuilder::label(caption(FieldId::edBcnEvery)));
+    third->addSpacing(tw(gap.captionToField));
+    third->addWidget(form.digits(FieldId::edBcnEvery));
+    third->addWidget(FormBuilder::label(unit(FieldId::edBcnEvery)));
+    grid->addLayout(third, 2, 1);
+
+    grid->addWidget(FormBuilder::label(caption(FieldId::edAprsPath)), 3, 0);
+    QHBoxLayout* fourth = row(0);
+    fourth->addWidget(form.text(FieldId::edAprsPath));
+    fourth->addStretch(1);
+    grid->addLayout(fourth, 3, 1);
+
+    auto* statusCaption = new QVBoxLayout;
+    statusCaption->setSpacing(0);
+    statusCaption->addWidget(FormBuilder::label(caption(FieldId::edBeacon)));
+    QLabel* gpslessNote = form.note("Label34", QStringLiteral("/ GPSless bcn"));
+    statusCaption->addWidget(gpslessNote);
+    gpslessNote->setIndent(tw(gap.gpslessIndent));
+    grid->addLayout(statusCaption, 4, 0);
+    grid->addWidget(form.text(FieldId::edBeacon), 4, 1, Qt::AlignVCenter);
+
+    QHBoxLayout* last = row(0);
+    last->addSpacing(tw(gap.receivedIndent));
+    last->addWidget(form.check(FieldId::chkRxPosition));
+    last->addStretch(1);
+    grid->addLayout(last, 5, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+QGroupBox* manualTimingFrame(const FormBuilder& form) {
+    QGroupBox* frame = FormBuilder::frame("frManual", QStringLiteral("Manual Timing"));
+    frame->setLayout(form.digitsLine(FieldId::edManualTime, kTimingSpacing.fieldRow));
+    return frame;
+}
+
+QGroupBox* gpsFrame(const FormBuilder& form) {
+    const auto& tw = form.tw;
+    const TimingFrameSpacing& gap = kTimingSpacing;
+    QGroupBox* frame = FormBuilder::frame("Frame5", QStringLiteral("GPS"));
+    auto* column = new QVBoxLayout(frame);
+    column->setSpacing(tw(gap.gpsLines));
+    column->addWidget(FormBuilder::label(QStringLiteral("Acquisition interval")));
+    column->addLayout(form.digitsLine(FieldId::edGpsCheckTime, gap.fieldRow));
+    column->addSpacing(tw(gap.gpsGroups));
+    column->addWidget(FormBuilder::label(caption(FieldId::edGpsAcqTime)));
+    QHBoxLayout* timeout = row(tw(gap.fieldRow));
+    timeout->addWidget(form.digits(FieldId::edGpsAcqTime));
+    timeout->addWidget(FormBuilder::label(unit(FieldId::edGpsAcqTime)));
+    timeout->addStretch(1);
+    column->addLayout(timeout);
+    column->addWidget(form.note("Label33", QStringLiteral("(0=GPSless Mode)")));
+    column->addStretch(1);
+    return frame;
+}
+
+QGroupBox* speedBandsFrame(const FormBuilder& form) {
+    QGroupBox* frame = FormBuilder::frame("frAuto", QStringLiteral("Automatic Timing"));
+    auto* grid = new QGridLayout(frame);
+    grid->setHorizontalSpacing(form.tw(kTimingSpacing.speedColumns));
+    grid->setVerticalSpacing(form.tw(kTimingSpacing.speedRows));
+    for (int band = 0; band < kSpeedBandCount; ++band) {
+        const FieldId id = speedTableField(band);
+        grid->addWidget(FormBuilder::label(caption(id)), band, 0);
+        grid->addWidget(form.digits(id), band, 1, Qt::AlignRight);
+        grid->addWidget(FormBuilder::label(unit(id)), band, 2);
+    }
+    grid->setRowStretch(kSpeedBandCount, 1);
+    return frame;
+}
+
+// "Timing  Settings": manual and GPS on the left, the speed bands right.
+QGroupBox* timingFrame(const FormBuilder& form) {
+    QGroupBox* frame = FormBuilder::frame("Frame2", QStringLiteral("Timing  Settings"));
+    auto* left = new QVBoxLayout;
+    left->setSpacing(form.tw(kTimingSpacing.leftFrames));
+    left->addWidget(manualTimingFrame(form));
+    left->addWidget(gpsFrame(form), 1);
+    auto* columns = new QHBoxLayout(frame);
+    columns->setSpacing(form.tw(kTimingSpacing.columns));
+    columns->addLayout(left);
+    columns->addWidget(speedBandsFrame(form), 1);
+    return frame;
+}
+
+// "Message Settings": a caption before each field.
+QGroupBox* messageFrame(const FormBuilder& form) {
+    const auto& tw = form.tw;
+    const MessageFrameSpacing& gap = kMessageSpacing;
+    QGroupBox* frame = FormBuilder::frame("Frame3", QStringLiteral("Message Settings"));
+    auto* column = new QVBoxLayout(frame);
+    column->setSpacing(tw(gap.lines));
+    QHBoxLayout* first = row(tw(gap.captionToField));
+    first->addWidget(FormBuilder::label(caption(FieldId::edReceiver)));
+    first->addWidget(form.text(FieldId::edReceiver));
+    first->addStretch(1);
+    first->addWidget(FormBuilder::label(caption(FieldId::edMsgRepeat)));
+    first->addWidget(form.digits(FieldId::edMsgRepeat));
+    column->addLayout(first);
+    QHBoxLayout* second = row(tw(gap.captionToField));
+    second->addWidget(FormBuilder::label(caption(FieldId::edDestCall)));
+    second->addWidget(form.text(FieldId::edDestCall));
+    second->addStretch(1);
+    column->addLayout(second);
+    QHBoxLayout* third = row(tw(gap.captionToField));
+    third->addWidget(FormBuilder::label(caption(FieldId::edAprsMsg)));
+    third->addWidget(form.text(FieldId::edAprsMsg), 1);
+    column->addLayout(third);
+    return frame;
+}
+
+// "Configuration / Programming": three buttons above, the port and the
+// other two below.
+QGroupBox* programmingFrame(const FormBuilder& form) {
+    QGroupBox* frame = FormBuilder::frame("Frame6", QStringLiteral("Configuration / Programming"));
+    auto* grid = new QGridLayout(frame);
+    grid->setVerticalSpacing(form.tw(kProgrammingSpacing.rows));
+    grid->addWidget(form.button(kDefaultButton), 0, 0, Qt::AlignLeft);
+    grid->addWidget(form.button(kSaveButton), 0, 1, Qt::AlignHCenter);
+    grid->addWidget(form.button(kLoadButton), 0, 2, Qt::AlignRight);
+    QHBoxLayout* port = row(form.tw(kProgrammingSpacing.captionToField));
+    port->addWidget(FormBuilder::label(caption(FieldId::edComm)));
+    port->addWidget(form.digits(FieldId::edComm));
+    port->addStretch(1);
+    grid->addLayout(port, 1, 0);
+    grid->addWidget(form.button(kSendButton), 1, 1, Qt::AlignHCenter);
+    grid->addWidget(form.button(kHelpButton), 1, 2, Qt::AlignRight);
+    for (int column = 0; column < 3; ++column)
+        grid->setColumnStretch(column, 1);
+    return frame;
+}
+
+template <typename Control> Control* child(const QWidget& window, const char* objectName) {
+    auto* control = window.findChild<Control*>(QString::fromLatin1(objectName));
+    Q_ASSERT(control);
+    return control;
 }
 
 } // namespace
@@ -139,7 +484,7 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
 
     // Key preview: F1 is seen before the focused field gets it.
     qApp->installEventFilter(this);
-    edNumFlagsAuto_->setFocus(Qt::OtherFocusReason);
+    txDelayField_->setFocus(Qt::OtherFocusReason);
 }
 
 SetupWindow::~SetupWindow() {
@@ -158,271 +503,41 @@ InstructionsWindow* SetupWindow::instructionsWindow() const {
 }
 
 void SetupWindow::buildWindow() {
-    const Twips tw(fontMetrics());
-    const QFont small = smallFont(font());
-
-    auto label = [](const QString& text) { return new QLabel(text); };
-    auto masked = [&](FieldId id, int widthTwips, bool selectOnFocus) {
-        const FieldInfo& info = fieldInfo(id);
-        auto* field = new MaskedField(info.keyRule, info.limit);
-        field->setObjectName(QString::fromLatin1(info.name));
-        field->setSelectOnFocus(selectOnFocus);
-        const int digits = field->fontMetrics().horizontalAdvance(QString(info.limit, u'0'));
-        field->setFixedWidth(std::max(tw(widthTwips), digits + tw(150)));
-        settings_.bind(id, field);
-        return field;
-    };
-    auto text = [&](FieldId id, int widthTwips) {
-        const FieldInfo& info = fieldInfo(id);
-        auto* field = new RuleLineEdit(info.keyRule, info.limit);
-        field->setObjectName(QString::fromLatin1(info.name));
-        field->setToolTip(QString::fromLatin1(info.toolTip));
-        field->setMinimumWidth(tw(widthTwips));
-        settings_.bind(id, field);
-        return field;
-    };
-    auto check = [&](FieldId id) {
-        auto* box = new QCheckBox(caption(id));
-        box->setObjectName(QString::fromLatin1(fieldInfo(id).name));
-        settings_.bind(id, box);
-        return box;
-    };
-    auto frame = [&](const char* name, const QString& title) {
-        auto* group = new QGroupBox(title);
-        group->setObjectName(QString::fromLatin1(name));
-        return group;
-    };
-    auto button = [&](const char* name, const QString& title, int widthTwips) {
-        auto* push = new QPushButton(title);
-        push->setObjectName(QString::fromLatin1(name));
-        push->setAutoDefault(false);
-        push->setMinimumSize(std::max(tw(widthTwips), push->sizeHint().width()),
-                             std::max(tw(375), push->sizeHint().height()));
-        return push;
-    };
-
-    // "Main APRS / Mic-E Settings": a column of captions, the fields beside.
-    QGroupBox* frame1 = frame("Frame1", QStringLiteral("Main APRS / Mic-E Settings"));
-    edNumFlagsAuto_ = masked(FieldId::edNumFlagsAuto, 400, true);
-    auto* cbMicEMsg = new MicEList;
-    cbMicEMsg->setObjectName(QString::fromLatin1(fieldInfo(FieldId::cbMicEMsg).name));
-    cbMicEMsg->setFont(small);
-    cbMicEMsg->setMinimumWidth(tw(1095));
-    settings_.bind(FieldId::cbMicEMsg, cbMicEMsg);
-    MaskedField* edSymbol = masked(FieldId::edSymbol, 255, true);
-    QCheckBox* chkTable = check(FieldId::chkTable);
-    RuleLineEdit* edMyCall = text(FieldId::edMyCall, 1095);
-    MaskedField* edBcnEvery = masked(FieldId::edBcnEvery, 390, true);
-    RuleLineEdit* edAprsPath = text(FieldId::edAprsPath, 1695);
-    RuleLineEdit* edBeacon = text(FieldId::edBeacon, 2895);
-    QCheckBox* chkRxPosition = check(FieldId::chkRxPosition);
-    label34_ = label(QStringLiteral("/ GPSless bcn"));
-    label34_->setObjectName(QStringLiteral("Label34"));
-    label34_->setFont(small);
-    {
-        auto* grid = new QGridLayout(frame1);
-        grid->setHorizontalSpacing(tw(105));
-        grid->setVerticalSpacing(tw(75));
-
-        grid->addWidget(label(caption(FieldId::edNumFlagsAuto)), 0, 0);
-        QHBoxLayout* first = row(tw(30));
-        first->addWidget(edNumFlagsAuto_);
-        first->addWidget(label(unit(FieldId::edNumFlagsAuto)));
-        first->addStretch(1);
-        first->addSpacing(tw(150));
-        first->addWidget(label(caption(FieldId::cbMicEMsg)));
-        first->addSpacing(tw(75));
-        first->addWidget(cbMicEMsg);
-        grid->addLayout(first, 0, 1);
-
-        grid->addWidget(label(caption(FieldId::edSymbol)), 1, 0);
-        QHBoxLayout* second = row(tw(145));
-        second->addWidget(edSymbol);
-        second->addWidget(chkTable);
-        second->addStretch(1);
-        grid->addLayout(second, 1, 1);
-
-        grid->addWidget(label(caption(FieldId::edMyCall)), 2, 0);
-        QHBoxLayout* third = row(tw(30));
-        third->addWidget(edMyCall);
-        third->addStretch(1);
-        third->addSpacing(tw(120));
-        third->addWidget(label(caption(FieldId::edBcnEvery)));
-        third->addSpacing(tw(75));
-        third->addWidget(edBcnEvery);
-        third->addWidget(label(unit(FieldId::edBcnEvery)));
-        grid->addLayout(third, 2, 1);
-
-        grid->addWidget(label(caption(FieldId::edAprsPath)), 3, 0);
-        QHBoxLayout* fourth = row(0);
-        fourth->addWidget(edAprsPath);
-        fourth->addStretch(1);
-        grid->addLayout(fourth, 3, 1);
-
-        auto* statusCaption = new QVBoxLayout;
-        statusCaption->setSpacing(0);
-        statusCaption->addWidget(label(caption(FieldId::edBeacon)));
-        statusCaption->addWidget(label34_);
-        label34_->setIndent(tw(20));
-        grid->addLayout(statusCaption, 4, 0);
-        grid->addWidget(edBeacon, 4, 1, Qt::AlignVCenter);
-
-        QHBoxLayout* last = row(0);
-        last->addSpacing(tw(360));
-        last->addWidget(chkRxPosition);
-        last->addStretch(1);
-        grid->addLayout(last, 5, 0, 1, 2);
-        grid->setColumnStretch(1, 1);
-    }
-
-    // "Timing  Settings": manual and GPS on the left, the speed bands right.
-    QGroupBox* frame2 = frame("Frame2", QStringLiteral("Timing  Settings"));
-    QGroupBox* frManual = frame("frManual", QStringLiteral("Manual Timing"));
-    MaskedField* edManualTime = masked(FieldId::edManualTime, 525, true);
-    {
-        QHBoxLayout* line = row(tw(45));
-        line->addWidget(label(caption(FieldId::edManualTime)));
-        line->addWidget(edManualTime);
-        line->addWidget(label(unit(FieldId::edManualTime)));
-        line->addStretch(1);
-        frManual->setLayout(line);
-    }
-    QGroupBox* frame5 = frame("Frame5", QStringLiteral("GPS"));
-    MaskedField* edGpsCheckTime = masked(FieldId::edGpsCheckTime, 420, true);
-    // The timeout alone keeps the caret where the user puts it.
-    MaskedField* edGpsAcqTime = masked(FieldId::edGpsAcqTime, 405, false);
-    label33_ = label(QStringLiteral("(0=GPSless Mode)"));
-    label33_->setObjectName(QStringLiteral("Label33"));
-    label33_->setFont(small);
-    {
-        auto* column = new QVBoxLayout(frame5);
-        column->setSpacing(tw(30));
-        column->addWidget(label(QStringLiteral("Acquisition interval")));
-        QHBoxLayout* interval = row(tw(45));
-        interval->addWidget(label(caption(FieldId::edGpsCheckTime)));
-        interval->addWidget(edGpsCheckTime);
-        interval->addWidget(label(unit(FieldId::edGpsCheckTime)));
-        interval->addStretch(1);
-        column->addLayout(interval);
-        column->addSpacing(tw(75));
-        column->addWidget(label(caption(FieldId::edGpsAcqTime)));
-        QHBoxLayout* timeout = row(tw(45));
-        timeout->addWidget(edGpsAcqTime);
-        timeout->addWidget(label(unit(FieldId::edGpsAcqTime)));
-        timeout->addStretch(1);
-        column->addLayout(timeout);
-        column->addWidget(label33_);
-        column->addStretch(1);
-    }
-    QGroupBox* frAuto = frame("frAuto", QStringLiteral("Automatic Timing"));
-    std::array<MaskedField*, kSpeedBandCount> speedTable{};
-    {
-        auto* grid = new QGridLayout(frAuto);
-        grid->setHorizontalSpacing(tw(45));
-        grid->setVerticalSpacing(tw(30));
-        for (int band = 0; band < kSpeedBandCount; ++band) {
-            const FieldId id = speedTableField(band);
-            speedTable[band] = masked(id, fieldInfo(id).limit == 4 ? 540 : 425, true);
-            grid->addWidget(label(caption(id)), band, 0);
-            grid->addWidget(speedTable[band], band, 1, Qt::AlignRight);
-            grid->addWidget(label(unit(id)), band, 2);
-        }
-        grid->setRowStretch(kSpeedBandCount, 1);
-    }
-    {
-        auto* left = new QVBoxLayout;
-        left->setSpacing(tw(15));
-        left->addWidget(frManual);
-        left->addWidget(frame5, 1);
-        auto* columns = new QHBoxLayout(frame2);
-        columns->setSpacing(tw(105));
-        columns->addLayout(left);
-        columns->addWidget(frAuto, 1);
-    }
-
-    // "Message Settings".
-    QGroupBox* frame3 = frame("Frame3", QStringLiteral("Message Settings"));
-    RuleLineEdit* edReceiver = text(FieldId::edReceiver, 975);
-    MaskedField* edMsgRepeat = masked(FieldId::edMsgRepeat, 400, true);
-    RuleLineEdit* edDestCall = text(FieldId::edDestCall, 1095);
-    RuleLineEdit* edAprsMsg = text(FieldId::edAprsMsg, 3080);
-    {
-        auto* column = new QVBoxLayout(frame3);
-        column->setSpacing(tw(75));
-        QHBoxLayout* first = row(tw(75));
-        first->addWidget(label(caption(FieldId::edReceiver)));
-        first->addWidget(edReceiver);
-        first->addStretch(1);
-        first->addWidget(label(caption(FieldId::edMsgRepeat)));
-        first->addWidget(edMsgRepeat);
-        column->addLayout(first);
-        QHBoxLayout* second = row(tw(75));
-        second->addWidget(label(caption(FieldId::edDestCall)));
-        second->addWidget(edDestCall);
-        second->addStretch(1);
-        column->addLayout(second);
-        QHBoxLayout* third = row(tw(75));
-        third->addWidget(label(caption(FieldId::edAprsMsg)));
-        third->addWidget(edAprsMsg, 1);
-        column->addLayout(third);
-    }
-
-    // "Configuration / Programming": three buttons above, the port and the
-    // other two below.
-    QGroupBox* frame6 = frame("Frame6", QStringLiteral("Configuration / Programming"));
-    edComm_ = masked(FieldId::edComm, 255, true);
-    auto* cmdDefault = button("cmdDefault", QStringLiteral("Default"), 850);
-    auto* cmdSave = button("cmdSave", QStringLiteral("Save"), 850);
-    auto* cmdLoad = button("cmdLoad", QStringLiteral("Load"), 850);
-    cmdSend_ = button("cmdSend", QStringLiteral("SEND"), 1095);
-    auto* cmdHelp = button("cmdHelp", QStringLiteral("Help (F1)"), 850);
-    {
-        auto* grid = new QGridLayout(frame6);
-        grid->setVerticalSpacing(tw(105));
-        grid->addWidget(cmdDefault, 0, 0, Qt::AlignLeft);
-        grid->addWidget(cmdSave, 0, 1, Qt::AlignHCenter);
-        grid->addWidget(cmdLoad, 0, 2, Qt::AlignRight);
-        QHBoxLayout* port = row(tw(75));
-        port->addWidget(label(caption(FieldId::edComm)));
-        port->addWidget(edComm_);
-        port->addStretch(1);
-        grid->addLayout(port, 1, 0);
-        grid->addWidget(cmdSend_, 1, 1, Qt::AlignHCenter);
-        grid->addWidget(cmdHelp, 1, 2, Qt::AlignRight);
-        for (int column = 0; column < 3; ++column)
-            grid->setColumnStretch(column, 1);
-    }
-
+    const FormBuilder form(*this, settings_);
+    const auto& tw = form.tw;
+    const WindowSpacing& gap = kWindowSpacing;
     auto* frames = new QVBoxLayout(this);
-    frames->setContentsMargins(tw(60), tw(30), tw(60), tw(45));
-    frames->setSpacing(tw(30));
-    frames->addWidget(frame1);
-    frames->addWidget(frame2);
-    frames->addWidget(frame3);
-    frames->addWidget(frame6);
+    frames->setContentsMargins(tw(gap.left), tw(gap.top), tw(gap.right), tw(gap.bottom));
+    frames->setSpacing(tw(gap.betweenFrames));
+    frames->addWidget(mainFrame(form));
+    frames->addWidget(timingFrame(form));
+    frames->addWidget(messageFrame(form));
+    frames->addWidget(programmingFrame(form));
     // The window takes the size its contents need and cannot be resized.
     frames->setSizeConstraint(QLayout::SetFixedSize);
+
+    gpslessTimeoutNote_ = child<QLabel>(*this, "Label33");
+    gpslessStatusNote_ = child<QLabel>(*this, "Label34");
+    portField_ = child<MaskedField>(*this, fieldInfo(FieldId::edComm).name);
+    txDelayField_ = child<MaskedField>(*this, fieldInfo(FieldId::edNumFlagsAuto).name);
+    sendButton_ = child<QPushButton>(*this, kSendButton.objectName);
 
     // The GPSless captions start in the button-text colour; only a build
     // changes them.
     showGpsless(false);
 
-    // Tab order: the fields, then SEND and the other buttons, and the
-    // received-positions switch last.
-    const QList<QWidget*> order{
-        edNumFlagsAuto_, cbMicEMsg,     edSymbol,      chkTable,      edMyCall,       edBcnEvery,
-        edAprsPath,      edBeacon,      edManualTime,  speedTable[0], speedTable[1],  speedTable[2],
-        speedTable[3],   speedTable[4], speedTable[5], speedTable[6], edGpsCheckTime, edGpsAcqTime,
-        edReceiver,      edMsgRepeat,   edDestCall,    edAprsMsg,     edComm_,        cmdSend_,
-        cmdLoad,         cmdSave,       cmdDefault,    cmdHelp,       chkRxPosition};
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
+        setTabOrder(child<QWidget>(*this, kTabOrder[i - 1]), child<QWidget>(*this, kTabOrder[i]));
 
-    connect(cmdSend_, &QPushButton::clicked, this, &SetupWindow::cmdSend_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &SetupWindow::cmdDefault_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &SetupWindow::cmdSave_Click);
-    connect(cmdLoad, &QPushButton::clicked, this, &SetupWindow::cmdLoad_Click);
-    connect(cmdHelp, &QPushButton::clicked, this, &SetupWindow::openInstructions);
+    connect(sendButton_, &QPushButton::clicked, this, &SetupWindow::send);
+    connect(child<QPushButton>(*this, kDefaultButton.objectName), &QPushButton::clicked, this,
+            &SetupWindow::restoreDefaults);
+    connect(child<QPushButton>(*this, kSaveButton.objectName), &QPushButton::clicked, this,
+            &SetupWindow::save);
+    connect(child<QPushButton>(*this, kLoadButton.objectName), &QPushButton::clicked, this,
+            &SetupWindow::load);
+    connect(child<QPushButton>(*this, kHelpButton.objectName), &QPushButton::clicked, this,
+            &SetupWindow::openInstructions);
     // The tooltip of "Comm num:" is built when it is asked for (see
     // eventFilter): enumerating the ports takes milliseconds a start-up
     // should not spend.
@@ -441,12 +556,12 @@ void SetupWindow::connectSender() {
         if (outcome.kind == SendOutcome::Kind::Failed)
             prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), outcome.reason,
                                          QMessageBox::NoIcon});
-        cmdSend_->setEnabled(true);
+        sendButton_->setEnabled(true);
     });
 }
 
-void SetupWindow::cmdSend_Click() {
-    cmdSend_->setEnabled(false);
+void SetupWindow::send() {
+    sendButton_->setEnabled(false);
     const BuildResult result = buildAndSend(settings_, *sender_);
     if (result.gpsless)
         showGpsless(*result.gpsless);
@@ -454,17 +569,17 @@ void SetupWindow::cmdSend_Click() {
         prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
                                      QMessageBox::Information,
                                      result.fault ? describeBuildFault(*result.fault) : QString()});
-        cmdSend_->setEnabled(true);
+        sendButton_->setEnabled(true);
         if (result.fault)
             focusField(result.fault->field);
         return;
     }
     // A transfer that ended at once (no such port) has already said so.
     if (!sender_->isBusy())
-        cmdSend_->setEnabled(true);
+        sendButton_->setEnabled(true);
 }
 
-void SetupWindow::cmdDefault_Click() {
+void SetupWindow::restoreDefaults() {
     SetDefaults(settings_);
 }
 
@@ -483,7 +598,7 @@ FileRequest SetupWindow::fileRequest(FileRequest::Kind kind) const {
     return request;
 }
 
-void SetupWindow::cmdSave_Click() {
+void SetupWindow::save() {
     const std::optional<QString> path =
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Save));
     if (!path)
@@ -496,7 +611,7 @@ void SetupWindow::cmdSave_Click() {
         prompts_->showMessage(this, {kSaveFailedTitle, error, QMessageBox::NoIcon});
 }
 
-void SetupWindow::cmdLoad_Click() {
+void SetupWindow::load() {
     const std::optional<QString> path =
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Open));
     if (!path)
@@ -516,12 +631,12 @@ void SetupWindow::loadFile(const QString& path) {
 void SetupWindow::openInstructions() {
     if (!instructions_)
         instructions_ = new InstructionsWindow;
-    instructions_->Apri(kInstructionsFile, kInstructionsTitle);
+    instructions_->openDocument(kInstructionsFile, kInstructionsTitle);
 }
 
 void SetupWindow::showGpsless(bool on) {
     const QColor colour = on ? kGpslessGreen : palette().color(QPalette::ButtonText);
-    for (QLabel* caption : {label33_, label34_}) {
+    for (QLabel* caption : {gpslessTimeoutNote_, gpslessStatusNote_}) {
         QPalette colours = caption->palette();
         colours.setColor(QPalette::WindowText, colour);
         caption->setPalette(colours);
@@ -573,8 +688,8 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
         openInstructions();
         return true;
     }
-    if (watched == edComm_ && event->type() == QEvent::ToolTip)
-        edComm_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
+    if (watched == portField_ && event->type() == QEvent::ToolTip)
+        portField_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
     return QWidget::eventFilter(watched, event);
 }
 

@@ -66,10 +66,10 @@ private:
     void buildWindow();
     void connectSender();
 
-    void cmdSend_Click();
-    void cmdDefault_Click();
-    void cmdSave_Click();
-    void cmdLoad_Click();
+    void send();
+    void restoreDefaults();
+    void save();
+    void load();
     void openInstructions();
 
     void showGpsless(bool on);
@@ -84,11 +84,11 @@ private:
     QPointer<InstructionsWindow> instructions_;
     bool iconRequested_ = false;
 
-    QLabel* label33_ = nullptr;
-    QLabel* label34_ = nullptr;
-    MaskedField* edComm_ = nullptr;
-    MaskedField* edNumFlagsAuto_ = nullptr;
-    QPushButton* cmdSend_ = nullptr;
+    QLabel* gpslessTimeoutNote_ = nullptr;
+    QLabel* gpslessStatusNote_ = nullptr;
+    MaskedField* portField_ = nullptr;
+    MaskedField* txDelayField_ = nullptr;
+    QPushButton* sendButton_ = nullptr;
 };
 
 } // namespace korvex

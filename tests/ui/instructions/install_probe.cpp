@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
             status = 1;
         });
     auto* window = new korvex::InstructionsWindow;
-    window->Apri(QStringLiteral("Korvex_Config.rtf"), QStringLiteral("Korvex Config - Istruzioni"));
+    window->openDocument(QStringLiteral("Korvex_Config.rtf"),
+                         QStringLiteral("Korvex Config - Istruzioni"));
 
     QTimer poll;
     poll.setInterval(20);

@@ -68,7 +68,7 @@ protected:
             window = new InstructionsWindow;
             window->setSearchDirectories({dir.path()});
         }
-        window->Apri(kName, kTitle);
+        window->openDocument(kName, kTitle);
     }
 
     bool loaded(const QString& text) {
@@ -246,7 +246,7 @@ TEST_F(InstructionsWindowTest, DefaultSearchFindsTheManualInTheCurrentDirectory)
     writeFile(dir.filePath(kName), "{\\rtf1 From the current folder}");
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     window = new InstructionsWindow;
-    window->Apri(kName, kTitle);
+    window->openDocument(kName, kTitle);
     ASSERT_TRUE(loaded("From the current folder"));
 }
 

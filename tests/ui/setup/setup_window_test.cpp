@@ -3,7 +3,9 @@
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
 #include "ui/progress/progress_dialog.h"
+#include "ui/twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +21,25 @@ namespace korvex::testing {
 namespace {
 
 using SetupWindowTest = SetupTest;
+
+TEST(TwipsTest, ConvertAt1440ToTheInch) {
+    const struct {
+        int twips;
+        double pixelsPerInch;
+        int pixels;
+    } cases[] = {{1440, 96, 96},
+                 {15, 96, 1},
+                 {7, 96, 0},
+                 {8, 96, 1},
+                 {9330, 96, 622},
+                 {4725, 120, 394},
+                 {1095, 1440.0 * 14 / 195, 79}};
+    for (const auto& c : cases)
+        EXPECT_EQ(twipsToPixels(c.twips, c.pixelsPerInch), c.pixels) << c.twips;
+    // The forms' design: a 13-pixel line is 195 twips at 96 to the inch.
+    const QFontMetrics metrics(QApplication::font());
+    EXPECT_DOUBLE_EQ(fontPixelsPerInch(metrics) * 195 / 1440, metrics.height());
+}
 
 TEST_F(SetupWindowTest, FramesAndCaptionsReadExactly) {
     EXPECT_EQ(window->objectName(), "Setup");
