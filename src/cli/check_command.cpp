@@ -46,9 +46,9 @@ void printBlock(QTextStream& out, const ConfigBlock& block) {
     }
 }
 
-QJsonObject faultToJson(const BuildFault& fault) {
-    return QJsonObject{{QStringLiteral("step"), stepNumber(fault.step)},
-                       {QStringLiteral("field"), QLatin1String(fieldInfo(fault.field).key)},
+QJsonObject faultToJson(const Fault& fault) {
+    return QJsonObject{{QStringLiteral("step"), stepNumber(fault.step.value())},
+                       {QStringLiteral("field"), QLatin1String(fieldInfo(fault.field.value()).key)},
                        {QStringLiteral("reason"), fault.reason}};
 }
 
@@ -86,9 +86,9 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         QJsonObject report{
             {QStringLiteral("load_error"), loadFailed ? QJsonValue(loaded.error) : QJsonValue()},
             {QStringLiteral("settings_loaded"), settingsToJson(asLoaded)},
-            {QStringLiteral("ok"), !loadFailed && result.ok},
+            {QStringLiteral("ok"), !loadFailed && result.ok()},
             {QStringLiteral("fault"),
-             result.fault ? QJsonValue(faultToJson(*result.fault)) : QJsonValue()},
+             result.ok() ? QJsonValue() : QJsonValue(faultToJson(result.fault()))},
             {QStringLiteral("gpsless"),
              result.gpsless ? QJsonValue(*result.gpsless) : QJsonValue()},
             {QStringLiteral("block"),
@@ -97,7 +97,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
              loadFailed ? QJsonValue() : QJsonValue(settingsToJson(loaded.settings))},
         };
         out << printableJson(QJsonDocument(report), QJsonDocument::Indented);
-        return loadFailed ? kFailure : (result.ok ? kSuccess : kBuildFault);
+        return loadFailed ? kFailure : (result.ok() ? kSuccess : kBuildFault);
     }
 
     if (loadFailed) {
@@ -109,12 +109,12 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     printChanges(out, asLoaded, loaded.settings);
     out << "GPSless mode: " << (result.gpsless ? (*result.gpsless ? "on" : "off") : "not reached")
         << "\n";
-    out << "Configuration block (" << kBlockSize << " bytes" << (result.ok ? "" : ", incomplete")
+    out << "Configuration block (" << kBlockSize << " bytes" << (result.ok() ? "" : ", incomplete")
         << "):\n";
     printBlock(out, result.block);
-    if (!result.ok) {
+    if (!result.ok()) {
         out.flush();
-        printBuildFault(err, *result.fault);
+        printBuildFault(err, result.fault());
         return kBuildFault;
     }
     return kSuccess;

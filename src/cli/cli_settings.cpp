@@ -92,7 +92,7 @@ QCommandLineOption helpOption() {
                               QStringLiteral("Show this help."));
 }
 
-void printBuildFault(QTextStream& err, const BuildFault& fault) {
+void printBuildFault(QTextStream& err, const Fault& fault) {
     err << kBuildFaultMessage << "\n  " << describeBuildFault(fault) << "\n";
 }
 

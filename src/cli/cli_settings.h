@@ -31,7 +31,7 @@ QCommandLineOption setOption();
 QCommandLineOption helpOption();
 
 // The window's fault message, then its details: step, field, reason.
-void printBuildFault(QTextStream& err, const BuildFault& fault);
+void printBuildFault(QTextStream& err, const Fault& fault);
 
 // The text of a setting as a person reads it in a report.
 QString displayValue(const SettingsRecord& settings, FieldId id);

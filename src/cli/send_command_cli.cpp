@@ -128,8 +128,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     QEventLoop loop;
     ConsoleProgress progress(sender, out, err, loop);
     const BuildResult built = buildAndSend(loaded.settings, sender);
-    if (!built.ok) {
-        printBuildFault(err, *built.fault);
+    if (!built.ok()) {
+        printBuildFault(err, built.fault());
         return kBuildFault;
     }
     if (sender.isBusy()) {

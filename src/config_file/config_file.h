@@ -27,23 +27,4 @@ Outcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings);
 // Reads a regular file only: a FIFO, device or socket is refused, never waited on.
 Outcome readConfigFile(const QString& path, SettingsRecord& settings);
 
-// The Setup window's Save and Load still take these two shapes; they go when
-// it calls writeConfigFile and readConfigFile itself.
-struct LoadOutcome {
-    explicit LoadOutcome(Outcome read)
-        : outcome(std::move(read))
-        , error(outcome.ok() ? QString() : outcome.fault().reason) {}
-    bool ok() const { return outcome.ok(); }
-    Outcome outcome;
-    QString error; // the message to show
-};
-inline LoadOutcome loadConfigFile(const QString& path, SettingsRecord& settings) {
-    return LoadOutcome(readConfigFile(path, settings));
-}
-// The message to show; empty when the file was saved (a fault always has a reason).
-inline QString saveConfigFile(const QString& path, const SettingsRecord& settings) {
-    const Outcome written = writeConfigFile(path, settings);
-    return written.ok() ? QString() : written.fault().reason;
-}
-
 } // namespace korvex

@@ -20,15 +20,16 @@ public:
 
     BuildResult run() {
         result_.block.fill(0);
-        result_.ok = txDelay() && messageRetries() && micEMessage() && symbol() && symbolTable() &&
-                     gpsInterval() && speedBands() && manualInterval() && gpsTimeout() &&
-                     statusInterval() && callsAndTexts() && requiredCalls();
+        // The first step that fails records its fault and ends the build.
+        static_cast<void>(txDelay() && messageRetries() && micEMessage() && symbol() &&
+                          symbolTable() && gpsInterval() && speedBands() && manualInterval() &&
+                          gpsTimeout() && statusInterval() && callsAndTexts() && requiredCalls());
         return result_;
     }
 
 private:
     bool fail(BuildStep step, FieldId field, QString reason) {
-        result_.fault = BuildFault{step, field, std::move(reason)};
+        result_.outcome = Fault{std::move(reason), field, step};
         return false;
     }
 
@@ -243,10 +244,11 @@ BuildResult BuildConfigBlock(SettingsRecord& settings) {
     return BlockBuilder(settings).run();
 }
 
-QString describeBuildFault(const BuildFault& fault) {
-    const FieldInfo& info = fieldInfo(fault.field);
+QString describeBuildFault(const Fault& fault) {
+    // Every build fault names its step and field; a fault without them is not one of ours.
+    const FieldInfo& info = fieldInfo(fault.field.value());
     return QStringLiteral("step %1, field \"%2\" (%3): %4")
-        .arg(stepNumber(fault.step))
+        .arg(stepNumber(fault.step.value()))
         .arg(QLatin1String(info.caption), QLatin1String(info.key), fault.reason);
 }
 

@@ -6,7 +6,7 @@ namespace korvex {
 
 BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender) {
     BuildResult result = BuildConfigBlock(settings);
-    if (result.ok)
+    if (result.ok())
         sender.start(result.block, settings.text(FieldId::edComm));
     return result;
 }

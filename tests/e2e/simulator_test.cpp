@@ -77,7 +77,7 @@ TEST(BlockDecoder, ReadsBackWhatTheBuilderWroteBack) {
         SCOPED_TRACE(c.name);
         SettingsValues sent = settingsWith(c.changes);
         const BuildResult built = BuildConfigBlock(sent);
-        ASSERT_TRUE(built.ok) << built.fault->reason.toStdString();
+        ASSERT_TRUE(built.ok()) << built.fault().reason.toStdString();
 
         const DecodedBlock decoded = decodeConfigBlock(built.block);
         EXPECT_EQ(decoded.gpsless, c.gpsless);

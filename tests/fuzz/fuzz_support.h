@@ -30,13 +30,13 @@ inline bool hasNegativeSsid(const ConfigBlock& b) {
 // finding) when it does not; nothing when the first build is refused.
 inline std::optional<BuildResult> buildAndCheckResend(SettingsValues& settings) {
     const BuildResult first = BuildConfigBlock(settings);
-    if (!first.ok)
+    if (!first.ok())
         return std::nullopt;
     if (hasNegativeSsid(first.block))
         return first;
     SettingsValues again = settings;
     const BuildResult second = BuildConfigBlock(again);
-    if (!second.ok || second.block != first.block || !(again == settings))
+    if (!second.ok() || second.block != first.block || !(again == settings))
         std::abort();
     return first;
 }

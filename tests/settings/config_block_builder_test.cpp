@@ -21,7 +21,7 @@ TEST(BuildConfigBlock, FactorySettingsGiveTheReferenceBlock) {
     SettingsValues settings;
     const SettingsValues before = settings;
     const BuildResult result = BuildConfigBlock(settings);
-    ASSERT_TRUE(result.ok) << result.fault->reason.toStdString();
+    ASSERT_TRUE(result.ok()) << result.fault().reason.toStdString();
 
     QByteArray expected = QByteArray::fromHex("1E06003E2F0A3018120C0906040C1903");
     expected += "KVXTRK0"
@@ -55,7 +55,7 @@ TEST_P(NumericStepTest, ClampsConvertsAndWritesBack) {
     SettingsValues settings;
     ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.written)));
     const BuildResult result = BuildConfigBlock(settings);
-    ASSERT_TRUE(result.ok) << result.fault->reason.toStdString();
+    ASSERT_TRUE(result.ok()) << result.fault().reason.toStdString();
     EXPECT_EQ(result.block[static_cast<std::size_t>(c.offset)], c.byte);
     EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.shown));
 }
@@ -95,11 +95,10 @@ TEST_P(FaultTest, StopsAtTheFailingStepAndKeepsEarlierBytes) {
     SettingsValues settings;
     ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.written)));
     const BuildResult result = BuildConfigBlock(settings);
-    ASSERT_FALSE(result.ok);
-    ASSERT_TRUE(result.fault.has_value());
-    EXPECT_EQ(stepNumber(result.fault->step), c.step);
-    EXPECT_EQ(result.fault->field, c.field);
-    EXPECT_FALSE(result.fault->reason.isEmpty());
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(stepNumber(result.fault().step.value()), c.step);
+    EXPECT_EQ(result.fault().field, c.field);
+    EXPECT_FALSE(result.fault().reason.isEmpty());
     EXPECT_NE(result.block[0], 0); // the TX delay step ran
     for (std::size_t i = static_cast<std::size_t>(c.firstZero); i < kBlockSize; ++i) {
         EXPECT_EQ(result.block[i], 0) << "byte " << i;
@@ -122,8 +121,8 @@ TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
     SettingsValues settings;
     settings.setText(FieldId::edNumFlagsAuto, QStringLiteral("998"));
     const BuildResult result = BuildConfigBlock(settings);
-    ASSERT_FALSE(result.ok);
-    EXPECT_EQ(stepNumber(result.fault->step), 2);
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(stepNumber(result.fault().step.value()), 2);
     EXPECT_EQ(result.block[0], 150); // stored before the refused write-back
     EXPECT_EQ(settings.text(FieldId::edNumFlagsAuto), QStringLiteral("998"));
 }
@@ -132,16 +131,16 @@ TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
     SettingsValues noMicE;
     noMicE.setValue(FieldId::cbMicEMsg, -1);
     BuildResult result = BuildConfigBlock(noMicE);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(stepNumber(result.fault->step), 4);
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(stepNumber(result.fault().step.value()), 4);
 
     for (FieldId empty : {FieldId::edMyCall, FieldId::edReceiver}) {
         SettingsValues settings;
         settings.setText(empty, QString());
         result = BuildConfigBlock(settings);
-        EXPECT_FALSE(result.ok);
-        EXPECT_EQ(stepNumber(result.fault->step), 19);
-        EXPECT_EQ(result.fault->field, empty);
+        EXPECT_FALSE(result.ok());
+        EXPECT_EQ(stepNumber(result.fault().step.value()), 19);
+        EXPECT_EQ(result.fault().field, empty);
         EXPECT_EQ(result.block[115], 0);
         EXPECT_EQ(result.block[83], 'M') << "every step ran before the check";
     }
@@ -151,7 +150,7 @@ TEST(BuildConfigBlock, GpslessModeFollowsTheTimeout) {
     SettingsValues settings;
     settings.setText(FieldId::edGpsAcqTime, QStringLiteral("000"));
     BuildResult result = BuildConfigBlock(settings);
-    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.gpsless, true);
     EXPECT_EQ(result.block[5], 252);
     EXPECT_EQ(result.block[14], 0);
@@ -168,7 +167,7 @@ TEST(BuildConfigBlock, FlagsAndStatusInterval) {
     settings.setValue(FieldId::chkRxPosition, 1);
     settings.setValue(FieldId::chkTable, 2); // the greyed state counts as set
     const BuildResult result = BuildConfigBlock(settings);
-    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[15], 255);
     EXPECT_EQ(result.block[4], 92);
     EXPECT_EQ(settings.text(FieldId::edBcnEvery), QStringLiteral("127"));
@@ -187,7 +186,7 @@ TEST_P(PathTest, EncodesOneOrTwoAddresses) {
     SettingsValues settings;
     ASSERT_TRUE(settings.setText(FieldId::edAprsPath, QString::fromUtf16(c.path)));
     const BuildResult result = BuildConfigBlock(settings);
-    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.ok());
     EXPECT_EQ(bytesAt(result.block, 30, 15), QByteArray(c.bytes30to44, 15));
     EXPECT_EQ(settings.text(FieldId::edAprsPath), QString::fromUtf16(c.shown));
     // What the window shows after SEND must send the same bytes again.
@@ -209,7 +208,7 @@ TEST(BuildConfigBlock, TextsAndDestinationCall) {
     settings.setText(FieldId::edBeacon, QString(30, u's'));
     settings.setText(FieldId::edDestCall, QString());
     BuildResult result = BuildConfigBlock(settings);
-    ASSERT_TRUE(result.ok);
+    ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[74], 's');
     EXPECT_EQ(result.block[75], 0);
     EXPECT_EQ(bytesAt(result.block, 76, 7), QByteArray("      0"));
@@ -222,7 +221,7 @@ TEST(BuildConfigBlock, TextsAndDestinationCall) {
 TEST(BuildConfigBlock, EveryBuildStartsFromAClearBlock) {
     SettingsValues settings;
     settings.setText(FieldId::edBeacon, QString(30, u's'));
-    ASSERT_TRUE(BuildConfigBlock(settings).ok);
+    ASSERT_TRUE(BuildConfigBlock(settings).ok());
     settings.setText(FieldId::edBeacon, QStringLiteral("x"));
     EXPECT_EQ(hex(BuildConfigBlock(settings).block).mid(46 * 3, 2), QByteArray("00"));
 }
@@ -271,7 +270,7 @@ TEST_P(WriteBackTest, StoresOnlyChangedValues) {
         ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.text)));
     }
     settings.stored.clear();
-    ASSERT_TRUE(BuildConfigBlock(settings).ok);
+    ASSERT_TRUE(BuildConfigBlock(settings).ok());
     EXPECT_EQ(settings.stored, c.storedByTheBuild);
 }
 

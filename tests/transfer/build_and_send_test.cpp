@@ -21,7 +21,7 @@ TEST(BuildAndSend, SendsTheBuiltBlockToTheSettingsPortOrNothingOnAFault) {
             ASSERT_TRUE(settings.setValue(FieldId::cbMicEMsg, -1));
         }
         const BuildResult result = buildAndSend(settings, *sender);
-        ASSERT_EQ(result.ok, !rejected);
+        ASSERT_EQ(result.ok(), !rejected);
         if (rejected) {
             EXPECT_FALSE(sender->isBusy());
             EXPECT_EQ(log->links, 0);

@@ -565,13 +565,11 @@ void SetupWindow::send() {
     const BuildResult result = buildAndSend(settings_, *sender_);
     if (result.gpsless)
         showGpsless(*result.gpsless);
-    if (!result.ok) {
+    if (!result.ok()) {
         prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
-                                     QMessageBox::Information,
-                                     result.fault ? describeBuildFault(*result.fault) : QString()});
+                                     QMessageBox::Information, describeBuildFault(result.fault())});
         sendButton_->setEnabled(true);
-        if (result.fault)
-            focusField(result.fault->field);
+        focusField(result.fault().field.value());
         return;
     }
     // A transfer that ended at once (no such port) has already said so.
@@ -606,9 +604,9 @@ void SetupWindow::save() {
     // A confirmed dialog makes the chosen folder the current one; files named
     // bare (the manual among them) are then looked for there.
     QDir::setCurrent(QFileInfo(*path).absolutePath());
-    const QString error = saveConfigFile(*path, settings_);
-    if (!error.isEmpty())
-        prompts_->showMessage(this, {kSaveFailedTitle, error, QMessageBox::NoIcon});
+    if (const Outcome written = writeConfigFile(*path, settings_); !written)
+        prompts_->showMessage(this,
+                              {kSaveFailedTitle, written.fault().reason, QMessageBox::NoIcon});
 }
 
 void SetupWindow::load() {
@@ -623,9 +621,8 @@ void SetupWindow::loadFile(const QString& path) {
     // Made absolute first: the folder change below would move a relative name.
     const QFileInfo file(path);
     QDir::setCurrent(file.absolutePath());
-    const LoadOutcome outcome = loadConfigFile(file.absoluteFilePath(), settings_);
-    if (!outcome.ok())
-        prompts_->showMessage(this, {kLoadFailedTitle, outcome.error, QMessageBox::NoIcon});
+    if (const Outcome read = readConfigFile(file.absoluteFilePath(), settings_); !read)
+        prompts_->showMessage(this, {kLoadFailedTitle, read.fault().reason, QMessageBox::NoIcon});
 }
 
 void SetupWindow::openInstructions() {
