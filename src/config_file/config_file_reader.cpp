@@ -135,7 +135,7 @@ private:
     }
 
     QString itemName(int number, FieldId id) const {
-        return QStringLiteral("RawItem %1 (%2)").arg(number).arg(QLatin1String(fieldInfo(id).name));
+        return QStringLiteral("Item %1, %2").arg(number).arg(describeField(id));
     }
 
     bool assignText(int number, FieldId id) {

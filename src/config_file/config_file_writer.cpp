@@ -60,12 +60,6 @@ public:
     }
 
 private:
-    static QString describeField(FieldId id) {
-        const FieldInfo& info = fieldInfo(id);
-        return QStringLiteral("\"%1\" (%2)")
-            .arg(QLatin1String(info.caption), QLatin1String(info.name));
-    }
-
     bool fail(FieldId id, QString why) {
         failure_ = Fault{std::move(why), id, std::nullopt};
         return false;

@@ -246,10 +246,9 @@ BuildResult BuildConfigBlock(SettingsRecord& settings) {
 
 QString describeBuildFault(const Fault& fault) {
     // Every build fault names its step and field; a fault without them is not one of ours.
-    const FieldInfo& info = fieldInfo(fault.field.value());
-    return QStringLiteral("step %1, field \"%2\" (%3): %4")
+    return QStringLiteral("step %1, field %2: %3")
         .arg(stepNumber(fault.step.value()))
-        .arg(QLatin1String(info.caption), QLatin1String(info.key), fault.reason);
+        .arg(describeField(fault.field.value()), fault.reason);
 }
 
 } // namespace korvex

@@ -60,6 +60,11 @@ const FieldInfo& fieldInfo(FieldId id) {
     return kFields[fieldIndex(id)];
 }
 
+QString describeField(FieldId id) {
+    const FieldInfo& info = fieldInfo(id);
+    return QStringLiteral("\"%1\" (%2)").arg(QLatin1String(info.caption), QLatin1String(info.key));
+}
+
 std::optional<FieldId> fieldByKey(const QString& key) {
     const auto it = std::find_if(kFields.begin(), kFields.end(),
                                  [&](const FieldInfo& f) { return key == QLatin1String(f.key); });

@@ -36,6 +36,10 @@ struct FieldInfo {
 const std::array<FieldInfo, kFieldCount>& fieldTable();
 const FieldInfo& fieldInfo(FieldId id);
 
+// How messages name a setting: its caption as the window shows it and the key
+// korvex-cli takes, e.g. "MY CALLSIGN" (mycall).
+QString describeField(FieldId id);
+
 std::optional<FieldId> fieldByKey(const QString& key);
 std::optional<FieldId> fieldByName(const QString& name);
 

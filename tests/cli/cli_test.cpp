@@ -1,5 +1,6 @@
 #include "cli/cli_runner.h"
 #include "config_file/config_file.h"
+#include "config_file/config_items.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "settings/settings_values.h"
@@ -231,6 +232,13 @@ bool holdsRawControl(const QString& text) {
 
 class ControlCharacterTest : public ::testing::TestWithParam<std::tuple<FieldId, char16_t>> {};
 
+// The number a load message gives the item that holds the field.
+int itemNumberOf(FieldId id) {
+    const auto item = std::find_if(kConfigItems.begin(), kConfigItems.end(),
+                                   [id](const ConfigItem& i) { return i.field == id; });
+    return static_cast<int>(item - kConfigItems.begin()) + 1;
+}
+
 // A NUL would cut the text at the tracker, a line break would split the
 // saved line: every way in refuses them, names the field and shows the
 // character escaped.
@@ -259,8 +267,10 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
     writeFile(path, file.replace("~MARK~", value.toLatin1()));
     const CliRun load = run({QStringLiteral("check"), path});
     EXPECT_EQ(load.code, 2);
-    EXPECT_TRUE(load.err.contains(QStringLiteral("(%1): \"%2\" is refused: the character \"%3\"")
-                                      .arg(QLatin1String(info.name), printable(value), shown)))
+    EXPECT_TRUE(
+        load.err.contains(QStringLiteral("Item %1, %2: \"%3\" is refused: the character \"%4\"")
+                              .arg(itemNumberOf(id))
+                              .arg(describeField(id), printable(value), shown)))
         << load.err.toStdString();
     EXPECT_FALSE(holdsRawControl(load.err)) << load.err.toStdString();
 
