@@ -76,7 +76,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     LoadedSettings loaded =
         loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
     const SettingsValues asLoaded = loaded.settings;
-    const bool loadFailed = !loaded.error.isEmpty();
+    const bool loadFailed = !loaded.ok();
     BuildResult result;
     if (!loadFailed) {
         result = BuildConfigBlock(loaded.settings);
@@ -84,7 +84,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 
     if (parser.isSet(json)) {
         QJsonObject report{
-            {QStringLiteral("load_error"), loadFailed ? QJsonValue(loaded.error) : QJsonValue()},
+            {QStringLiteral("load_error"), loadFailed ? QJsonValue(loaded.error()) : QJsonValue()},
             {QStringLiteral("settings_loaded"), settingsToJson(asLoaded)},
             {QStringLiteral("ok"), !loadFailed && result.ok()},
             {QStringLiteral("fault"),
@@ -101,7 +101,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
 
     if (loadFailed) {
-        return fail(err, loaded.error);
+        return fail(err, loaded.error());
     }
     out << "Settings as SEND writes them back:\n";
     printSettings(out, loaded.settings);

@@ -23,38 +23,36 @@ Outcome setWholeNumber(SettingsRecord& settings, FieldId id, const QString& valu
     bool isNumber = false;
     const int number = value.trimmed().toInt(&isNumber);
     if (!isNumber) {
-        return Fault{QStringLiteral("\"%1\" is not a whole number").arg(printable(value)), id,
-                     std::nullopt};
+        return Fault{QStringLiteral("\"%1\" is not a whole number").arg(printable(value)), id};
     }
     return settings.setValue(id, number);
 }
 
 // One --set, written the way a loaded file writes the field.
-QString applySet(SettingsRecord& settings, const QString& assignment) {
+Outcome applySet(SettingsRecord& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
-        return QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(printable(assignment));
+        return Fault{QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(printable(assignment))};
     }
     const QString key = assignment.left(equals);
     const QString value = assignment.mid(equals + 1);
     const auto id = fieldByKey(key);
     if (!id) {
-        return QStringLiteral("--set %1: unknown key; known keys: %2")
-            .arg(printable(key), knownKeys());
+        return Fault{QStringLiteral("--set %1: unknown key; known keys: %2")
+                         .arg(printable(key), knownKeys())};
     }
     const Outcome written =
         holdsText(*id) ? settings.setText(*id, value) : setWholeNumber(settings, *id, value);
     if (!written) {
-        return QStringLiteral("--set %1: refused: %2").arg(key, written.fault().reason);
+        return Fault{QStringLiteral("--set %1: refused: %2").arg(key, written.fault().reason), *id};
     }
-    return {};
+    return Outcome::success();
 }
 
 Outcome loadFromStandardInput(SettingsRecord& settings) {
     const FileReadResult read = readStandardInput(kMaxConfigFileBytes);
     if (!read.ok()) {
-        return Fault{QStringLiteral("Cannot read standard input: %1").arg(read.reason),
-                     std::nullopt, std::nullopt};
+        return Fault{QStringLiteral("Cannot read standard input: %1").arg(read.reason)};
     }
     return decodeConfigFile(read.bytes, settings);
 }
@@ -67,13 +65,13 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
         const Outcome read = file == kStandardStream ? loadFromStandardInput(loaded.settings)
                                                      : readConfigFile(file, loaded.settings);
         if (!read) {
-            loaded.error = read.fault().reason;
+            loaded.outcome = read;
             return loaded;
         }
     }
     for (const QString& assignment : sets) {
-        loaded.error = applySet(loaded.settings, assignment);
-        if (!loaded.error.isEmpty()) {
+        loaded.outcome = applySet(loaded.settings, assignment);
+        if (!loaded.outcome) {
             return loaded;
         }
     }

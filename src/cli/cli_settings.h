@@ -17,7 +17,10 @@ inline constexpr QLatin1String kStandardStream("-");
 // command that works on settings starts from.
 struct LoadedSettings {
     SettingsValues settings;
-    QString error; // empty when everything loaded and every --set was taken
+    Outcome outcome = Outcome::success(); // a fault names the item or --set that failed
+
+    bool ok() const { return outcome.ok(); }
+    const QString& error() const { return outcome.fault().reason; }
 };
 
 LoadedSettings loadSettings(const QString& file, const QStringList& sets);

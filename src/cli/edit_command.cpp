@@ -28,8 +28,8 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     const LoadedSettings loaded =
         loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
-    if (!loaded.error.isEmpty()) {
-        return fail(err, loaded.error);
+    if (!loaded.ok()) {
+        return fail(err, loaded.error());
     }
     return writeSettings(parser.value(output), loaded.settings, out, err);
 }

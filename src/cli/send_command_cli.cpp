@@ -97,8 +97,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
-    if (!loaded.error.isEmpty()) {
-        return fail(err, loaded.error);
+    if (!loaded.ok()) {
+        return fail(err, loaded.error());
     }
 
     const PortNumbering numbering = environment.portNumbering();
