@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the measurements of bench/run.sh and prints them. See run.sh."""
 import argparse
 import json

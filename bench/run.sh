@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures korvex-config and korvex-cli on this machine and prints the figures:
 #   start to the first shown window, against a bare Qt window (medians, ratio),
 #   both offscreen and on a real X server (Xvfb)

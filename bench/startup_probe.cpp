@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loaded into a Qt program with LD_PRELOAD. Prints, on the monotonic clock,
 // when the first top-level window was exposed, then ends the program. With
 // KORVEX_BENCH_SEND=N it first types N into "Comm num:", presses SEND and

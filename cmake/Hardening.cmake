@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Release builds get the hardening Debian builds its packages with (compare
 # `dpkg-buildflags`): fortified libc calls at -O2, stack protector, a
 # read-only relocation table bound at start, and a position-independent

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package: `cpack -G DEB` in the release build folder. Installed
 # under /usr; the instructions window finds the manual relative to the
 # program, so the prefix the build was configured with does not matter.

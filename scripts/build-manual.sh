@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Converts the manual's Markdown source to the RTF that F1 shows. The RTF is
 # committed, so building the program never needs pandoc; run this after
 # editing docs/manual/Korvex_Config.md and commit both files.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets and runs each for a short while on its committed
 # seed corpus. Any crash, leak, hang or memory blow-up fails the run and leaves
 # the input that caused it in build/fuzz/findings/.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building and running need; with
 # --tests, also what the test suite, the fuzz targets and the package checks
 # use. Quiet and quick when they are all there already.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the RTF test corpus: the same small document, given to several
 # real RTF writers from Debian's packages. The outputs are committed, so the
 # tests never need these programs; rerun only to refresh or extend the corpus.

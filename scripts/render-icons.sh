@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG icons from their hand-written SVG sources. The PNGs are
 # committed; rerun after editing an SVG (needs librsvg2-bin).
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracker_simulator.h"
 
 #include "transfer/frames.h"

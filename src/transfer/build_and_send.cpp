@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "build_and_send.h"
 
 #include "settings/field_id.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulator_registry.h"
 
 #include "file_io/file_descriptor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_runner.h"
 #include "config_file/config_file.h"
 #include "config_file/config_items.h"

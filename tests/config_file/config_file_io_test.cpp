@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_file/config_file.h"
 #include "settings/settings_values.h"
 #include "support/outcome_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
 #include "sim/tracker_simulator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/block_decoder.h"
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer (gcc builds), each target runs over its committed corpus
 // as an ordinary test, so every input that ever found a fault keeps being run.
 #include <QDir>

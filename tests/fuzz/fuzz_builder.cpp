@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary texts in every field, the way a pasted or loaded value reaches
 // the builder: no crash, and a build that succeeds is stable when repeated.
 #include "fuzz_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a .cfg file: loading must not crash or hang, and settings that
 // loaded must build the same block on a second SEND as on the first.
 #include "config_file/config_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the instructions document: the reader must give some document
 // without crashing, hanging or running out of memory.
 #include "instructions/rtf_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/factory_defaults.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"

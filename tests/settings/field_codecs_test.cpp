@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/field_codecs.h"
 #include "support/outcome_text.h"
 

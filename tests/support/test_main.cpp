@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one start of every test program that needs Qt: the application object
 // exists before the first test, as in the programs under test. Each program
 // names the kind it needs: widgets, a GUI without widgets, or the core alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document_locator.h"
 
 #include "file_io/regular_file_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "masked_field.h"
 
 #include "field_input.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mic_e_list.h"
 
 #include "settings/field_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for korvex-config pressing F1 in an installed tree: copied beside
 // the installed program and started from another folder, it opens the
 // instructions window exactly as the Setup window does and reports which file

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a staging folder, then checks the installed layout:
 # the files are where a desktop, man and bash-completion expect them, the
 # installed programs start from an unrelated folder, and F1's lookup finds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hostile_manual.h"
 #include "instructions/instructions_window.h"
 #include "support/wait_for.h"

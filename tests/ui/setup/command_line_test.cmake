@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # korvex-config's own options answer without a display (Qt would abort on
 # xcb without one), and both programs report the project's version.
 cmake_minimum_required(VERSION 3.25)
