@@ -3,7 +3,7 @@
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
 #include "support/pseudo_terminal.h"
-#include "support/special_files.h"
+#include "support/file_faults.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "config_file/config_file.h"
 #include "settings/settings_values.h"
 #include "support/outcome_text.h"
-#include "support/special_files.h"
+#include "support/file_faults.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "instructions/document_locator.h"
-#include "support/special_files.h"
+#include "support/file_faults.h"
 
 #include <QCoreApplication>
 #include <QDir>

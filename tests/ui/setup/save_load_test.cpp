@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup_harness.h"
-#include "support/special_files.h"
+#include "support/file_faults.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
