@@ -2,8 +2,8 @@
 #include "config_file/config_file.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
-#include "support/pseudo_terminal.h"
 #include "support/file_faults.h"
+#include "support/pseudo_terminal.h"
 
 #include <QDir>
 #include <QFile>

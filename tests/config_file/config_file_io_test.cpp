@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_file/config_file.h"
 #include "settings/settings_values.h"
-#include "support/outcome_text.h"
 #include "support/file_faults.h"
+#include "support/outcome_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 // Arbitrary texts in every field, the way a pasted or loaded value reaches
 // the builder: no crash, and a build that succeeds is stable when repeated.
 #include "fuzz_support.h"
+#include "settings/block_decoder.h"
 #include "settings/config_block_builder.h"
 #include "settings/cp1252.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
-#include "settings/block_decoder.h"
 
 #include <QByteArray>
 #include <QList>

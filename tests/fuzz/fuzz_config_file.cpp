@@ -3,9 +3,9 @@
 // loaded must build the same block on a second SEND as on the first.
 #include "config_file/config_file.h"
 #include "fuzz_support.h"
+#include "settings/block_decoder.h"
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
-#include "settings/block_decoder.h"
 
 #include <QByteArray>
 #include <cstdint>
