@@ -27,7 +27,7 @@ FileReadResult failed(FileReadResult::Failure failure, QString why) {
 
 #ifdef Q_OS_UNIX
 
-constexpr qint64 kChunk = 64 * 1024;
+constexpr qint64 kChunk = qint64{64} * 1024;
 
 // Reads what it can, chunk by chunk. A descriptor left non-blocking by
 // whoever started us (standard input) is waited on rather than given up on.

@@ -78,7 +78,7 @@ std::optional<TrackerTransfer> TrackerReceiver::take(std::uint8_t byte, double a
         [[fallthrough]];
     case State::Preamble:
         if (count_ == 0)
-            current_.marks[static_cast<std::size_t>(2 * (frame_ - 1))] = since;
+            current_.marks[2 * static_cast<std::size_t>(frame_ - 1)] = since;
         if (byte != kFramePreamble[static_cast<std::size_t>(count_)])
             return finish(TrackerVerdict::MissingPreamble, frame_);
         if (++count_ == static_cast<int>(kFramePreamble.size())) {
@@ -88,10 +88,10 @@ std::optional<TrackerTransfer> TrackerReceiver::take(std::uint8_t byte, double a
         return std::nullopt;
     case State::Data: {
         if (count_ == 0)
-            current_.marks[static_cast<std::size_t>(2 * (frame_ - 1) + 1)] = since;
+            current_.marks[2 * static_cast<std::size_t>(frame_ - 1) + 1] = since;
         if (count_ < static_cast<int>(kFrameDataSize)) {
-            block_[static_cast<std::size_t>((frame_ - 1) * static_cast<int>(kFrameDataSize) +
-                                            count_)] = byte;
+            block_[static_cast<std::size_t>(frame_ - 1) * kFrameDataSize +
+                   static_cast<std::size_t>(count_)] = byte;
             ++count_;
             return std::nullopt;
         }

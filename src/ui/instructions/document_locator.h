@@ -21,7 +21,7 @@ QStringList documentSearchDirectories();
 QString locateDocument(const QString& name, const QStringList& directories);
 
 // A manual is read whole; beyond this it is refused rather than read.
-inline constexpr qint64 kMaxDocumentBytes = 16 * 1024 * 1024;
+inline constexpr qint64 kMaxDocumentBytes = qint64{16} * 1024 * 1024;
 
 struct DocumentBytes {
     enum class Problem { None, Unreadable, TooLarge };

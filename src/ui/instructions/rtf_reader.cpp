@@ -34,11 +34,11 @@ namespace {
 // beyond kMaxDepth shares the state of the deepest tracked group, pictures and
 // tables stop growing at their caps, and geometry is clamped to sane sizes.
 constexpr int kMaxDepth = 256;
-constexpr qsizetype kMaxPictureBytes = 32 * 1024 * 1024;
+constexpr qsizetype kMaxPictureBytes = qsizetype{32} * 1024 * 1024;
 // Decoded pixels of all pictures together, counted at 4 bytes each from the
 // size in the picture's header; a picture that would pass it is shown as a
 // placeholder of its size.
-constexpr qint64 kMaxDecodedPictureBytes = 64 * 1024 * 1024;
+constexpr qint64 kMaxDecodedPictureBytes = qint64{64} * 1024 * 1024;
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxTableCells = 5000;
 constexpr int kMaxTabStops = 64;
@@ -1281,7 +1281,7 @@ void Reader::finishPicture() {
 }
 
 QString Reader::placeholderName() {
-    const QString name = QStringLiteral("rtf-picture:placeholder");
+    QString name = QStringLiteral("rtf-picture:placeholder");
     if (!placeholderAdded_) {
         // A flat pale box, stretched to each picture's place: a frame would
         // stretch with it.
@@ -1324,7 +1324,7 @@ struct RtfLoader::State {
     Reader reader;
     // Bytes read in the next slice. It starts small so that the beginning
     // shows at once, then follows what a slice costs, layout included.
-    qsizetype sliceBytes = 16 * 1024;
+    qsizetype sliceBytes = qsizetype{16} * 1024;
     bool done = false;
 };
 
