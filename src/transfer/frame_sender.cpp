@@ -235,6 +235,9 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
     d.resolver.reset(QThread::create([&d] { d.snapshot = d.numbering.snapshot(); }));
     connect(d.resolver.get(), &QThread::finished, this, [this, number] {
         Impl& impl = *impl_;
+        // finished() is emitted just before the thread ends; a QThread destroyed
+        // while it still runs aborts the program.
+        impl.resolver->wait();
         impl.resolver.reset();
         const PortSnapshot ports = std::move(*impl.snapshot);
         impl.snapshot.reset();
