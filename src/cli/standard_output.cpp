@@ -4,8 +4,9 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include "file_io/descriptor_io.h"
+
 #include <fcntl.h>
-#include <poll.h>
 #include <unistd.h>
 #else
 #include <cstdio>
@@ -24,23 +25,9 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
     if (failed())
         return -1;
 #ifdef Q_OS_UNIX
-    qint64 left = size;
-    while (left > 0) {
-        const ssize_t written = ::write(fd_, data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            // Left non-blocking by whoever started us: a slow reader, not a failure.
-            pollfd ready{fd_, POLLOUT, 0};
-            ::poll(&ready, 1, -1);
-            continue;
-        }
-        if (written <= 0) {
-            failure_ = qt_error_string(written < 0 ? errno : EIO);
-            return -1;
-        }
-        data += written;
-        left -= written;
+    if (const int error = writeAll(fd_, QByteArrayView(data, size)); error != 0) {
+        failure_ = qt_error_string(error);
+        return -1;
     }
 #else
     FILE* stream = fd_ == 2 ? stderr : stdout;

@@ -3,6 +3,7 @@
 
 #ifdef Q_OS_UNIX
 
+#include "descriptor_io.h"
 #include "file_descriptor.h"
 
 #include <QFile>
@@ -128,23 +129,7 @@ public:
         return ::fchmod(file_->get(), old.st_mode & 07777) == 0 ? 0 : errno;
     }
 
-    // The whole of it, through short writes and interruptions.
-    int write(QByteArrayView bytes) {
-        const char* data = bytes.data();
-        qint64 left = bytes.size();
-        while (left > 0) {
-            const qint64 written = calls_.write(file_->get(), data, left);
-            if (written < 0 && errno == EINTR)
-                continue;
-            if (written < 0)
-                return errno;
-            if (written == 0)
-                return EIO; // no progress and no reason: do not spin
-            data += written;
-            left -= written;
-        }
-        return 0;
-    }
+    int write(QByteArrayView bytes) { return writeAll(file_->get(), bytes, calls_.write); }
 
     int syncAndClose() {
         int synced;

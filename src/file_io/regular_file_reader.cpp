@@ -46,7 +46,9 @@ qint64 readSome(int fd, char* into, qint64 size) {
     }
 }
 
-FileReadResult readUpTo(int fd, qint64 limit) {
+} // namespace
+
+FileReadResult readDescriptor(int fd, qint64 limit) {
     FileReadResult result;
     while (result.bytes.size() < limit) {
         const qint64 want = std::min(kChunk, limit - result.bytes.size());
@@ -66,6 +68,8 @@ FileReadResult readUpTo(int fd, qint64 limit) {
     result.beyondLimit = more > 0;
     return result;
 }
+
+namespace {
 
 struct OpenedFile {
     explicit OpenedFile(int descriptor)
@@ -107,7 +111,7 @@ FileReadResult readRegularFile(const QString& path, qint64 limit) {
     const auto opened = openRegular(path);
     if (!opened->problem.isEmpty())
         return failed(FileReadResult::Failure::Open, opened->problem);
-    return readUpTo(opened->fd.get(), limit);
+    return readDescriptor(opened->fd.get(), limit);
 }
 
 bool isReadableRegularFile(const QString& path) {
@@ -115,7 +119,7 @@ bool isReadableRegularFile(const QString& path) {
 }
 
 FileReadResult readStandardInput(qint64 limit) {
-    return readUpTo(STDIN_FILENO, limit);
+    return readDescriptor(STDIN_FILENO, limit);
 }
 
 #else

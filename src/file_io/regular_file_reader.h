@@ -29,4 +29,10 @@ bool isReadableRegularFile(const QString& path);
 // its end or `limit` bytes.
 FileReadResult readStandardInput(qint64 limit);
 
+#ifdef Q_OS_UNIX
+// Reads an open descriptor to its end or `limit` bytes, through interruptions;
+// one left non-blocking is waited on. For callers that opened and checked it.
+FileReadResult readDescriptor(int fd, qint64 limit);
+#endif
+
 } // namespace korvex

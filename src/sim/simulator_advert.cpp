@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulator_advert.h"
 
+#include "file_io/descriptor_io.h"
 #include "transfer/simulator_registry.h"
 
 #include <QDir>
@@ -12,23 +13,6 @@
 #include <unistd.h>
 
 namespace korvex {
-namespace {
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n =
-            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += n;
-    }
-    return true;
-}
-
-} // namespace
 
 SimulatorAdvert::SimulatorAdvert(const QString& device) {
     OpenedSimulatorRegistry registry = openSimulatorRegistryForAdverts();
@@ -49,7 +33,7 @@ SimulatorAdvert::SimulatorAdvert(const QString& device) {
                                  O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600));
     const bool written =
         file.valid() &&
-        writeAll(file.get(), formatSimulatorEntry({device, pid, processStart(pid)})) &&
+        writeAll(file.get(), formatSimulatorEntry({device, pid, processStart(pid)})) == 0 &&
         file.closeChecked() == 0 &&
         ::renameat(folder, partial.constData(), folder, name.constData()) == 0;
     if (!written) {

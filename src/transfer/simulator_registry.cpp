@@ -2,6 +2,7 @@
 #include "simulator_registry.h"
 
 #include "file_io/file_descriptor.h"
+#include "file_io/regular_file_reader.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,22 +181,10 @@ std::optional<SimulatorEntry> readAdvert(int folder, const QByteArray& name) {
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_uid != ::geteuid() || info.st_size > kSimulatorEntryMaxBytes)
         return std::nullopt;
-    QByteArray bytes(kSimulatorEntryMaxBytes + 1, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n =
-            ::read(file.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        got += n;
-    }
-    if (got > kSimulatorEntryMaxBytes)
+    const FileReadResult read = readDescriptor(file.get(), kSimulatorEntryMaxBytes);
+    if (!read.ok() || read.beyondLimit)
         return std::nullopt;
-    return parseSimulatorEntry(QByteArrayView(bytes.constData(), got));
+    return parseSimulatorEntry(read.bytes);
 }
 
 } // namespace
