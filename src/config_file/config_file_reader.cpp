@@ -112,7 +112,7 @@ public:
 
 private:
     bool fail(QString why, std::optional<FieldId> field = std::nullopt) {
-        fault_ = Fault{std::move(why), field, std::nullopt};
+        fault_ = Fault{std::move(why), field};
         return false;
     }
 
@@ -247,8 +247,7 @@ Outcome readConfigFile(const QString& path, SettingsRecord& settings) {
         const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
                                                                            : QStringLiteral("read");
         return Fault{QStringLiteral("Cannot %1 \"%2\": %3")
-                         .arg(verb, printable(path, path.size()), read.reason),
-                     std::nullopt, std::nullopt};
+                         .arg(verb, printable(path, path.size()), read.reason)};
     }
     return decodeConfigFile(read.bytes, settings);
 }

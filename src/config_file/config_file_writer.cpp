@@ -62,7 +62,7 @@ public:
 
 private:
     bool fail(FieldId id, QString why) {
-        failure_ = Fault{std::move(why), id, std::nullopt};
+        failure_ = Fault{std::move(why), id};
         return false;
     }
 
@@ -118,8 +118,7 @@ Outcome writeConfigFile(const QString& path, const SettingsRecord& settings) {
     }
     if (const FileWriteResult written = writeFileAtomically(path, encoded.value()); !written) {
         return Fault{QStringLiteral("Cannot write \"%1\": %2")
-                         .arg(printable(path, path.size()), written.reason),
-                     std::nullopt, std::nullopt};
+                         .arg(printable(path, path.size()), written.reason)};
     }
     return Outcome::success();
 }

@@ -9,7 +9,7 @@ namespace korvex {
 namespace {
 
 Fault refusal(FieldId id, QString reason) {
-    return {std::move(reason), id, std::nullopt};
+    return {std::move(reason), id};
 }
 
 } // namespace

@@ -17,12 +17,11 @@ Fault outOfRange(int index) {
     return {QStringLiteral("subscript out of range: write at offset %1, past the end of the "
                            "block (0 to %2)")
                 .arg(index)
-                .arg(kBlockSize - 1),
-            std::nullopt, std::nullopt};
+                .arg(kBlockSize - 1)};
 }
 
 Fault overflow(const QString& detail) {
-    return {QStringLiteral("overflow: %1").arg(detail), std::nullopt, std::nullopt};
+    return {QStringLiteral("overflow: %1").arg(detail)};
 }
 
 bool fitsPosition(long value) {

@@ -34,6 +34,16 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// The user goes to another window and comes back to this one.
+void leaveAndComeBack(QWidget* window) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
 QByteArray longDocument(const char* first) {
     QByteArray rtf = QByteArray("{\\rtf1 ") + first + "\\par ";
     for (int i = 0; i < 300; ++i)
@@ -194,13 +204,7 @@ TEST_F(InstructionsWindowTest, EveryActivationRereadsTheFileAndShowsItsTop) {
     ASSERT_GT(window->textArea()->verticalScrollBar()->value(), 0);
 
     writeFile(path, longDocument("SecondVersion"));
-    // The user goes to another window and comes back.
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_NO_FATAL_FAILURE(leaveAndComeBack(window));
     ASSERT_TRUE(loaded("SecondVersion"));
     EXPECT_EQ(window->textArea()->verticalScrollBar()->value(), 0);
     EXPECT_EQ(window->textArea()->textCursor().position(), 0);
@@ -291,12 +295,7 @@ TEST_F(InstructionsWindowTest, ALargeManualShowsItsBeginningWhileTheRestIsRead) 
     // it all again.
     const int revision = window->textArea()->document()->revision();
     window->textArea()->verticalScrollBar()->setValue(500);
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    ASSERT_NO_FATAL_FAILURE(leaveAndComeBack(window));
     ASSERT_TRUE(waitFor([&] { return window->textArea()->verticalScrollBar()->value() == 0; }));
     EXPECT_FALSE(window->isLoading());
     EXPECT_EQ(window->textArea()->document()->revision(), revision);
