@@ -11,30 +11,30 @@ using R = KeyRule;
 
 // clang-format off
 constexpr std::array<FieldInfo, kFieldCount> kFields{{
-    {FieldId::edComm,         "edComm",          "comm",        K::Numeric,    1,  0, 0, R::Digits,   "Comm num:",            "",         ""},
-    {FieldId::edNumFlagsAuto, "edNumFlagsAuto",  "txdelay",     K::Numeric,    3,  0, 0, R::Digits,   "TX DELAY",             "mS",       ""},
-    {FieldId::edMsgRepeat,    "edMsgRepeat",     "retries",     K::Numeric,    3,  0, 0, R::Digits,   "Msg Retries",          "",         ""},
-    {FieldId::cbMicEMsg,      "cbMicEMsg",       "mice",        K::ListChoice, 0, -1, 7, R::None,     "Mic-E msg",            "",         ""},
-    {FieldId::edSymbol,       "edSymbol",        "symbol",      K::Symbol,     1,  0, 0, R::Symbol,   "ICON Symbol",          "",         ""},
-    {FieldId::chkTable,       "chkTable",        "alttable",    K::Flag,       0,  0, 2, R::None,     "Alternate Table",      "",         ""},
-    {FieldId::chkRxPosition,  "chkRxPosition",   "rxposoff",    K::Flag,       0,  0, 1, R::None,     "Disable display position of received stations", "", ""},
-    {FieldId::esSpeedTable0,  "esSpeedTable(0)", "speed0",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 0-3 Km/h",       "sec.",     ""},
-    {FieldId::esSpeedTable1,  "esSpeedTable(1)", "speed1",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 4-9 Km/h",       "sec.",     ""},
-    {FieldId::esSpeedTable2,  "esSpeedTable(2)", "speed2",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 10-22 Km/h",     "sec.",     ""},
-    {FieldId::esSpeedTable3,  "esSpeedTable(3)", "speed3",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 23-40 Km/h",     "sec.",     ""},
-    {FieldId::esSpeedTable4,  "esSpeedTable(4)", "speed4",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 41-72 Km/h",     "sec.",     ""},
-    {FieldId::esSpeedTable5,  "esSpeedTable(5)", "speed5",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 73-125 Km/h",    "sec.",     ""},
-    {FieldId::esSpeedTable6,  "esSpeedTable(6)", "speed6",      K::Numeric,    3,  0, 0, R::Digits,   "Speed > 125 Km/h",     "sec.",     ""},
-    {FieldId::edManualTime,   "edManualTime",    "manual",      K::Numeric,    4,  0, 0, R::Digits,   "Every",                "sec.",     ""},
-    {FieldId::edBcnEvery,     "edBcnEvery",      "statusevery", K::Numeric,    3,  0, 0, R::Digits,   "Status txt every",     "tx",       ""},
-    {FieldId::edGpsCheckTime, "edGpsCheckTime",  "gpsinterval", K::Numeric,    3,  0, 0, R::Digits,   "Every",                "sec.",     ""},
-    {FieldId::edGpsAcqTime,   "edGpsAcqTime",    "gpstimeout",  K::Numeric,    3,  0, 0, R::Digits,   "Acquisition timeout",  "x 100 mS", ""},
-    {FieldId::edReceiver,     "edReceiver",      "unproto",     K::Text,       9,  0, 0, R::Callsign, "Unprotocol call",      "",         ""},
-    {FieldId::edMyCall,       "edMyCall",        "mycall",      K::Text,       9,  0, 0, R::Callsign, "MY CALLSIGN",          "",         ""},
-    {FieldId::edAprsPath,     "edAprsPath",      "path",        K::Text,      19,  0, 0, R::Path,     "APRS PATH",            "",         "Max 2 digipeater addresses"},
-    {FieldId::edBeacon,       "edBeacon",        "status",      K::Text,      30,  0, 0, R::Status,   "STATUS text",          "",         "Max 30 chars. Enter aprs Lat/Lon in GPSless Mode."},
-    {FieldId::edDestCall,     "edDestCall",      "tocall",      K::Text,       9,  0, 0, R::Callsign, "APRS message TO CALL", "",         ""},
-    {FieldId::edAprsMsg,      "edAprsMsg",       "message",     K::Text,      32,  0, 0, R::Message,  "Message text",         "",         "Max 32 chars."},
+    {FieldId::edComm,         "edComm",          "comm",        K::Numeric,    1,  0, 0, R::Digits,   "Comm num:",            "",         "", nullptr},
+    {FieldId::edNumFlagsAuto, "edNumFlagsAuto",  "txdelay",     K::Numeric,    3,  0, 0, R::Digits,   "TX DELAY",             "mS",       "", nullptr},
+    {FieldId::edMsgRepeat,    "edMsgRepeat",     "retries",     K::Numeric,    3,  0, 0, R::Digits,   "Msg Retries",          "",         "", nullptr},
+    {FieldId::cbMicEMsg,      "cbMicEMsg",       "mice",        K::ListChoice, 0, -1, 7, R::None,     "Mic-E msg",            "",         "", nullptr},
+    {FieldId::edSymbol,       "edSymbol",        "symbol",      K::Symbol,     1,  0, 0, R::Symbol,   "ICON Symbol",          "",         "", nullptr},
+    {FieldId::chkTable,       "chkTable",        "alttable",    K::Flag,       0,  0, 2, R::None,     "Alternate Table",      "",         "", nullptr},
+    {FieldId::chkRxPosition,  "chkRxPosition",   "rxposoff",    K::Flag,       0,  0, 1, R::None,     "Disable display position of received stations", "", "", nullptr},
+    {FieldId::esSpeedTable0,  "esSpeedTable(0)", "speed0",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 0-3 Km/h",       "sec.",     "", nullptr},
+    {FieldId::esSpeedTable1,  "esSpeedTable(1)", "speed1",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 4-9 Km/h",       "sec.",     "", nullptr},
+    {FieldId::esSpeedTable2,  "esSpeedTable(2)", "speed2",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 10-22 Km/h",     "sec.",     "", nullptr},
+    {FieldId::esSpeedTable3,  "esSpeedTable(3)", "speed3",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 23-40 Km/h",     "sec.",     "", nullptr},
+    {FieldId::esSpeedTable4,  "esSpeedTable(4)", "speed4",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 41-72 Km/h",     "sec.",     "", nullptr},
+    {FieldId::esSpeedTable5,  "esSpeedTable(5)", "speed5",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 73-125 Km/h",    "sec.",     "", nullptr},
+    {FieldId::esSpeedTable6,  "esSpeedTable(6)", "speed6",      K::Numeric,    3,  0, 0, R::Digits,   "Speed > 125 Km/h",     "sec.",     "", nullptr},
+    {FieldId::edManualTime,   "edManualTime",    "manual",      K::Numeric,    4,  0, 0, R::Digits,   "Every",                "sec.",     "", "Manual Timing"},
+    {FieldId::edBcnEvery,     "edBcnEvery",      "statusevery", K::Numeric,    3,  0, 0, R::Digits,   "Status txt every",     "tx",       "", nullptr},
+    {FieldId::edGpsCheckTime, "edGpsCheckTime",  "gpsinterval", K::Numeric,    3,  0, 0, R::Digits,   "Every",                "sec.",     "", "GPS acquisition interval"},
+    {FieldId::edGpsAcqTime,   "edGpsAcqTime",    "gpstimeout",  K::Numeric,    3,  0, 0, R::Digits,   "Acquisition timeout",  "x 100 mS", "", nullptr},
+    {FieldId::edReceiver,     "edReceiver",      "unproto",     K::Text,       9,  0, 0, R::Callsign, "Unprotocol call",      "",         "", nullptr},
+    {FieldId::edMyCall,       "edMyCall",        "mycall",      K::Text,       9,  0, 0, R::Callsign, "MY CALLSIGN",          "",         "", nullptr},
+    {FieldId::edAprsPath,     "edAprsPath",      "path",        K::Text,      19,  0, 0, R::Path,     "APRS PATH",            "",         "Max 2 digipeater addresses", nullptr},
+    {FieldId::edBeacon,       "edBeacon",        "status",      K::Text,      30,  0, 0, R::Status,   "STATUS text",          "",         "Max 30 chars. Enter aprs Lat/Lon in GPSless Mode.", nullptr},
+    {FieldId::edDestCall,     "edDestCall",      "tocall",      K::Text,       9,  0, 0, R::Callsign, "APRS message TO CALL", "",         "", nullptr},
+    {FieldId::edAprsMsg,      "edAprsMsg",       "message",     K::Text,      32,  0, 0, R::Message,  "Message text",         "",         "Max 32 chars.", nullptr},
 }};
 // clang-format on
 
@@ -47,6 +47,29 @@ constexpr bool tableFollowsEnumOrder() {
     return true;
 }
 static_assert(tableFollowsEnumOrder(), "field table must list fields in FieldId order");
+
+constexpr bool sameText(const char* a, const char* b) {
+    if (a == nullptr || b == nullptr)
+        return a == b;
+    while (*a != '\0' && *a == *b) {
+        ++a;
+        ++b;
+    }
+    return *a == *b;
+}
+
+// A screen reader user tells fields apart by name alone.
+constexpr bool displayNamesDiffer() {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        for (std::size_t j = i + 1; j < kFields.size(); ++j) {
+            if (sameText(kFields[i].caption, kFields[j].caption) &&
+                sameText(kFields[i].captionContext, kFields[j].captionContext))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(displayNamesDiffer(), "two fields share a caption: give one a captionContext");
 
 constexpr std::array<const char*, 8> kMicE{"Off Duty",  "En Route", "In Service", "Returning",
                                            "Committed", "Special",  "Priority",   "Emergency"};
@@ -61,9 +84,18 @@ const FieldInfo& fieldInfo(FieldId id) {
     return kFields[fieldIndex(id)];
 }
 
-QString describeField(FieldId id) {
+QString displayName(FieldId id) {
     const FieldInfo& info = fieldInfo(id);
-    return QStringLiteral("\"%1\" (%2)").arg(QLatin1String(info.caption), QLatin1String(info.key));
+    QString name = QString::fromLatin1(info.caption);
+    if (name.endsWith(u':'))
+        name.chop(1);
+    if (info.captionContext)
+        name = QStringLiteral("%1: %2").arg(QLatin1String(info.captionContext), name);
+    return name;
+}
+
+QString describeField(FieldId id) {
+    return QStringLiteral("\"%1\" (%2)").arg(displayName(id), QLatin1String(fieldInfo(id).key));
 }
 
 std::optional<FieldId> fieldByKey(const QString& key) {

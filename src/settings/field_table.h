@@ -32,13 +32,21 @@ struct FieldInfo {
     const char* caption; // the label beside it (or the check box caption)
     const char* unit;    // the label on its right, if any
     const char* toolTip;
+    // What sets the field apart from another with the same caption (the
+    // frame or heading it stands under), or null when the caption is unique.
+    const char* captionContext;
 };
 
 const std::array<FieldInfo, kFieldCount>& fieldTable();
 const FieldInfo& fieldInfo(FieldId id);
 
-// How messages name a setting: its caption as the window shows it and the key
-// korvex-cli takes, e.g. "MY CALLSIGN" (mycall).
+// The one name of a setting, for people: its caption as the window shows it,
+// without a closing colon, and where two captions are the same what tells them
+// apart ("Manual Timing: Every"). Screen readers and messages both use it.
+QString displayName(FieldId id);
+
+// How messages name a setting: its display name and the key korvex-cli takes,
+// e.g. "MY CALLSIGN" (mycall).
 QString describeField(FieldId id);
 
 std::optional<FieldId> fieldByKey(const QString& key);
