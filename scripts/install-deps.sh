@@ -14,6 +14,7 @@ packages=(
 test_packages=(
   googletest libgtest-dev
   xvfb xauth x11-apps imagemagick
+  dbus-daemon at-spi2-core
   clang libclang-rt-14-dev
   file dpkg-dev lintian
   desktop-file-utils appstream mandoc

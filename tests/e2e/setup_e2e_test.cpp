@@ -15,10 +15,12 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -56,7 +58,8 @@ protected:
         InstructionsWindow::setCriticalBox([](QWidget*, const QString&, const QString&) {});
 
         SetupEnvironment environment;
-        environment.prompts = std::make_unique<RecordedPrompts>(messages_);
+        if (!realDialogs_)
+            environment.prompts = std::make_unique<RecordedPrompts>(messages_);
         window_ = std::make_unique<SetupWindow>(std::move(environment));
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -101,6 +104,7 @@ protected:
         EXPECT_FALSE(window_->sender().isPortOpen());
     }
 
+    bool realDialogs_ = false; // Qt's own file dialogs and message boxes
     QTemporaryDir registry_;
     PtyTracker tracker_;
     std::unique_ptr<SimulatorAdvert> advert_;
@@ -260,6 +264,92 @@ TEST_F(SetupEndToEnd, PortsThatWillNotOpenAreExplained) {
     }
     EXPECT_FALSE(tracker_.waitForTransfer(300).has_value());
     EXPECT_TRUE(window_->close());
+}
+
+class KeyboardOnly : public SetupEndToEnd {
+protected:
+    KeyboardOnly() { realDialogs_ = true; }
+};
+
+// Start, edit, SEND, OK, Save, Load (a missing name first), F1 and back with
+// keys alone, through the real dialogs; at every step the focus is in a
+// visible control of the active window. Places read "window>control".
+TEST_F(KeyboardOnly, TheWholeTaskWithKeysAlone) {
+    QTemporaryDir folder;
+    QFile manual(folder.filePath(QStringLiteral("Korvex_Config.rtf")));
+    ASSERT_TRUE(manual.open(QIODevice::WriteOnly) &&
+                manual.write("{\\rtf1 One\\par Two\\par}") > 0);
+    manual.close();
+    const QString saved = folder.filePath(QStringLiteral("mobile.cfg"));
+    const QString missing = folder.filePath(QStringLiteral("none.cfg"));
+    const QString nameField = QStringLiteral("QFileDialog>fileNameEdit");
+    const struct {
+        QString at, text;
+        QKeyCombination key;
+        int times = 1;
+    } steps[] = {
+        {"Setup>edNumFlagsAuto", "100", Qt::Key_Tab, 22},
+        {"Setup>edComm", QString::number(simulatorNumber()), Qt::Key_Tab},
+        {"Setup>cmdSend", {}, Qt::Key_Space},
+        {"Dialog>OKButton", {}, Qt::Key_Return},
+        {"Setup>cmdSend", {}, Qt::Key_Tab, 2},
+        {"Setup>cmdSave", {}, Qt::Key_Space},
+        {nameField, {}, Qt::CTRL | Qt::Key_A},
+        {nameField, saved, Qt::Key_Return},
+        {"Setup>cmdSave", {}, Qt::SHIFT | Qt::Key_Backtab},
+        {"Setup>cmdLoad", {}, Qt::Key_Space},
+        {nameField, {}, Qt::CTRL | Qt::Key_A},
+        {nameField, missing, Qt::Key_Return},
+        {"QMessageBox>QPushButton", {}, Qt::Key_Return},
+        {"Setup>cmdLoad", {}, Qt::Key_Space},
+        {nameField, {}, Qt::CTRL | Qt::Key_A},
+        {nameField, saved, Qt::Key_Return},
+        {"Setup>cmdLoad", {}, Qt::Key_F1},
+        {"frmIstruzioni>rtfIstruzioni", {}, Qt::Key_Down},
+        {"frmIstruzioni>rtfIstruzioni", {}, Qt::Key_Escape},
+        {"Setup>cmdLoad", {}, Qt::Key_unknown, 0},
+    };
+    const auto place = [](const QWidget* focus) {
+        const auto id = [](const QObject* o) {
+            return o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className())
+                                             : o->objectName();
+        };
+        return focus ? id(focus->window()) + u'>' + id(focus) : QStringLiteral("nowhere");
+    };
+    std::size_t next = 0;
+    QStringList lost, boxes;
+    int caretLine = -1;
+    tracker_.start();
+    std::function<void()> press = [&] {
+        QWidget* focus = QApplication::focusWidget();
+        if (next == std::size(steps))
+            return;
+        QTimer::singleShot(20, window_.get(), press); // a key may open a modal dialog
+        if (focus && (!focus->isVisible() || !focus->isActiveWindow()))
+            lost << place(focus);
+        if (place(focus) != steps[next].at)
+            return;
+        const auto& step = steps[next++];
+        if (auto* box = qobject_cast<QMessageBox*>(focus->window()))
+            boxes << box->windowTitle() + u'|' + box->text();
+        if (auto* text = qobject_cast<QTextEdit*>(focus))
+            caretLine = text->textCursor().blockNumber();
+        QTest::keyClicks(focus, step.text);
+        for (int i = 0; i < step.times; ++i)
+            QTest::keyClick(QApplication::focusWidget(), step.key.key(),
+                            step.key.keyboardModifiers());
+    };
+    press();
+    EXPECT_TRUE(waitFor([&] { return next == std::size(steps); }, 20000))
+        << "stuck before " << steps[next].at.toStdString() << ", focus "
+        << place(QApplication::focusWidget()).toStdString();
+    EXPECT_TRUE(lost.isEmpty()) << lost.join(u' ').toStdString();
+    const auto transfer = tracker_.waitForTransfer(3000);
+    EXPECT_TRUE(transfer && transfer->lcd == QStringLiteral("Success!"));
+    EXPECT_EQ(window_->settings().text(FieldId::edNumFlagsAuto), QStringLiteral("100"));
+    ASSERT_EQ(boxes.size(), 1); // the program's own box names what it could not open
+    EXPECT_TRUE(boxes[0].startsWith(QStringLiteral("Korvex|")) && boxes[0].contains(missing));
+    EXPECT_EQ(caretLine, 1); // Down moved the caret through the manual's read-only text
 }
 
 } // namespace

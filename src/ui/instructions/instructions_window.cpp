@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -78,6 +79,13 @@ InstructionsWindow::InstructionsWindow(QWidget* parent)
     documentView_->setObjectName(QStringLiteral("rtfIstruzioni"));
     documentView_->setReadOnly(true);
     documentView_->setOpenLinks(false);
+    // A caret to read by, line by line, with the keys and a screen reader.
+    documentView_->setTextInteractionFlags(Qt::TextBrowserInteraction |
+                                           Qt::TextSelectableByKeyboard);
+    documentView_->setAccessibleName(QStringLiteral("Manual"));
+    for (const QKeySequence& key :
+         {QKeySequence(QKeySequence::Cancel), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
     documentView_->setFrameShape(QFrame::NoFrame);
     documentView_->setPalette(pal);
     documentView_->viewport()->setAutoFillBackground(true);

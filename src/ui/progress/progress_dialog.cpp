@@ -3,8 +3,10 @@
 
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,6 +31,8 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     , okButton_(new QPushButton(QStringLiteral("OK"), this)) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Korvex"));
+    // No icon of its own, and none borrowed from the Setup window either.
+    setWindowIcon(QIcon());
     setModal(false);
 
     lblInfo_->setObjectName(QStringLiteral("lblInfo"));
@@ -78,10 +82,22 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void ProgressDialog::setVisible(bool visible) {
+    const bool hadKeyboard = !visible && isActiveWindow();
+    QDialog::setVisible(visible);
+    // The keyboard goes back to the Setup window, also where no window
+    // manager hands it on.
+    if (hadKeyboard && parentWidget())
+        parentWidget()->activateWindow();
+}
+
 void ProgressDialog::setInfo(const QString& text) {
     info_ = text;
     QString shown = text;
     lblInfo_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // A screen reader speaks a changed description of the window it is in;
+    // a label's new text it would only speak when the label had the focus.
+    setAccessibleDescription(shown.simplified());
 }
 
 QString ProgressDialog::resultText() {
@@ -108,6 +124,11 @@ void ProgressDialog::showStep(int step) {
 void ProgressDialog::showCompleted() {
     setInfo(resultText());
     okButton_->show();
+    // Enter closes the dialog at once, without a hunt for the button. The
+    // window is only brought forward while the program is in front.
+    okButton_->setFocus(Qt::OtherFocusReason);
+    if (isVisible() && QApplication::activeWindow())
+        activateWindow();
 }
 
 } // namespace korvex

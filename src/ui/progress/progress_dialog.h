@@ -33,6 +33,8 @@ public:
     // The text shown, line breaks as CR LF.
     QString infoText() const { return info_; }
 
+    void setVisible(bool visible) override;
+
 private:
     void setInfo(const QString& text);
 

@@ -13,7 +13,9 @@ public:
         QFileDialog dialog(parent, request.title, request.directory);
         const bool save = request.kind == FileRequest::Kind::Save;
         dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        // A name typed for Load that names no file is the program's to refuse,
+        // in its own box with the system's reason, not the dialog's.
+        dialog.setFileMode(QFileDialog::AnyFile);
         // Qt's own dialog on every desktop, so the filter labels read exactly
         // as given; the patterns stay out of sight.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -29,7 +31,9 @@ public:
             dialog.selectNameFilter(filters.front());
         dialog.selectFile(request.fileName);
 
-        if (dialog.exec() != QDialog::Accepted)
+        const int answer = dialog.exec();
+        giveBackKeyboard(parent);
+        if (answer != QDialog::Accepted)
             return std::nullopt;
         const QStringList chosen = dialog.selectedFiles();
         if (chosen.isEmpty())
@@ -45,6 +49,15 @@ public:
         if (!message.details.isEmpty())
             box.setDetailedText(message.details);
         box.exec();
+        giveBackKeyboard(parent);
+    }
+
+private:
+    // Where no window manager hands the keyboard back to the window a dialog
+    // came from, the focus would be nowhere.
+    static void giveBackKeyboard(QWidget* parent) {
+        if (parent)
+            parent->window()->activateWindow();
     }
 };
 

@@ -2,6 +2,7 @@
 #include "setup_window.h"
 
 #include "config_file/config_file.h"
+#include "control_descriptions.h"
 #include "masked_field.h"
 #include "mic_e_list.h"
 #include "progress/progress_dialog.h"
@@ -116,13 +117,20 @@ struct CommandButton {
     const char* objectName;
     const char* caption;
     int widthTwips;
+    const char* description; // what a screen reader adds to the caption
 };
 constexpr int kButtonHeightTwips = 375;
-constexpr CommandButton kDefaultButton{"cmdDefault", "Default", 850};
-constexpr CommandButton kSaveButton{"cmdSave", "Save", 850};
-constexpr CommandButton kLoadButton{"cmdLoad", "Load", 850};
-constexpr CommandButton kSendButton{"cmdSend", "SEND", 1095};
-constexpr CommandButton kHelpButton{"cmdHelp", "Help (F1)", 850};
+constexpr CommandButton kDefaultButton{"cmdDefault", "Default", 850,
+                                       "Puts the factory settings into every field."};
+constexpr CommandButton kSaveButton{"cmdSave", "Save", 850,
+                                    "Saves the settings to a configuration file."};
+constexpr CommandButton kLoadButton{"cmdLoad", "Load", 850,
+                                    "Loads the settings from a configuration file."};
+constexpr CommandButton kSendButton{
+    "cmdSend", "SEND", 1095,
+    "Checks the settings and sends them to the tracker on the port in Comm num."};
+constexpr CommandButton kHelpButton{"cmdHelp", "Help (F1)", 850,
+                                    "Opens the manual. F1 does the same from any field."};
 
 // The gaps between controls, in twips, frame by frame.
 struct WindowSpacing {
@@ -200,6 +208,7 @@ public:
         field->setSelectOnFocus(size.selectOnFocus);
         const int widest = field->fontMetrics().horizontalAdvance(QString(info.limit, u'0'));
         field->setFixedWidth(std::max(tw(size.widthTwips), widest + tw(kDigitsMarginTwips)));
+        describeControl(field, id);
         settings_.bind(id, field);
         return field;
     }
@@ -209,12 +218,14 @@ public:
         field->setObjectName(QString::fromLatin1(info.name));
         field->setToolTip(QString::fromLatin1(info.toolTip));
         field->setMinimumWidth(tw(fieldSize(id).widthTwips));
+        describeControl(field, id);
         settings_.bind(id, field);
         return field;
     }
     QCheckBox* check(FieldId id) const {
         auto* box = new QCheckBox(caption(id));
         box->setObjectName(QString::fromLatin1(fieldInfo(id).name));
+        describeControl(box, id);
         settings_.bind(id, box);
         return box;
     }
@@ -223,6 +234,7 @@ public:
         list->setObjectName(QString::fromLatin1(fieldInfo(id).name));
         list->setFont(small);
         list->setMinimumWidth(tw(fieldSize(id).widthTwips));
+        describeControl(list, id);
         settings_.bind(id, list);
         return list;
     }
@@ -238,11 +250,14 @@ public:
     static QGroupBox* frame(const char* objectName, const QString& title) {
         auto* group = new QGroupBox(title);
         group->setObjectName(QString::fromLatin1(objectName));
+        // Qt would name a frame inside another after the outer one.
+        group->setAccessibleName(title);
         return group;
     }
     QPushButton* button(const CommandButton& command) const {
         auto* push = new QPushButton(QString::fromLatin1(command.caption));
         push->setObjectName(QString::fromLatin1(command.objectName));
+        push->setAccessibleDescription(QString::fromLatin1(command.description));
         push->setAutoDefault(false);
         push->setMinimumSize(std::max(tw(command.widthTwips), push->sizeHint().width()),
                              std::max(tw(kButtonHeightTwips), push->sizeHint().height()));
@@ -268,9 +283,13 @@ QGroupBox* mainFrame(const FormBuilder& form) {
     first->addWidget(FormBuilder::label(unit(FieldId::edNumFlagsAuto)));
     first->addStretch(1);
     first->addSpacing(tw(gap.beforeMicECaption));
-    first->addWidget(FormBuilder::label(caption(FieldId::cbMicEMsg)));
+    QLabel* micECaption = FormBuilder::label(caption(FieldId::cbMicEMsg));
+    first->addWidget(micECaption);
     first->addSpacing(tw(gap.captionToField));
-    first->addWidget(form.micEList(FieldId::cbMicEMsg));
+    MicEList* micE = form.micEList(FieldId::cbMicEMsg);
+    // Qt names a list after its entry; the label is what it is read with.
+    micECaption->setBuddy(micE);
+    first->addWidget(micE);
     grid->addLayout(first, 0, 1);
 
     grid->addWidget(FormBuilder::label(caption(FieldId::edSymbol)), 1, 0);
@@ -557,25 +576,37 @@ void SetupWindow::connectSender() {
         if (outcome.kind == SendOutcome::Kind::Failed)
             prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), outcome.reason,
                                          QMessageBox::NoIcon});
-        sendButton_->setEnabled(true);
+        enableSend();
     });
 }
 
+void SetupWindow::enableSend() {
+    sendButton_->setEnabled(true);
+    if (sendFocusStandIn_ && focusWidget() == sendFocusStandIn_)
+        sendButton_->setFocus(Qt::OtherFocusReason);
+    sendFocusStandIn_ = nullptr;
+}
+
 void SetupWindow::send() {
+    const bool sendHadFocus = focusWidget() == sendButton_;
     sendButton_->setEnabled(false);
+    // Qt moves the focus off the disabled button, to the next one; unless the
+    // user moves it on, it comes back when SEND does, so a keyboard user
+    // finds their place again.
+    sendFocusStandIn_ = sendHadFocus ? focusWidget() : nullptr;
     const BuildResult result = buildAndSend(settings_, *sender_);
     if (result.gpsless)
         showGpsless(*result.gpsless);
     if (!result.ok()) {
         prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
                                      QMessageBox::Information, describeBuildFault(result.fault())});
-        sendButton_->setEnabled(true);
+        enableSend();
         focusField(result.fault().field.value());
         return;
     }
     // A transfer that ended at once (no such port) has already said so.
     if (!sender_->isBusy())
-        sendButton_->setEnabled(true);
+        enableSend();
 }
 
 void SetupWindow::restoreDefaults() {
@@ -627,8 +658,14 @@ void SetupWindow::loadFile(const QString& path) {
 }
 
 void SetupWindow::openInstructions() {
-    if (!instructions_)
+    if (!instructions_) {
         instructions_ = new InstructionsWindow;
+        // Closed with the keys, the manual leaves them to this window.
+        connect(instructions_, &QObject::destroyed, this, [this] {
+            if (isVisible() && !QApplication::activeWindow())
+                activateWindow();
+        });
+    }
     instructions_->openDocument(kInstructionsFile, kInstructionsTitle);
 }
 
@@ -638,6 +675,14 @@ void SetupWindow::showGpsless(bool on) {
         QPalette colours = caption->palette();
         colours.setColor(QPalette::WindowText, colour);
         caption->setPalette(colours);
+        // Told in words too; the change raises a description-changed event.
+        caption->setAccessibleDescription(gpslessState(on));
+    }
+    // The fields the two captions stand by, for whoever reaches them by Tab.
+    for (const FieldId id : {FieldId::edGpsAcqTime, FieldId::edBeacon}) {
+        if (QWidget* field = settings_.widget(id))
+            field->setAccessibleDescription(
+                on ? fieldDescription(id) + u' ' + gpslessState(on) + u'.' : fieldDescription(id));
     }
 }
 
@@ -686,8 +731,13 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
         openInstructions();
         return true;
     }
-    if (watched == portField_ && event->type() == QEvent::ToolTip)
-        portField_->setToolTip(portsToolTip(ports_.snapshot())); // adapters come and go
+    if (watched == portField_ &&
+        (event->type() == QEvent::ToolTip || event->type() == QEvent::FocusIn)) {
+        // Adapters come and go. A keyboard user hears the list on entering.
+        portField_->setToolTip(portsToolTip(ports_.snapshot()));
+        portField_->setAccessibleDescription(fieldDescription(FieldId::edComm) + u' ' +
+                                             portField_->toolTip());
+    }
     return QWidget::eventFilter(watched, event);
 }
 

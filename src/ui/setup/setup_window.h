@@ -68,6 +68,7 @@ private:
     void connectSender();
 
     void send();
+    void enableSend();
     void restoreDefaults();
     void save();
     void load();
@@ -90,6 +91,7 @@ private:
     MaskedField* portField_ = nullptr;
     MaskedField* txDelayField_ = nullptr;
     QPushButton* sendButton_ = nullptr;
+    QPointer<QWidget> sendFocusStandIn_; // where the focus went while SEND was disabled
 };
 
 } // namespace korvex

@@ -6,6 +6,7 @@
 #include "transfer/frames.h"
 #include "ui/progress/progress_dialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -72,6 +73,33 @@ TEST_F(SendTest, SendsTheFactoryBlockWithProgressAndRefusesToCloseMeanwhile) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(prompts->messages.isEmpty());
     EXPECT_TRUE(window->close());
+}
+
+// Each text the dialog shows is told to assistive technology as it comes, and
+// the OK that ends the transfer takes the focus, so Enter closes the dialog.
+// Qt passes events on only while a screen reader's bus listens (never on the
+// offscreen platform): ctest runs this again on one.
+TEST_F(SendTest, ProgressIsHeardStepByStepAndEnterCloses) {
+    if (!QAccessible::isActive() && qEnvironmentVariableIsEmpty("KORVEX_ACCESSIBILITY_BUS"))
+        GTEST_SKIP() << "no accessibility bus";
+    static QStringList heard; // the handler is a plain function
+    heard.clear();
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::DescriptionChanged &&
+            event->object()->inherits("korvex::ProgressDialog"))
+            heard << static_cast<QWidget*>(event->object())->accessibleDescription();
+    });
+    showActive();
+    click("cmdSend");
+    ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
+    QAccessible::installUpdateHandler(previous);
+    const QString sending = "Sending data on COM1...";
+    EXPECT_EQ(heard, (QStringList{sending, sending + ".", sending + "..", sending + "...",
+                                  "Data sent ! Be shure that the word 'Success!' appears on LCD"}));
+    QWidget* ok = window->progressDialog()->findChild<QPushButton*>("OKButton");
+    EXPECT_EQ(QApplication::focusWidget(), ok);
+    QTest::keyClick(ok, Qt::Key_Return);
+    EXPECT_FALSE(window->progressDialog()->isVisible());
 }
 
 // Enumerating the ports takes milliseconds each time: none before the window

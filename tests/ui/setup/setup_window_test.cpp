@@ -6,6 +6,7 @@
 #include "ui/progress/progress_dialog.h"
 #include "ui/twips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -218,6 +219,34 @@ TEST_F(SetupWindowTest, GpslessCaptionsChangeOnlyWithABuild) {
     EXPECT_EQ(captionColour(find("Label33")), buttonText);
     EXPECT_EQ(captionColour(find("Label34")), buttonText);
     EXPECT_TRUE(line->writes.isEmpty());
+}
+
+// As a screen reader asks: every control that takes the focus has a name, no
+// two editable ones alike, each field holds its caption and, when it has a
+// unit, carries it in its description.
+TEST_F(SetupWindowTest, ScreenReadersTellEveryControlApart) {
+    QStringList editable;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window.get()))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
+            << control->objectName().toStdString();
+        if (accessible->state().editable)
+            editable << accessible->text(QAccessible::Name);
+    }
+    EXPECT_EQ(editable.size(), 22);
+    EXPECT_EQ(editable.removeDuplicates(), 0);
+    for (const FieldInfo& info : fieldTable()) {
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(find(QString::fromLatin1(info.name)));
+        // A list is named by its entry and read with the label it is related to.
+        QString heard = accessible->text(QAccessible::Name);
+        for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
+            heard += u' ' + label->text(QAccessible::Name);
+        EXPECT_TRUE(heard.contains(QString::fromLatin1(info.caption).remove(u':'))) << info.key;
+        EXPECT_TRUE(accessible->text(QAccessible::Description).contains(info.unit)) << info.key;
+    }
 }
 
 TEST_F(SetupWindowTest, PortTooltipListsTheNumberedPorts) {
