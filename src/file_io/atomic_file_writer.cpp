@@ -11,7 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <optional>
@@ -109,9 +113,11 @@ ResolvedPath followLinks(QByteArray path) {
     return {{}, ELOOP};
 }
 
+constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr qsizetype kSuffixLength = 8;
+
 QByteArray randomSuffix() {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    QByteArray suffix(8, Qt::Uninitialized);
+    QByteArray suffix(kSuffixLength, Qt::Uninitialized);
     for (char& c : suffix)
         c = kLetters[QRandomGenerator::system()->bounded(int(sizeof kLetters) - 1)];
     return suffix;
@@ -338,6 +344,36 @@ private:
     bool renamed_ = false;
 };
 
+// Where a file system has no unnamed files, a save killed halfway leaves its
+// named temporary behind. The next save of the same name removes those of
+// ours that no save can still be writing: regular, unlinked nowhere else,
+// untouched for an hour, and named exactly as this writer names them.
+void removeStaleTemporaries(int folder, const QByteArray& name) {
+    constexpr qint64 kStaleSeconds = 3600;
+    const QByteArray prefix = '.' + name.left(kMaxNameInTemporary) + '.';
+    const int fd = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    DIR* listing = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!listing) {
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray entryName(entry->d_name);
+        const QByteArray suffix = entryName.mid(prefix.size());
+        const bool ours = entryName.startsWith(prefix) && suffix.size() == kSuffixLength &&
+                          std::all_of(suffix.begin(), suffix.end(),
+                                      [](char c) { return std::strchr(kLetters, c) != nullptr; });
+        struct stat st {};
+        if (!ours || ::fstatat(folder, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        if (S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_uid == ::geteuid() &&
+            std::time(nullptr) - st.st_mtime > kStaleSeconds)
+            ::unlinkat(folder, entry->d_name, 0);
+    }
+    ::closedir(listing);
+}
+
 QString folderRefusal(const QByteArray& folder, int error) {
     return QStringLiteral("its folder \"%1\" takes no new file (%2), and a safe save writes the "
                           "new content to a new file beside the old one")
@@ -465,6 +501,7 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
         return failedWith(error);
     if (const int error = replacement.renameOverTarget())
         return failedWith(error);
+    removeStaleTemporaries(folder.get(), name);
     // Only the synced folder makes the rename last through a power cut. Some
     // file systems cannot sync a folder at all (EINVAL): nothing to report.
     int folderSynced = refused(calls, FileStep::SyncFolder);

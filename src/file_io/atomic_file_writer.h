@@ -26,7 +26,8 @@ struct FileWriteResult {
 // writable file is rewritten in place once the space for it is reserved. A
 // name that is an open descriptor of this process (/dev/stdout, /dev/fd/N)
 // is written to that descriptor, as a stream. On a failure nothing new is
-// left in the folder.
+// left in the folder; a save removes the hour-old temporaries that saves of
+// the same name killed halfway left where unnamed files cannot be made.
 FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes);
 
 // Whether `path` names this process's standard output by its descriptor

@@ -212,6 +212,8 @@ const ShellTrial kShellTrials[] = {
      "grep -c N0CALL-7 t.cfg; ls",
      "1\nt.cfg\n"},
     {"NeitherWritable", "nobody $CLI defaults -o t.cfg | grep -c \"its folder .$PWD\"", "1\n"},
+    {"Stale", "touch -d-2hours .t.cfg.ab12cd34 .t.cfg.AB12CD34; $CLI defaults -o t.cfg; ls .t.cfg*",
+     ".t.cfg.AB12CD34\n"},
     {"LostBytes", "$CLI defaults -o \"$(printf '\\357\\277\\275')\" 2>&1 | grep -c U+FFFD", "1\n"},
     {"Latin1NameCli", "$CLI defaults -o \"$(printf '\\351.cfg')\"; echo $?; ls", "2\nt.cfg\n"},
     {"Latin1NameWindow",
