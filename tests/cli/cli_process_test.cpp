@@ -212,6 +212,12 @@ const ShellTrial kShellTrials[] = {
      "grep -c N0CALL-7 t.cfg; ls",
      "1\nt.cfg\n"},
     {"NeitherWritable", "nobody $CLI defaults -o t.cfg | grep -c \"its folder .$PWD\"", "1\n"},
+    {"NeitherWritableNoSpace",
+     "mkdir d; nobody true; unshare -m sh -c 'mount -t tmpfs -o size=16k,mode=755 t d; cd d; "
+     ":>t.cfg;"
+     "chown 65534 t.cfg; cat /dev/zero >f; setpriv --reuid=65534 --regid=65534 --clear-groups $0 "
+     "defaults -o t.cfg' $CLI 2>&1 | grep -c 'reserved first, which failed (No space'",
+     "1\n"},
     {"Stale", "touch -d-2hours .t.cfg.ab12cd34 .t.cfg.AB12CD34; $CLI defaults -o t.cfg; ls .t.cfg*",
      ".t.cfg.AB12CD34\n"},
     {"LostBytes", "$CLI defaults -o \"$(printf '\\357\\277\\275')\" 2>&1 | grep -c U+FFFD", "1\n"},
