@@ -283,13 +283,9 @@ QGroupBox* mainFrame(const FormBuilder& form) {
     first->addWidget(FormBuilder::label(unit(FieldId::edNumFlagsAuto)));
     first->addStretch(1);
     first->addSpacing(tw(gap.beforeMicECaption));
-    QLabel* micECaption = FormBuilder::label(caption(FieldId::cbMicEMsg));
-    first->addWidget(micECaption);
+    first->addWidget(FormBuilder::label(caption(FieldId::cbMicEMsg)));
     first->addSpacing(tw(gap.captionToField));
-    MicEList* micE = form.micEList(FieldId::cbMicEMsg);
-    // Qt names a list after its entry; the label is what it is read with.
-    micECaption->setBuddy(micE);
-    first->addWidget(micE);
+    first->addWidget(form.micEList(FieldId::cbMicEMsg));
     grid->addLayout(first, 0, 1);
 
     grid->addWidget(FormBuilder::label(caption(FieldId::edSymbol)), 1, 0);
@@ -541,6 +537,17 @@ void SetupWindow::buildWindow() {
     portField_ = child<MaskedField>(*this, fieldInfo(FieldId::edComm).name);
     txDelayField_ = child<MaskedField>(*this, fieldInfo(FieldId::edNumFlagsAuto).name);
     sendButton_ = child<QPushButton>(*this, kSendButton.objectName);
+
+    // Each caption labels its field for assistive technology too: a list is
+    // named after its entry and read with the label so related.
+    for (const FieldInfo& info : fieldTable()) {
+        QWidget* field = settings_.widget(info.id);
+        for (QLabel* label :
+             field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (label->text() == caption(info.id))
+                label->setBuddy(field);
+        }
+    }
 
     // The GPSless captions start in the button-text colour; only a build
     // changes them.

@@ -221,9 +221,8 @@ TEST_F(SetupWindowTest, GpslessCaptionsChangeOnlyWithABuild) {
     EXPECT_TRUE(line->writes.isEmpty());
 }
 
-// As a screen reader asks: every control that takes the focus has a name, no
-// two editable ones alike, each field holds its caption and, when it has a
-// unit, carries it in its description.
+// As a screen reader asks: every focusable control is named, no two editable
+// ones alike, each field after its caption and with its unit described.
 TEST_F(SetupWindowTest, ScreenReadersTellEveryControlApart) {
     QStringList editable;
     for (QWidget* control : window->findChildren<QWidget*>()) {
@@ -240,7 +239,6 @@ TEST_F(SetupWindowTest, ScreenReadersTellEveryControlApart) {
     for (const FieldInfo& info : fieldTable()) {
         QAccessibleInterface* accessible =
             QAccessible::queryAccessibleInterface(find(QString::fromLatin1(info.name)));
-        // A list is named by its entry and read with the label it is related to.
         QString heard = accessible->text(QAccessible::Name);
         for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
             heard += u' ' + label->text(QAccessible::Name);
