@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <unistd.h>
 
 namespace korvex {
@@ -357,6 +358,43 @@ TEST_F(Registry, SkipsWhatDeadSimulatorsLeftBehind) {
 
     plant(QStringLiteral("live.simulator"), "device=" + device + "\npid=" + me + "\n");
     EXPECT_EQ(advertisedSimulators().size(), 1);
+}
+
+// Without a usable runtime folder the adverts go under TMPDIR, but only one
+// that names a real folder by an absolute path; never under the root folder.
+TEST_F(Registry, FallbackFolderIgnoresRuntimeAndTemporaryFoldersThatNameNoPlace) {
+    qunsetenv("KORVEX_SIMULATOR_DIR");
+    const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    const QString real = QDir(dir_.path()).canonicalPath();
+    ASSERT_TRUE(QDir(real).mkdir("private"));
+    ASSERT_TRUE(QFile::setPermissions(real + "/private",
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString savedDir = QDir::currentPath();
+    const std::optional<QByteArray> saved[] = {
+        qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
+                                                     : std::nullopt,
+        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt};
+    QDir::setCurrent(real);
+    const struct {
+        const char* runtime;
+        QString temporary;
+        QString base;
+    } cases[] = {
+        {"", "/korvex-no-such-folder", "/tmp"},
+        {"", "relative", "/tmp"},
+        {"", real + "/private/", real + "/private"},
+        {"private", real, real}, // a relative runtime folder, though it exists here
+    };
+    for (const auto& c : cases) {
+        qputenv("XDG_RUNTIME_DIR", c.runtime);
+        qputenv("TMPDIR", c.temporary.toLocal8Bit());
+        EXPECT_EQ(locateSimulatorRegistry().path,
+                  c.base + "/runtime-" + user + "/korvex-simulators")
+            << c.runtime << " " << c.temporary.toStdString();
+    }
+    QDir::setCurrent(savedDir);
+    for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", saved[0]}, {"TMPDIR", saved[1]}})
+        value ? qputenv(name, *value) : qunsetenv(name);
 }
 
 } // namespace

@@ -108,6 +108,10 @@ inline std::unique_ptr<FrameSender> fakeSender(std::shared_ptr<Log> log, FakeBeh
         case SendOutcome::Kind::Silent:
             log->events << "finished silent";
             break;
+        case SendOutcome::Kind::Interrupted:
+            log->events << (outcome.partlySent ? "finished interrupted partly sent"
+                                               : "finished interrupted");
+            break;
         }
     });
     return sender;

@@ -2,10 +2,12 @@
 #include "fake_serial_link.h"
 #include "support/pseudo_terminal.h"
 #include "transfer/frames.h"
+#include "transfer/serial_device_check.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
@@ -13,10 +15,12 @@
 #include <mutex>
 #include <thread>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <pwd.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -134,6 +138,105 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
     EXPECT_EQ(pty.read(50), QByteArray());
     holder->close();
     EXPECT_TRUE(holder->open(pty.slavePath())); // the failed attempt left no lock behind
+}
+
+// Only a tty with hardware behind it, or a pseudo-terminal's terminal side, is
+// opened; anything else is refused before open() has had any effect.
+TEST(SerialLinkErrors, RefusesWhatIsNoSerialPortBeforeOpeningIt) {
+    Pty pty;
+    QTemporaryDir dir;
+    ASSERT_TRUE(pty.ok() && dir.isValid());
+    const QString fifo = dir.filePath("fifo"), file = dir.filePath("file");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const int fifoReader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    QFile(file).open(QIODevice::WriteOnly);
+    // sysfs as it lists /dev/null's number: serial hardware, a virtual console, memory.
+    auto sysfs = [&](const char* name, const char* subsystem, bool device) {
+        const QString entry = dir.filePath(QStringLiteral("%1/sys/dev/char/1:3").arg(name));
+        QDir().mkpath(entry);
+        QFile::link(QStringLiteral("../../../../class/") + subsystem, entry + "/subsystem");
+        if (device)
+            QDir().mkpath(entry + "/device");
+        return dir.filePath(name);
+    };
+    const QString serialRoot = sysfs("serial", "tty", true);
+    const QString consoleRoot = sysfs("console", "tty", false);
+    const QString memoryRoot = sysfs("memory", "mem", true);
+    using K = SerialDeviceKind;
+    const struct {
+        QString device;
+        QString sysRoot;
+        K kind;
+    } cases[] = {
+        {"/dev/null", "/", K::NotSerialPort},
+        {"/dev/random", "/", K::NotSerialPort},
+        {"/dev/console", "/", K::NotSerialPort},
+        {"/dev/tty0", "/", K::NotSerialPort},
+        {"/dev/tty", "/", K::NotSerialPort},
+        {"/dev/ptmx", "/", K::NotSerialPort},
+        {fifo, "/", K::NotSerialPort},
+        {file, "/", K::NotSerialPort},
+        {pty.slavePath(), "/", K::PseudoTerminal},
+        {dir.filePath("none"), "/", K::Missing},
+        {"/dev/null", serialRoot, K::SerialPort},
+        {"/dev/null", consoleRoot, K::NotSerialPort},
+        {"/dev/null", memoryRoot, K::NotSerialPort},
+    };
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN);
+    for (const auto& c : cases) {
+        if (!QFileInfo::exists(c.device) && c.kind != K::Missing)
+            continue;
+        EXPECT_EQ(checkSerialDevice(c.device, c.sysRoot).kind, c.kind) << c.device.toStdString();
+        if (c.kind == K::NotSerialPort && c.sysRoot == "/") {
+            auto link = makeSystemSerialLink();
+            EXPECT_FALSE(link->open(c.device));
+            EXPECT_TRUE(link->errorString().contains("not a serial port"))
+                << link->errorString().toStdString();
+        }
+    }
+    char events[4096];
+    EXPECT_EQ(::read(watch, events, sizeof events), -1) << "a refused device was opened";
+    ::close(watch);
+    ::close(fifoReader);
+}
+
+// One port, one sender: two names of one device (a by-id link and the real
+// path) meet the same lock, root too, and the refused sender writes nothing.
+TEST(SerialLinkOnPty, OneSenderAtATimeUnderAnyNameOfThePort) {
+    Pty pty;
+    QTemporaryDir dir;
+    ASSERT_TRUE(pty.ok() && dir.isValid());
+    const QString link = dir.filePath("usb-Korvex-if00-port0");
+    ASSERT_TRUE(QFile::link(pty.slavePath(), link));
+    const QString names[][2] = {{pty.slavePath(), link}, {link, pty.slavePath()}};
+    QByteArray expected;
+    pty.startReading();
+    for (const auto& [first, second] : names) {
+        FrameSender sending(only(first), makeSystemSerialLink);
+        FrameSender refused(only(second), makeSystemSerialLink);
+        QStringList seen;
+        QEventLoop loop;
+        QObject::connect(&sending, &FrameSender::finished, [&](const SendOutcome& how) {
+            seen << (how.kind == SendOutcome::Kind::Completed ? "completed" : how.reason);
+            loop.quit();
+        });
+        QObject::connect(&refused, &FrameSender::finished,
+                         [&](const SendOutcome& how) { seen << how.reason; });
+        sending.start(awkwardBlock(), "1");
+        refused.start(awkwardBlock(), "1");
+        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+        loop.exec();
+        ASSERT_EQ(seen.size(), 2) << seen.join(" | ").toStdString();
+        EXPECT_TRUE(seen[0].contains(second) && seen[0].contains("in use by another program"))
+            << seen[0].toStdString();
+        EXPECT_EQ(seen[1], "completed");
+        QByteArray line;
+        for (const auto& chunk : pty.chunks())
+            line += chunk.bytes;
+        EXPECT_EQ(line, expected += lineStream(awkwardBlock()));
+    }
+    pty.stopReading();
 }
 
 // Root may open any device, so the real check runs as "nobody" in a child.
