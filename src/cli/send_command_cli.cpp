@@ -117,8 +117,13 @@ public:
         struct sigaction action {};
         action.sa_handler = onInterrupt;
         sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kSignals.size(); ++i)
-            ::sigaction(kSignals[i], &action, &previous_[i]);
+        for (std::size_t i = 0; i < kSignals.size(); ++i) {
+            // A signal the program was started to ignore (nohup, a script's
+            // background job) stays ignored.
+            ::sigaction(kSignals[i], nullptr, &previous_[i]);
+            if (previous_[i].sa_handler != SIG_IGN)
+                ::sigaction(kSignals[i], &action, nullptr);
+        }
     }
     ~InterruptSignals() {
         if (!notifier_)

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvex {
@@ -364,37 +365,24 @@ TEST_F(Registry, SkipsWhatDeadSimulatorsLeftBehind) {
 // that names a real folder by an absolute path; never under the root folder.
 TEST_F(Registry, FallbackFolderIgnoresRuntimeAndTemporaryFoldersThatNameNoPlace) {
     qunsetenv("KORVEX_SIMULATOR_DIR");
-    const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
-    const QString real = QDir(dir_.path()).canonicalPath();
-    ASSERT_TRUE(QDir(real).mkdir("private"));
-    ASSERT_TRUE(QFile::setPermissions(real + "/private",
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const QString savedDir = QDir::currentPath();
-    const std::optional<QByteArray> saved[] = {
-        qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") ? std::optional(qgetenv("XDG_RUNTIME_DIR"))
-                                                     : std::nullopt,
-        qEnvironmentVariableIsSet("TMPDIR") ? std::optional(qgetenv("TMPDIR")) : std::nullopt};
+    const QByteArray saved[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR")};
+    const QString real = QDir(dir_.path()).canonicalPath(), here = QDir::currentPath();
     QDir::setCurrent(real);
-    const struct {
-        const char* runtime;
-        QString temporary;
-        QString base;
-    } cases[] = {
+    ASSERT_EQ(::mkdir("private", 0700), 0);
+    const std::tuple<const char*, QString, QString> cases[] = {
         {"", "/korvex-no-such-folder", "/tmp"},
         {"", "relative", "/tmp"},
-        {"", real + "/private/", real + "/private"},
         {"private", real, real}, // a relative runtime folder, though it exists here
     };
-    for (const auto& c : cases) {
-        qputenv("XDG_RUNTIME_DIR", c.runtime);
-        qputenv("TMPDIR", c.temporary.toLocal8Bit());
+    for (const auto& [runtime, temporary, base] : cases) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", temporary.toLocal8Bit());
         EXPECT_EQ(locateSimulatorRegistry().path,
-                  c.base + "/runtime-" + user + "/korvex-simulators")
-            << c.runtime << " " << c.temporary.toStdString();
+                  base + "/runtime-" + ::getpwuid(::geteuid())->pw_name + "/korvex-simulators");
     }
-    QDir::setCurrent(savedDir);
-    for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", saved[0]}, {"TMPDIR", saved[1]}})
-        value ? qputenv(name, *value) : qunsetenv(name);
+    QDir::setCurrent(here);
+    qputenv("XDG_RUNTIME_DIR", saved[0]);
+    qputenv("TMPDIR", saved[1]);
 }
 
 } // namespace

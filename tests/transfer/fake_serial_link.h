@@ -109,8 +109,7 @@ inline std::unique_ptr<FrameSender> fakeSender(std::shared_ptr<Log> log, FakeBeh
             log->events << "finished silent";
             break;
         case SendOutcome::Kind::Interrupted:
-            log->events << (outcome.partlySent ? "finished interrupted partly sent"
-                                               : "finished interrupted");
+            log->events << "finished interrupted";
             break;
         }
     });

@@ -112,12 +112,26 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
     ASSERT_TRUE(pty.ok());
     auto holder = makeSystemSerialLink();
     ASSERT_TRUE(holder->open(pty.slavePath()));
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo"), file = dir.filePath("file");
+    const QString byId = dir.filePath("usb-Korvex-if00-port0");
+    ASSERT_TRUE(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
+                QFile(file).open(QIODevice::WriteOnly) && QFile::link(pty.slavePath(), byId));
+    const int fifoReader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    // Whatever is no serial port is refused before open() has had any effect.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN);
     const struct {
         QString device;
         QString says;
     } cases[] = {
         {"/dev/korvex-no-such-tty", "no such device"},
         {pty.slavePath(), "in use by another program"},
+        {byId, "in use by another program"}, // the same port under another name, root too
+        {"/dev/random", "not a serial port"},
+        {"/dev/tty", "not a serial port"},
+        {fifo, "not a serial port"},
+        {file, "not a serial port"},
         // Open, but no serial line: bytes written there would go nowhere.
         {"/dev/null", "not a serial port"},
         {"/dev/ptmx", "not a serial port"},
@@ -136,107 +150,40 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
             << seen[0].toStdString();
     }
     EXPECT_EQ(pty.read(50), QByteArray());
+    char events[512];
+    EXPECT_EQ(::read(watch, events, sizeof events), -1) << "a refused device was opened";
+    ::close(watch);
+    ::close(fifoReader);
     holder->close();
     EXPECT_TRUE(holder->open(pty.slavePath())); // the failed attempt left no lock behind
 }
 
-// Only a tty with hardware behind it, or a pseudo-terminal's terminal side, is
-// opened; anything else is refused before open() has had any effect.
-TEST(SerialLinkErrors, RefusesWhatIsNoSerialPortBeforeOpeningIt) {
+// What the kernel lists decides, by the device's number: virtual consoles,
+// /dev/console and /dev/tty are ttys too, but have no hardware behind them.
+TEST(SerialLinkErrors, OnlyTtysWithHardwareAndPseudoTerminalsAreSerialPorts) {
     Pty pty;
     QTemporaryDir dir;
-    ASSERT_TRUE(pty.ok() && dir.isValid());
-    const QString fifo = dir.filePath("fifo"), file = dir.filePath("file");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const int fifoReader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
-    QFile(file).open(QIODevice::WriteOnly);
-    // sysfs as it lists /dev/null's number: serial hardware, a virtual console, memory.
+    // sysfs as it would list /dev/null's number: serial hardware, a virtual console, memory.
     auto sysfs = [&](const char* name, const char* subsystem, bool device) {
-        const QString entry = dir.filePath(QStringLiteral("%1/sys/dev/char/1:3").arg(name));
-        QDir().mkpath(entry);
+        const QString entry = dir.filePath(name) + "/sys/dev/char/1:3";
+        QDir().mkpath(entry + (device ? "/device" : ""));
         QFile::link(QStringLiteral("../../../../class/") + subsystem, entry + "/subsystem");
-        if (device)
-            QDir().mkpath(entry + "/device");
         return dir.filePath(name);
     };
-    const QString serialRoot = sysfs("serial", "tty", true);
-    const QString consoleRoot = sysfs("console", "tty", false);
-    const QString memoryRoot = sysfs("memory", "mem", true);
     using K = SerialDeviceKind;
-    const struct {
-        QString device;
-        QString sysRoot;
-        K kind;
-    } cases[] = {
-        {"/dev/null", "/", K::NotSerialPort},
-        {"/dev/random", "/", K::NotSerialPort},
-        {"/dev/console", "/", K::NotSerialPort},
-        {"/dev/tty0", "/", K::NotSerialPort},
-        {"/dev/tty", "/", K::NotSerialPort},
-        {"/dev/ptmx", "/", K::NotSerialPort},
-        {fifo, "/", K::NotSerialPort},
-        {file, "/", K::NotSerialPort},
-        {pty.slavePath(), "/", K::PseudoTerminal},
-        {dir.filePath("none"), "/", K::Missing},
-        {"/dev/null", serialRoot, K::SerialPort},
-        {"/dev/null", consoleRoot, K::NotSerialPort},
-        {"/dev/null", memoryRoot, K::NotSerialPort},
+    const std::tuple<QString, K, QString> cases[] = {
+        {"/dev/console", K::NotSerialPort, "/"},
+        {"/dev/tty0", K::NotSerialPort, "/"},
+        {pty.slavePath(), K::PseudoTerminal, "/"},
+        {"/dev/null", K::SerialPort, sysfs("serial", "tty", true)},
+        {"/dev/null", K::NotSerialPort, sysfs("console", "tty", false)},
+        {"/dev/null", K::NotSerialPort, sysfs("memory", "mem", true)},
     };
-    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN);
-    for (const auto& c : cases) {
-        if (!QFileInfo::exists(c.device) && c.kind != K::Missing)
-            continue;
-        EXPECT_EQ(checkSerialDevice(c.device, c.sysRoot).kind, c.kind) << c.device.toStdString();
-        if (c.kind == K::NotSerialPort && c.sysRoot == "/") {
-            auto link = makeSystemSerialLink();
-            EXPECT_FALSE(link->open(c.device));
-            EXPECT_TRUE(link->errorString().contains("not a serial port"))
-                << link->errorString().toStdString();
-        }
+    for (const auto& [device, kind, sysRoot] : cases) {
+        if (!QFileInfo::exists(device))
+            continue; // no virtual consoles here
+        EXPECT_EQ(checkSerialDevice(device, sysRoot).kind, kind) << device.toStdString();
     }
-    char events[4096];
-    EXPECT_EQ(::read(watch, events, sizeof events), -1) << "a refused device was opened";
-    ::close(watch);
-    ::close(fifoReader);
-}
-
-// One port, one sender: two names of one device (a by-id link and the real
-// path) meet the same lock, root too, and the refused sender writes nothing.
-TEST(SerialLinkOnPty, OneSenderAtATimeUnderAnyNameOfThePort) {
-    Pty pty;
-    QTemporaryDir dir;
-    ASSERT_TRUE(pty.ok() && dir.isValid());
-    const QString link = dir.filePath("usb-Korvex-if00-port0");
-    ASSERT_TRUE(QFile::link(pty.slavePath(), link));
-    const QString names[][2] = {{pty.slavePath(), link}, {link, pty.slavePath()}};
-    QByteArray expected;
-    pty.startReading();
-    for (const auto& [first, second] : names) {
-        FrameSender sending(only(first), makeSystemSerialLink);
-        FrameSender refused(only(second), makeSystemSerialLink);
-        QStringList seen;
-        QEventLoop loop;
-        QObject::connect(&sending, &FrameSender::finished, [&](const SendOutcome& how) {
-            seen << (how.kind == SendOutcome::Kind::Completed ? "completed" : how.reason);
-            loop.quit();
-        });
-        QObject::connect(&refused, &FrameSender::finished,
-                         [&](const SendOutcome& how) { seen << how.reason; });
-        sending.start(awkwardBlock(), "1");
-        refused.start(awkwardBlock(), "1");
-        QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-        loop.exec();
-        ASSERT_EQ(seen.size(), 2) << seen.join(" | ").toStdString();
-        EXPECT_TRUE(seen[0].contains(second) && seen[0].contains("in use by another program"))
-            << seen[0].toStdString();
-        EXPECT_EQ(seen[1], "completed");
-        QByteArray line;
-        for (const auto& chunk : pty.chunks())
-            line += chunk.bytes;
-        EXPECT_EQ(line, expected += lineStream(awkwardBlock()));
-    }
-    pty.stopReading();
 }
 
 // Root may open any device, so the real check runs as "nobody" in a child.
