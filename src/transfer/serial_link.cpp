@@ -139,10 +139,8 @@ public:
         error_.clear();
         device_ = device;
         const QString location = serialDeviceLocation(device);
-#ifdef Q_OS_UNIX
         if (!holdDevice(location))
             return false;
-#endif
         port_.setPortName(location);
         port_.setBaudRate(QSerialPort::Baud4800);
         port_.setDataBits(QSerialPort::Data8);
@@ -166,9 +164,7 @@ public:
         return true;
     }
 
-    bool isOpen() const override {
-        return port_.isOpen();
-    }
+    bool isOpen() const override { return port_.isOpen(); }
 
     bool write(const QByteArray& bytes) override {
         if (!port_.isOpen()) {
@@ -211,9 +207,7 @@ public:
     void abandon() override {
         if (port_.isOpen()) {
             port_.clear(QSerialPort::Output);
-#ifdef Q_OS_UNIX
-            ::tcflush(held_, TCOFLUSH);
-#endif
+            dropUnsent();
             restoreSettings(/*drain=*/false);
             port_.close();
             port_.clearError();
@@ -221,9 +215,7 @@ public:
         releaseDevice();
     }
 
-    QString errorString() const override {
-        return error_;
-    }
+    QString errorString() const override { return error_; }
 
 private:
 #ifdef Q_OS_UNIX
@@ -263,12 +255,12 @@ private:
         }
         held_ = fd;
         struct stat info {};
-        // The name may have been pointed elsewhere since it was looked at.
-        if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)
+        bool changed = ::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode);
 #ifdef Q_OS_LINUX
-            || info.st_rdev != check.deviceNumber
+        // The name may have been pointed elsewhere since it was looked at.
+        changed = changed || info.st_rdev != check.deviceNumber;
 #endif
-        ) {
+        if (changed) {
             releaseDevice();
             error_ = describeOpenFailure(SerialOpenFailure::NotSerialPort, device_, {});
             return false;
@@ -300,6 +292,11 @@ private:
             ::tcsetattr(held_, drain ? TCSADRAIN : TCSANOW, &foundSettings_);
     }
 
+    // What the driver still holds would otherwise go out after the close.
+    void dropUnsent() {
+        ::tcflush(held_, TCOFLUSH);
+    }
+
     void releaseDevice() {
         if (held_ >= 0)
             ::close(held_); // ends the lock
@@ -312,6 +309,10 @@ private:
     termios foundSettings_{};
     bool foundSettingsValid_ = false;
 #else
+    // Windows lets one program at a time open a port: nothing to hold.
+    bool holdDevice(const QString&) {
+        return true;
+    }
     void restoreSettings(bool) {}
     void releaseDevice() {}
 #endif
