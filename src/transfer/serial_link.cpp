@@ -313,6 +313,10 @@ private:
     bool holdDevice(const QString&) {
         return true;
     }
+    bool opensHeldDevice() const {
+        return true;
+    }
+    void dropUnsent() {}
     void restoreSettings(bool) {}
     void releaseDevice() {}
 #endif
