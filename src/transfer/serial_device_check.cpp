@@ -17,6 +17,9 @@ namespace {
 // The terminal sides of pseudo-terminals (/dev/pts/N) have these majors.
 constexpr unsigned kPtySlaveFirstMajor = 136;
 constexpr unsigned kPtySlaveLastMajor = 143;
+// Bluetooth serial links (/dev/rfcommN) are ttys without a device link, yet
+// serial lines, and the port lists offer them.
+constexpr unsigned kRfcommMajor = 216;
 
 // sysfs names every character device by its number and links it to its class.
 // Virtual consoles, /dev/tty, /dev/console and a pseudo-terminal's master side
@@ -53,7 +56,7 @@ SerialDeviceCheck checkSerialDevice(const QString& path, const QString& sysRoot)
     const unsigned major = ::major(info.st_rdev);
     if (major >= kPtySlaveFirstMajor && major <= kPtySlaveLastMajor)
         check.kind = SerialDeviceKind::PseudoTerminal;
-    else if (listedAsSerialTty(sysRoot, major, ::minor(info.st_rdev)))
+    else if (major == kRfcommMajor || listedAsSerialTty(sysRoot, major, ::minor(info.st_rdev)))
         check.kind = SerialDeviceKind::SerialPort;
     return check;
 }

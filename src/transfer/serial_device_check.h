@@ -10,7 +10,7 @@ namespace korvex {
 // have effects of its own (a watchdog starts counting, a modem dials), so
 // nothing is opened before it is known to be a serial line.
 enum class SerialDeviceKind {
-    SerialPort,     // a tty the kernel lists with hardware behind it
+    SerialPort,     // a tty the kernel lists with hardware behind it, or Bluetooth
     PseudoTerminal, // the terminal side of a pseudo-terminal (the simulator's)
     Missing,        // no such file
     NotSerialPort,  // a file, a FIFO, /dev/null, a virtual console, /dev/tty...
