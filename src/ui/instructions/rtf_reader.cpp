@@ -6,6 +6,7 @@
 #include "settings/cp1252.h"
 #include "ui/twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QColor>
 #include <QDeadlineTimer>
@@ -26,6 +27,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -281,7 +283,7 @@ private:
     PictureLayoutBudget pictureLayout_;
     PictureDecoder decoder_;
     int picturesSent_ = 0;
-    std::map<int, int> pendingPictures_; // id to document position
+    std::set<int> pendingPictures_; // ids still being decoded
 
     QList<int> cellBoundaries_;
     QTextTable* table_ = nullptr;
@@ -1353,7 +1355,7 @@ void Reader::finishPicture() {
         const QString name = QStringLiteral("rtf-picture:%1").arg(id);
         // A box holds the place until the pixels come.
         doc_.addResource(QTextDocument::ImageResource, QUrl(name), placeholderBox());
-        pendingPictures_.emplace(id, cursor_.position());
+        pendingPictures_.insert(id);
         decoder_.decode(id, std::move(pic.data), format);
         f.setName(name);
     } else {
@@ -1367,12 +1369,10 @@ void Reader::finishPicture() {
 }
 
 bool Reader::collectPictures(std::chrono::milliseconds wait) {
+    bool repaint = false;
     for (PictureDecoder::Finished& done : decoder_.takeFinished(wait)) {
-        const auto it = pendingPictures_.find(done.id);
-        if (it == pendingPictures_.end())
+        if (pendingPictures_.erase(done.id) == 0)
             continue;
-        const int position = it->second;
-        pendingPictures_.erase(it);
         if (done.image.isNull()) {
             ++result_.placeholders; // its box stays
             continue;
@@ -1383,7 +1383,14 @@ bool Reader::collectPictures(std::chrono::milliseconds wait) {
                          QUrl(QStringLiteral("rtf-picture:%1").arg(done.id)),
                          QPixmap::fromImage(std::move(done.image)));
         ++result_.images;
-        doc_.markContentsDirty(position, 1); // painted again, its size unchanged
+        repaint = true;
+    }
+    // Its place and size are what they were: a view need only paint again,
+    // not lay out. A document not on show has no layout to tell.
+    if (repaint) {
+        if (auto* layout =
+                doc_.findChild<QAbstractTextDocumentLayout*>(QString(), Qt::FindDirectChildrenOnly))
+            emit layout->update();
     }
     return pendingPictures_.empty();
 }
