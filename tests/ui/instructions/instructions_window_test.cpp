@@ -358,7 +358,8 @@ class HostileManualInWindow : public InstructionsWindowTest,
 // at once, the window answers all along, and is closed at once. The longest
 // ones are read for a few seconds only: their cost is the same all through.
 TEST_P(HostileManualInWindow, NeverFreezesTheWindow) {
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false\ndefault.warning=false"));
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.gui.imageio*=false\ndefault.warning=false"));
     writeFile(dir.filePath(kName), GetParam().make());
     QFile peakReset(QStringLiteral("/proc/self/clear_refs"));
     if (peakReset.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
