@@ -278,8 +278,7 @@ TEST_F(KeyboardOnly, TheWholeTaskWithKeysAlone) {
     QFile manual(folder.filePath(QStringLiteral("Korvex_Config.rtf")));
     ASSERT_TRUE(manual.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                 manual.write("{\\rtf1 One\\par Two\\par}") > 0);
-    const QString saved = folder.filePath(QStringLiteral("mobile.cfg"));
-    const QString missing = folder.filePath(QStringLiteral("none.cfg"));
+    const QString saved = folder.filePath("mobile.cfg"), missing = folder.filePath("none.cfg");
     const struct {
         QString at, text;
         QKeyCombination key;
@@ -335,7 +334,6 @@ TEST_F(KeyboardOnly, TheWholeTaskWithKeysAlone) {
     EXPECT_TRUE(waitFor([&] { return next == std::size(steps); }, 20000)) << "stuck at " << next;
     const auto transfer = tracker_.waitForTransfer(3000);
     EXPECT_TRUE(transfer && transfer->lcd == QStringLiteral("Success!"));
-    // The program's own box names what it could not open.
     EXPECT_TRUE(boxes.size() == 1 && boxes[0].startsWith("Korvex|") && boxes[0].contains(missing));
     EXPECT_EQ(caretLine, 1); // Down moved the caret through the manual's read-only text
 }

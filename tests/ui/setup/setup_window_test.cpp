@@ -229,10 +229,10 @@ TEST_F(SetupWindowTest, ScreenReadersTellEveryControlApart) {
         if (!(control->focusPolicy() & Qt::TabFocus) || !control->isVisibleTo(window.get()))
             continue;
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty())
-            << control->objectName().toStdString();
+        const QString name = accessible->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << qPrintable(control->objectName());
         if (accessible->state().editable)
-            editable << accessible->text(QAccessible::Name);
+            editable << name;
     }
     EXPECT_EQ(editable.size(), 22);
     EXPECT_EQ(editable.removeDuplicates(), 0);
