@@ -30,12 +30,23 @@ struct SendOutcome {
         Silent,    // the port closed itself right after opening: nothing sent, nothing to say
     };
 
+    // Where a failure stopped the transfer.
+    enum class Stage {
+        Port,     // no port answers to the number
+        Open,     // the device would not open
+        Transfer, // it opened; a write or the close failed
+    };
+
     Kind kind = Kind::Silent;
     QString reason; // for Failed: what the system said, with the fix where one is known
+    Stage stage = Stage::Transfer;
+    QString device; // for Failed at Open or Transfer: the device as it was named
 
-    static SendOutcome completed() { return {Kind::Completed, {}}; }
-    static SendOutcome failed(QString reason) { return {Kind::Failed, std::move(reason)}; }
-    static SendOutcome silent() { return {Kind::Silent, {}}; }
+    static SendOutcome completed() { return {Kind::Completed, {}, Stage::Transfer, {}}; }
+    static SendOutcome failed(QString reason, Stage stage = Stage::Transfer, QString device = {}) {
+        return {Kind::Failed, std::move(reason), stage, std::move(device)};
+    }
+    static SendOutcome silent() { return {Kind::Silent, {}, Stage::Transfer, {}}; }
 };
 
 } // namespace korvex
