@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <array>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -131,7 +132,8 @@ SerialSideUser thisUser() {
         for (int i = 0; i < got; ++i)
             user.sessionGroups.append(groups[static_cast<std::size_t>(i)]);
     }
-    user.name = qEnvironmentVariable("USER");
+    if (const passwd* me = ::getpwuid(user.uid))
+        user.name = QString::fromLocal8Bit(me->pw_name);
     return user;
 }
 
@@ -507,7 +509,9 @@ QList<SerialFinding> explainSendFailure(const SerialSideReport& report,
         return found;
     }
     for (const SerialFinding& finding : report.findings) {
-        if (finding.device == port->device && finding.kind != SerialFinding::Kind::ModemManager)
+        // A refused open already says what the permission finding says.
+        if (finding.device == port->device && finding.kind != SerialFinding::Kind::ModemManager &&
+            !outcome.reason.contains(finding.text))
             found.append(finding);
     }
     // A refused open of a ttyACM port while ModemManager runs is its probe,
