@@ -81,21 +81,16 @@ public:
         return static_cast<quint16>(value);
     }
 
-    // The last part of a link's target: the name of a driver, a device.
-    QString linkName(const QString& absolute) const {
-        const QByteArray link = QFile::encodeName(path(absolute));
-        std::vector<char> target(4096);
-        const ssize_t size = ::readlink(link.constData(), target.data(), target.size() - 1);
-        if (size <= 0)
-            return {};
-        return QFileInfo(QFile::decodeName(QByteArray(target.data(), size))).fileName();
-    }
-
     QString rawLink(const QString& absolute) const {
         const QByteArray link = QFile::encodeName(path(absolute));
         std::vector<char> target(4096);
         const ssize_t size = ::readlink(link.constData(), target.data(), target.size() - 1);
         return size > 0 ? QFile::decodeName(QByteArray(target.data(), size)) : QString();
+    }
+
+    // The last part of a link's target: the name of a driver, a device.
+    QString linkName(const QString& absolute) const {
+        return QFileInfo(rawLink(absolute)).fileName();
     }
 
     QStringList entries(const QString& absolute, const QStringList& filters = {}) const {
