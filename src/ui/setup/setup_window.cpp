@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "setup_window.h"
-#include "settings/printable_text.h"
 
 #include "config_file/config_file.h"
 #include "masked_field.h"
@@ -10,6 +9,7 @@
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 #include "setup_icon.h"
 #include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
@@ -462,7 +462,7 @@ QString portsToolTip(const PortSnapshot& ports,
                                         lines.join(QLatin1Char('\n'));
     // Plugged in, yet no digit reaches it: say so, and where to learn why.
     for (const AdapterWithoutPort& adapter : adaptersWithoutPort) {
-        tip += QStringLiteral("\n- = %1:%2 %3 on USB %4: adapter without a port")
+        tip += QStringLiteral("\nAdapter without a port: %1:%2 %3 on USB %4")
                    .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
                    .arg(adapter.productId, 4, 16, QLatin1Char('0'))
                    .arg(adapter.chip, printable(adapter.usbName));

@@ -228,7 +228,7 @@ TEST(SendFindingTest, AnAdapterWithoutAPortIsExplainedInTheDetails) {
         << log->messages[0].details.toStdString();
     EXPECT_TRUE(
         portsToolTip(PortSnapshot({}, false), readSerialSide(tree.root()).adaptersWithoutPort)
-            .contains("10c4:ea60 CP210x on USB 1-1: adapter without a port"));
+            .contains("Adapter without a port: 10c4:ea60 CP210x on USB 1-1"));
 }
 
 // Qt's message box keeps the text in sight and the details behind its
