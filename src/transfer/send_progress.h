@@ -25,9 +25,10 @@ inline constexpr int kSendSteps = 3;
 // How a transfer ended.
 struct SendOutcome {
     enum class Kind {
-        Completed, // every write was accepted, the port is closed again
-        Failed,    // stopped at a failure, the port already closed
-        Silent,    // the port closed itself right after opening: nothing sent, nothing to say
+        Completed,   // every write was accepted, the port is closed again
+        Failed,      // stopped at a failure, the port already closed
+        Silent,      // the port closed itself right after opening: nothing sent, nothing to say
+        Interrupted, // called off from outside; the port closed, its settings as found
     };
 
     // Where a failure stopped the transfer.
@@ -39,14 +40,20 @@ struct SendOutcome {
 
     Kind kind = Kind::Silent;
     QString reason; // for Failed: what the system said, with the fix where one is known
+    // For Interrupted: some bytes had gone to the line, so the tracker may
+    // hold part of a transfer.
+    bool partlySent = false;
     Stage stage = Stage::Transfer;
     QString device; // for Failed at Open or Transfer: the device as it was named
 
-    static SendOutcome completed() { return {Kind::Completed, {}, Stage::Transfer, {}}; }
+    static SendOutcome completed() { return {Kind::Completed, {}, false, Stage::Transfer, {}}; }
     static SendOutcome failed(QString reason, Stage stage = Stage::Transfer, QString device = {}) {
-        return {Kind::Failed, std::move(reason), stage, std::move(device)};
+        return {Kind::Failed, std::move(reason), false, stage, std::move(device)};
     }
-    static SendOutcome silent() { return {Kind::Silent, {}, Stage::Transfer, {}}; }
+    static SendOutcome silent() { return {Kind::Silent, {}, false, Stage::Transfer, {}}; }
+    static SendOutcome interrupted(bool partlySent) {
+        return {Kind::Interrupted, {}, partlySent, Stage::Transfer, {}};
+    }
 };
 
 } // namespace korvex
