@@ -3,6 +3,7 @@
 
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
+#include "transfer/serial_side.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -11,10 +12,16 @@
 namespace korvex::cli {
 
 enum ExitCode : int { kSuccess = 0, kBuildFault = 1, kFailure = 2 };
+// ports --diagnose: no port can be used.
+inline constexpr int kNoUsablePort = 1;
 
 // What the commands need from the outside world; tests replace the serial side.
 struct Environment {
-    std::function<PortNumbering()> portNumbering = [] { return PortNumbering(); };
+    // Where the serial side is read (tests give a folder tree).
+    SerialSideRoot serialSide = serialSideRootFromEnvironment();
+    std::function<PortNumbering()> portNumbering = [root = serialSide] {
+        return portNumberingFor(root);
+    };
     FrameSender::LinkFactory linkFactory = [] { return makeSystemSerialLink(); };
 };
 

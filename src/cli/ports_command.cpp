@@ -4,6 +4,7 @@
 #include "settings/printable_text.h"
 #include "settings_json.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 
 namespace korvex::cli {
@@ -22,6 +23,31 @@ QString orDash(const QString& text) {
     return text.isEmpty() ? QStringLiteral("-") : printable(text);
 }
 
+// Room for a by-id link and the longest texts a finding holds.
+constexpr qsizetype kLinkLength = 4 * kShownCharacters;
+constexpr qsizetype kFindingLength = 16 * kShownCharacters;
+
+// A port is usable unless the system shows it is not: this user may not
+// open it, or a program holds it.
+bool usable(const PortDescription& port, const SerialSideReport& side) {
+    const SerialPortFacts* facts = port.simulated ? nullptr : side.port(port.device);
+    return !facts || (facts->mayOpen && facts->holders.isEmpty());
+}
+
+void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
+    if (findings.isEmpty()) {
+        out << "Nothing stands in the way that the system shows.\n";
+        return;
+    }
+    for (const SerialFinding& finding : findings) {
+        // Rule file names and adapter names come from the system's files.
+        out << "\n" << printable(finding.text, kFindingLength) << "\n";
+        const QStringList lines = finding.fix.split(u'\n', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            out << (i == 0 ? "Fix: " : "     ") << printable(lines[i], kFindingLength) << "\n";
+    }
+}
+
 } // namespace
 
 int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
@@ -34,25 +60,43 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("Print one JSON object instead."));
     parser.addOption(json);
+    const QCommandLineOption diagnose(
+        QStringLiteral("diagnose"),
+        QStringLiteral("Also tell what keeps a port from use, and how to fix it: an adapter "
+                       "without a port, a group to join, ModemManager. Exit status 0 when at "
+                       "least one port can be used, 1 when none can."));
+    parser.addOption(diagnose);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
     const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    const SerialSideReport side = readSerialSide(environment.serialSide);
+    int code = kSuccess;
+    if (parser.isSet(diagnose)) {
+        const bool any = std::any_of(ports.begin(), ports.end(),
+                                     [&](const NumberedPort& n) { return usable(n.port, side); });
+        code = any ? kSuccess : kNoUsablePort;
+    }
     if (const QString problem = simulatorListProblem(); !problem.isEmpty()) {
         err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
             << "\n";
     }
     if (parser.isSet(json)) {
-        out << printableJson(QJsonDocument(portsToJson(ports)), QJsonDocument::Indented);
-        return kSuccess;
+        QJsonObject object = portsToJson(ports, side);
+        if (parser.isSet(diagnose))
+            object.insert(QStringLiteral("findings"), findingsToJson(side.findings));
+        out << printableJson(QJsonDocument(object), QJsonDocument::Indented);
+        return code;
     }
     if (ports.isEmpty()) {
         out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
                "run this again.\n";
-        return kSuccess;
     }
-    out << "No.  Device                 Description                    Maker            VID:PID    "
-           "Serial\n";
+    if (!ports.isEmpty()) {
+        out << "No.  Device                 Description                    Maker            "
+               "VID:PID    "
+               "Serial\n";
+    }
     bool unreachable = false;
     for (const NumberedPort& numbered : ports) {
         const PortDescription& p = numbered.port;
@@ -66,11 +110,33 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
                    .leftJustified(30)
             << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
             << " " << orDash(p.serialNumber) << "\n";
+        // A number or ttyUSB0 may name another adapter after a re-plug; the
+        // by-id link always names this one.
+        const SerialPortFacts* facts = p.simulated ? nullptr : side.port(p.device);
+        if (facts && !facts->driver.isEmpty())
+            out << "     driver " << printable(facts->driver) << "\n";
+        if (facts && !facts->byId.isEmpty())
+            out << "     stable name " << printable(facts->byId, kLinkLength) << "\n";
     }
     if (unreachable) {
         out << "A port marked - has no number of its own: give it by its device with --port.\n";
     }
-    return kSuccess;
+    for (const AdapterWithoutPort& adapter : side.adaptersWithoutPort) {
+        out << "-    adapter without a port: "
+            << QStringLiteral("%1:%2")
+                   .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
+                   .arg(adapter.productId, 4, 16, QLatin1Char('0'))
+            << " " << adapter.chip << " on USB " << printable(adapter.usbName);
+        if (!adapter.product.isEmpty())
+            out << " (" << printable(adapter.product) << ")";
+        out << "\n";
+    }
+    if (parser.isSet(diagnose)) {
+        printFindings(out, side.findings);
+    } else if (!side.adaptersWithoutPort.isEmpty()) {
+        out << "Run korvex-cli ports --diagnose to see why an adapter has no port.\n";
+    }
+    return code;
 }
 
 } // namespace korvex::cli

@@ -29,7 +29,9 @@ constexpr qsizetype kDeviceLength = 4 * kShownCharacters;
 // the command line or the system's port list, so it is shown escaped.
 class ConsoleProgress {
 public:
-    ConsoleProgress(FrameSender& sender, QTextStream& out, QTextStream& err, QEventLoop& loop) {
+    ConsoleProgress(FrameSender& sender, QTextStream& out, QTextStream& err, QEventLoop& loop,
+                    SerialSideRoot serialSide)
+        : serialSide_(std::move(serialSide)) {
         QObject::connect(&sender, &FrameSender::started, [this, &err](const SendTarget& target) {
             device_ = printable(target.device, kDeviceLength);
             err << "Sending data on " << device_;
@@ -62,8 +64,13 @@ private:
             // The description names the device as it was given to --port.
             if (!device_.isEmpty())
                 err << "\n";
-            err << "korvex-cli: " << printable(outcome.reason, kDescriptionLength) << "\n"
-                << Qt::flush;
+            err << "korvex-cli: " << printable(outcome.reason, kDescriptionLength) << "\n";
+            // What the system shows about it, fix included.
+            for (const QString& line :
+                 findingsText(explainSendFailure(readSerialSide(serialSide_), outcome))
+                     .split(u'\n', Qt::SkipEmptyParts))
+                err << "  " << printable(line, kDescriptionLength) << "\n";
+            err << Qt::flush;
             exitCode_ = kFailure;
             return;
         case SendOutcome::Kind::Silent:
@@ -85,6 +92,7 @@ private:
         }
     }
 
+    SerialSideRoot serialSide_;
     QString device_; // as shown, once the port is open
     std::optional<int> exitCode_;
 };
@@ -160,7 +168,9 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral("port"),
         QStringLiteral(
             "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
-            "(a name holding a / is a path, opened as given). Default: the file's port number."),
+            "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
+            "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
+            "the file's port number."),
         QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
@@ -204,7 +214,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     FrameSender sender(numbering, environment.linkFactory);
     sender.setDevice(device);
     QEventLoop loop;
-    ConsoleProgress progress(sender, out, err, loop);
+    ConsoleProgress progress(sender, out, err, loop, environment.serialSide);
 #ifdef Q_OS_UNIX
     const InterruptSignals interrupts(sender);
 #endif

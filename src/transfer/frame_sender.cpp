@@ -81,7 +81,7 @@ struct FrameSender::Impl {
     void resolveAndRun(const PortSnapshot& ports, int number) {
         const Result<PortDescription> resolution = ports.resolve(number);
         if (!resolution) {
-            fail(resolution.fault().reason);
+            fail(resolution.fault().reason, SendOutcome::Stage::Port);
             return;
         }
         openAndRun({resolution.value().device, number});
@@ -97,7 +97,7 @@ struct FrameSender::Impl {
         if (!link->open(target.device)) {
             const QString why = link->errorString();
             link.reset();
-            fail(why);
+            fail(why, SendOutcome::Stage::Open, target.device);
             return;
         }
         if (!link->isOpen()) {
@@ -179,13 +179,14 @@ struct FrameSender::Impl {
     }
 
     // The port is closed before anyone hears of the failure.
-    void fail(const QString& reason) {
+    void fail(const QString& reason, SendOutcome::Stage stage = SendOutcome::Stage::Transfer,
+              const QString& device = {}) {
         timer.stop();
         const QPointer<FrameSender> alive(q);
         closeLink();
         if (!alive)
             return;
-        finish(SendOutcome::failed(reason));
+        finish(SendOutcome::failed(reason, stage, device));
     }
 
     // Idle before the listeners hear of it, so one that reacts by starting

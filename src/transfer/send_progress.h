@@ -31,16 +31,29 @@ struct SendOutcome {
         Interrupted, // called off from outside; the port closed, its settings as found
     };
 
+    // Where a failure stopped the transfer.
+    enum class Stage {
+        Port,     // no port answers to the number
+        Open,     // the device would not open
+        Transfer, // it opened; a write or the close failed
+    };
+
     Kind kind = Kind::Silent;
     QString reason; // for Failed: what the system said, with the fix where one is known
     // For Interrupted: some bytes had gone to the line, so the tracker may
     // hold part of a transfer.
     bool partlySent = false;
+    Stage stage = Stage::Transfer;
+    QString device; // for Failed at Open or Transfer: the device as it was named
 
-    static SendOutcome completed() { return {Kind::Completed, {}}; }
-    static SendOutcome failed(QString reason) { return {Kind::Failed, std::move(reason)}; }
-    static SendOutcome silent() { return {Kind::Silent, {}}; }
-    static SendOutcome interrupted(bool partlySent) { return {Kind::Interrupted, {}, partlySent}; }
+    static SendOutcome completed() { return {Kind::Completed, {}, false, Stage::Transfer, {}}; }
+    static SendOutcome failed(QString reason, Stage stage = Stage::Transfer, QString device = {}) {
+        return {Kind::Failed, std::move(reason), false, stage, std::move(device)};
+    }
+    static SendOutcome silent() { return {Kind::Silent, {}, false, Stage::Transfer, {}}; }
+    static SendOutcome interrupted(bool partlySent) {
+        return {Kind::Interrupted, {}, partlySent, Stage::Transfer, {}};
+    }
 };
 
 } // namespace korvex

@@ -3,6 +3,7 @@
 
 #ifdef Q_OS_LINUX
 #include "serial_device_check.h"
+#include "serial_side.h"
 #endif
 
 #include <QDir>
@@ -226,7 +227,9 @@ private:
     bool holdDevice(const QString& location) {
         const QByteArray path = QFile::encodeName(location);
 #ifdef Q_OS_LINUX
-        const SerialDeviceCheck check = checkSerialDevice(location);
+        // sysfs is read under the one root the serial side is read from.
+        const SerialDeviceCheck check =
+            checkSerialDevice(location, serialSideRootFromEnvironment().root);
         switch (check.kind) {
         case SerialDeviceKind::SerialPort:
         case SerialDeviceKind::PseudoTerminal:

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_runner.h"
 #include "settings/field_table.h"
+#include "support/serial_side_tree.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -112,6 +113,8 @@ TEST(CliPorts, JsonListsThePortsInTheirOrder) {
     ASSERT_EQ(ports.size(), 2) << out.toStdString();
     EXPECT_EQ(ports[0].toObject(), (QJsonObject{{"number", 1},
                                                 {"device", "/dev/ttyUSB0"},
+                                                {"by_id", QJsonValue()},
+                                                {"driver", QJsonValue()},
                                                 {"description", "FT232R USB UART"},
                                                 {"manufacturer", "FTDI"},
                                                 {"vendor_id", "0403"},
@@ -120,12 +123,45 @@ TEST(CliPorts, JsonListsThePortsInTheirOrder) {
                                                 {"simulated", false}}));
     EXPECT_EQ(ports[1].toObject(), (QJsonObject{{"number", 2},
                                                 {"device", "/dev/pts/7"},
+                                                {"by_id", QJsonValue()},
+                                                {"driver", QJsonValue()},
                                                 {"description", ""},
                                                 {"manufacturer", ""},
                                                 {"vendor_id", QJsonValue()},
                                                 {"product_id", QJsonValue()},
                                                 {"serial_number", ""},
                                                 {"simulated", true}}));
+}
+
+// Text and JSON carry the same finding; the exit status says no port is usable.
+TEST(CliPorts, DiagnoseNamesTheBrailleRuleAndItsFix) {
+    testing::SerialSideTree tree;
+    tree.usb("1-1", "1a86:7523", "usbfs", "")
+        .add("lib/udev/rules.d/85-brltty.rules=ENV{PRODUCT}==\"1a86/7523/*\", GOTO=\"run\"");
+    Environment environment;
+    environment.serialSide = tree.root();
+    environment.portNumbering = [root = tree.root()] { return portNumberingFor(root); };
+    for (const bool json : {false, true}) {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        QStringList arguments{"korvex-cli", "ports", "--diagnose"};
+        EXPECT_EQ(runCli(arguments + (json ? QStringList{"--json"} : QStringList{}), outStream,
+                         errStream, environment),
+                  1);
+        outStream.flush();
+        const QString fix = "sudo sed -i '1s/^/# /' /etc/udev/rules.d/85-brltty.rules";
+        if (json) {
+            const QJsonObject finding =
+                QJsonDocument::fromJson(out.toUtf8())["findings"][0].toObject();
+            EXPECT_EQ(finding["kind"], "braille_rule");
+            EXPECT_TRUE(finding["fix"].toString().contains(fix)) << out.toStdString();
+        } else {
+            EXPECT_TRUE(out.contains("adapter without a port: 1a86:7523 CH340/CH341 on USB 1-1"));
+            EXPECT_TRUE(out.contains(fix)) << out.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
+#include "settings/printable_text.h"
 #include "setup_icon.h"
 #include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
@@ -449,7 +450,8 @@ QString dialogFolder(const QString& programFolder, const QString& documentsFolde
     return QDir::homePath();
 }
 
-QString portsToolTip(const PortSnapshot& ports) {
+QString portsToolTip(const PortSnapshot& ports,
+                     const QList<AdapterWithoutPort>& adaptersWithoutPort) {
     QList<NumberedPort> numbered = ports.numbered();
     // "Comm num:" holds one digit, so only ports 1 to 9 can be chosen.
     numbered.removeIf([](const NumberedPort& n) { return n.number == 0; });
@@ -470,9 +472,19 @@ QString portsToolTip(const PortSnapshot& ports) {
             line += QStringLiteral(" (%1)").arg(about.join(QStringLiteral(", ")));
         lines << line;
     }
-    if (lines.isEmpty())
-        return QStringLiteral("No serial port found on this computer.");
-    return QStringLiteral("Serial ports on this computer:\n") + lines.join(QLatin1Char('\n'));
+    QString tip = lines.isEmpty() ? QStringLiteral("No serial port found on this computer.")
+                                  : QStringLiteral("Serial ports on this computer:\n") +
+                                        lines.join(QLatin1Char('\n'));
+    // Plugged in, yet no digit reaches it: say so, and where to learn why.
+    for (const AdapterWithoutPort& adapter : adaptersWithoutPort) {
+        tip += QStringLiteral("\nAdapter without a port: %1:%2 %3 on USB %4")
+                   .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
+                   .arg(adapter.productId, 4, 16, QLatin1Char('0'))
+                   .arg(adapter.chip, printable(adapter.usbName));
+    }
+    if (!adaptersWithoutPort.isEmpty())
+        tip += QStringLiteral("\n(korvex-cli ports --diagnose tells why and what to do)");
+    return tip;
 }
 
 SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
@@ -480,7 +492,8 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint)
     , prompts_(environment.prompts ? std::move(environment.prompts) : makeDialogPrompts())
-    , ports_(environment.ports ? *environment.ports : PortNumbering())
+    , serialSide_(environment.serialSide.value_or(serialSideRootFromEnvironment()))
+    , ports_(environment.ports ? *environment.ports : portNumberingFor(serialSide_))
     , sender_(environment.sender ? environment.sender
                                  : new FrameSender(ports_, makeSystemSerialLink, this)) {
     sender_->setParent(this);
@@ -580,9 +593,14 @@ void SetupWindow::connectSender() {
     connect(sender_, &FrameSender::finished, this, [this](const SendOutcome& outcome) {
         if (outcome.kind == SendOutcome::Kind::Completed && dialog_)
             dialog_->showCompleted();
-        if (outcome.kind == SendOutcome::Kind::Failed)
+        if (outcome.kind == SendOutcome::Kind::Failed) {
+            // The box says what failed; what the system shows about it, and
+            // the fix, wait behind "Show Details...".
+            const QString details =
+                findingsText(explainSendFailure(readSerialSide(serialSide_), outcome));
             prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), outcome.reason,
-                                         QMessageBox::NoIcon});
+                                         QMessageBox::NoIcon, details});
+        }
         enableSend();
     });
 }
@@ -741,7 +759,8 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == portField_ &&
         (event->type() == QEvent::ToolTip || event->type() == QEvent::FocusIn)) {
         // Adapters come and go. A keyboard user hears the list on entering.
-        portField_->setToolTip(portsToolTip(ports_.snapshot()));
+        portField_->setToolTip(
+            portsToolTip(ports_.snapshot(), readSerialSide(serialSide_).adaptersWithoutPort));
         portField_->setAccessibleDescription(fieldDescription(FieldId::edComm) + u' ' +
                                              portField_->toolTip());
     }

@@ -3,6 +3,7 @@
 
 #include "setup_prompts.h"
 #include "transfer/port_numbering.h"
+#include "transfer/serial_side.h"
 #include "widget_settings.h"
 
 #include <QPointer>
@@ -30,6 +31,7 @@ struct SetupEnvironment {
     std::unique_ptr<SetupPrompts> prompts; // null: Qt's file dialogs and message boxes
     std::optional<PortNumbering> ports;    // how "Comm num:" names ports; null: the system's
     FrameSender* sender = nullptr;         // null: one over ports and real lines; adopted otherwise
+    std::optional<SerialSideRoot> serialSide; // where port trouble is looked up; null: the system
 };
 
 // Where the file dialogs open: the program's folder when it is writable (a
@@ -37,8 +39,10 @@ struct SetupEnvironment {
 // installed program's folder is read-only).
 QString dialogFolder(const QString& programFolder, const QString& documentsFolder);
 
-// What each digit of "Comm num:" opens on this computer.
-QString portsToolTip(const PortSnapshot& ports);
+// What each digit of "Comm num:" opens on this computer, and the adapters
+// that have no port to open.
+QString portsToolTip(const PortSnapshot& ports,
+                     const QList<AdapterWithoutPort>& adaptersWithoutPort = {});
 
 // The program's one editing window (object name "Setup"): every setting in
 // four frames, and the commands SEND, Default, Save, Load and Help.
@@ -80,6 +84,7 @@ private:
 
     WidgetSettings settings_;
     std::unique_ptr<SetupPrompts> prompts_;
+    SerialSideRoot serialSide_;
     PortNumbering ports_;
     FrameSender* sender_;
     QPointer<ProgressDialog> dialog_;

@@ -3,6 +3,7 @@
 
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
+#include "support/serial_side_tree.h"
 #include "transfer/frames.h"
 #include "ui/progress/progress_dialog.h"
 
@@ -229,6 +230,26 @@ TEST_F(SendTest, UnmatchedMicETextFailsAndFocusesTheList) {
     ASSERT_NE(focused, nullptr);
     EXPECT_TRUE(focused == list || focused == list->lineEdit());
     EXPECT_EQ(list->lineEdit()->selectedText(), "Lunch");
+}
+
+// The box keeps its text; what the system shows about the missing port waits
+// behind "Show Details...", and the tooltip of "Comm num:" marks the adapter.
+TEST(SendFindingTest, AnAdapterWithoutAPortIsExplainedInTheDetails) {
+    SerialSideTree tree;
+    tree.usb("1-1", "10c4:ea60", "", "");
+    auto log = std::make_shared<PromptLog>();
+    SetupEnvironment environment;
+    environment.prompts = std::make_unique<FakePrompts>(log);
+    environment.serialSide = tree.root();
+    SetupWindow window(std::move(environment));
+    QTest::mouseClick(window.findChild<QWidget*>("cmdSend"), Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return !log->messages.isEmpty(); }));
+    EXPECT_TRUE(log->messages[0].text.startsWith("Port 1 does not exist"));
+    EXPECT_TRUE(log->messages[0].details.contains("Load the driver with: sudo modprobe cp210x"))
+        << log->messages[0].details.toStdString();
+    EXPECT_TRUE(
+        portsToolTip(PortSnapshot({}, false), readSerialSide(tree.root()).adaptersWithoutPort)
+            .contains("Adapter without a port: 10c4:ea60 CP210x on USB 1-1"));
 }
 
 // Qt's message box keeps the text in sight and the details behind its
