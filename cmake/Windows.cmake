@@ -7,6 +7,7 @@ if(NOT CMAKE_CROSSCOMPILING AND NOT MINGW)
   message(FATAL_ERROR "The Windows build is made with MinGW-w64 (cmake --preset windows)")
 endif()
 
+enable_language(RC) # the programs' icon
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 # Everything installs beside the programs: a Windows program looks for its
 # manual, DLLs and plugins in its own folder.

@@ -91,6 +91,8 @@ if [ "$package" = 1 ]; then
   dist=build/windows/dist
   rm -rf "$stage" && mkdir -p "$dist"
   cmake --install build/windows --prefix "$stage" --strip >/dev/null
+  # The DLLs come with their symbols (libstdc++ alone is 23 MB of them).
+  find "$stage" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
   # What the installer puts in place, and what its uninstaller takes away.
   (cd "$stage" && find . -type f | LC_ALL=C sort | sed 's|^\./||') > "$stage.list"
   awk -v stage="$(realpath "$stage")" '{

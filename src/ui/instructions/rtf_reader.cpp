@@ -2,6 +2,7 @@
 #include "rtf_reader.h"
 
 #include "settings/cp1252.h"
+#include "system_code_page.h"
 #include "ui/twips.h"
 
 #include <QBuffer>
@@ -981,7 +982,7 @@ QString Reader::decode(const QByteArray& bytes, int cp) {
         it = decoders_.emplace(cp, std::move(dec)).first;
     }
     if (!it->second)
-        return fromCp1252(bytes);
+        return decodeSystemCodePage(bytes, cp).value_or(fromCp1252(bytes));
     it->second->resetState();
     return it->second->decode(bytes);
 }
