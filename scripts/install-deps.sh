@@ -17,6 +17,7 @@ test_packages=(
   clang libclang-rt-14-dev
   file dpkg-dev lintian
   desktop-file-utils appstream mandoc
+  acl attr
 )
 case "${1:-}" in
   "") ;;

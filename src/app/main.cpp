@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
+#include "file_io/file_names.h"
 #include "ui/setup/setup_window.h"
 
 #include <QApplication>
@@ -25,6 +26,11 @@ int main(int argc, char* argv[]) {
     // Read before QApplication exists: it needs a display, --help does not.
     const QStringList arguments = rawArguments(argc, argv);
     const QString program = QFileInfo(arguments.value(0)).fileName();
+    if (const auto shown = korvex::undecodableArgument(argc, argv)) {
+        print(stderr,
+              QStringLiteral("%1: %2\n").arg(program, korvex::undecodableArgumentMessage(*shown)));
+        return 2;
+    }
     const korvex::AppCommand command = korvex::parseAppArguments(arguments);
     switch (command.action) {
     case korvex::AppCommand::Action::PrintHelp:

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "config_file/config_file.h"
+#include "file_io/atomic_file_writer.h"
 #include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
@@ -54,6 +55,9 @@ Outcome loadFromStandardInput(SettingsRecord& settings) {
     const FileReadResult read = readStandardInput(kMaxConfigFileBytes);
     if (!read.ok()) {
         return Fault{QStringLiteral("Cannot read standard input: %1").arg(read.reason)};
+    }
+    if (read.beyondLimit) {
+        return Fault{QStringLiteral("Cannot read standard input: %1").arg(beyondCapReason())};
     }
     return decodeConfigFile(read.bytes, settings);
 }
@@ -109,7 +113,7 @@ QString displayValue(const SettingsRecord& settings, FieldId id) {
 
 int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
                   QTextStream& err) {
-    if (target != kStandardStream) {
+    if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = writeConfigFile(target, settings);
         return written ? kSuccess : fail(err, written.fault().reason);
     }

@@ -2,11 +2,21 @@
 #include "cli_runner.h"
 #include "standard_output.h"
 
+#include "file_io/file_names.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     const std::array<bool, 3> closed = korvex::cli::reserveStandardStreams();
+    // Qt would carry such an argument on with U+FFFD in place of its bytes.
+    if (const auto shown = korvex::undecodableArgument(argc, argv)) {
+        const QByteArray message =
+            "korvex-cli: " + korvex::undecodableArgumentMessage(*shown).toUtf8() + "\n";
+        std::fputs(message.constData(), stderr);
+        return korvex::cli::kFailure;
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
     korvex::cli::StandardOutput outDevice(1, closed[1]);

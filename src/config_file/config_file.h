@@ -22,8 +22,12 @@ Result<QByteArray> encodeConfigFile(const SettingsRecord& settings);
 // was, and one that is not a regular file is refused.
 Outcome writeConfigFile(const QString& path, const SettingsRecord& settings);
 
+// Why a file beyond kMaxConfigFileBytes is not read, to follow its name.
+QString beyondCapReason();
+
 // Reads the items and assigns them step by step; on a failure the settings
-// assigned before it keep their new values.
+// assigned before it keep their new values. The items are Windows-1252 text,
+// or UTF-8 after a byte-order mark (as some editors save them).
 Outcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings);
 // Reads a regular file only: a FIFO, device or socket is refused, never waited on.
 Outcome readConfigFile(const QString& path, SettingsRecord& settings);

@@ -9,6 +9,7 @@
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 
+#include <QStringDecoder>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -19,6 +20,10 @@ namespace korvex {
 namespace {
 
 constexpr int kItemCount = static_cast<int>(kConfigItems.size());
+// Some editors begin a UTF-8 file with one. As Windows-1252 it would be
+// "ï»¿", which no first item (a port number) can hold, so old files never
+// start with it.
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
 struct RawItem {
     QString text;
@@ -29,8 +34,10 @@ struct RawItem {
 // line it stands on; a quoted item runs to the next double quote.
 class ItemReader {
 public:
-    explicit ItemReader(const QByteArray& bytes)
-        : bytes_(bytes) {}
+    ItemReader(const QByteArray& bytes, qsizetype start, bool utf8)
+        : bytes_(bytes)
+        , pos_(start)
+        , utf8_(utf8) {}
 
     std::optional<RawItem> next() {
         if (pos_ >= bytes_.size()) {
@@ -44,7 +51,7 @@ public:
             item.quoted = true;
             const qsizetype close = bytes_.indexOf('"', pos_ + 1);
             const qsizetype end = close < 0 ? bytes_.size() : close;
-            item.text = fromCp1252(QByteArrayView(bytes_).sliced(pos_ + 1, end - pos_ - 1));
+            item.text = decode(QByteArrayView(bytes_).sliced(pos_ + 1, end - pos_ - 1));
             pos_ = close < 0 ? bytes_.size() : close + 1;
             skipToItemEnd();
         } else {
@@ -56,7 +63,7 @@ public:
             while (!raw.isEmpty() && (raw.back() == ' ' || raw.back() == '\t')) {
                 raw.chop(1);
             }
-            item.text = fromCp1252(raw);
+            item.text = decode(raw);
             consumeItemEnd();
         }
         return item;
@@ -64,6 +71,19 @@ public:
 
 private:
     static bool isItemEnd(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    // Quotes, commas and line ends never occur inside a UTF-8 sequence, so
+    // an item's bytes are whole characters in either encoding.
+    // After a byte-order mark an item is UTF-8 where it is valid UTF-8.
+    QString decode(QByteArrayView raw) const {
+        if (utf8_) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            QString text = utf8.decode(raw);
+            if (!utf8.hasError())
+                return text;
+        }
+        return fromCp1252(raw);
+    }
 
     // What stands between a closing quote and the next separator is dropped.
     void skipToItemEnd() {
@@ -85,7 +105,8 @@ private:
     }
 
     const QByteArray& bytes_;
-    qsizetype pos_ = 0;
+    qsizetype pos_;
+    bool utf8_;
 };
 
 // A load: its steps in order, each reading all its items before it assigns
@@ -93,7 +114,8 @@ private:
 class ConfigLoader {
 public:
     ConfigLoader(const QByteArray& bytes, SettingsRecord& settings)
-        : reader_(bytes)
+        : reader_(bytes, bytes.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0,
+                  bytes.startsWith(kByteOrderMark))
         , settings_(settings) {}
 
     Outcome run() {
@@ -249,7 +271,15 @@ Outcome readConfigFile(const QString& path, SettingsRecord& settings) {
         return Fault{QStringLiteral("Cannot %1 \"%2\": %3")
                          .arg(verb, printable(path, path.size()), read.reason)};
     }
+    if (read.beyondLimit)
+        return Fault{QStringLiteral("Cannot read \"%1\": %2")
+                         .arg(printable(path, path.size()), beyondCapReason())};
     return decodeConfigFile(read.bytes, settings);
+}
+
+QString beyondCapReason() {
+    return QStringLiteral("it is larger than %1 MiB (a settings file is about 200 bytes)")
+        .arg(kMaxConfigFileBytes >> 20);
 }
 
 } // namespace korvex

@@ -4,7 +4,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
-#include <functional>
 
 namespace korvex {
 
@@ -16,28 +15,24 @@ struct FileWriteResult {
     static FileWriteResult failed(QString why) { return {false, std::move(why)}; }
 };
 
-#ifdef Q_OS_UNIX
-// The calls that move the bytes to the disk; tests substitute a failing device.
-struct FileCalls {
-    std::function<qint64(int fd, const char* data, qint64 size)> write;
-    std::function<int(int fd)> fsync;
-};
-FileCalls systemFileCalls();
-
 // Replaces the file at `path` with `bytes`, or leaves it exactly as it was.
-// The bytes go to a new file beside it, are synced and renamed over it, and
-// the folder is synced. The replaced file's mode is kept (and its owner, when
-// root saves over another user's file); a new file gets 0666 less the umask.
-// A path that is a symbolic link gets its final target replaced; the link
-// stays (a dangling link gets the file it names; a link another user planted
-// in a shared sticky folder such as /tmp is refused, as the kernel would
-// refuse to open it). Anything that exists and is
-// not a regular file is refused and left alone. On a failure nothing new is
-// left in the folder.
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls = systemFileCalls());
-#else
+// The bytes go to a new file beside it, which takes the old file's mode,
+// owner, access list and extended attributes before any byte is in it, and
+// which gets the file's name only once it is complete and synced. A path that
+// is a symbolic link gets its final target replaced; the link stays. A file
+// its owner may not write is refused as write-protected; anything that is not
+// a regular file is refused and left alone; a name that stands for another
+// (bytes lost in decoding) is refused. Where the folder takes no new file, a
+// writable file is rewritten in place once the space for it is reserved. A
+// name that is an open descriptor of this process (/dev/stdout, /dev/fd/N)
+// is written to that descriptor, as a stream. On a failure nothing new is
+// left in the folder; a save removes the hour-old temporaries that saves of
+// the same name killed halfway left where unnamed files cannot be made.
 FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes);
-#endif
+
+// Whether `path` names this process's standard output by its descriptor
+// (/dev/stdout, /dev/fd/1, /proc/self/fd/1): callers that write standard
+// output themselves treat it as they treat "-".
+bool namesStandardOutput(const QString& path);
 
 } // namespace korvex

@@ -5,6 +5,7 @@
 
 #ifdef Q_OS_UNIX
 #include "file_descriptor.h"
+#include "file_names.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -81,6 +82,11 @@ struct OpenedFile {
 // O_NONBLOCK: opening a FIFO would otherwise wait for a writer, and a tty for
 // its carrier. O_NOCTTY: a terminal never becomes ours by being looked at.
 std::unique_ptr<OpenedFile> openRegular(const QString& path) {
+    if (nameLostBytes(path)) {
+        auto refused = std::make_unique<OpenedFile>(-1);
+        refused->problem = lostBytesReason();
+        return refused;
+    }
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     const int openError = fd < 0 ? errno : 0;

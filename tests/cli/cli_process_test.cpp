@@ -183,6 +183,74 @@ TEST(CliProcess, DashIsStandardInputAndOutput) {
     EXPECT_TRUE(checked.out.contains("\"mycall\": \"N0CALL-7\""));
 }
 
+// What a save does to the file it replaces, tried with the real tools: each
+// script runs in a fresh folder with $CLI and $APP set, and only what it
+// prints counts ("CFG" stands for the factory file). Exit 77 skips.
+struct ShellTrial {
+    const char* name;
+    const char* script;
+    QByteArray printed;
+};
+
+const ShellTrial kShellTrials[] = {
+    {"AppendingLog", "echo old >log; $CLI defaults -o /dev/stdout >>log; cat log", "old\nCFG"},
+    {"Pipe", "$CLI defaults -o /dev/stdout | cat", "CFG"},
+    {"Deleted", "exec 3>t.cfg; rm t.cfg; $CLI defaults -o /proc/self/fd/3; cat /dev/fd/3;ls",
+     "CFG"},
+    {"AccessListAndAttributes",
+     "chmod 600 t.cfg; setfacl -m u:65534:r t.cfg && setfattr -n user.a -v 1 t.cfg || exit 77;"
+     "setfattr -n trusted.b t.cfg; meta >old; $CLI defaults -o t.cfg; meta | cmp - old && ls",
+     "old\nt.cfg\n"},
+    {"FolderList",
+     "setfacl -dm u:65534:rw . || exit 77; meta >old; $CLI defaults -o t.cfg; meta | cmp - old",
+     ""},
+    {"WriteProtected",
+     "chmod 444 t.cfg; chown 65534 . t.cfg; nobody $CLI defaults -o t.cfg | grep -c protected",
+     "1\n"},
+    {"FolderNotWritable",
+     "chown 65534 t.cfg; nobody $CLI edit t.cfg --set mycall=N0CALL-7 -o t.cfg;"
+     "grep -c N0CALL-7 t.cfg; ls",
+     "1\nt.cfg\n"},
+    {"NeitherWritable", "nobody $CLI defaults -o t.cfg | grep -c \"its folder .$PWD\"", "1\n"},
+    {"NeitherWritableNoSpace",
+     "mkdir d; nobody true; unshare -m sh -c 'mount -t tmpfs -o size=16k,mode=755 t d; cd d; "
+     ":>t.cfg;"
+     "chown 65534 t.cfg; cat /dev/zero >f; setpriv --reuid=65534 --regid=65534 --clear-groups $0 "
+     "defaults -o t.cfg' $CLI 2>&1 | grep -c 'reserved first, which failed (No space'",
+     "1\n"},
+    {"Stale", "touch -d-2hours .t.cfg.ab12cd34 .t.cfg.AB12CD34; $CLI defaults -o t.cfg; ls .t.cfg*",
+     ".t.cfg.AB12CD34\n"},
+    {"LostBytes", "$CLI defaults -o \"$(printf '\\357\\277\\275')\" 2>&1 | grep -c U+FFFD", "1\n"},
+    {"Latin1NameCli", "$CLI defaults -o \"$(printf '\\351.cfg')\"; echo $?; ls", "2\nt.cfg\n"},
+    {"Latin1NameWindow",
+     "timeout 5 $APP \"$(printf '\\351.cfg')\" 2>&1 | grep -c 'not valid UTF-8'", "1\n"},
+};
+
+class CliShellTrial : public ::testing::TestWithParam<ShellTrial> {};
+
+TEST_P(CliShellTrial, PrintsWhatItShould) {
+    QTemporaryDir folder;
+    const QString prelude = QStringLiteral(
+        "CLI=%1; APP=%2; $CLI defaults -o t.cfg; meta() { getfattr -dm- t.cfg; stat -c%a t.cfg; };"
+        "nobody() { [ $(id -u) = 0 ] || exit 77; chmod 755 .; setpriv --reuid=65534 "
+        "--regid=65534 --clear-groups \"$@\" 2>&1; };");
+    QProcess shell;
+    shell.setWorkingDirectory(folder.path());
+    shell.start(QStringLiteral("/bin/sh"),
+                {QStringLiteral("-c"),
+                 prelude.arg(QStringLiteral(KORVEX_CLI_PATH), QStringLiteral(KORVEX_APP_PATH)) +
+                     QLatin1String(GetParam().script)});
+    ASSERT_TRUE(shell.waitForFinished(20000));
+    if (shell.exitCode() == 77)
+        GTEST_SKIP() << "needs root, or acl/attr and a file system that keeps access lists";
+    const QByteArray cfg = encodeConfigFile(SettingsValues()).value();
+    EXPECT_EQ(shell.readAllStandardOutput(), QByteArray(GetParam().printed).replace("CFG", cfg))
+        << shell.readAllStandardError().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Trials, CliShellTrial, ::testing::ValuesIn(kShellTrials),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // A real full disk under the command line: the old file stays, exit 2.
 TEST(CliProcess, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
     testing::SmallDisk disk;

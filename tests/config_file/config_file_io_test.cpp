@@ -180,5 +180,37 @@ TEST(ConfigFileSave, KeepsModeAndOwnerOfTheReplacedFile) {
     EXPECT_EQ(lstatOf(folder.filePath(QStringLiteral("new.cfg"))).st_mode & 07777, 0640u);
 }
 
+// An editor's byte-order mark, and a file far beyond any settings file.
+struct LoadedFile {
+    const char* name;
+    QByteArray bytes;
+    QString outcome; // the message text, or what it ends with
+};
+
+const LoadedFile kLoadedFiles[] = {
+    {"Utf8AfterAMark", "\xEF\xBB\xBF" + QByteArray(kSaved).replace("MESSAGE", "M\xC3\x89SSAGE"),
+     QStringLiteral("MÉSSAGE SENT USING KORVEX V2.1 !")},
+    {"Cp1252WithoutOne", QByteArray(kSaved).replace("MESSAGE", "M\xC9SSAGE"),
+     QStringLiteral("MÉSSAGE SENT USING KORVEX V2.1 !")},
+    {"Oversized", kSaved + QByteArray(kMaxConfigFileBytes, ' '),
+     QStringLiteral(": it is larger than 1 MiB (a settings file is about 200 bytes)")},
+};
+
+class ConfigFileLoad : public ::testing::TestWithParam<LoadedFile> {};
+
+TEST_P(ConfigFileLoad, ReadsOrSaysWhyNot) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("in.cfg"));
+    writeAll(path, GetParam().bytes);
+    SettingsValues settings;
+    const Outcome read = readConfigFile(path, settings);
+    EXPECT_TRUE(
+        (read ? settings.text(FieldId::edAprsMsg) : outcomeText(read)).endsWith(GetParam().outcome))
+        << outcomeText(read).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ConfigFileLoad, ::testing::ValuesIn(kLoadedFiles),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace
 } // namespace korvex

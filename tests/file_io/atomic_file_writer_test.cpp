@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "file_io/atomic_file_writer.h"
+#include "file_io/file_write_steps.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace korvex {
@@ -85,6 +87,71 @@ TEST_P(AtomicWriteOnAFailingDevice, SucceedsWholeOrLeavesTheOldFile) {
 
 INSTANTIATE_TEST_SUITE_P(Devices, AtomicWriteOnAFailingDevice, ::testing::ValuesIn(kDevices),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A fresh folder holding t.cfg with "old bytes", and what is in it afterwards.
+struct OldFile {
+    OldFile() {
+        QFile old(path);
+        old.open(QIODevice::WriteOnly);
+        old.write("old bytes");
+    }
+    QByteArray content() const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList names() const { return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden); }
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("t.cfg"));
+};
+
+// A writer that went on past a refused step would leave the new content, or litter.
+struct RefusedStep {
+    const char* name;
+    FileStep step;
+    int error;
+    QByteArray content; // what the file holds afterwards
+};
+
+const RefusedStep kRefusedSteps[] = {
+    {"Chown", FileStep::Chown, EPERM, "old bytes"},
+    {"Chmod", FileStep::Chmod, EPERM, "old bytes"},
+    {"CopyAttributes", FileStep::CopyAttributes, ENOTSUP, "old bytes"},
+    {"Rename", FileStep::Rename, EXDEV, "old bytes"},
+    {"SyncFolder", FileStep::SyncFolder, EIO, "new"},
+};
+
+class AtomicWriteWithARefusedStep : public ::testing::TestWithParam<RefusedStep> {};
+
+TEST_P(AtomicWriteWithARefusedStep, FailsAndKeepsTheOldFileUntilTheRename) {
+    const RefusedStep& refused = GetParam();
+    if (refused.step == FileStep::Chown && ::geteuid() != 0)
+        GTEST_SKIP() << "only root's save must take the old owner";
+    OldFile old;
+    FileCalls calls = systemFileCalls();
+    calls.refuse = [refused](FileStep step) { return step == refused.step ? refused.error : 0; };
+    const FileWriteResult written = writeFileAtomically(old.path, "new", calls);
+    EXPECT_TRUE(written.reason.contains(qt_error_string(refused.error)))
+        << written.reason.toStdString();
+    EXPECT_EQ(old.content(), refused.content);
+    EXPECT_EQ(old.names(), QStringList{QStringLiteral("t.cfg")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, AtomicWriteWithARefusedStep, ::testing::ValuesIn(kRefusedSteps),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A save killed halfway (SIGKILL, a power cut) leaves no temporary file.
+TEST(AtomicWrite, KilledHalfwayLeavesNoLitter) {
+    OldFile old;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        FileCalls calls = systemFileCalls();
+        calls.write = [](int, const char*, qint64) -> qint64 { return ::raise(SIGKILL); };
+        writeFileAtomically(old.path, "new", calls);
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(old.names(), QStringList{QStringLiteral("t.cfg")});
+}
 
 } // namespace
 } // namespace korvex

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace korvex {
+
+// A name decoded from bytes that were not valid text holds U+FFFD where they
+// stood; encoded again it would name another file, which a save would then
+// replace. Such a name is refused rather than guessed at.
+bool nameLostBytes(const QString& path);
+
+// Why such a name is refused, to follow "Cannot write/open \"NAME\": ".
+QString lostBytesReason();
+
+// The first of the program's arguments that a QString cannot carry unchanged
+// (a Latin-1 file name in a UTF-8 system), its odd bytes shown as \xHH.
+std::optional<QString> undecodableArgument(int argc, char** argv);
+
+// The message both programs print for it.
+QString undecodableArgumentMessage(const QString& shown);
+
+} // namespace korvex
