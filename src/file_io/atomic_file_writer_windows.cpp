@@ -179,4 +179,10 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
     return {};
 }
 
+// Windows has no name for an open handle of this process: standard output is
+// "-" only, and CON is refused as the device it is.
+bool namesStandardOutput(const QString&) {
+    return false;
+}
+
 } // namespace korvex
