@@ -2,7 +2,8 @@
 ; The Windows installer of Korvex Config. scripts/build-windows.sh runs
 ;   makensis -DVERSION=x.y.z -DSTAGE=<installed files> -DOUTFILE=<setup.exe> installer.nsi
 ; with files.nsh beside STAGE listing what to install and to remove.
-Unicode true
+; 64-bit like the programs: it runs wherever they do (under wine64 too).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include MUI2.nsh
@@ -37,10 +38,12 @@ Function .onInit
     Abort
   ${EndIf}
   SetRegView 64
+  SetShellVarContext all ; installed for every user, so the Start menu entry is too
 FunctionEnd
 
 Function un.onInit
   SetRegView 64
+  SetShellVarContext all
 FunctionEnd
 
 Section "${PRODUCT}, its manual and korvex-cli" SecMain
