@@ -8,7 +8,17 @@
 #include <QTextStream>
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 int main(int argc, char** argv) {
+#ifdef Q_OS_UNIX
+    // A reader that goes away early (`| head`) makes the next write fail with
+    // EPIPE instead of killing the program: that failure ends it with status
+    // 2 and says so, as any other output that could not be written.
+    ::signal(SIGPIPE, SIG_IGN);
+#endif
     const std::array<bool, 3> closed = korvex::cli::reserveStandardStreams();
     // Qt would carry such an argument on with U+FFFD in place of its bytes.
     if (const auto shown = korvex::undecodableArgument(argc, argv)) {

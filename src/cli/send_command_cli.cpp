@@ -8,6 +8,14 @@
 #include <QEventLoop>
 #include <QRegularExpression>
 
+#ifdef Q_OS_UNIX
+#include <QSocketNotifier>
+#include <array>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace korvex::cli {
 namespace {
 
@@ -62,12 +70,81 @@ private:
             exitCode_ = fail(err, QStringLiteral("the port closed itself right after opening; "
                                                  "nothing was sent"));
             return;
+        case SendOutcome::Kind::Interrupted:
+            if (!device_.isEmpty())
+                err << "\n";
+            exitCode_ = fail(
+                err, outcome.partlySent
+                         ? QStringLiteral("interrupted; %1 is closed again with its line settings "
+                                          "as they were. Part of the data had gone out, so the "
+                                          "tracker may hold a partial transfer: send again before "
+                                          "relying on it.")
+                               .arg(device_)
+                         : QStringLiteral("interrupted before anything was sent"));
+            return;
         }
     }
 
     QString device_; // as shown, once the port is open
     std::optional<int> exitCode_;
 };
+
+#ifdef Q_OS_UNIX
+int interruptWriteEnd = -1;
+
+extern "C" void onInterrupt(int signal) {
+    const auto number = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t n = ::write(interruptWriteEnd, &number, 1);
+}
+
+// Ctrl+C, a closed terminal or a service manager's stop call the transfer off
+// through the event loop, so that the port is closed and its settings given
+// back instead of the process dying with the line half written. The
+// signals' former handling returns with the transfer's end.
+class InterruptSignals {
+public:
+    explicit InterruptSignals(FrameSender& sender) {
+        if (::pipe2(pipe_.data(), O_CLOEXEC | O_NONBLOCK) != 0)
+            return;
+        interruptWriteEnd = pipe_[1];
+        notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this, &sender] {
+            unsigned char drained[16];
+            while (::read(pipe_[0], drained, sizeof drained) > 0) {
+            }
+            sender.interrupt();
+        });
+        struct sigaction action {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i) {
+            // A signal the program was started to ignore (nohup, a script's
+            // background job) stays ignored.
+            ::sigaction(kSignals[i], nullptr, &previous_[i]);
+            if (previous_[i].sa_handler != SIG_IGN)
+                ::sigaction(kSignals[i], &action, nullptr);
+        }
+    }
+    ~InterruptSignals() {
+        if (!notifier_)
+            return;
+        for (std::size_t i = 0; i < kSignals.size(); ++i)
+            ::sigaction(kSignals[i], &previous_[i], nullptr);
+        notifier_.reset();
+        interruptWriteEnd = -1;
+        ::close(pipe_[0]);
+        ::close(pipe_[1]);
+    }
+    InterruptSignals(const InterruptSignals&) = delete;
+    InterruptSignals& operator=(const InterruptSignals&) = delete;
+
+private:
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+    std::array<int, 2> pipe_{-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::array<struct sigaction, 3> previous_{};
+};
+#endif
 
 } // namespace
 
@@ -128,6 +205,9 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     sender.setDevice(device);
     QEventLoop loop;
     ConsoleProgress progress(sender, out, err, loop);
+#ifdef Q_OS_UNIX
+    const InterruptSignals interrupts(sender);
+#endif
     const BuildResult built = buildAndSend(loaded.settings, sender);
     if (!built.ok()) {
         printBuildFault(err, built.fault());

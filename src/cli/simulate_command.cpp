@@ -5,12 +5,14 @@
 #include "settings_json.h"
 #include "sim/simulator_advert.h"
 #include "sim/tracker_simulator.h"
+#include "standard_output.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace korvex::cli {
 namespace {
@@ -197,6 +199,13 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     int count = 0;
     int code = kSuccess;
     while (!StopSignals::raised()) {
+        // Transfers nobody sees are no use: once the output's reader is gone
+        // the simulator stops, and leaves the port lists with its advert.
+        if (readerGone(STDOUT_FILENO)) {
+            code = fail(err, QStringLiteral("standard output has no reader any more (its pipe or "
+                                            "terminal closed); the simulator stops"));
+            break;
+        }
         const std::optional<TrackerTransfer> transfer = tracker.waitForTransfer(100);
         if (!transfer) {
             continue;

@@ -7,6 +7,7 @@
 #include "file_io/descriptor_io.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 #else
 #include <cstdio>
@@ -38,6 +39,16 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
     }
 #endif
     return size;
+}
+
+bool readerGone([[maybe_unused]] int fd) {
+#ifdef Q_OS_UNIX
+    // Asking for no event still reports these two.
+    pollfd watched{fd, 0, 0};
+    return ::poll(&watched, 1, 0) == 1 && (watched.revents & (POLLERR | POLLHUP)) != 0;
+#else
+    return false;
+#endif
 }
 
 std::array<bool, 3> reserveStandardStreams() {

@@ -28,6 +28,11 @@ private:
     QString failure_;
 };
 
+// Whether the reader of `fd` has gone (a pipe's reader closed, a terminal hung
+// up), told without writing: a program that writes only now and then learns
+// it at once instead of at its next write.
+bool readerGone(int fd);
+
 // Which of standard input, output and error the program was started with
 // closed. Each closed one is held open on /dev/null, so no file opened later
 // takes its number and receives what was meant for the terminal.

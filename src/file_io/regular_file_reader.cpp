@@ -54,6 +54,10 @@ FileReadResult readDescriptor(int fd, qint64 limit) {
     while (result.bytes.size() < limit) {
         const qint64 want = std::min(kChunk, limit - result.bytes.size());
         const qsizetype at = result.bytes.size();
+        // Room grows by doubling: a chunk's worth at a time would copy a
+        // large file over and over (a third of a second for 16 MiB).
+        if (result.bytes.capacity() < at + want)
+            result.bytes.reserve(std::min<qint64>(limit, std::max<qint64>(2 * at, at + want)));
         result.bytes.resize(at + want);
         const qint64 got = readSome(fd, result.bytes.data() + at, want);
         if (got < 0)

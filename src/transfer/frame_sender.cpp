@@ -26,6 +26,9 @@ struct Step {
     qint64 minAfterPreviousMs = 0;
 };
 
+// Where Action::Frame2, the last write, sits in the timeline.
+constexpr std::size_t kLastWrite = 3;
+
 constexpr std::array<Step, 6> kTimeline{{
     {400, Action::Step1AndPreamble1},
     {410, Action::Frame1, 10},
@@ -244,6 +247,41 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
         impl.resolveAndRun(ports, number);
     });
     d.resolver->start();
+}
+
+void FrameSender::interrupt() {
+    Impl& d = *impl_;
+    if (!d.busy)
+        return;
+    d.timer.stop();
+    if (d.resolver) {
+        // The port was not chosen yet: nothing was opened.
+        d.resolver->disconnect(this);
+        d.resolver->wait();
+        d.resolver.reset();
+        d.snapshot.reset();
+    }
+    const QPointer<FrameSender> alive(this);
+    // After the last write every byte is with the system already: the
+    // transfer ends as it would have, only sooner.
+    if (d.nextAction > kLastWrite) {
+        d.closeLink();
+        if (alive)
+            d.finish(SendOutcome::completed());
+        return;
+    }
+    // The first action of the timeline writes the first preamble.
+    const bool partlySent = d.link && d.nextAction > 0;
+    if (d.link) {
+        const bool wasOpen = d.link->isOpen();
+        d.link->abandon();
+        d.link.reset();
+        if (wasOpen)
+            emit portOpenChanged(false);
+        if (!alive)
+            return;
+    }
+    d.finish(SendOutcome::interrupted(partlySent));
 }
 
 void FrameSender::setDevice(const QString& device) {

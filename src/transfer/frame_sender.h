@@ -45,6 +45,11 @@ public:
     // through the same signals.
     void setResolveInBackground(bool on);
 
+    // Calls the transfer off: what has not left yet is dropped, the port
+    // closes with its settings as found, and finished reports Interrupted.
+    // Ignored when idle.
+    void interrupt();
+
     bool isBusy() const;
     bool isPortOpen() const;
 

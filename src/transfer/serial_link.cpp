@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "serial_link.h"
 
+#ifdef Q_OS_LINUX
+#include "serial_device_check.h"
+#endif
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,8 +13,10 @@
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -141,7 +147,10 @@ public:
         close();
         error_.clear();
         device_ = device;
-        port_.setPortName(serialDeviceLocation(device));
+        const QString location = serialDeviceLocation(device);
+        if (!holdDevice(location))
+            return false;
+        port_.setPortName(location);
         port_.setBaudRate(QSerialPort::Baud4800);
         port_.setDataBits(QSerialPort::Data8);
         port_.setParity(QSerialPort::NoParity);
@@ -153,11 +162,13 @@ public:
         if (!port_.open(kOpenMode)) {
             error_ = openFailureText(device, port_.error(), port_.errorString());
             port_.clearError();
+            releaseDevice();
             return false;
         }
-        if (!isSerialLine(qintptr(port_.handle()))) { // a descriptor, or a HANDLE
+        if (!isSerialLine(qintptr(port_.handle())) || !opensHeldDevice()) { // fd or HANDLE
             port_.close();
             port_.clearError();
+            releaseDevice();
             error_ = describeOpenFailure(SerialOpenFailure::NotSerialPort, device, {});
             return false;
         }
@@ -193,18 +204,134 @@ public:
     }
 
     void close() override {
-        if (!port_.isOpen())
-            return;
-        // QSerialPort::close() drops whatever is still queued.
-        if (port_.bytesToWrite() > 0)
-            handOver(kCloseDrainTimeoutMs);
-        port_.close();
-        port_.clearError();
+        if (port_.isOpen()) {
+            // QSerialPort::close() drops whatever is still queued.
+            if (port_.bytesToWrite() > 0)
+                handOver(kCloseDrainTimeoutMs);
+            restoreSettings(/*drain=*/true);
+            port_.close();
+            port_.clearError();
+        }
+        releaseDevice();
+    }
+
+    void abandon() override {
+        if (port_.isOpen()) {
+            port_.clear(QSerialPort::Output);
+            dropUnsent();
+            restoreSettings(/*drain=*/false);
+            port_.close();
+            port_.clearError();
+        }
+        releaseDevice();
     }
 
     QString errorString() const override { return error_; }
 
 private:
+#ifdef Q_OS_UNIX
+    // Checks what the name points to without opening it, then holds the
+    // device on a descriptor of its own, locked with flock(): the lock is on
+    // the device, so a second sender meets it under any name of the port (a
+    // by-id link, the real path), root too, before it has touched the line.
+    bool holdDevice(const QString& location) {
+        const QByteArray path = QFile::encodeName(location);
+#ifdef Q_OS_LINUX
+        const SerialDeviceCheck check = checkSerialDevice(location);
+        switch (check.kind) {
+        case SerialDeviceKind::SerialPort:
+        case SerialDeviceKind::PseudoTerminal:
+            break;
+        case SerialDeviceKind::Missing:
+            error_ = describeOpenFailure(SerialOpenFailure::Missing, device_, {});
+            return false;
+        case SerialDeviceKind::NotSerialPort:
+            error_ = describeOpenFailure(SerialOpenFailure::NotSerialPort, device_, {});
+            return false;
+        case SerialDeviceKind::Unreadable:
+            error_ = describeOpenFailure(SerialOpenFailure::Other, device_,
+                                         QString::fromLocal8Bit(::strerror(check.error)));
+            return false;
+        }
+#endif
+        const int fd = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            const int error = errno;
+            const auto kind = error == ENOENT ? QSerialPort::DeviceNotFoundError
+                              : error == EACCES || error == EPERM || error == EBUSY
+                                  ? QSerialPort::PermissionError
+                                  : QSerialPort::OpenError;
+            error_ = openFailureText(device_, kind, QString::fromLocal8Bit(::strerror(error)));
+            return false;
+        }
+        held_ = fd;
+        struct stat info {};
+        bool changed = ::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode);
+#ifdef Q_OS_LINUX
+        // The name may have been pointed elsewhere since it was looked at.
+        changed = changed || info.st_rdev != check.deviceNumber;
+#endif
+        if (changed) {
+            releaseDevice();
+            error_ = describeOpenFailure(SerialOpenFailure::NotSerialPort, device_, {});
+            return false;
+        }
+        heldDevice_ = info.st_rdev;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            releaseDevice();
+            error_ = error == EWOULDBLOCK
+                         ? describeOpenFailure(SerialOpenFailure::Busy, device_, {})
+                         : describeOpenFailure(SerialOpenFailure::Other, device_,
+                                               QString::fromLocal8Bit(::strerror(error)));
+            return false;
+        }
+        // The line's settings as found, given back when the port closes.
+        foundSettingsValid_ = ::tcgetattr(fd, &foundSettings_) == 0;
+        return true;
+    }
+
+    // Qt opened the name again: it must still be the device that is held.
+    bool opensHeldDevice() const {
+        struct stat info {};
+        return held_ >= 0 && ::fstat(static_cast<int>(port_.handle()), &info) == 0 &&
+               info.st_rdev == heldDevice_;
+    }
+
+    void restoreSettings(bool drain) {
+        if (held_ >= 0 && foundSettingsValid_)
+            ::tcsetattr(held_, drain ? TCSADRAIN : TCSANOW, &foundSettings_);
+    }
+
+    // What the driver still holds would otherwise go out after the close.
+    void dropUnsent() {
+        ::tcflush(held_, TCOFLUSH);
+    }
+
+    void releaseDevice() {
+        if (held_ >= 0)
+            ::close(held_); // ends the lock
+        held_ = -1;
+        foundSettingsValid_ = false;
+    }
+
+    int held_ = -1;
+    dev_t heldDevice_ = 0;
+    termios foundSettings_{};
+    bool foundSettingsValid_ = false;
+#else
+    // Windows lets one program at a time open a port: nothing to hold.
+    bool holdDevice(const QString&) {
+        return true;
+    }
+    bool opensHeldDevice() const {
+        return true;
+    }
+    void dropUnsent() {}
+    void restoreSettings(bool) {}
+    void releaseDevice() {}
+#endif
+
     // Moves every queued byte to the driver, waiting at most timeoutMs. Polls the
     // port itself: no event loop runs, so nothing else can happen meanwhile.
     bool handOver(int timeoutMs) {

@@ -22,8 +22,12 @@ public:
     virtual bool isOpen() const = 0;
     // Queues the bytes and hands them to the OS without waiting for the line.
     virtual bool write(const QByteArray& bytes) = 0;
-    // Hands every queued byte to the OS, then closes. Safe to call when closed.
+    // Hands every queued byte to the OS, then closes, leaving the line's
+    // settings as they were found. Safe to call when closed.
     virtual void close() = 0;
+    // Closes at once, dropping what has not left yet: for a transfer that is
+    // called off half way.
+    virtual void abandon() { close(); }
     virtual QString errorString() const = 0;
 
 protected:
@@ -41,8 +45,8 @@ QString serialDeviceLocation(const QString& device);
 enum class SerialOpenFailure {
     Missing,          // no such device
     PermissionDenied, // the device exists but this user may not open it
-    Busy,             // another program holds it
-    NotSerialPort,    // it opened, but it is a file, /dev/null, a terminal's master side...
+    Busy,             // another program holds it, under this name or another
+    NotSerialPort,    // a file, /dev/null, a virtual console, a terminal's master side...
     Other,
 };
 

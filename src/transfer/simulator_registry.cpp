@@ -97,6 +97,21 @@ FileDescriptor makePrivateFolder(const QString& path, QString& problem) {
     return folder;
 }
 
+// TMPDIR when it names an existing folder by an absolute path, else /tmp.
+// (QDir::tempPath() answers an empty path for a missing folder, and the
+// fallback folder would then be made in the root folder.)
+QString temporaryFolder() {
+    const QString named = qEnvironmentVariable("TMPDIR");
+    if (QDir::isAbsolutePath(named)) {
+        const QString real = QDir(QDir::cleanPath(named)).canonicalPath();
+        struct stat info {};
+        if (!real.isEmpty() && ::stat(QFile::encodeName(real).constData(), &info) == 0 &&
+            S_ISDIR(info.st_mode))
+            return real;
+    }
+    return QStringLiteral("/tmp");
+}
+
 RegistryPlace registryPlace() {
     const QString custom = qEnvironmentVariable("KORVEX_SIMULATOR_DIR");
     if (!custom.isEmpty())
@@ -104,14 +119,15 @@ RegistryPlace registryPlace() {
     // The session's runtime folder counts only when it is the user's alone;
     // otherwise a private folder under the temporary one, as Qt would use
     // (without Qt's warning on every call: the CLI prints nothing it did not
-    // mean to).
+    // mean to). A relative name counts as none: it would depend on the
+    // current folder.
     QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
     QString problem;
-    if (base.isEmpty() || !openPrivateFolder(base, problem).valid()) {
+    if (!QDir::isAbsolutePath(base) || !openPrivateFolder(base, problem).valid()) {
         QString user = QString::number(::geteuid());
         if (const passwd* me = ::getpwuid(::geteuid()))
             user = QString::fromLocal8Bit(me->pw_name);
-        base = QDir::tempPath() + QStringLiteral("/runtime-") + user;
+        base = temporaryFolder() + QStringLiteral("/runtime-") + user;
     }
     return {base, base + QStringLiteral("/korvex-simulators")};
 }

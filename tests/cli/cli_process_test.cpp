@@ -9,8 +9,11 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <iostream>
+#include <termios.h>
+#include <thread>
 
 namespace korvex {
 namespace {
@@ -29,6 +32,7 @@ struct Streams {
     QString outputFile; // e.g. /dev/full
     QString errorFile;
     bool outputClosed = false;
+    bool outputReaderGone = false; // a pipe whose reader closed, as `| head` leaves it
 
     static Streams withInput(QByteArray bytes) {
         Streams s;
@@ -50,6 +54,11 @@ struct Streams {
         s.outputClosed = true;
         return s;
     }
+    static Streams outputReaderGoneAway() {
+        Streams s;
+        s.outputReaderGone = true;
+        return s;
+    }
 };
 
 Finished runCliProcess(const QStringList& arguments, const Streams& streams = {}) {
@@ -60,6 +69,14 @@ Finished runCliProcess(const QStringList& arguments, const Streams& streams = {}
         process.setStandardErrorFile(streams.errorFile);
     if (streams.outputClosed)
         process.setChildProcessModifier([] { ::close(STDOUT_FILENO); });
+    if (streams.outputReaderGone) {
+        process.setChildProcessModifier([] {
+            int ends[2];
+            if (::pipe(ends) == 0 && ::dup2(ends[1], STDOUT_FILENO) >= 0)
+                ::close(ends[0]);
+            ::signal(SIGPIPE, SIG_DFL); // as a shell starts a pipeline
+        });
+    }
     process.start(QStringLiteral(KORVEX_CLI_PATH), arguments);
     process.write(streams.input);
     process.closeWriteChannel();
@@ -98,9 +115,13 @@ class CliOutputFault : public ::testing::TestWithParam<OutputFault> {};
 // Output that never arrived is not a success, whatever the command did.
 TEST_P(CliOutputFault, ExitsWithTwo) {
     const OutputFault& c = GetParam();
+    QTemporaryDir registry;
+    qputenv("KORVEX_SIMULATOR_DIR", QFile::encodeName(registry.path()));
     const Finished r = runCliProcess(c.arguments, c.streams);
+    qunsetenv("KORVEX_SIMULATOR_DIR");
     EXPECT_EQ(r.code, 2) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+    EXPECT_TRUE(QDir(registry.path()).isEmpty()) << "a simulator stayed listed";
 }
 
 const QString kFull = QStringLiteral("/dev/full");
@@ -119,6 +140,15 @@ INSTANTIATE_TEST_SUITE_P(
         OutputFault{"PortsFull", {QStringLiteral("ports")}, Streams::outputTo(kFull), kNoSpace},
         OutputFault{"DefaultsClosed", {kDefaults}, Streams::closingOutput(), kClosed},
         OutputFault{"CheckJsonClosed", {kCheck, kJson}, Streams::closingOutput(), kClosed},
+        OutputFault{"CheckReaderGone",
+                    {kCheck},
+                    Streams::outputReaderGoneAway(),
+                    "cannot write to standard output: Broken pipe"},
+        // Nothing written yet: the simulator notices the reader's end by itself.
+        OutputFault{"SimulateReaderGone",
+                    {QStringLiteral("simulate"), kJson},
+                    Streams::outputReaderGoneAway(),
+                    "no reader any more"},
         // Settings rejected (1), and the report of why lost on a full stderr.
         OutputFault{"FaultReportFull",
                     {kCheck, QStringLiteral("--set"), QStringLiteral("mycall=")},
@@ -415,6 +445,37 @@ TEST(CliProcess, SendDeliversTheLineStreamThroughAPseudoTerminal) {
     EXPECT_NEAR(gap(0, 1), 10, 40);
     EXPECT_NEAR(gap(1, 2), 400, 60);
     EXPECT_NEAR(gap(2, 3), 10, 40);
+}
+
+// Ctrl+C or a stop in the middle of a transfer: the port is closed with the
+// line settings it had, the user hears that the tracker may hold part of a
+// transfer, and the status is a failure.
+TEST(CliProcess, InterruptedSendClosesThePortAsFoundAndSaysSo) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("k.cfg"));
+    ASSERT_EQ(runCliProcess({QStringLiteral("defaults"), QStringLiteral("-o"), file}).code, 0);
+    for (const int signal : {SIGINT, SIGTERM}) {
+        Pty pty;
+        termios found{}, after{};
+        ASSERT_TRUE(pty.ok() && ::tcgetattr(pty.slaveFd(), &found) == 0);
+        ::cfsetspeed(&found, B9600);
+        found.c_cflag |= CSTOPB; // a pseudo-terminal keeps no other framing
+        ASSERT_EQ(::tcsetattr(pty.slaveFd(), TCSANOW, &found), 0);
+        pty.startReading();
+        QProcess send;
+        send.start(KORVEX_CLI_PATH, {"send", file, "--port", pty.slavePath()});
+        for (int waited = 0; pty.chunks().empty() && waited < 3000; waited += 10)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        ::kill(static_cast<pid_t>(send.processId()), signal); // after the first preamble
+        ASSERT_TRUE(send.waitForFinished(5000));
+        pty.stopReading();
+        const QByteArray err = send.readAllStandardError();
+        EXPECT_TRUE(send.exitStatus() == QProcess::NormalExit && send.exitCode() == 2 &&
+                    err.contains("may hold a partial transfer"))
+            << err.toStdString();
+        ASSERT_EQ(::tcgetattr(pty.slaveFd(), &after), 0);
+        EXPECT_TRUE(::cfgetospeed(&after) == B9600 && (after.c_cflag & CSTOPB));
+    }
 }
 
 } // namespace

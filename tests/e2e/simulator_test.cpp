@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvex {
@@ -357,6 +359,30 @@ TEST_F(Registry, SkipsWhatDeadSimulatorsLeftBehind) {
 
     plant(QStringLiteral("live.simulator"), "device=" + device + "\npid=" + me + "\n");
     EXPECT_EQ(advertisedSimulators().size(), 1);
+}
+
+// Without a usable runtime folder the adverts go under TMPDIR, but only one
+// that names a real folder by an absolute path; never under the root folder.
+TEST_F(Registry, FallbackFolderIgnoresRuntimeAndTemporaryFoldersThatNameNoPlace) {
+    qunsetenv("KORVEX_SIMULATOR_DIR");
+    const QByteArray saved[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("TMPDIR")};
+    const QString real = QDir(dir_.path()).canonicalPath(), here = QDir::currentPath();
+    QDir::setCurrent(real);
+    ASSERT_EQ(::mkdir("private", 0700), 0);
+    const std::tuple<const char*, QString, QString> cases[] = {
+        {"", "/korvex-no-such-folder", "/tmp"},
+        {"", "relative", "/tmp"},
+        {"private", real, real}, // a relative runtime folder, though it exists here
+    };
+    for (const auto& [runtime, temporary, base] : cases) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", temporary.toLocal8Bit());
+        EXPECT_EQ(locateSimulatorRegistry().path,
+                  base + "/runtime-" + ::getpwuid(::geteuid())->pw_name + "/korvex-simulators");
+    }
+    QDir::setCurrent(here);
+    qputenv("XDG_RUNTIME_DIR", saved[0]);
+    qputenv("TMPDIR", saved[1]);
 }
 
 } // namespace

@@ -108,6 +108,9 @@ inline std::unique_ptr<FrameSender> fakeSender(std::shared_ptr<Log> log, FakeBeh
         case SendOutcome::Kind::Silent:
             log->events << "finished silent";
             break;
+        case SendOutcome::Kind::Interrupted:
+            log->events << "finished interrupted";
+            break;
         }
     });
     return sender;

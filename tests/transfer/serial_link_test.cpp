@@ -2,10 +2,12 @@
 #include "fake_serial_link.h"
 #include "support/pseudo_terminal.h"
 #include "transfer/frames.h"
+#include "transfer/serial_device_check.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <atomic>
 #include <chrono>
@@ -13,10 +15,12 @@
 #include <mutex>
 #include <thread>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <pwd.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -108,12 +112,26 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
     ASSERT_TRUE(pty.ok());
     auto holder = makeSystemSerialLink();
     ASSERT_TRUE(holder->open(pty.slavePath()));
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo"), file = dir.filePath("file");
+    const QString byId = dir.filePath("usb-Korvex-if00-port0");
+    ASSERT_TRUE(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
+                QFile(file).open(QIODevice::WriteOnly) && QFile::link(pty.slavePath(), byId));
+    const int fifoReader = ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+    // Whatever is no serial port is refused before open() has had any effect.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ::inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN);
     const struct {
         QString device;
         QString says;
     } cases[] = {
         {"/dev/korvex-no-such-tty", "no such device"},
         {pty.slavePath(), "in use by another program"},
+        {byId, "in use by another program"}, // the same port under another name, root too
+        {"/dev/random", "not a serial port"},
+        {"/dev/tty", "not a serial port"},
+        {fifo, "not a serial port"},
+        {file, "not a serial port"},
         // Open, but no serial line: bytes written there would go nowhere.
         {"/dev/null", "not a serial port"},
         {"/dev/ptmx", "not a serial port"},
@@ -132,8 +150,40 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
             << seen[0].toStdString();
     }
     EXPECT_EQ(pty.read(50), QByteArray());
+    char events[512];
+    EXPECT_EQ(::read(watch, events, sizeof events), -1) << "a refused device was opened";
+    ::close(watch);
+    ::close(fifoReader);
     holder->close();
     EXPECT_TRUE(holder->open(pty.slavePath())); // the failed attempt left no lock behind
+}
+
+// What the kernel lists decides, by the device's number: virtual consoles,
+// /dev/console and /dev/tty are ttys too, but have no hardware behind them.
+TEST(SerialLinkErrors, OnlyTtysWithHardwareAndPseudoTerminalsAreSerialPorts) {
+    Pty pty;
+    QTemporaryDir dir;
+    // sysfs as it would list /dev/null's number: serial hardware, a virtual console, memory.
+    auto sysfs = [&](const char* name, const char* subsystem, bool device) {
+        const QString entry = dir.filePath(name) + "/sys/dev/char/1:3";
+        QDir().mkpath(entry + (device ? "/device" : ""));
+        QFile::link(QStringLiteral("../../../../class/") + subsystem, entry + "/subsystem");
+        return dir.filePath(name);
+    };
+    using K = SerialDeviceKind;
+    const std::tuple<QString, K, QString> cases[] = {
+        {"/dev/console", K::NotSerialPort, "/"},
+        {"/dev/tty0", K::NotSerialPort, "/"},
+        {pty.slavePath(), K::PseudoTerminal, "/"},
+        {"/dev/null", K::SerialPort, sysfs("serial", "tty", true)},
+        {"/dev/null", K::NotSerialPort, sysfs("console", "tty", false)},
+        {"/dev/null", K::NotSerialPort, sysfs("memory", "mem", true)},
+    };
+    for (const auto& [device, kind, sysRoot] : cases) {
+        if (!QFileInfo::exists(device))
+            continue; // no virtual consoles here
+        EXPECT_EQ(checkSerialDevice(device, sysRoot).kind, kind) << device.toStdString();
+    }
 }
 
 // Root may open any device, so the real check runs as "nobody" in a child.

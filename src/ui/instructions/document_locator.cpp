@@ -37,13 +37,13 @@ QStringList documentSearchDirectories() {
         if (!dirs.contains(clean))
             dirs.append(clean);
     };
-    add(QDir::currentPath());
     if (QCoreApplication::instance()) {
         const QString appDir = QCoreApplication::applicationDirPath();
         add(appDir);
         add(QDir(appDir).filePath(QStringLiteral(KORVEX_DATA_DIR_FROM_BIN)));
     }
     add(QStringLiteral(KORVEX_DATA_DIR));
+    add(QDir::currentPath());
     return dirs;
 }
 

@@ -8,10 +8,11 @@
 namespace korvex {
 
 // Where a document given by bare name is looked for, in this order: the
-// current directory (a Save or Load may have moved it), the program's own
-// folder, the data folder of an installation relative to the program (so a
-// relocated or staged install works), and the data folder the build was
-// configured for.
+// program's own folder, the data folder of an installation relative to the
+// program (so a relocated or staged install works), the data folder the build
+// was configured for, and only then the current directory. The program's own
+// manual comes first: a Load or Save moves the current directory to the
+// user's file, and a document lying beside a downloaded file is not ours.
 QStringList documentSearchDirectories();
 
 // The readable file that `name` refers to, or an empty string. A name with a

@@ -7,6 +7,7 @@
 
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -207,6 +208,14 @@ void InstructionsWindow::reloadDocument() {
     const QStringList dirs =
         searchDirectories_.isEmpty() ? documentSearchDirectories() : searchDirectories_;
     const QString path = locateDocument(documentName_, dirs);
+    // Unchanged since it was read whole: reading and comparing a large file
+    // again would hold up the window for nothing.
+    const QFileInfo file(path);
+    if (!path.isEmpty() && path == documentPath_ && !shownBytes_.isEmpty() &&
+        file.size() == shownBytes_.size() && file.lastModified() == shownModified_) {
+        showDocument(shownBytes_);
+        return;
+    }
     const DocumentBytes document = path.isEmpty() ? DocumentBytes{} : readDocument(path);
     if (path.isEmpty() || document.problem != DocumentBytes::Problem::None) {
         reportMissing(document.problem == DocumentBytes::Problem::TooLarge);
@@ -214,6 +223,7 @@ void InstructionsWindow::reloadDocument() {
     }
     const QByteArray& bytes = document.bytes;
     documentPath_ = path;
+    shownModified_ = file.lastModified();
     showDocument(bytes);
 }
 

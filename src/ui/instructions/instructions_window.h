@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -79,6 +80,7 @@ private:
     // The bytes on show (or being read): reading the same again would change
     // nothing on screen but cost the time again.
     QByteArray shownBytes_;
+    QDateTime shownModified_; // of the file they were read from
     std::unique_ptr<RtfLoader> loader_;
     QTimer sliceTimer_; // reads the next slice once pending events are handled
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rtf_reader.h"
 
+#include "paragraph_bound.h"
+#include "picture_decoder.h"
 #include "settings/cp1252.h"
 #include "system_code_page.h"
 #include "ui/twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QColor>
 #include <QDeadlineTimer>
@@ -25,6 +28,7 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -42,7 +46,17 @@ constexpr qsizetype kMaxPictureBytes = qsizetype{32} * 1024 * 1024;
 constexpr qint64 kMaxDecodedPictureBytes = qint64{64} * 1024 * 1024;
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxTableCells = 5000;
+// A view lays out a whole table again each time rows are added to it, and
+// after it; a table of thousands of cells costs the window a second each time.
+// The rows past this are shown as text, and the next table is a table again.
+constexpr int kMaxCellsPerTable = 256;
 constexpr int kMaxTabStops = 64;
+// Text of one format is put in the document in runs of about this many
+// characters, so a slice ends with what it read on screen.
+constexpr qsizetype kRunLength = 4096;
+// Empty paragraphs in a row beyond this add nothing a reader would miss, and
+// millions of them cost the window seconds.
+constexpr int kMaxEmptyParagraphs = 16;
 constexpr int kMaxTwips = 31680; // 22 inches
 // A document's pixels are 96 to the inch, whatever the screen.
 constexpr double kTwipsPerPixel = kTwipsPerInch / 96;
@@ -168,6 +182,9 @@ public:
     // Reads on until the deadline passes or `byteBudget` more bytes are read;
     // true once the whole document is in.
     bool step(const QDeadlineTimer& deadline, qsizetype byteBudget);
+    // Puts the pictures decoded so far in their places, waiting up to `wait`
+    // for one; true when none is still to come.
+    bool collectPictures(std::chrono::milliseconds wait);
     qsizetype position() const { return pos_; }
     const RtfReadResult& result() const { return result_; }
 
@@ -211,15 +228,19 @@ private:
     void flushBytes();
     void appendText(const QString& text);
     void flushText();
+    void cutParagraph(const ParaState& p);
+    QTextBlockFormat paragraphFormat(const ParaState& p) const;
     void endParagraph();
     void insertSpecial(QChar c);
     QTextCharFormat charFormat(const CharState& s) const;
     QTextBlockFormat blockFormat(const ParaState& p) const;
     bool ensureCell();
     void leaveTable();
+    void tableMayEnd();
     void endCell();
     void endRow();
     void finishPicture();
+    static QImage placeholderBox();
     QString placeholderName();
     void finishFieldInstruction();
     void finishFontEntry();
@@ -250,12 +271,20 @@ private:
     QString pendingText_;
     CharState pendingFormat_;
     bool blockHasContent_ = false;
+    int emptyParagraphs_ = 0; // in a row, just before the cursor
     ParaState lastPara_;
+    ParagraphBound bound_;
+    QTextBlock boundBlock_;     // the paragraph bound_ counts
+    QTextBlock continuedBlock_; // the latest paragraph that goes on one cut short
 
     QString fieldInstruction_;
     Picture picture_;
     qint64 decodedPictureBytes_ = 0;
     bool placeholderAdded_ = false;
+    PictureLayoutBudget pictureLayout_;
+    PictureDecoder decoder_;
+    int picturesSent_ = 0;
+    std::set<int> pendingPictures_; // ids still being decoded
 
     QList<int> cellBoundaries_;
     QTextTable* table_ = nullptr;
@@ -264,7 +293,9 @@ private:
     int cursorCol_ = 0;
     bool rowClosed_ = false;
     int cellsMade_ = 0;
+    int tableCells_ = 0;
     bool tablesDisabled_ = false;
+    bool untilTableEnds_ = false; // tables are off only for the rest of a full one
 };
 
 void Reader::start() {
@@ -356,7 +387,7 @@ void Reader::finish() {
     flushBytes();
     flushText();
     if (blockHasContent_)
-        cursor_.setBlockFormat(blockFormat(lastPara_));
+        cursor_.setBlockFormat(paragraphFormat(lastPara_));
     finished_ = true;
 }
 
@@ -453,6 +484,10 @@ void Reader::textByte(unsigned char c) {
     if (c < 0x20)
         return;
     pendingBytes_.append(static_cast<char>(c));
+    // Handed on at a byte no multi-byte code page uses inside a character,
+    // or at worst once the run is very long.
+    if (pendingBytes_.size() >= kRunLength && (c < 0x40 || pendingBytes_.size() >= 16 * kRunLength))
+        flushBytes();
 }
 
 void Reader::skipBinary(int count) {
@@ -1038,6 +1073,8 @@ void Reader::appendText(const QString& text) {
         flushText();
     pendingFormat_ = g.chr;
     pendingText_.append(text);
+    if (pendingText_.size() >= kRunLength)
+        flushText();
 }
 
 QTextCharFormat Reader::charFormat(const CharState& s) const {
@@ -1089,14 +1126,47 @@ void Reader::flushText() {
         return;
     QString text;
     text.swap(pendingText_);
+    tableMayEnd();
     if (!stack_.empty() && top().para.inTable && !tablesDisabled_)
         ensureCell();
     else if (table_)
         leaveTable();
-    cursor_.insertText(text, charFormat(pendingFormat_));
-    blockHasContent_ = true;
     if (!stack_.empty())
         lastPara_ = top().para;
+    if (cursor_.block() != boundBlock_) {
+        bound_.restart();
+        boundBlock_ = cursor_.block();
+    }
+    const QStringList pieces = bound_.cut(text);
+    const QTextCharFormat format = charFormat(pendingFormat_);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            cutParagraph(lastPara_);
+        cursor_.insertText(pieces[i], format);
+    }
+    blockHasContent_ = true;
+}
+
+void Reader::cutParagraph(const ParaState& p) {
+    // The two parts read as one paragraph: no space between them, and the
+    // second starts at the margin.
+    QTextBlockFormat first = paragraphFormat(p);
+    first.setBottomMargin(0);
+    cursor_.setBlockFormat(first);
+    QTextBlockFormat rest = blockFormat(p);
+    rest.setTopMargin(0);
+    rest.setTextIndent(0);
+    cursor_.insertBlock(rest);
+    continuedBlock_ = boundBlock_ = cursor_.block();
+}
+
+QTextBlockFormat Reader::paragraphFormat(const ParaState& p) const {
+    QTextBlockFormat f = blockFormat(p);
+    if (cursor_.block() == continuedBlock_) {
+        f.setTopMargin(0);
+        f.setTextIndent(0);
+    }
+    return f;
 }
 
 void Reader::insertSpecial(QChar c) {
@@ -1109,12 +1179,17 @@ void Reader::endParagraph() {
     if (stack_.empty() || top().dest != Dest::Text)
         return;
     flushText();
+    tableMayEnd();
+    if (blockHasContent_)
+        emptyParagraphs_ = 0;
+    else if (++emptyParagraphs_ > kMaxEmptyParagraphs)
+        return;
     const ParaState& p = top().para;
     if (p.inTable && !tablesDisabled_)
         ensureCell();
     else if (table_)
         leaveTable();
-    cursor_.setBlockFormat(blockFormat(p));
+    cursor_.setBlockFormat(paragraphFormat(p));
     cursor_.insertBlock(blockFormat(p), charFormat(top().chr));
     blockHasContent_ = false;
 }
@@ -1154,18 +1229,22 @@ bool Reader::ensureCell() {
         }
         table_ = cursor_.insertTable(1, columns, tf);
         cellsMade_ += columns;
+        tableCells_ = columns;
         row_ = col_ = cursorCol_ = 0;
         rowClosed_ = false;
         return true;
     }
     if (rowClosed_) {
-        if (cellsMade_ + table_->columns() > kMaxTableCells) {
+        if (cellsMade_ + table_->columns() > kMaxTableCells ||
+            tableCells_ + table_->columns() > kMaxCellsPerTable) {
+            untilTableEnds_ = cellsMade_ + table_->columns() <= kMaxTableCells;
             leaveTable();
             tablesDisabled_ = true;
             return false;
         }
         table_->appendRows(1);
         cellsMade_ += table_->columns();
+        tableCells_ += table_->columns();
         ++row_;
         col_ = cursorCol_ = 0;
         rowClosed_ = false;
@@ -1173,9 +1252,11 @@ bool Reader::ensureCell() {
     }
     if (col_ != cursorCol_) {
         if (col_ >= table_->columns() && table_->columns() < kMaxTableColumns &&
-            cellsMade_ + table_->rows() <= kMaxTableCells) {
+            cellsMade_ + table_->rows() <= kMaxTableCells &&
+            tableCells_ + table_->rows() <= kMaxCellsPerTable) {
             table_->appendColumns(1);
             cellsMade_ += table_->rows();
+            tableCells_ += table_->rows();
         }
         // Past the last column that may exist, cells share the last one.
         const int target = std::min(col_, table_->columns() - 1);
@@ -1185,6 +1266,11 @@ bool Reader::ensureCell() {
         }
     }
     return true;
+}
+
+void Reader::tableMayEnd() {
+    if (untilTableEnds_ && !stack_.empty() && !top().para.inTable)
+        tablesDisabled_ = untilTableEnds_ = false;
 }
 
 void Reader::leaveTable() {
@@ -1214,7 +1300,7 @@ void Reader::endCell() {
     if (!blockHasContent_ && cursor_.block() != cell.firstCursorPosition().block())
         cursor_.deletePreviousChar();
     else
-        cursor_.setBlockFormat(blockFormat(top().para));
+        cursor_.setBlockFormat(paragraphFormat(top().para));
     blockHasContent_ = false;
     ++col_;
 }
@@ -1240,21 +1326,22 @@ void Reader::finishPicture() {
     Group& outer = stack_[stack_.size() - 2];
     if (outer.dest != Dest::Text)
         return;
-    // The header tells the decoded size; the pixels are decoded only while
-    // the document's pictures stay within their budget.
+    // Only the header is read here, for the decoded size; the pixels are
+    // decoded on a worker, and only while the document's pictures stay within
+    // their budget.
+    const char* format = pic.kind == Picture::Png ? "PNG" : "JPEG";
     QBuffer source(&pic.data);
     source.open(QIODevice::ReadOnly);
-    QImageReader decoder(&source, pic.kind == Picture::Png ? "PNG" : "JPEG");
-    const QSize size = decoder.size();
+    const QSize size = QImageReader(&source, format).size();
+    source.close();
     if (size.isEmpty())
         return;
-    const qint64 cost = qint64(size.width()) * size.height() * 4;
-    QImage image;
-    if (cost <= kMaxDecodedPictureBytes - decodedPictureBytes_) {
-        decodedPictureBytes_ += cost;
-        image = decoder.read();
-        if (image.isNull())
-            return;
+    const double w = pic.goalW > 0 ? pic.goalW / kTwipsPerPixel : size.width();
+    const double h = pic.goalH > 0 ? pic.goalH / kTwipsPerPixel : size.height();
+    const QSizeF shown = pictureLayout_.place({w * pic.scaleX / 100.0, h * pic.scaleY / 100.0});
+    if (shown.isEmpty()) {
+        ++result_.leftOut;
+        return;
     }
     flushText();
     if (outer.para.inTable && !tablesDisabled_)
@@ -1262,33 +1349,65 @@ void Reader::finishPicture() {
     else if (table_)
         leaveTable();
     QTextImageFormat f;
-    if (image.isNull()) {
+    const qint64 cost = qint64(size.width()) * size.height() * 4;
+    if (cost <= kMaxDecodedPictureBytes - decodedPictureBytes_) {
+        decodedPictureBytes_ += cost;
+        const int id = ++picturesSent_;
+        const QString name = QStringLiteral("rtf-picture:%1").arg(id);
+        // A box holds the place until the pixels come.
+        doc_.addResource(QTextDocument::ImageResource, QUrl(name), placeholderBox());
+        pendingPictures_.insert(id);
+        decoder_.decode(id, std::move(pic.data), format);
+        f.setName(name);
+    } else {
         f.setName(placeholderName());
         ++result_.placeholders;
-    } else {
-        const QUrl name(QStringLiteral("rtf-picture:%1").arg(result_.images + 1));
-        // As a pixmap: a view paints an image resource by converting all of
-        // it to a pixmap on every paint, seconds for a large picture.
-        doc_.addResource(QTextDocument::ImageResource, name, QPixmap::fromImage(std::move(image)));
-        f.setName(name.toString());
-        ++result_.images;
     }
-    double w = pic.goalW > 0 ? pic.goalW / kTwipsPerPixel : size.width();
-    double h = pic.goalH > 0 ? pic.goalH / kTwipsPerPixel : size.height();
-    f.setWidth(w * pic.scaleX / 100.0);
-    f.setHeight(h * pic.scaleY / 100.0);
+    f.setWidth(shown.width());
+    f.setHeight(shown.height());
     cursor_.insertImage(f);
     blockHasContent_ = true;
+}
+
+bool Reader::collectPictures(std::chrono::milliseconds wait) {
+    bool repaint = false;
+    for (PictureDecoder::Finished& done : decoder_.takeFinished(wait)) {
+        if (pendingPictures_.erase(done.id) == 0)
+            continue;
+        if (done.image.isNull()) {
+            ++result_.placeholders; // its box stays
+            continue;
+        }
+        // As a pixmap: a view paints an image resource by converting all of
+        // it to a pixmap on every paint, seconds for a large picture.
+        doc_.addResource(QTextDocument::ImageResource,
+                         QUrl(QStringLiteral("rtf-picture:%1").arg(done.id)),
+                         QPixmap::fromImage(std::move(done.image)));
+        ++result_.images;
+        repaint = true;
+    }
+    // Its place and size are what they were: a view need only paint again,
+    // not lay out. A document not on show has no layout to tell.
+    if (repaint) {
+        if (auto* layout =
+                doc_.findChild<QAbstractTextDocumentLayout*>(QString(), Qt::FindDirectChildrenOnly))
+            emit layout->update();
+    }
+    return pendingPictures_.empty();
+}
+
+QImage Reader::placeholderBox() {
+    // A flat pale box, stretched to each picture's place: a frame would
+    // stretch with it.
+    QImage box(8, 8, QImage::Format_RGB32);
+    box.fill(QColor(0xD8, 0xD8, 0xD8));
+    return box;
 }
 
 QString Reader::placeholderName() {
     QString name = QStringLiteral("rtf-picture:placeholder");
     if (!placeholderAdded_) {
-        // A flat pale box, stretched to each picture's place: a frame would
-        // stretch with it.
-        QImage box(8, 8, QImage::Format_RGB32);
-        box.fill(QColor(0xD8, 0xD8, 0xD8));
-        doc_.addResource(QTextDocument::ImageResource, QUrl(name), box);
+        doc_.addResource(QTextDocument::ImageResource, QUrl(name), placeholderBox());
         placeholderAdded_ = true;
     }
     return name;
@@ -1325,7 +1444,7 @@ struct RtfLoader::State {
     Reader reader;
     // Bytes read in the next slice. It starts small so that the beginning
     // shows at once, then follows what a slice costs, layout included.
-    qsizetype sliceBytes = qsizetype{16} * 1024;
+    qsizetype sliceBytes = qsizetype{4} * 1024;
     bool done = false;
 };
 
@@ -1355,12 +1474,18 @@ bool RtfLoader::readFor(std::chrono::milliseconds budget) {
     // paragraph of many formats. A view lays out the slice when it ends.
     QTextCursor editBlock(&s.document);
     editBlock.beginEditBlock();
-    s.done = s.reader.step(QDeadlineTimer(budget), s.sliceBytes);
+    const bool textIn = s.reader.step(QDeadlineTimer(budget), s.sliceBytes);
+    // Once the text is in, what is left of the slice waits for pictures.
+    const auto left = std::max<qint64>(0, budget.count() - clock.elapsed());
+    const bool picturesIn = s.reader.collectPictures(std::chrono::milliseconds(textIn ? left : 0));
     editBlock.endEditBlock();
+    s.done = textIn && picturesIn;
     if (s.done) {
         s.document.setUndoRedoEnabled(s.undoWasEnabled);
         return true;
     }
+    if (textIn)
+        return false;
     // Size the next slice so that reading and laying it out fit the budget.
     const qsizetype read = std::max<qsizetype>(1, s.reader.position() - before);
     const qint64 spent = std::max<qint64>(1, clock.elapsed());

@@ -16,7 +16,9 @@ struct RtfReadResult {
     bool wasRtf = false;    // false: no "{\rtf" header, the bytes were shown as plain text
     bool truncated = false; // the input ended inside an open group
     int images = 0;         // pictures that decoded and were placed in the document
-    int placeholders = 0;   // pictures beyond the budget of decoded pixels, shown as boxes
+    int placeholders = 0;   // pictures beyond the budget of decoded pixels, or that did not
+                            // decode, shown as boxes
+    int leftOut = 0;        // pictures beyond what the layout takes, not shown
 };
 
 // Reads RTF into a document a slice at a time, so that a window can show the
@@ -25,9 +27,11 @@ struct RtfReadResult {
 // documents: fonts, colours, character and paragraph formatting, code pages,
 // Unicode escapes, simple tables and PNG/JPEG pictures. Anything else is
 // skipped. Never throws; any input, however malformed, gives some document,
-// in time proportional to the input's size. Pictures are decoded up to 64 MiB
-// of pixels in all; the others are shown as boxes of their size. Pictures
-// become pixmaps, so use it on the GUI thread.
+// in time proportional to the input's size. Pictures are decoded on a worker
+// thread, up to 64 MiB of pixels in all; the others are shown as boxes of
+// their size, and past what a layout takes they are left out. Paragraphs are
+// cut, and very long words given places to break, at lengths no writer uses.
+// Pictures become pixmaps, so use it on the GUI thread.
 class RtfLoader {
 public:
     // Empties `document`, which must outlive the loader and be changed by no
@@ -38,7 +42,8 @@ public:
     RtfLoader& operator=(const RtfLoader&) = delete;
 
     // Reads on for about `budget`, the document's own updates (its layout in
-    // a view) included; true once the whole input is in the document.
+    // a view) included; true once the whole input is in the document, its
+    // pictures decoded.
     bool readFor(std::chrono::milliseconds budget);
 
     bool done() const;

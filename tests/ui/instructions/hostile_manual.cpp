@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hostile_manual.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
 #include <QtEndian>
 
 #include <array>
@@ -53,12 +56,13 @@ QByteArray flatPng(QSize size) {
            chunk("IEND", {});
 }
 
-QByteArray manualWithPictures(const QByteArray& png, int count) {
-    const QByteArray hex = png.toHex();
+QByteArray manualWithPictures(const QByteArray& picture, int count, QByteArrayView words) {
+    const QByteArray hex = picture.toHex();
     QByteArray rtf = "{\\rtf1\\ansi ";
     for (int i = 0; i < count; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
-        rtf += "before " + n + "\\par {\\pict\\pngblip " + hex + "}\\par after " + n + "\\par ";
+        rtf += "before " + n + "\\par {\\pict" + words.toByteArray() + " " + hex + "}\\par after " +
+               n + "\\par ";
     }
     return rtf + "}";
 }
@@ -73,5 +77,72 @@ QByteArray manualOfParagraphs(qsizetype bytes) {
     }
     return rtf + "\\pard The end.\\par}";
 }
+
+namespace {
+
+constexpr qsizetype kCap = qsizetype{16} * 1024 * 1024 - 64; // under the read limit
+
+QByteArray rtfOf(const QByteArray& body) {
+    return "{\\rtf1\\ansi " + body + "}";
+}
+
+// A real progressive JPEG, then scans that carry no data (luminance, AC 1-63,
+// approximation complete): each costs a decoder a pass over every coefficient.
+QByteArray jpegWithEmptyScans(int side, int scans) {
+    QImage image(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, qRgb(x & 0xFF, y & 0xFF, (x ^ y) & 0xFF));
+    QByteArray jpeg;
+    QBuffer out(&jpeg);
+    out.open(QIODevice::WriteOnly);
+    QImageWriter writer(&out, "JPEG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    jpeg.insert(jpeg.size() - 2, QByteArray("\xFF\xDA\x00\x08\x01\x01\x00\x01\x3F\x00", 10)
+                                     .repeated(scans)); // before the end marker
+    return jpeg;
+}
+
+QByteArray wideLongTable() {
+    QByteArray row = "\\trowd";
+    for (int c = 1; c <= 64; ++c)
+        row += "\\cellx" + QByteArray::number(c * 150);
+    return rtfOf(
+        (row + "\\intbl " + QByteArray("c\\cell ").repeated(64) + "\\row\n").repeated(2000));
+}
+
+} // namespace
+
+const HostileManual kHostileManuals[10] = {
+    // Only headers, claiming 100000 x 100000 pixels each.
+    {"FakeHugePictures",
+     [] {
+         const QByteArray size =
+             bigEndian(100000) + bigEndian(100000) + QByteArray("\x08\x06\0\0\0", 5);
+         return manualWithPictures("\x89PNG\r\n\x1a\n" + chunk("IHDR", size) + chunk("IEND", {}),
+                                   101);
+     }},
+    {"TinyPicturesShownHuge",
+     [] {
+         return manualWithPictures(
+             flatPng({1, 1}), 600,
+             "\\pngblip\\picwgoal31680\\pichgoal31680\\picscalex1000\\picscaley1000");
+     }},
+    {"ScanBomb",
+     [] { return manualWithPictures(jpegWithEmptyScans(4096, 20000), 1, "\\jpegblip"); }},
+    {"OneLongWord", [] { return rtfOf(QByteArray(256 * 1024, 'w')); }},
+    {"OneParagraphOfWords",
+     [] { return rtfOf(QByteArray("lorem ipsum dolor sit amet ").repeated(kCap / 27)); }},
+    {"StyleEveryCharacter",
+     [] { return rtfOf(QByteArray("{\\b x}{\\i y}").repeated(8 * 1024 * 1024 / 12)); }},
+    {"OnlyParagraphMarks", [] { return rtfOf(QByteArray("\\par").repeated(kCap / 4)); }},
+    {"WideLongTable", wideLongTable},
+    {"LargeFlatPictures",
+     [] {
+         return manualWithPictures(flatPng({5600, 5600}), 10);
+     }},
+    {"ManyStyledParagraphs", [] { return manualOfParagraphs(12'000'000); }},
+};
 
 } // namespace korvex::test

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
@@ -19,6 +20,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <string>
 
 using korvex::InstructionsWindow;
 using korvex::testing::waitFor;
@@ -332,5 +334,65 @@ TEST_F(InstructionsWindowTest, AReloadOrACloseEndsTheReadInFlight) {
     ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     EXPECT_TRUE(boxes.empty());
 }
+
+// The most memory the process has held since the reset of the peak.
+qint64 peakMemoryMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong() / 1024;
+    return 0;
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr bool kTimed = false; // sanitizers multiply time and memory: read, not timed
+#else
+constexpr bool kTimed = true;
+#endif
+
+class HostileManualInWindow : public InstructionsWindowTest,
+                              public ::testing::WithParamInterface<korvex::test::HostileManual> {};
+
+// Each manual in the window while the event loop is timed: the beginning shows
+// at once, the window answers all along, and is closed at once. The longest
+// ones are read for a few seconds only: their cost is the same all through.
+TEST_P(HostileManualInWindow, NeverFreezesTheWindow) {
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.gui.imageio*=false\ndefault.warning=false"));
+    writeFile(dir.filePath(kName), GetParam().make());
+    QFile peakReset(QStringLiteral("/proc/self/clear_refs"));
+    if (peakReset.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        peakReset.write("5");
+    StallMeter stalls;
+    QElapsedTimer clock;
+    clock.start();
+    pressF1();
+    ASSERT_TRUE(waitFor([&] { return window->textArea()->document()->characterCount() > 1; }));
+    const qint64 firstMs = clock.elapsed();
+    QScrollBar* bar = window->textArea()->verticalScrollBar();
+    bar->setValue(bar->maximum()); // used while it loads: scrolled, F1 again
+    pressF1();
+    waitFor([&] { return !window->isLoading(); }, 4000);
+    QElapsedTimer closing;
+    closing.start();
+    window->close();
+    ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
+    const qint64 closeMs = closing.elapsed(), peak = peakMemoryMiB();
+    std::printf("%s: longest stall %lld ms, peak %lld MiB, first page %lld ms, closed in %lld ms\n",
+                GetParam().name, static_cast<long long>(stalls.longestMs()),
+                static_cast<long long>(peak), static_cast<long long>(firstMs),
+                static_cast<long long>(closeMs));
+    if (!kTimed)
+        return;
+    // 100 ms is the aim; a loaded machine is allowed more.
+    EXPECT_LE(std::max(stalls.longestMs(), closeMs), 250);
+    EXPECT_LT(peak, 300);
+    EXPECT_LT(firstMs, 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, HostileManualInWindow,
+                         ::testing::ValuesIn(korvex::test::kHostileManuals),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
