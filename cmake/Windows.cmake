@@ -20,9 +20,6 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 get_filename_component(_korvex_qt "${Qt6Core_DIR}/../../.." ABSOLUTE)
 set(_korvex_qt_dlls Qt6Core Qt6Gui Qt6Widgets Qt6SerialPort)
 set(_korvex_qt_plugins platforms/qwindows styles/qwindowsvistastyle imageformats/qico)
-# Headless runs (the tests) only; no user needs it.
-file(COPY ${_korvex_qt}/plugins/platforms/qoffscreen.dll
-  DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/platforms)
 
 # The compiler's runtime, which the Qt DLLs link too.
 set(_korvex_runtime)
@@ -41,17 +38,29 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   list(APPEND _korvex_runtime "${_korvex_found}")
 endforeach()
 
-set(_korvex_bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+# The DLLs and plugins beside the programs, and beside the tests, which have
+# a folder of their own: the manual copied beside the programs would otherwise
+# be found first by the tests that look for it elsewhere.
+set(KORVEX_TEST_RUNTIME_DIRECTORY ${CMAKE_BINARY_DIR}/tests-bin)
+foreach(_korvex_bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY} ${KORVEX_TEST_RUNTIME_DIRECTORY})
+  foreach(dll IN LISTS _korvex_qt_dlls)
+    file(COPY ${_korvex_qt}/bin/${dll}.dll DESTINATION ${_korvex_bin})
+  endforeach()
+  foreach(plugin IN LISTS _korvex_qt_plugins)
+    get_filename_component(_korvex_kind ${plugin} DIRECTORY)
+    file(COPY ${_korvex_qt}/plugins/${plugin}.dll DESTINATION ${_korvex_bin}/${_korvex_kind})
+  endforeach()
+  # Headless runs (the tests) only; no user needs it.
+  file(COPY ${_korvex_qt}/plugins/platforms/qoffscreen.dll DESTINATION ${_korvex_bin}/platforms)
+  file(COPY ${_korvex_runtime} DESTINATION ${_korvex_bin})
+endforeach()
 foreach(dll IN LISTS _korvex_qt_dlls)
-  file(COPY ${_korvex_qt}/bin/${dll}.dll DESTINATION ${_korvex_bin})
   install(FILES ${_korvex_qt}/bin/${dll}.dll DESTINATION .)
 endforeach()
 foreach(plugin IN LISTS _korvex_qt_plugins)
   get_filename_component(_korvex_kind ${plugin} DIRECTORY)
-  file(COPY ${_korvex_qt}/plugins/${plugin}.dll DESTINATION ${_korvex_bin}/${_korvex_kind})
   install(FILES ${_korvex_qt}/plugins/${plugin}.dll DESTINATION ${_korvex_kind})
 endforeach()
-file(COPY ${_korvex_runtime} DESTINATION ${_korvex_bin})
 install(FILES ${_korvex_runtime} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/Korvex_Config.rtf ${PROJECT_SOURCE_DIR}/LICENSE
   DESTINATION .)
