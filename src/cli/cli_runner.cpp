@@ -20,13 +20,6 @@ struct Command {
                const Environment& environment);
 };
 
-// The simulator runs on a pseudo-terminal; elsewhere it is listed but not run.
-#ifdef Q_OS_UNIX
-constexpr auto kRunSimulate = runSimulate;
-#else
-constexpr decltype(&runSimulate) kRunSimulate = nullptr;
-#endif
-
 // In the order the usage lists them.
 constexpr std::array kCommands{
     Command{"defaults", "[-o FILE]", "the factory settings as a .cfg file",
@@ -46,7 +39,7 @@ constexpr std::array kCommands{
             "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from use",
             runPorts},
     Command{"simulate", "[--once] [--json]", "a simulated tracker on a pseudo-terminal, to send to",
-            kRunSimulate},
+            runSimulate},
 };
 
 const char* const kUsageHead = R"(Usage: korvex-cli COMMAND [options]

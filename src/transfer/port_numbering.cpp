@@ -163,7 +163,13 @@ QList<PortDescription> systemSerialPorts() {
     result.reserve(infos.size());
     for (const QSerialPortInfo& info : infos) {
         PortDescription port;
+#ifdef Q_OS_WIN
+        // COM3 as Windows users know it, and as a typed number resolves;
+        // the serial port puts the \\.\ before it itself.
+        port.device = info.portName();
+#else
         port.device = info.systemLocation();
+#endif
         port.portName = info.portName();
         port.description = info.description();
         port.manufacturer = info.manufacturer();

@@ -34,6 +34,11 @@ namespace {
 constexpr int kHandOverTimeoutMs = 200;
 // Time for a full transmit buffer to leave at 4800 baud, with room to spare.
 constexpr int kCloseDrainTimeoutMs = 2000;
+#ifdef Q_OS_WIN
+constexpr QIODevice::OpenMode kOpenMode = QIODevice::ReadWrite;
+#else
+constexpr QIODevice::OpenMode kOpenMode = QIODevice::WriteOnly;
+#endif
 
 #ifdef Q_OS_UNIX
 
@@ -102,7 +107,11 @@ QString openFailureText(const QString& device, QSerialPort::SerialPortError erro
 #else
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
-        return describeOpenFailure(SerialOpenFailure::Missing, device, systemText);
+        // An adapter without its driver has no COM port at all.
+        return describeOpenFailure(SerialOpenFailure::Missing, device, systemText) +
+               QStringLiteral(" In Device Manager the adapter must be listed under \"Ports (COM "
+                              "& LPT)\" with its COM number; under \"Other devices\" it has no "
+                              "driver: install the adapter's driver first.");
     case QSerialPort::PermissionError:
         // Windows answers "access denied" for a port that another program holds.
         return describeOpenFailure(SerialOpenFailure::Busy, device, systemText);
@@ -148,14 +157,16 @@ public:
         port_.setParity(QSerialPort::NoParity);
         port_.setStopBits(QSerialPort::OneStop);
         port_.setFlowControl(QSerialPort::NoFlowControl);
-        // Nothing is ever read back from the tracker.
-        if (!port_.open(QIODevice::WriteOnly)) {
+        // Nothing is ever read back from the tracker. Windows asks for read
+        // access to get and set a port's line settings, so there the port
+        // opens for both; nothing reads it all the same.
+        if (!port_.open(kOpenMode)) {
             error_ = openFailureText(device, port_.error(), port_.errorString());
             port_.clearError();
             releaseDevice();
             return false;
         }
-        if (!isSerialLine(port_.handle()) || !opensHeldDevice()) {
+        if (!isSerialLine(qintptr(port_.handle())) || !opensHeldDevice()) { // fd or HANDLE
             port_.close();
             port_.clearError();
             releaseDevice();

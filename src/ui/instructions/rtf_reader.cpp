@@ -4,6 +4,7 @@
 #include "paragraph_bound.h"
 #include "picture_decoder.h"
 #include "settings/cp1252.h"
+#include "system_code_page.h"
 #include "ui/twips.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -1016,7 +1017,7 @@ QString Reader::decode(const QByteArray& bytes, int cp) {
         it = decoders_.emplace(cp, std::move(dec)).first;
     }
     if (!it->second)
-        return fromCp1252(bytes);
+        return decodeSystemCodePage(bytes, cp).value_or(fromCp1252(bytes));
     it->second->resetState();
     return it->second->decode(bytes);
 }

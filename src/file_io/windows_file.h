@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <utility>
+
+#include <windows.h>
+
+namespace korvex {
+
+// An open Win32 handle, closed when it goes out of scope.
+class WindowsHandle {
+public:
+    explicit WindowsHandle(HANDLE handle = INVALID_HANDLE_VALUE)
+        : handle_(handle) {}
+    ~WindowsHandle() {
+        if (valid())
+            ::CloseHandle(handle_);
+    }
+    WindowsHandle(WindowsHandle&& other) noexcept
+        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
+    WindowsHandle& operator=(WindowsHandle&& other) noexcept {
+        WindowsHandle gone(
+            std::exchange(handle_, std::exchange(other.handle_, INVALID_HANDLE_VALUE)));
+        return *this;
+    }
+    WindowsHandle(const WindowsHandle&) = delete;
+    WindowsHandle& operator=(const WindowsHandle&) = delete;
+
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+    HANDLE get() const { return handle_; }
+
+    // Closes now and returns the error, or 0: a write may fail only here.
+    DWORD closeChecked() {
+        const HANDLE handle = std::exchange(handle_, INVALID_HANDLE_VALUE);
+        return ::CloseHandle(handle) ? 0 : ::GetLastError();
+    }
+
+private:
+    HANDLE handle_;
+};
+
+inline const wchar_t* wide(const QString& text) {
+    return reinterpret_cast<const wchar_t*>(text.utf16());
+}
+
+// "it is <this>, not a regular file" for what GetFileType and the attributes
+// say; empty for a file on a disk.
+inline QString windowsNotRegularReason(DWORD fileType, DWORD attributes) {
+    QString kind;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        kind = QStringLiteral("a folder");
+    else if (fileType == FILE_TYPE_CHAR)
+        kind = QStringLiteral("a character device");
+    else if (fileType == FILE_TYPE_PIPE)
+        kind = QStringLiteral("a named pipe");
+    else if (fileType != FILE_TYPE_DISK)
+        kind = QStringLiteral("a special file");
+    return kind.isEmpty() ? kind : QStringLiteral("it is %1, not a regular file").arg(kind);
+}
+
+} // namespace korvex

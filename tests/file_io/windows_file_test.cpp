@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file_io/atomic_file_writer.h"
+#include "file_io/regular_file_reader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace korvex {
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+// What a save does to what is there, and that a refusal leaves it and no
+// temporary file behind.
+TEST(WindowsSave, ReplacesFilesOnlyAndNamesEveryRefusal) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString old = folder.filePath("old.cfg");
+    const QString locked = folder.filePath("locked.cfg");
+    for (const QString& path : {old, locked}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("before") == 6);
+    }
+    ASSERT_TRUE(
+        ::SetFileAttributesW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(locked).utf16()),
+                             FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("sub.cfg"));
+    struct Case {
+        QString path;
+        const char* says; // empty: saved
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {folder.filePath("new.cfg"), "", "after"},
+        {old, "", "after"},
+        {locked, "the file is read-only; it was left as it is", "before"},
+        {folder.filePath("sub.cfg"), "it is a folder, not a regular file", "(missing)"},
+        {folder.filePath("none/new.cfg"), "path", "(missing)"},
+    };
+    for (const Case& c : cases) {
+        const FileWriteResult saved = writeFileAtomically(c.path, "after");
+        EXPECT_EQ(saved.ok, *c.says == '\0') << c.path.toStdString();
+        EXPECT_TRUE(saved.reason.contains(QLatin1String(c.says), Qt::CaseInsensitive))
+            << saved.reason.toStdString();
+        EXPECT_EQ(contentOf(c.path), c.after) << c.path.toStdString();
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+}
+
+TEST(WindowsRead, TakesDiskFilesUpToTheLimitOnly) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("k.cfg");
+    ASSERT_TRUE(writeFileAtomically(path, "0123456789").ok);
+    const FileReadResult capped = readRegularFile(path, 4);
+    EXPECT_TRUE(capped.ok());
+    EXPECT_EQ(capped.bytes, "0123");
+    EXPECT_TRUE(capped.beyondLimit);
+    EXPECT_FALSE(readRegularFile(path, 10).beyondLimit);
+    EXPECT_EQ(readRegularFile("NUL", 10).reason, "it is a character device, not a regular file");
+    EXPECT_EQ(readRegularFile(folder.path(), 10).reason, "it is a folder, not a regular file");
+    EXPECT_FALSE(isReadableRegularFile("NUL"));
+}
+
+} // namespace
+} // namespace korvex
