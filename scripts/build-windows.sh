@@ -30,25 +30,7 @@ if [ ! -f "$tarball" ]; then
   exit 0
 fi
 
-# What the cross build, the Wine tests and the packages need.
-packages=(cmake ninja-build ccache g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools
-  googletest wine wine64 nsis zip python3 xz-utils)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  as_root=()
-  if [ "$(id -u)" -ne 0 ]; then
-    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
-    as_root=(sudo)
-  fi
-  export DEBIAN_FRONTEND=noninteractive
-  "${as_root[@]}" apt-get update -q
-  # 64-bit programs only: wine64 runs them, no i386 architecture needed.
-  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-deps.sh --windows
 
 # The toolchain folder is read-only in CI: unpack it where the build can use
 # it, again only when the tarball changed.

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building and running need; with
 # --tests, also what the test suite, the fuzz targets and the package checks
-# use. Quiet and quick when they are all there already.
-#   scripts/install-deps.sh [--tests]
+# use; with --windows, what the cross build, its tests under Wine and its
+# packages use. Quiet and quick when they are all there already.
+#   scripts/install-deps.sh [--tests | --windows]
 set -euo pipefail
 
 packages=(
@@ -20,10 +21,16 @@ test_packages=(
   desktop-file-utils appstream mandoc
   acl attr
 )
+# 64-bit programs only: wine64 runs them, no i386 architecture needed.
+windows_packages=(
+  ninja-build ccache g++-mingw-w64-x86-64-posix
+  googletest wine wine64 nsis zip python3 xz-utils
+)
 case "${1:-}" in
   "") ;;
   --tests) packages+=("${test_packages[@]}") ;;
-  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+  --windows) packages+=("${windows_packages[@]}") ;;
+  *) echo "usage: $0 [--tests | --windows]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "file_io/windows_file.h"
+
 #include <windows.h>
 
 namespace korvex::cli {
@@ -33,23 +35,6 @@ DWORD writeToConsole(HANDLE console, QByteArrayView bytes) {
     return 0;
 }
 
-// A file or a pipe gets the bytes as they are: the C runtime's text mode
-// would put a CR before every LF, the LF of a .cfg file's CR LF included.
-DWORD writeToFile(HANDLE file, QByteArrayView bytes) {
-    const char* data = bytes.data();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        DWORD written = 0;
-        if (!::WriteFile(file, data, DWORD(left), &written, nullptr))
-            return ::GetLastError();
-        if (written == 0)
-            return ERROR_WRITE_FAULT;
-        data += written;
-        left -= written;
-    }
-    return 0;
-}
-
 } // namespace
 
 StandardOutput::StandardOutput(int fd, bool closedAtStart)
@@ -65,9 +50,11 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
     const HANDLE handle = handleOf(fd_);
     DWORD mode = 0;
     const QByteArrayView bytes(data, size);
+    // A file or a pipe gets the bytes as they are: the C runtime's text mode
+    // would put a CR before every LF, the LF of a .cfg file's CR LF included.
     const DWORD error = missing(handle)                   ? DWORD(ERROR_INVALID_HANDLE)
                         : ::GetConsoleMode(handle, &mode) ? writeToConsole(handle, bytes)
-                                                          : writeToFile(handle, bytes);
+                                                          : writeAllToHandle(handle, bytes);
     if (error != 0) {
         failure_ = qt_error_string(int(error));
         return -1;

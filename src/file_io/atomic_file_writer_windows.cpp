@@ -14,7 +14,6 @@ namespace {
 // A temporary name stays well within MAX_PATH's share of a name.
 constexpr qsizetype kMaxNameInTemporary = 200;
 constexpr int kTemporaryNameAttempts = 100;
-constexpr DWORD kWriteChunk = 1 << 20;
 
 FileWriteResult failedWith(DWORD error) {
     return FileWriteResult::failed(qt_error_string(int(error)));
@@ -101,21 +100,7 @@ public:
         return ERROR_FILE_EXISTS;
     }
 
-    DWORD write(QByteArrayView bytes) {
-        const char* data = bytes.data();
-        qint64 left = bytes.size();
-        while (left > 0) {
-            DWORD written = 0;
-            const DWORD chunk = DWORD(std::min<qint64>(left, kWriteChunk));
-            if (!::WriteFile(file_.get(), data, chunk, &written, nullptr))
-                return ::GetLastError();
-            if (written == 0)
-                return ERROR_WRITE_FAULT;
-            data += written;
-            left -= written;
-        }
-        return 0;
-    }
+    DWORD write(QByteArrayView bytes) { return writeAllToHandle(file_.get(), bytes); }
 
     // The bytes on the disk before the name points at them.
     DWORD flushAndClose() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
+#include <algorithm>
 #include <utility>
 
 #include <windows.h>
@@ -39,6 +41,24 @@ public:
 private:
     HANDLE handle_;
 };
+
+// Writes all of `bytes` in pieces WriteFile takes; returns 0 or the error
+// (ERROR_WRITE_FAULT for a write that made no progress, so none spins).
+inline DWORD writeAllToHandle(HANDLE file, QByteArrayView bytes) {
+    constexpr qint64 kWriteChunk = 1 << 20;
+    const char* data = bytes.data();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        DWORD written = 0;
+        if (!::WriteFile(file, data, DWORD(std::min(left, kWriteChunk)), &written, nullptr))
+            return ::GetLastError();
+        if (written == 0)
+            return ERROR_WRITE_FAULT;
+        data += written;
+        left -= written;
+    }
+    return 0;
+}
 
 inline const wchar_t* wide(const QString& text) {
     return reinterpret_cast<const wchar_t*>(text.utf16());
