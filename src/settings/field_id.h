@@ -9,37 +9,37 @@ namespace korvex {
 // Every setting of the tracker record, plus the port number. The order is the
 // order in which the factory defaults are written.
 enum class FieldId {
-    edComm,
-    edNumFlagsAuto,
-    edMsgRepeat,
-    cbMicEMsg,
-    edSymbol,
-    chkTable,
-    chkRxPosition,
-    esSpeedTable0,
-    esSpeedTable1,
-    esSpeedTable2,
-    esSpeedTable3,
-    esSpeedTable4,
-    esSpeedTable5,
-    esSpeedTable6,
-    edManualTime,
-    edBcnEvery,
-    edGpsCheckTime,
-    edGpsAcqTime,
-    edReceiver,
-    edMyCall,
-    edAprsPath,
-    edBeacon,
-    edDestCall,
-    edAprsMsg,
+    portNumber,
+    txDelay,
+    messageRetries,
+    micEMessage,
+    symbol,
+    alternateTable,
+    receivedPositionsOff,
+    speedBand0,
+    speedBand1,
+    speedBand2,
+    speedBand3,
+    speedBand4,
+    speedBand5,
+    speedBand6,
+    manualInterval,
+    statusInterval,
+    gpsInterval,
+    gpsTimeout,
+    unprotoCall,
+    myCall,
+    aprsPath,
+    statusText,
+    messageRecipient,
+    messageText,
 };
 
 inline constexpr std::size_t kFieldCount = 24;
 inline constexpr int kSpeedBandCount = 7;
 
-constexpr FieldId speedTableField(int index) {
-    return static_cast<FieldId>(static_cast<int>(FieldId::esSpeedTable0) + index);
+constexpr FieldId speedBandField(int index) {
+    return static_cast<FieldId>(static_cast<int>(FieldId::speedBand0) + index);
 }
 
 constexpr std::size_t fieldIndex(FieldId id) {

@@ -8,7 +8,7 @@ namespace korvex {
 BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender) {
     BuildResult result = BuildConfigBlock(settings);
     if (result.ok())
-        sender.start(result.block, settings.text(FieldId::edComm));
+        sender.start(result.block, settings.text(FieldId::portNumber));
     return result;
 }
 
