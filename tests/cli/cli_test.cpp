@@ -193,7 +193,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     EXPECT_TRUE(refused.err.contains(QStringLiteral("double quote")));
     EXPECT_TRUE(back == [&] {
         SettingsValues again;
-        readConfigFile(edited, again);
+        EXPECT_TRUE(readConfigFile(edited, again));
         return again;
     }()) << "the refused edit left the file as it was";
 }
@@ -283,15 +283,15 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
         << saved.fault().reason.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, ControlCharacterTest,
-    ::testing::Combine(::testing::Values(FieldId::statusText, FieldId::myCall,
-                                         FieldId::txDelay, FieldId::symbol),
-                       ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b', u'\x7f')),
-    [](const ::testing::TestParamInfo<std::tuple<FieldId, char16_t>>& info) {
-        return std::string(fieldInfo(std::get<0>(info.param)).key) + "_" +
-               std::to_string(static_cast<int>(std::get<1>(info.param)));
-    });
+INSTANTIATE_TEST_SUITE_P(Controls, ControlCharacterTest,
+                         ::testing::Combine(::testing::Values(FieldId::statusText, FieldId::myCall,
+                                                              FieldId::txDelay, FieldId::symbol),
+                                            ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b',
+                                                              u'\x7f')),
+                         [](const ::testing::TestParamInfo<std::tuple<FieldId, char16_t>>& info) {
+                             return std::string(fieldInfo(std::get<0>(info.param)).key) + "_" +
+                                    std::to_string(static_cast<int>(std::get<1>(info.param)));
+                         });
 
 struct SendFixture {
     std::shared_ptr<korvex::testing::Log> log = std::make_shared<korvex::testing::Log>();

@@ -15,8 +15,8 @@ namespace {
 // The factory settings with the received-positions switch on and no status text.
 SettingsValues exampleSettings() {
     SettingsValues s;
-    s.setValue(FieldId::receivedPositionsOff, 1);
-    s.setText(FieldId::statusText, QString());
+    EXPECT_TRUE(s.setValue(FieldId::receivedPositionsOff, 1));
+    EXPECT_TRUE(s.setText(FieldId::statusText, QString()));
     return s;
 }
 
@@ -37,15 +37,15 @@ SettingsValues otherSettings() {
     SettingsValues s;
     for (const FieldInfo& info : fieldTable()) {
         if (info.kind == FieldKind::Numeric) {
-            s.setText(info.id, QString(info.limit, u'9'));
+            EXPECT_TRUE(s.setText(info.id, QString(info.limit, u'9')));
         } else if (info.kind == FieldKind::Text) {
-            s.setText(info.id, QStringLiteral("ZZ"));
+            EXPECT_TRUE(s.setText(info.id, QStringLiteral("ZZ")));
         }
     }
-    s.setText(FieldId::symbol, QStringLiteral("#"));
-    s.setValue(FieldId::micEMessage, 6);
-    s.setValue(FieldId::alternateTable, 1);
-    s.setValue(FieldId::receivedPositionsOff, 0);
+    EXPECT_TRUE(s.setText(FieldId::symbol, QStringLiteral("#")));
+    EXPECT_TRUE(s.setValue(FieldId::micEMessage, 6));
+    EXPECT_TRUE(s.setValue(FieldId::alternateTable, 1));
+    EXPECT_TRUE(s.setValue(FieldId::receivedPositionsOff, 0));
     return s;
 }
 
@@ -61,7 +61,7 @@ TEST(ConfigFile, LoadingTheExampleRestoresEveryCarriedSetting) {
     const QString gpsCheck = loaded.text(FieldId::gpsInterval);
     ASSERT_TRUE(decodeConfigFile(kExampleFile, loaded).ok());
     SettingsValues expected = exampleSettings();
-    expected.setText(FieldId::gpsInterval, gpsCheck); // the file does not carry it
+    EXPECT_TRUE(expected.setText(FieldId::gpsInterval, gpsCheck)); // the file does not carry it
     EXPECT_TRUE(loaded == expected);
 }
 
@@ -120,8 +120,8 @@ class StatusEverySaveTest : public testing::TestWithParam<SaveItem15Case> {};
 TEST_P(StatusEverySaveTest, PacksTheNumberTheBuildWouldSend) {
     const SaveItem15Case c = GetParam();
     SettingsValues s;
-    s.setText(FieldId::statusInterval, QString::fromLatin1(c.every));
-    s.setValue(FieldId::receivedPositionsOff, c.rxOff);
+    EXPECT_TRUE(s.setText(FieldId::statusInterval, QString::fromLatin1(c.every)));
+    EXPECT_TRUE(s.setValue(FieldId::receivedPositionsOff, c.rxOff));
     const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     EXPECT_TRUE(out.value().contains(QByteArray("\"0120\",") + c.item15 + ","))
@@ -204,21 +204,21 @@ TEST(ConfigFile, EmptyFileChangesNothing) {
 
 TEST(ConfigFile, TextsKeepCommasAndEmptyTexts) {
     SettingsValues s;
-    s.setText(FieldId::messageText, QStringLiteral("A,B C"));
-    s.setText(FieldId::statusText, QString());
-    s.setValue(FieldId::micEMessage, -1);
-    s.setValue(FieldId::alternateTable, 2);
+    EXPECT_TRUE(s.setText(FieldId::messageText, QStringLiteral("A,B C")));
+    EXPECT_TRUE(s.setText(FieldId::statusText, QString()));
+    EXPECT_TRUE(s.setValue(FieldId::micEMessage, -1));
+    EXPECT_TRUE(s.setValue(FieldId::alternateTable, 2));
     const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     SettingsValues back = otherSettings();
     ASSERT_TRUE(decodeConfigFile(out.value(), back).ok());
-    back.setText(FieldId::gpsInterval, s.text(FieldId::gpsInterval));
+    EXPECT_TRUE(back.setText(FieldId::gpsInterval, s.text(FieldId::gpsInterval)));
     EXPECT_TRUE(back == s);
 }
 
 TEST(ConfigFile, TextsTravelInWindows1252) {
     SettingsValues s;
-    s.setText(FieldId::statusText, QStringLiteral("73 \u00e0 tutti \u20ac"));
+    EXPECT_TRUE(s.setText(FieldId::statusText, QStringLiteral("73 \u00e0 tutti \u20ac")));
     const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     EXPECT_TRUE(out.value().contains("\"73 \xe0 tutti \x80\""));
@@ -229,7 +229,7 @@ TEST(ConfigFile, TextsTravelInWindows1252) {
 
 TEST(ConfigFile, DoubleQuoteIsRefusedAndNamesTheField) {
     SettingsValues s;
-    s.setText(FieldId::messageText, QStringLiteral("SAY \"HI\""));
+    EXPECT_TRUE(s.setText(FieldId::messageText, QStringLiteral("SAY \"HI\"")));
     const Result<QByteArray> out = encodeConfigFile(s);
     EXPECT_FALSE(out.ok());
     EXPECT_EQ(out.fault().field, FieldId::messageText);
@@ -242,7 +242,7 @@ TEST(ConfigFile, FailedSaveLeavesThePreviousFileIntact) {
     ASSERT_TRUE(writeConfigFile(path, exampleSettings()).ok());
 
     SettingsValues bad;
-    bad.setText(FieldId::statusText, QStringLiteral("\"quoted\""));
+    EXPECT_TRUE(bad.setText(FieldId::statusText, QStringLiteral("\"quoted\"")));
     EXPECT_FALSE(writeConfigFile(path, bad).ok());
     EXPECT_FALSE(
         writeConfigFile(dir.filePath(QStringLiteral("missing/dir/x.cfg")), exampleSettings()).ok());

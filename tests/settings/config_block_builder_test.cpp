@@ -61,26 +61,26 @@ TEST_P(NumericStepTest, ClampsConvertsAndWritesBack) {
     EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, NumericStepTest,
-                         testing::Values(NumericCase{FieldId::txDelay, "000", 0, 1, "007"},
-                                         NumericCase{FieldId::txDelay, "6__", 0, 1, "007"},
-                                         NumericCase{FieldId::txDelay, "050", 0, 8, "053"},
-                                         NumericCase{FieldId::txDelay, "150", 0, 22, "147"},
-                                         NumericCase{FieldId::txDelay, "100", 0, 15, "100"},
-                                         NumericCase{FieldId::messageRetries, "255", 1, 255, "255"},
-                                         NumericCase{FieldId::messageRetries, "___", 1, 0, "000"},
-                                         NumericCase{FieldId::gpsInterval, "025", 5, 2, "020"},
-                                         NumericCase{FieldId::gpsInterval, "035", 5, 4, "040"},
-                                         NumericCase{FieldId::gpsInterval, "___", 5, 1, "010"},
-                                         NumericCase{FieldId::speedBand0, "2554", 6, 255,
-                                                     "2550"},
-                                         NumericCase{FieldId::speedBand1, "5___", 7, 1, "0010"},
-                                         NumericCase{FieldId::speedBand4, "005", 10, 1, "010"},
-                                         NumericCase{FieldId::speedBand6, "994", 12, 99, "990"},
-                                         NumericCase{FieldId::manualInterval, "0015", 13, 2, "0020"},
-                                         NumericCase{FieldId::gpsTimeout, "25_", 14, 25, "025"},
-                                         NumericCase{FieldId::statusInterval, "200", 15, 127, "127"},
-                                         NumericCase{FieldId::statusInterval, "12_", 15, 12, "012"}));
+INSTANTIATE_TEST_SUITE_P(
+    Steps, NumericStepTest,
+    testing::Values(NumericCase{FieldId::txDelay, "000", 0, 1, "007"},
+                    NumericCase{FieldId::txDelay, "6__", 0, 1, "007"},
+                    NumericCase{FieldId::txDelay, "050", 0, 8, "053"},
+                    NumericCase{FieldId::txDelay, "150", 0, 22, "147"},
+                    NumericCase{FieldId::txDelay, "100", 0, 15, "100"},
+                    NumericCase{FieldId::messageRetries, "255", 1, 255, "255"},
+                    NumericCase{FieldId::messageRetries, "___", 1, 0, "000"},
+                    NumericCase{FieldId::gpsInterval, "025", 5, 2, "020"},
+                    NumericCase{FieldId::gpsInterval, "035", 5, 4, "040"},
+                    NumericCase{FieldId::gpsInterval, "___", 5, 1, "010"},
+                    NumericCase{FieldId::speedBand0, "2554", 6, 255, "2550"},
+                    NumericCase{FieldId::speedBand1, "5___", 7, 1, "0010"},
+                    NumericCase{FieldId::speedBand4, "005", 10, 1, "010"},
+                    NumericCase{FieldId::speedBand6, "994", 12, 99, "990"},
+                    NumericCase{FieldId::manualInterval, "0015", 13, 2, "0020"},
+                    NumericCase{FieldId::gpsTimeout, "25_", 14, 25, "025"},
+                    NumericCase{FieldId::statusInterval, "200", 15, 127, "127"},
+                    NumericCase{FieldId::statusInterval, "12_", 15, 12, "012"}));
 
 struct FaultCase {
     FieldId field;
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
 
 TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
     SettingsValues settings;
-    settings.setText(FieldId::txDelay, QStringLiteral("998"));
+    EXPECT_TRUE(settings.setText(FieldId::txDelay, QStringLiteral("998")));
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(stepNumber(result.fault().step.value()), 2);
@@ -130,14 +130,14 @@ TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
 
 TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
     SettingsValues noMicE;
-    noMicE.setValue(FieldId::micEMessage, -1);
+    EXPECT_TRUE(noMicE.setValue(FieldId::micEMessage, -1));
     BuildResult result = BuildConfigBlock(noMicE);
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(stepNumber(result.fault().step.value()), 4);
 
     for (FieldId empty : {FieldId::myCall, FieldId::unprotoCall}) {
         SettingsValues settings;
-        settings.setText(empty, QString());
+        EXPECT_TRUE(settings.setText(empty, QString()));
         result = BuildConfigBlock(settings);
         EXPECT_FALSE(result.ok());
         EXPECT_EQ(stepNumber(result.fault().step.value()), 19);
@@ -149,14 +149,14 @@ TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
 
 TEST(BuildConfigBlock, GpslessModeFollowsTheTimeout) {
     SettingsValues settings;
-    settings.setText(FieldId::gpsTimeout, QStringLiteral("000"));
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, QStringLiteral("000")));
     BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.gpsless, true);
     EXPECT_EQ(result.block[5], 252);
     EXPECT_EQ(result.block[14], 0);
 
-    settings.setText(FieldId::gpsTimeout, QStringLiteral("025"));
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, QStringLiteral("025")));
     result = BuildConfigBlock(settings);
     EXPECT_EQ(result.gpsless, false);
     EXPECT_EQ(result.block[5], 10);
@@ -164,9 +164,9 @@ TEST(BuildConfigBlock, GpslessModeFollowsTheTimeout) {
 
 TEST(BuildConfigBlock, FlagsAndStatusInterval) {
     SettingsValues settings;
-    settings.setText(FieldId::statusInterval, QStringLiteral("200"));
-    settings.setValue(FieldId::receivedPositionsOff, 1);
-    settings.setValue(FieldId::alternateTable, 2); // the greyed state counts as set
+    EXPECT_TRUE(settings.setText(FieldId::statusInterval, QStringLiteral("200")));
+    EXPECT_TRUE(settings.setValue(FieldId::receivedPositionsOff, 1));
+    EXPECT_TRUE(settings.setValue(FieldId::alternateTable, 2)); // the greyed state counts as set
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[15], 255);
@@ -206,24 +206,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BuildConfigBlock, TextsAndDestinationCall) {
     SettingsValues settings;
-    settings.setText(FieldId::statusText, QString(30, u's'));
-    settings.setText(FieldId::messageRecipient, QString());
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString(30, u's')));
+    EXPECT_TRUE(settings.setText(FieldId::messageRecipient, QString()));
     BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[74], 's');
     EXPECT_EQ(result.block[75], 0);
     EXPECT_EQ(bytesAt(result.block, 76, 7), QByteArray("      0"));
 
-    settings.setText(FieldId::statusText, QString());
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString()));
     result = BuildConfigBlock(settings);
     EXPECT_EQ(bytesAt(result.block, 45, 31), QByteArray(31, '\0'));
 }
 
 TEST(BuildConfigBlock, EveryBuildStartsFromAClearBlock) {
     SettingsValues settings;
-    settings.setText(FieldId::statusText, QString(30, u's'));
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString(30, u's')));
     ASSERT_TRUE(BuildConfigBlock(settings).ok());
-    settings.setText(FieldId::statusText, QStringLiteral("x"));
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QStringLiteral("x")));
     EXPECT_EQ(hex(BuildConfigBlock(settings).block).mid(46 * 3, 2), QByteArray("00"));
 }
 

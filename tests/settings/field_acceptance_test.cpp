@@ -110,8 +110,8 @@ TEST(FieldTable, KeysAndNamesFindTheirField) {
 TEST(FactoryDefaults, EveryDefaultFitsItsFieldAndDefaultIsIdempotent) {
     SettingsValues fresh;
     SettingsValues edited;
-    edited.setText(FieldId::myCall, QStringLiteral("X1"));
-    edited.setValue(FieldId::micEMessage, 5);
+    EXPECT_TRUE(edited.setText(FieldId::myCall, QStringLiteral("X1")));
+    EXPECT_TRUE(edited.setValue(FieldId::micEMessage, 5));
     SetDefaults(edited);
     SetDefaults(edited);
     EXPECT_TRUE(edited == fresh);

@@ -80,8 +80,8 @@ TEST_F(SaveLoadTest, DialogsAskAsTheToolAlwaysDid) {
 
 TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
     SettingsRecord& settings = window->settings();
-    settings.setValue(FieldId::receivedPositionsOff, 1);
-    settings.setText(FieldId::statusText, QString());
+    EXPECT_TRUE(settings.setValue(FieldId::receivedPositionsOff, 1));
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString()));
     prompts->answer = path("Korvex.cfg");
     click("cmdSave");
     EXPECT_TRUE(prompts->messages.isEmpty());
@@ -89,7 +89,7 @@ TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
 
     click("cmdDefault");
-    settings.setText(FieldId::aprsPath, "WIDE2-2");
+    EXPECT_TRUE(settings.setText(FieldId::aprsPath, "WIDE2-2"));
     QDir::setCurrent(previousDirectory);
     click("cmdLoad");
     EXPECT_TRUE(prompts->messages.isEmpty());
@@ -104,7 +104,7 @@ TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
 TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
     writeAll(path("old.cfg"), "previous");
     // The format has no escape for a double quote: refused, not written.
-    window->settings().setText(FieldId::statusText, "say \"hi\"");
+    EXPECT_TRUE(window->settings().setText(FieldId::statusText, "say \"hi\""));
     prompts->answer = path("old.cfg");
     click("cmdSave");
     ASSERT_EQ(prompts->messages.size(), 1);

@@ -179,9 +179,9 @@ TEST_F(SetupWindowTest, DefaultRestoresEveryFactoryValue) {
     SettingsRecord& settings = window->settings();
     for (const FieldInfo& info : fieldTable()) {
         if (holdsText(info.id))
-            settings.setText(info.id, info.kind == FieldKind::Text ? "X" : "7");
+            EXPECT_TRUE(settings.setText(info.id, info.kind == FieldKind::Text ? "X" : "7"));
         else
-            settings.setValue(info.id, 1);
+            EXPECT_TRUE(settings.setValue(info.id, 1));
     }
     click("cmdDefault");
     const SettingsValues factory;
@@ -205,15 +205,15 @@ TEST_F(SetupWindowTest, GpslessCaptionsChangeOnlyWithABuild) {
     SettingsRecord& settings = window->settings();
     // An empty call sign fails the build after the GPS step: nothing is sent,
     // yet the indication is set.
-    settings.setText(FieldId::myCall, QString());
-    settings.setText(FieldId::gpsTimeout, "000");
+    EXPECT_TRUE(settings.setText(FieldId::myCall, QString()));
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, "000"));
     EXPECT_EQ(captionColour(find("Label33")), buttonText);
 
     click("cmdSend");
     EXPECT_EQ(captionColour(find("Label33")), green);
     EXPECT_EQ(captionColour(find("Label34")), green);
 
-    settings.setText(FieldId::gpsTimeout, "025");
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, "025"));
     EXPECT_EQ(captionColour(find("Label33")), green);
     click("cmdSend");
     EXPECT_EQ(captionColour(find("Label33")), buttonText);
