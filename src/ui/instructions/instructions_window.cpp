@@ -226,7 +226,7 @@ void InstructionsWindow::reloadDocument() {
     }
     const DocumentBytes document = path.isEmpty() ? DocumentBytes{} : readDocument(path);
     if (path.isEmpty() || document.problem != DocumentBytes::Problem::None) {
-        reportMissing(document.problem == DocumentBytes::Problem::TooLarge);
+        reportUnreadable(document.problem == DocumentBytes::Problem::TooLarge);
         return;
     }
     const QByteArray& bytes = document.bytes;
@@ -265,7 +265,7 @@ void InstructionsWindow::stopLoading() {
     loader_.reset();
 }
 
-void InstructionsWindow::reportMissing(bool tooLarge) {
+void InstructionsWindow::reportUnreadable(bool tooLarge) {
     stopLoading();
     unloading_ = true;
     const QString title = windowTitle().trimmed();

@@ -61,7 +61,7 @@ private:
     void fitTextArea();
     void reloadDocument();
     // A missing or unreadable document, or (tooLarge) one beyond the size read.
-    void reportMissing(bool tooLarge = false);
+    void reportUnreadable(bool tooLarge = false);
     void showDocument(const QByteArray& bytes);
     void readSlice();
     void stopLoading();

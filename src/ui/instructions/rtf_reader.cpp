@@ -72,14 +72,14 @@ private:
 
 struct RtfLoader::State {
     State(QByteArray bytes, QTextDocument& doc, bool undo)
-        : rtf(std::move(bytes))
+        : input(std::move(bytes))
         , document(doc)
         , undoWasEnabled(undo) {
-        const qsizetype start = contentStart(rtf);
-        if (QByteArrayView(rtf).sliced(start).startsWith("{\\rtf"))
-            parser.emplace(rtf, start, doc);
+        const qsizetype start = contentStart(input);
+        if (QByteArrayView(input).sliced(start).startsWith("{\\rtf"))
+            parser.emplace(input, start, doc);
         else
-            plainText.emplace(QByteArrayView(rtf).sliced(start), doc);
+            plainText.emplace(QByteArrayView(input).sliced(start), doc);
     }
 
     // Reads on until the deadline passes or about `budget` more of the input
@@ -92,7 +92,7 @@ struct RtfLoader::State {
     }
     qsizetype position() const { return parser ? parser->position() : plainText->position(); }
 
-    QByteArray rtf;
+    QByteArray input; // RTF, or text shown as it is
     QTextDocument& document;
     const bool undoWasEnabled;
     std::optional<rtf::Parser> parser;        // for RTF
