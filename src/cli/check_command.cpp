@@ -7,14 +7,19 @@
 #include "settings_json.h"
 
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace korvex::cli {
 namespace {
 
+// Each setting by the key --set takes and the name the window shows it under.
 void printSettings(QTextStream& out, const SettingsRecord& settings) {
+    qsizetype nameWidth = 0;
+    for (const FieldInfo& info : fieldTable())
+        nameWidth = std::max(nameWidth, displayName(info.id).size());
     for (const FieldInfo& info : fieldTable()) {
         out << "  " << QString::fromLatin1(info.key).leftJustified(12)
-            << QString::fromLatin1(info.name).leftJustified(17) << displayValue(settings, info.id)
+            << displayName(info.id).leftJustified(nameWidth + 2) << displayValue(settings, info.id)
             << "\n";
     }
 }

@@ -104,7 +104,7 @@ QString displayValue(const SettingsRecord& settings, FieldId id) {
         return QStringLiteral("\"%1\"").arg(printable(settings.text(id)));
     }
     const int value = settings.value(id);
-    if (id == FieldId::cbMicEMsg && value >= 0) {
+    if (id == FieldId::micEMessage && value >= 0) {
         return QStringLiteral("%1 (%2)").arg(value).arg(
             QLatin1String(micEMessages()[static_cast<std::size_t>(value)]));
     }

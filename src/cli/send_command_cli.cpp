@@ -198,7 +198,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                             "--port /dev/ttyUSB0"));
         }
         if (QRegularExpression(QStringLiteral("^[0-9]+$")).match(wanted).hasMatch()) {
-            if (const Outcome written = loaded.settings.setText(FieldId::edComm, wanted);
+            if (const Outcome written = loaded.settings.setText(FieldId::portNumber, wanted);
                 !written) {
                 return fail(
                     err, QStringLiteral(

@@ -134,7 +134,7 @@ void printTransfer(QTextStream& out, const TrackerTransfer& t, int number) {
             shown = QLatin1Char('"') + printable(*t.decoded->texts[i]) + QLatin1Char('"');
         else if (t.decoded->values[i])
             shown = QString::number(*t.decoded->values[i]);
-        if (info.id == FieldId::cbMicEMsg && t.decoded->values[i] && *t.decoded->values[i] >= 0 &&
+        if (info.id == FieldId::micEMessage && t.decoded->values[i] && *t.decoded->values[i] >= 0 &&
             *t.decoded->values[i] < static_cast<int>(micEMessages().size()))
             shown += QStringLiteral(" (%1)").arg(
                 QLatin1String(micEMessages()[static_cast<std::size_t>(*t.decoded->values[i])]));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/field_id.h"
-#include "settings/outcome.h"
+#include "base/field_id.h"
+#include "base/outcome.h"
 #include "settings/settings_record.h"
 
 #include <QByteArray>

@@ -220,8 +220,8 @@ private:
         }
         const auto packed = static_cast<std::int32_t>(rounded);
         return refused(number, id, settings_.setText(id, statusEveryText(packed))) &&
-               refused(number, FieldId::chkRxPosition,
-                       settings_.setValue(FieldId::chkRxPosition, block::rxPositionOffOf(packed)));
+               refused(number, FieldId::receivedPositionsOff,
+                       settings_.setValue(FieldId::receivedPositionsOff, block::rxPositionOffOf(packed)));
     }
 
     // Whether the record took what item `number` gave it: a refusal fails the load.

@@ -100,7 +100,7 @@ Result<QByteArray> encodeConfigFile(const SettingsRecord& settings) {
             const long long every = std::min<long long>(numberOfField(settings.text(item.field)),
                                                         block::kStatusEveryMax);
             writer.bareNumber(
-                block::packStatusEvery(every, settings.value(FieldId::chkRxPosition)));
+                block::packStatusEvery(every, settings.value(FieldId::receivedPositionsOff)));
             break;
         }
         }

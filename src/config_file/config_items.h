@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/field_id.h"
+#include "base/field_id.h"
 
 #include <array>
 
@@ -25,28 +25,28 @@ struct ConfigItem {
 // The 22 items in file order; item n is entry n - 1. The writer and the reader
 // both walk this table.
 inline constexpr std::array<ConfigItem, 22> kConfigItems{{
-    {FieldId::edComm, ItemKind::Text, false, false},
-    {FieldId::edNumFlagsAuto, ItemKind::Text, false, false},
-    {FieldId::edMsgRepeat, ItemKind::Text, false, false},
-    {FieldId::cbMicEMsg, ItemKind::Value, false, false},
-    {FieldId::edSymbol, ItemKind::Text, false, false},
-    {FieldId::chkTable, ItemKind::Value, true, true},
-    {FieldId::esSpeedTable0, ItemKind::Text, true, false},
-    {FieldId::esSpeedTable1, ItemKind::Text, true, false},
-    {FieldId::esSpeedTable2, ItemKind::Text, true, false},
-    {FieldId::esSpeedTable3, ItemKind::Text, true, false},
-    {FieldId::esSpeedTable4, ItemKind::Text, true, false},
-    {FieldId::esSpeedTable5, ItemKind::Text, true, false},
-    {FieldId::esSpeedTable6, ItemKind::Text, true, true},
-    {FieldId::edManualTime, ItemKind::Text, false, false},
-    {FieldId::edBcnEvery, ItemKind::StatusEvery, false, false},
-    {FieldId::edGpsAcqTime, ItemKind::Text, false, false},
-    {FieldId::edReceiver, ItemKind::Text, false, false},
-    {FieldId::edMyCall, ItemKind::Text, false, false},
-    {FieldId::edAprsPath, ItemKind::Text, false, false},
-    {FieldId::edBeacon, ItemKind::Text, false, false},
-    {FieldId::edDestCall, ItemKind::Text, false, false},
-    {FieldId::edAprsMsg, ItemKind::Text, true, true},
+    {FieldId::portNumber, ItemKind::Text, false, false},
+    {FieldId::txDelay, ItemKind::Text, false, false},
+    {FieldId::messageRetries, ItemKind::Text, false, false},
+    {FieldId::micEMessage, ItemKind::Value, false, false},
+    {FieldId::symbol, ItemKind::Text, false, false},
+    {FieldId::alternateTable, ItemKind::Value, true, true},
+    {FieldId::speedBand0, ItemKind::Text, true, false},
+    {FieldId::speedBand1, ItemKind::Text, true, false},
+    {FieldId::speedBand2, ItemKind::Text, true, false},
+    {FieldId::speedBand3, ItemKind::Text, true, false},
+    {FieldId::speedBand4, ItemKind::Text, true, false},
+    {FieldId::speedBand5, ItemKind::Text, true, false},
+    {FieldId::speedBand6, ItemKind::Text, true, true},
+    {FieldId::manualInterval, ItemKind::Text, false, false},
+    {FieldId::statusInterval, ItemKind::StatusEvery, false, false},
+    {FieldId::gpsTimeout, ItemKind::Text, false, false},
+    {FieldId::unprotoCall, ItemKind::Text, false, false},
+    {FieldId::myCall, ItemKind::Text, false, false},
+    {FieldId::aprsPath, ItemKind::Text, false, false},
+    {FieldId::statusText, ItemKind::Text, false, false},
+    {FieldId::messageRecipient, ItemKind::Text, false, false},
+    {FieldId::messageText, ItemKind::Text, true, true},
 }};
 
 } // namespace korvex

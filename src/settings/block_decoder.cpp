@@ -16,20 +16,20 @@ public:
 
     DecodedBlock run() {
         txDelay();
-        carryText(FieldId::edMsgRepeat, zeroPadded(byte(block::kMsgRetries), 3));
+        carryText(FieldId::messageRetries, zeroPadded(byte(block::kMsgRetries), 3));
         micE();
-        carryText(FieldId::edSymbol, QString(cp1252Char(byte(block::kSymbol))));
+        carryText(FieldId::symbol, QString(cp1252Char(byte(block::kSymbol))));
         symbolTable();
         speedBands();
-        interval(FieldId::edManualTime, block::kManualTens, 4, 255);
+        interval(FieldId::manualInterval, block::kManualTens, 4, 255);
         gpsTimeoutAndInterval();
         statusInterval();
-        carryText(FieldId::edReceiver, callsign(block::kUnprotoCall));
-        carryText(FieldId::edMyCall, callsign(block::kMyCall));
+        carryText(FieldId::unprotoCall, callsign(block::kUnprotoCall));
+        carryText(FieldId::myCall, callsign(block::kMyCall));
         path();
-        carryText(FieldId::edBeacon, text(block::kStatusText, block::kDestCall, "status text"));
-        carryText(FieldId::edDestCall, callsign(block::kDestCall));
-        carryText(FieldId::edAprsMsg,
+        carryText(FieldId::statusText, text(block::kStatusText, block::kDestCall, "status text"));
+        carryText(FieldId::messageRecipient, callsign(block::kDestCall));
+        carryText(FieldId::messageText,
                   text(block::kMessageText, static_cast<int>(kBlockSize), "message text"));
         return out_;
     }
@@ -55,12 +55,12 @@ private:
 
     void txDelay() {
         checkRange(block::kTxDelayFlags, 1, 150, "TX delay flags");
-        carryText(FieldId::edNumFlagsAuto, txDelayText(byte(block::kTxDelayFlags)));
+        carryText(FieldId::txDelay, txDelayText(byte(block::kTxDelayFlags)));
     }
 
     void micE() {
         checkRange(block::kMicEIndex, 0, 7, "Mic-E message");
-        carryValue(FieldId::cbMicEMsg, byte(block::kMicEIndex));
+        carryValue(FieldId::micEMessage, byte(block::kMicEIndex));
     }
 
     void symbolTable() {
@@ -71,7 +71,7 @@ private:
                      .arg(v)
                      .arg(block::kPrimaryTable)
                      .arg(block::kAlternateTable));
-        carryValue(FieldId::chkTable, v == block::kAlternateTable ? 1 : 0);
+        carryValue(FieldId::alternateTable, v == block::kAlternateTable ? 1 : 0);
     }
 
     void interval(FieldId id, int offset, int digits, int high) {
@@ -84,14 +84,14 @@ private:
         // the whole byte; the faster bands three digits and at most 100.
         for (int i = 0; i < kSpeedBandCount; ++i) {
             const bool wide = i < 2;
-            interval(speedTableField(i), block::kSpeedTableTens + i, wide ? 4 : 3,
+            interval(speedBandField(i), block::kSpeedTableTens + i, wide ? 4 : 3,
                      wide ? 255 : 100);
         }
     }
 
     void gpsTimeoutAndInterval() {
         const int timeout = byte(block::kGpsTimeout);
-        carryText(FieldId::edGpsAcqTime, zeroPadded(timeout, 3));
+        carryText(FieldId::gpsTimeout, zeroPadded(timeout, 3));
         out_.gpsless = timeout == 0;
         if (out_.gpsless) {
             // The interval the user typed does not travel in GPSless mode.
@@ -102,13 +102,13 @@ private:
                          .arg(block::kGpslessCheck));
             return;
         }
-        interval(FieldId::edGpsCheckTime, block::kGpsCheckTens, 3, 100);
+        interval(FieldId::gpsInterval, block::kGpsCheckTens, 3, 100);
     }
 
     void statusInterval() {
         const int v = byte(block::kStatusEveryAndRxOff);
-        carryText(FieldId::edBcnEvery, statusEveryText(v));
-        carryValue(FieldId::chkRxPosition, block::rxPositionOffOf(v));
+        carryText(FieldId::statusInterval, statusEveryText(v));
+        carryValue(FieldId::receivedPositionsOff, block::rxPositionOffOf(v));
     }
 
     QString callsign(int offset) {
@@ -126,7 +126,7 @@ private:
     void path() {
         // A 0 right after the own call ends the address list: an empty path.
         if (byte(block::kPathFirst) == 0) {
-            carryText(FieldId::edAprsPath, QString());
+            carryText(FieldId::aprsPath, QString());
             return;
         }
         QString result = callsign(block::kPathFirst);
@@ -143,7 +143,7 @@ private:
                          .arg(end)
                          .arg(byte(end)));
         }
-        carryText(FieldId::edAprsPath, result);
+        carryText(FieldId::aprsPath, result);
     }
 
     QString text(int offset, int limit, const char* what) {

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "config_block.h"
-#include "field_id.h"
+#include "base/field_id.h"
 #include "settings_record.h"
 
 #include <QString>

@@ -72,7 +72,7 @@ private:
 
     bool txDelay() {
         constexpr BuildStep step = BuildStep::TxDelay;
-        const FieldId id = FieldId::edNumFlagsAuto;
+        const FieldId id = FieldId::txDelay;
         return raiseTo(step, id, 7, QStringLiteral("007")) &&
                storeByte(step, id, block::kTxDelayFlags,
                          static_cast<double>(fieldNumber(id)) * block::kFlagsPerMs) &&
@@ -81,42 +81,42 @@ private:
 
     bool messageRetries() {
         constexpr BuildStep step = BuildStep::MessageRetries;
-        const FieldId id = FieldId::edMsgRepeat;
+        const FieldId id = FieldId::messageRetries;
         return storeByte(step, id, block::kMsgRetries, static_cast<double>(fieldNumber(id))) &&
                writeBack(step, id, zeroPadded(byteAt(block::kMsgRetries), 3));
     }
 
     bool micEMessage() {
         constexpr BuildStep step = BuildStep::MicEMessage;
-        const int index = settings_.value(FieldId::cbMicEMsg);
+        const int index = settings_.value(FieldId::micEMessage);
         if (index < 0) {
-            return fail(step, FieldId::cbMicEMsg, QStringLiteral("no Mic-E message is selected"));
+            return fail(step, FieldId::micEMessage, QStringLiteral("no Mic-E message is selected"));
         }
-        return storeByte(step, FieldId::cbMicEMsg, block::kMicEIndex, index);
+        return storeByte(step, FieldId::micEMessage, block::kMicEIndex, index);
     }
 
     bool symbol() {
         constexpr BuildStep step = BuildStep::Symbol;
-        const QString text = settings_.text(FieldId::edSymbol);
+        const QString text = settings_.text(FieldId::symbol);
         if (text.isEmpty()) {
-            return fail(step, FieldId::edSymbol, QStringLiteral("the symbol is empty"));
+            return fail(step, FieldId::symbol, QStringLiteral("the symbol is empty"));
         }
         const auto code = cp1252Code(text[0]);
         if (!code) {
-            return fail(step, FieldId::edSymbol,
+            return fail(step, FieldId::symbol,
                         QStringLiteral("overflow: the symbol has no single-byte code"));
         }
-        return storeByte(step, FieldId::edSymbol, block::kSymbol, *code);
+        return storeByte(step, FieldId::symbol, block::kSymbol, *code);
     }
 
     bool symbolTable() {
         result_.block[block::kSymbolTable] =
-            settings_.value(FieldId::chkTable) != 0 ? block::kAlternateTable : block::kPrimaryTable;
+            settings_.value(FieldId::alternateTable) != 0 ? block::kAlternateTable : block::kPrimaryTable;
         return true;
     }
 
     bool gpsInterval() {
-        return tensOfSeconds(BuildStep::GpsInterval, FieldId::edGpsCheckTime, block::kGpsCheckTens,
+        return tensOfSeconds(BuildStep::GpsInterval, FieldId::gpsInterval, block::kGpsCheckTens,
                              3);
     }
 
@@ -124,7 +124,7 @@ private:
         for (int band = 0; band < kSpeedBandCount; ++band) {
             const bool slowBand = band < 2; // the two slowest bands take four digits
             if (!tensOfSeconds(slowBand ? BuildStep::SlowSpeedBands : BuildStep::FastSpeedBands,
-                               speedTableField(band), block::kSpeedTableTens + band,
+                               speedBandField(band), block::kSpeedTableTens + band,
                                slowBand ? 4 : 3)) {
                 return false;
             }
@@ -133,13 +133,13 @@ private:
     }
 
     bool manualInterval() {
-        return tensOfSeconds(BuildStep::ManualInterval, FieldId::edManualTime, block::kManualTens,
+        return tensOfSeconds(BuildStep::ManualInterval, FieldId::manualInterval, block::kManualTens,
                              4);
     }
 
     bool gpsTimeout() {
         constexpr BuildStep step = BuildStep::GpsTimeout;
-        const FieldId id = FieldId::edGpsAcqTime;
+        const FieldId id = FieldId::gpsTimeout;
         if (!storeByte(step, id, block::kGpsTimeout, static_cast<double>(fieldNumber(id))) ||
             !writeBack(step, id, zeroPadded(byteAt(block::kGpsTimeout), 3))) {
             return false;
@@ -154,13 +154,13 @@ private:
 
     bool statusInterval() {
         constexpr BuildStep step = BuildStep::StatusInterval;
-        const FieldId id = FieldId::edBcnEvery;
+        const FieldId id = FieldId::statusInterval;
         if (!(fieldNumber(id) <= block::kStatusEveryMax ||
               writeBack(step, id, QString::number(block::kStatusEveryMax)))) {
             return false;
         }
         const long long packed =
-            block::packStatusEvery(fieldNumber(id), settings_.value(FieldId::chkRxPosition));
+            block::packStatusEvery(fieldNumber(id), settings_.value(FieldId::receivedPositionsOff));
         return storeByte(step, id, block::kStatusEveryAndRxOff, static_cast<double>(packed)) &&
                writeBack(step, id, statusEveryText(byteAt(block::kStatusEveryAndRxOff)));
     }
@@ -185,7 +185,7 @@ private:
 
     bool path() {
         constexpr BuildStep step = BuildStep::Path;
-        const FieldId id = FieldId::edAprsPath;
+        const FieldId id = FieldId::aprsPath;
         const QString text = settings_.text(id);
         const qsizetype comma = text.indexOf(u',', 1); // a leading comma is no separator
         if (comma < 0) {
@@ -213,23 +213,23 @@ private:
     // The addresses and the two texts, in block order: an empty path ends the
     // address list right after the own call.
     bool callsAndTexts() {
-        const bool emptyPath = settings_.text(FieldId::edAprsPath).isEmpty();
-        return callsignField(BuildStep::UnprotoCall, FieldId::edReceiver, block::kUnprotoCall,
+        const bool emptyPath = settings_.text(FieldId::aprsPath).isEmpty();
+        return callsignField(BuildStep::UnprotoCall, FieldId::unprotoCall, block::kUnprotoCall,
                              false) &&
-               callsignField(BuildStep::OwnCall, FieldId::edMyCall, block::kMyCall, emptyPath) &&
-               path() && textField(BuildStep::StatusText, FieldId::edBeacon, block::kStatusText) &&
-               callsignField(BuildStep::MessageRecipient, FieldId::edDestCall, block::kDestCall,
+               callsignField(BuildStep::OwnCall, FieldId::myCall, block::kMyCall, emptyPath) &&
+               path() && textField(BuildStep::StatusText, FieldId::statusText, block::kStatusText) &&
+               callsignField(BuildStep::MessageRecipient, FieldId::messageRecipient, block::kDestCall,
                              false) &&
-               textField(BuildStep::MessageText, FieldId::edAprsMsg, block::kMessageText);
+               textField(BuildStep::MessageText, FieldId::messageText, block::kMessageText);
     }
 
     bool requiredCalls() {
-        if (settings_.text(FieldId::edMyCall).isEmpty()) {
-            return fail(BuildStep::RequiredCalls, FieldId::edMyCall,
+        if (settings_.text(FieldId::myCall).isEmpty()) {
+            return fail(BuildStep::RequiredCalls, FieldId::myCall,
                         QStringLiteral("the own call sign is empty"));
         }
-        if (settings_.text(FieldId::edReceiver).isEmpty()) {
-            return fail(BuildStep::RequiredCalls, FieldId::edReceiver,
+        if (settings_.text(FieldId::unprotoCall).isEmpty()) {
+            return fail(BuildStep::RequiredCalls, FieldId::unprotoCall,
                         QStringLiteral("the unproto call is empty"));
         }
         return true;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "build_step.h"
+#include "base/build_step.h"
 #include "config_block.h"
-#include "field_id.h"
-#include "outcome.h"
+#include "base/field_id.h"
+#include "base/outcome.h"
 #include "settings_record.h"
 
 #include <QString>

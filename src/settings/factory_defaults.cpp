@@ -1,33 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "factory_defaults.h"
 
-namespace korvex {
+#include <iterator>
 
-void SetDefaults(SettingsRecord& s) {
-    s.setText(FieldId::edComm, QStringLiteral("1"));
-    s.setText(FieldId::edNumFlagsAuto, QStringLiteral("200"));
-    s.setText(FieldId::edMsgRepeat, QStringLiteral("006"));
-    s.setValue(FieldId::cbMicEMsg, 0);
-    s.setText(FieldId::edSymbol, QStringLiteral(">"));
-    s.setValue(FieldId::chkTable, 0);
-    s.setValue(FieldId::chkRxPosition, 0);
-    s.setText(FieldId::esSpeedTable0, QStringLiteral("0480"));
-    s.setText(FieldId::esSpeedTable1, QStringLiteral("0240"));
-    s.setText(FieldId::esSpeedTable2, QStringLiteral("180"));
-    s.setText(FieldId::esSpeedTable3, QStringLiteral("120"));
-    s.setText(FieldId::esSpeedTable4, QStringLiteral("090"));
-    s.setText(FieldId::esSpeedTable5, QStringLiteral("060"));
-    s.setText(FieldId::esSpeedTable6, QStringLiteral("040"));
-    s.setText(FieldId::edManualTime, QStringLiteral("0120"));
-    s.setText(FieldId::edBcnEvery, QStringLiteral("003"));
-    s.setText(FieldId::edGpsCheckTime, QStringLiteral("100"));
-    s.setText(FieldId::edGpsAcqTime, QStringLiteral("025"));
-    s.setText(FieldId::edReceiver, QStringLiteral("KVXTRK"));
-    s.setText(FieldId::edMyCall, QStringLiteral("NOCALL-9"));
-    s.setText(FieldId::edAprsPath, QStringLiteral("WIDE1-1,WIDE2-2"));
-    s.setText(FieldId::edBeacon, QStringLiteral("Korvex v2.1 - by QZ9KRV Qel "));
-    s.setText(FieldId::edDestCall, QStringLiteral("NOCALL"));
-    s.setText(FieldId::edAprsMsg, QStringLiteral("MESSAGE SENT USING KORVEX V2.1 !"));
+namespace korvex {
+namespace {
+
+struct FactoryValue {
+    FieldId field;
+    const char* text; // null for a list choice or a flag
+    int value;
+};
+
+// In field order, the order the window has always been filled in.
+constexpr FactoryValue kFactoryValues[] = {
+    {FieldId::portNumber, "1", 0},
+    {FieldId::txDelay, "200", 0},
+    {FieldId::messageRetries, "006", 0},
+    {FieldId::micEMessage, nullptr, 0},
+    {FieldId::symbol, ">", 0},
+    {FieldId::alternateTable, nullptr, 0},
+    {FieldId::receivedPositionsOff, nullptr, 0},
+    {FieldId::speedBand0, "0480", 0},
+    {FieldId::speedBand1, "0240", 0},
+    {FieldId::speedBand2, "180", 0},
+    {FieldId::speedBand3, "120", 0},
+    {FieldId::speedBand4, "090", 0},
+    {FieldId::speedBand5, "060", 0},
+    {FieldId::speedBand6, "040", 0},
+    {FieldId::manualInterval, "0120", 0},
+    {FieldId::statusInterval, "003", 0},
+    {FieldId::gpsInterval, "100", 0},
+    {FieldId::gpsTimeout, "025", 0},
+    {FieldId::unprotoCall, "KVXTRK", 0},
+    {FieldId::myCall, "NOCALL-9", 0},
+    {FieldId::aprsPath, "WIDE1-1,WIDE2-2", 0},
+    {FieldId::statusText, "Korvex v2.1 - by QZ9KRV Qel ", 0},
+    {FieldId::messageRecipient, "NOCALL", 0},
+    {FieldId::messageText, "MESSAGE SENT USING KORVEX V2.1 !", 0},
+};
+static_assert(std::size(kFactoryValues) == kFieldCount);
+
+} // namespace
+
+void SetDefaults(SettingsRecord& settings) {
+    for (const FactoryValue& factory : kFactoryValues) {
+        const Outcome stored =
+            factory.text != nullptr
+                ? settings.setText(factory.field, QString::fromLatin1(factory.text))
+                : settings.setValue(factory.field, factory.value);
+        // Every factory value passes the field's rules: the factory block's test would
+        // see a refused one.
+        Q_ASSERT(stored.ok());
+        static_cast<void>(stored);
+    }
 }
 
 } // namespace korvex

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "field_id.h"
-#include "outcome.h"
+#include "base/field_id.h"
+#include "base/outcome.h"
 
 #include <QString>
 #include <QStringView>

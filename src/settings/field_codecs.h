@@ -2,7 +2,7 @@
 #pragma once
 
 #include "config_block.h"
-#include "outcome.h"
+#include "base/outcome.h"
 
 #include <QString>
 #include <cstdint>

@@ -11,30 +11,30 @@ using R = KeyRule;
 
 // clang-format off
 constexpr std::array<FieldInfo, kFieldCount> kFields{{
-    {FieldId::edComm,         "edComm",          "comm",        K::Numeric,    1,  0, 0, R::Digits,   "Comm num:",            "",         "", nullptr},
-    {FieldId::edNumFlagsAuto, "edNumFlagsAuto",  "txdelay",     K::Numeric,    3,  0, 0, R::Digits,   "TX DELAY",             "mS",       "", nullptr},
-    {FieldId::edMsgRepeat,    "edMsgRepeat",     "retries",     K::Numeric,    3,  0, 0, R::Digits,   "Msg Retries",          "",         "", nullptr},
-    {FieldId::cbMicEMsg,      "cbMicEMsg",       "mice",        K::ListChoice, 0, -1, 7, R::None,     "Mic-E msg",            "",         "", nullptr},
-    {FieldId::edSymbol,       "edSymbol",        "symbol",      K::Symbol,     1,  0, 0, R::Symbol,   "ICON Symbol",          "",         "", nullptr},
-    {FieldId::chkTable,       "chkTable",        "alttable",    K::Flag,       0,  0, 2, R::None,     "Alternate Table",      "",         "", nullptr},
-    {FieldId::chkRxPosition,  "chkRxPosition",   "rxposoff",    K::Flag,       0,  0, 1, R::None,     "Disable display position of received stations", "", "", nullptr},
-    {FieldId::esSpeedTable0,  "esSpeedTable(0)", "speed0",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 0-3 Km/h",       "sec.",     "", nullptr},
-    {FieldId::esSpeedTable1,  "esSpeedTable(1)", "speed1",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 4-9 Km/h",       "sec.",     "", nullptr},
-    {FieldId::esSpeedTable2,  "esSpeedTable(2)", "speed2",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 10-22 Km/h",     "sec.",     "", nullptr},
-    {FieldId::esSpeedTable3,  "esSpeedTable(3)", "speed3",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 23-40 Km/h",     "sec.",     "", nullptr},
-    {FieldId::esSpeedTable4,  "esSpeedTable(4)", "speed4",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 41-72 Km/h",     "sec.",     "", nullptr},
-    {FieldId::esSpeedTable5,  "esSpeedTable(5)", "speed5",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 73-125 Km/h",    "sec.",     "", nullptr},
-    {FieldId::esSpeedTable6,  "esSpeedTable(6)", "speed6",      K::Numeric,    3,  0, 0, R::Digits,   "Speed > 125 Km/h",     "sec.",     "", nullptr},
-    {FieldId::edManualTime,   "edManualTime",    "manual",      K::Numeric,    4,  0, 0, R::Digits,   "Every",                "sec.",     "", "Manual Timing"},
-    {FieldId::edBcnEvery,     "edBcnEvery",      "statusevery", K::Numeric,    3,  0, 0, R::Digits,   "Status txt every",     "tx",       "", nullptr},
-    {FieldId::edGpsCheckTime, "edGpsCheckTime",  "gpsinterval", K::Numeric,    3,  0, 0, R::Digits,   "Every",                "sec.",     "", "GPS acquisition interval"},
-    {FieldId::edGpsAcqTime,   "edGpsAcqTime",    "gpstimeout",  K::Numeric,    3,  0, 0, R::Digits,   "Acquisition timeout",  "x 100 mS", "", nullptr},
-    {FieldId::edReceiver,     "edReceiver",      "unproto",     K::Text,       9,  0, 0, R::Callsign, "Unprotocol call",      "",         "", nullptr},
-    {FieldId::edMyCall,       "edMyCall",        "mycall",      K::Text,       9,  0, 0, R::Callsign, "MY CALLSIGN",          "",         "", nullptr},
-    {FieldId::edAprsPath,     "edAprsPath",      "path",        K::Text,      19,  0, 0, R::Path,     "APRS PATH",            "",         "Max 2 digipeater addresses", nullptr},
-    {FieldId::edBeacon,       "edBeacon",        "status",      K::Text,      30,  0, 0, R::Status,   "STATUS text",          "",         "Max 30 chars. Enter aprs Lat/Lon in GPSless Mode.", nullptr},
-    {FieldId::edDestCall,     "edDestCall",      "tocall",      K::Text,       9,  0, 0, R::Callsign, "APRS message TO CALL", "",         "", nullptr},
-    {FieldId::edAprsMsg,      "edAprsMsg",       "message",     K::Text,      32,  0, 0, R::Message,  "Message text",         "",         "Max 32 chars.", nullptr},
+    {FieldId::portNumber,         "edComm",          "comm",        K::Numeric,    1,  0, 0, R::Digits,   "Comm num:",            "",         "", nullptr},
+    {FieldId::txDelay, "edNumFlagsAuto",  "txdelay",     K::Numeric,    3,  0, 0, R::Digits,   "TX DELAY",             "mS",       "", nullptr},
+    {FieldId::messageRetries,    "edMsgRepeat",     "retries",     K::Numeric,    3,  0, 0, R::Digits,   "Msg Retries",          "",         "", nullptr},
+    {FieldId::micEMessage,      "cbMicEMsg",       "mice",        K::ListChoice, 0, -1, 7, R::None,     "Mic-E msg",            "",         "", nullptr},
+    {FieldId::symbol,       "edSymbol",        "symbol",      K::Symbol,     1,  0, 0, R::Symbol,   "ICON Symbol",          "",         "", nullptr},
+    {FieldId::alternateTable,       "chkTable",        "alttable",    K::Flag,       0,  0, 2, R::None,     "Alternate Table",      "",         "", nullptr},
+    {FieldId::receivedPositionsOff,  "chkRxPosition",   "rxposoff",    K::Flag,       0,  0, 1, R::None,     "Disable display position of received stations", "", "", nullptr},
+    {FieldId::speedBand0,  "esSpeedTable(0)", "speed0",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 0-3 Km/h",       "sec.",     "", nullptr},
+    {FieldId::speedBand1,  "esSpeedTable(1)", "speed1",      K::Numeric,    4,  0, 0, R::Digits,   "Speed 4-9 Km/h",       "sec.",     "", nullptr},
+    {FieldId::speedBand2,  "esSpeedTable(2)", "speed2",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 10-22 Km/h",     "sec.",     "", nullptr},
+    {FieldId::speedBand3,  "esSpeedTable(3)", "speed3",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 23-40 Km/h",     "sec.",     "", nullptr},
+    {FieldId::speedBand4,  "esSpeedTable(4)", "speed4",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 41-72 Km/h",     "sec.",     "", nullptr},
+    {FieldId::speedBand5,  "esSpeedTable(5)", "speed5",      K::Numeric,    3,  0, 0, R::Digits,   "Speed 73-125 Km/h",    "sec.",     "", nullptr},
+    {FieldId::speedBand6,  "esSpeedTable(6)", "speed6",      K::Numeric,    3,  0, 0, R::Digits,   "Speed > 125 Km/h",     "sec.",     "", nullptr},
+    {FieldId::manualInterval,   "edManualTime",    "manual",      K::Numeric,    4,  0, 0, R::Digits,   "Every",                "sec.",     "", "Manual Timing"},
+    {FieldId::statusInterval,     "edBcnEvery",      "statusevery", K::Numeric,    3,  0, 0, R::Digits,   "Status txt every",     "tx",       "", nullptr},
+    {FieldId::gpsInterval, "edGpsCheckTime",  "gpsinterval", K::Numeric,    3,  0, 0, R::Digits,   "Every",                "sec.",     "", "GPS acquisition interval"},
+    {FieldId::gpsTimeout,   "edGpsAcqTime",    "gpstimeout",  K::Numeric,    3,  0, 0, R::Digits,   "Acquisition timeout",  "x 100 mS", "", nullptr},
+    {FieldId::unprotoCall,     "edReceiver",      "unproto",     K::Text,       9,  0, 0, R::Callsign, "Unprotocol call",      "",         "", nullptr},
+    {FieldId::myCall,       "edMyCall",        "mycall",      K::Text,       9,  0, 0, R::Callsign, "MY CALLSIGN",          "",         "", nullptr},
+    {FieldId::aprsPath,     "edAprsPath",      "path",        K::Text,      19,  0, 0, R::Path,     "APRS PATH",            "",         "Max 2 digipeater addresses", nullptr},
+    {FieldId::statusText,       "edBeacon",        "status",      K::Text,      30,  0, 0, R::Status,   "STATUS text",          "",         "Max 30 chars. Enter aprs Lat/Lon in GPSless Mode.", nullptr},
+    {FieldId::messageRecipient,     "edDestCall",      "tocall",      K::Text,       9,  0, 0, R::Callsign, "APRS message TO CALL", "",         "", nullptr},
+    {FieldId::messageText,      "edAprsMsg",       "message",     K::Text,      32,  0, 0, R::Message,  "Message text",         "",         "Max 32 chars.", nullptr},
 }};
 // clang-format on
 
@@ -106,7 +106,7 @@ std::optional<FieldId> fieldByKey(const QString& key) {
 
 std::optional<FieldId> fieldByName(const QString& name) {
     const auto it = std::find_if(kFields.begin(), kFields.end(),
-                                 [&](const FieldInfo& f) { return name == QLatin1String(f.name); });
+                                 [&](const FieldInfo& f) { return name == QLatin1String(f.objectName); });
     return it == kFields.end() ? std::nullopt : std::optional<FieldId>(it->id);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "field_id.h"
+#include "base/field_id.h"
 #include "key_rules.h"
 
 #include <QString>
@@ -14,7 +14,7 @@ enum class FieldKind {
     Text,       // free text with a length limit
     Numeric,    // digit mask; unfilled positions hold the prompt character
     Symbol,     // exactly one character; "_" when empty
-    ListChoice, // cbMicEMsg: index -1 to 7
+    ListChoice, // the Mic-E list: index -1 to 7
     Flag,       // check box state
 };
 
@@ -22,7 +22,7 @@ inline constexpr QChar kPromptChar = u'_';
 
 struct FieldInfo {
     FieldId id;
-    const char* name; // the window's object name, e.g. "esSpeedTable(3)"
+    const char* objectName; // the window's control; tests and the seed name it, e.g. "esSpeedTable(3)"
     const char* key;  // the short name korvex-cli uses, e.g. "speed3"
     FieldKind kind;
     int limit;    // mask positions or maximum text length; for values: unused

@@ -32,11 +32,10 @@ void SettingsValues::storeValue(FieldId id, int value) {
 
 void copySettings(const SettingsRecord& from, SettingsRecord& to) {
     for (const FieldInfo& info : fieldTable()) {
-        if (holdsText(info.id)) {
-            to.setText(info.id, from.text(info.id));
-        } else {
-            to.setValue(info.id, from.value(info.id));
-        }
+        const Outcome copied = holdsText(info.id) ? to.setText(info.id, from.text(info.id))
+                                                  : to.setValue(info.id, from.value(info.id));
+        Q_ASSERT(copied.ok());
+        static_cast<void>(copied);
     }
 }
 

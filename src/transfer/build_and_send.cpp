@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "build_and_send.h"
 
-#include "settings/field_id.h"
+#include "base/field_id.h"
 
 namespace korvex {
 
 BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender) {
     BuildResult result = BuildConfigBlock(settings);
     if (result.ok())
-        sender.start(result.block, settings.text(FieldId::edComm));
+        sender.start(result.block, settings.text(FieldId::portNumber));
     return result;
 }
 

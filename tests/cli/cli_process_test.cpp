@@ -356,25 +356,25 @@ INSTANTIATE_TEST_SUITE_P(
     Check, HostileTextTest,
     ::testing::Values(
         HostileCase{"TerminalTitleAndClearInTheStatus",
-                    factoryFileWith(FieldId::edBeacon, "\x1b]0;title\x07\x1b[2J"),
+                    factoryFileWith(FieldId::statusText, "\x1b]0;title\x07\x1b[2J"),
                     {},
                     2,
                     "\\x1B]0;title\\x07\\x1B[2J"},
         // Windows-1252 leaves 0x9D undefined: it reads as the C1 control OSC.
         HostileCase{"C1ControlInALoadedStatus",
-                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                    factoryFileWith(FieldId::statusText, "\x9d"
                                                        "0;title"),
                     {},
                     0,
                     "\"\\x9D0;title\""},
         HostileCase{"C1ControlInJson",
-                    factoryFileWith(FieldId::edBeacon, "\x9d"
+                    factoryFileWith(FieldId::statusText, "\x9d"
                                                        "0;title"),
                     {QStringLiteral("--json")},
                     0,
                     "\"\\u009d0;title\""},
         HostileCase{"HugeItem",
-                    factoryFileWith(FieldId::edNumFlagsAuto, QByteArray(900000, '9') + "\x9d"),
+                    factoryFileWith(FieldId::txDelay, QByteArray(900000, '9') + "\x9d"),
                     {},
                     2,
                     "9999\xe2\x80\xa6"},

@@ -183,9 +183,9 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     SettingsValues back;
     ASSERT_TRUE(readConfigFile(edited, back).ok());
-    EXPECT_EQ(back.text(FieldId::edMyCall), QStringLiteral("N0CALL-7"));
-    EXPECT_EQ(back.value(FieldId::chkRxPosition), 1);
-    EXPECT_EQ(back.text(FieldId::edBcnEvery), QStringLiteral("127"));
+    EXPECT_EQ(back.text(FieldId::myCall), QStringLiteral("N0CALL-7"));
+    EXPECT_EQ(back.value(FieldId::receivedPositionsOff), 1);
+    EXPECT_EQ(back.text(FieldId::statusInterval), QStringLiteral("127"));
 
     const CliRun refused = run({QStringLiteral("edit"), QStringLiteral("--set"),
                                 QStringLiteral("status=say \"hi\""), QStringLiteral("-o"), edited});
@@ -193,7 +193,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
     EXPECT_TRUE(refused.err.contains(QStringLiteral("double quote")));
     EXPECT_TRUE(back == [&] {
         SettingsValues again;
-        readConfigFile(edited, again);
+        EXPECT_TRUE(readConfigFile(edited, again));
         return again;
     }()) << "the refused edit left the file as it was";
 }
@@ -283,15 +283,15 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
         << saved.fault().reason.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, ControlCharacterTest,
-    ::testing::Combine(::testing::Values(FieldId::edBeacon, FieldId::edMyCall,
-                                         FieldId::edNumFlagsAuto, FieldId::edSymbol),
-                       ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b', u'\x7f')),
-    [](const ::testing::TestParamInfo<std::tuple<FieldId, char16_t>>& info) {
-        return std::string(fieldInfo(std::get<0>(info.param)).key) + "_" +
-               std::to_string(static_cast<int>(std::get<1>(info.param)));
-    });
+INSTANTIATE_TEST_SUITE_P(Controls, ControlCharacterTest,
+                         ::testing::Combine(::testing::Values(FieldId::statusText, FieldId::myCall,
+                                                              FieldId::txDelay, FieldId::symbol),
+                                            ::testing::Values(u'\0', u'\r', u'\n', u'\t', u'\x1b',
+                                                              u'\x7f')),
+                         [](const ::testing::TestParamInfo<std::tuple<FieldId, char16_t>>& info) {
+                             return std::string(fieldInfo(std::get<0>(info.param)).key) + "_" +
+                                    std::to_string(static_cast<int>(std::get<1>(info.param)));
+                         });
 
 struct SendFixture {
     std::shared_ptr<korvex::testing::Log> log = std::make_shared<korvex::testing::Log>();

@@ -205,7 +205,7 @@ TEST_P(ConfigFileLoad, ReadsOrSaysWhyNot) {
     SettingsValues settings;
     const Outcome read = readConfigFile(path, settings);
     EXPECT_TRUE(
-        (read ? settings.text(FieldId::edAprsMsg) : outcomeText(read)).endsWith(GetParam().outcome))
+        (read ? settings.text(FieldId::messageText) : outcomeText(read)).endsWith(GetParam().outcome))
         << outcomeText(read).toStdString();
 }
 

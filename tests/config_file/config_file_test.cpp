@@ -15,8 +15,8 @@ namespace {
 // The factory settings with the received-positions switch on and no status text.
 SettingsValues exampleSettings() {
     SettingsValues s;
-    s.setValue(FieldId::chkRxPosition, 1);
-    s.setText(FieldId::edBeacon, QString());
+    EXPECT_TRUE(s.setValue(FieldId::receivedPositionsOff, 1));
+    EXPECT_TRUE(s.setText(FieldId::statusText, QString()));
     return s;
 }
 
@@ -37,15 +37,15 @@ SettingsValues otherSettings() {
     SettingsValues s;
     for (const FieldInfo& info : fieldTable()) {
         if (info.kind == FieldKind::Numeric) {
-            s.setText(info.id, QString(info.limit, u'9'));
+            EXPECT_TRUE(s.setText(info.id, QString(info.limit, u'9')));
         } else if (info.kind == FieldKind::Text) {
-            s.setText(info.id, QStringLiteral("ZZ"));
+            EXPECT_TRUE(s.setText(info.id, QStringLiteral("ZZ")));
         }
     }
-    s.setText(FieldId::edSymbol, QStringLiteral("#"));
-    s.setValue(FieldId::cbMicEMsg, 6);
-    s.setValue(FieldId::chkTable, 1);
-    s.setValue(FieldId::chkRxPosition, 0);
+    EXPECT_TRUE(s.setText(FieldId::symbol, QStringLiteral("#")));
+    EXPECT_TRUE(s.setValue(FieldId::micEMessage, 6));
+    EXPECT_TRUE(s.setValue(FieldId::alternateTable, 1));
+    EXPECT_TRUE(s.setValue(FieldId::receivedPositionsOff, 0));
     return s;
 }
 
@@ -58,10 +58,10 @@ TEST(ConfigFile, ExampleSavesToItsExactBytes) {
 
 TEST(ConfigFile, LoadingTheExampleRestoresEveryCarriedSetting) {
     SettingsValues loaded = otherSettings();
-    const QString gpsCheck = loaded.text(FieldId::edGpsCheckTime);
+    const QString gpsCheck = loaded.text(FieldId::gpsInterval);
     ASSERT_TRUE(decodeConfigFile(kExampleFile, loaded).ok());
     SettingsValues expected = exampleSettings();
-    expected.setText(FieldId::edGpsCheckTime, gpsCheck); // the file does not carry it
+    EXPECT_TRUE(expected.setText(FieldId::gpsInterval, gpsCheck)); // the file does not carry it
     EXPECT_TRUE(loaded == expected);
 }
 
@@ -97,8 +97,8 @@ TEST_P(StatusEveryLoadTest, UnpacksIntervalAndSwitch) {
     SettingsValues s;
     const Outcome out = decodeConfigFile(file, s);
     ASSERT_TRUE(out.ok()) << outcomeText(out).toStdString();
-    EXPECT_EQ(s.text(FieldId::edBcnEvery), QString::fromLatin1(c.every));
-    EXPECT_EQ(s.value(FieldId::chkRxPosition), c.rxOff);
+    EXPECT_EQ(s.text(FieldId::statusInterval), QString::fromLatin1(c.every));
+    EXPECT_EQ(s.value(FieldId::receivedPositionsOff), c.rxOff);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -120,15 +120,15 @@ class StatusEverySaveTest : public testing::TestWithParam<SaveItem15Case> {};
 TEST_P(StatusEverySaveTest, PacksTheNumberTheBuildWouldSend) {
     const SaveItem15Case c = GetParam();
     SettingsValues s;
-    s.setText(FieldId::edBcnEvery, QString::fromLatin1(c.every));
-    s.setValue(FieldId::chkRxPosition, c.rxOff);
+    EXPECT_TRUE(s.setText(FieldId::statusInterval, QString::fromLatin1(c.every)));
+    EXPECT_TRUE(s.setValue(FieldId::receivedPositionsOff, c.rxOff));
     const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     EXPECT_TRUE(out.value().contains(QByteArray("\"0120\",") + c.item15 + ","))
         << out.value().toStdString();
     SettingsValues reloaded;
     ASSERT_TRUE(decodeConfigFile(out.value(), reloaded).ok());
-    EXPECT_EQ(reloaded.value(FieldId::chkRxPosition), c.rxOff);
+    EXPECT_EQ(reloaded.value(FieldId::receivedPositionsOff), c.rxOff);
 }
 
 INSTANTIATE_TEST_SUITE_P(Item15, StatusEverySaveTest,
@@ -178,22 +178,22 @@ INSTANTIATE_TEST_SUITE_P(
     Failures, PartialLoadTest,
     testing::Values(PartialLoadCase{"only line 1",
                                     kExampleFile.left(kExampleFile.indexOf('\n') + 1),
-                                    FieldId::edMsgRepeat, FieldId::esSpeedTable0},
+                                    FieldId::messageRetries, FieldId::speedBand0},
                     PartialLoadCase{"Mic-E index 8", withItem(1, "\"006\",0,", "\"006\",8,"),
-                                    FieldId::edMsgRepeat, FieldId::edSymbol},
+                                    FieldId::messageRetries, FieldId::symbol},
                     PartialLoadCase{"Mic-E not a number",
                                     withItem(1, "\"006\",0,", "\"006\",\"\","),
-                                    FieldId::edMsgRepeat, FieldId::edSymbol},
+                                    FieldId::messageRetries, FieldId::symbol},
                     PartialLoadCase{"table state 3", withItem(1, "\">\",0", "\">\",3"),
-                                    FieldId::edSymbol, FieldId::esSpeedTable0},
+                                    FieldId::symbol, FieldId::speedBand0},
                     PartialLoadCase{"speed too long", withItem(4, "\"180\"", "\"1800\""),
-                                    FieldId::esSpeedTable1, FieldId::esSpeedTable2},
+                                    FieldId::speedBand1, FieldId::speedBand2},
                     PartialLoadCase{"ends in line 9", kExampleFile.left(kExampleFile.size() - 40),
-                                    FieldId::esSpeedTable6, FieldId::edManualTime},
+                                    FieldId::speedBand6, FieldId::manualInterval},
                     PartialLoadCase{"call too long", withItem(9, "\"NOCALL-9\"", "\"NOCALL-9XY\""),
-                                    FieldId::edReceiver, FieldId::edMyCall},
+                                    FieldId::unprotoCall, FieldId::myCall},
                     PartialLoadCase{"item 15 beyond 32 bits", withItem(9, ",131,", ",99999999999,"),
-                                    FieldId::edManualTime, FieldId::edBcnEvery}));
+                                    FieldId::manualInterval, FieldId::statusInterval}));
 
 TEST(ConfigFile, EmptyFileChangesNothing) {
     SettingsValues s = otherSettings();
@@ -204,35 +204,35 @@ TEST(ConfigFile, EmptyFileChangesNothing) {
 
 TEST(ConfigFile, TextsKeepCommasAndEmptyTexts) {
     SettingsValues s;
-    s.setText(FieldId::edAprsMsg, QStringLiteral("A,B C"));
-    s.setText(FieldId::edBeacon, QString());
-    s.setValue(FieldId::cbMicEMsg, -1);
-    s.setValue(FieldId::chkTable, 2);
+    EXPECT_TRUE(s.setText(FieldId::messageText, QStringLiteral("A,B C")));
+    EXPECT_TRUE(s.setText(FieldId::statusText, QString()));
+    EXPECT_TRUE(s.setValue(FieldId::micEMessage, -1));
+    EXPECT_TRUE(s.setValue(FieldId::alternateTable, 2));
     const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     SettingsValues back = otherSettings();
     ASSERT_TRUE(decodeConfigFile(out.value(), back).ok());
-    back.setText(FieldId::edGpsCheckTime, s.text(FieldId::edGpsCheckTime));
+    EXPECT_TRUE(back.setText(FieldId::gpsInterval, s.text(FieldId::gpsInterval)));
     EXPECT_TRUE(back == s);
 }
 
 TEST(ConfigFile, TextsTravelInWindows1252) {
     SettingsValues s;
-    s.setText(FieldId::edBeacon, QStringLiteral("73 \u00e0 tutti \u20ac"));
+    EXPECT_TRUE(s.setText(FieldId::statusText, QStringLiteral("73 \u00e0 tutti \u20ac")));
     const Result<QByteArray> out = encodeConfigFile(s);
     ASSERT_TRUE(out.ok());
     EXPECT_TRUE(out.value().contains("\"73 \xe0 tutti \x80\""));
     SettingsValues back;
     ASSERT_TRUE(decodeConfigFile(out.value(), back).ok());
-    EXPECT_EQ(back.text(FieldId::edBeacon), s.text(FieldId::edBeacon));
+    EXPECT_EQ(back.text(FieldId::statusText), s.text(FieldId::statusText));
 }
 
 TEST(ConfigFile, DoubleQuoteIsRefusedAndNamesTheField) {
     SettingsValues s;
-    s.setText(FieldId::edAprsMsg, QStringLiteral("SAY \"HI\""));
+    EXPECT_TRUE(s.setText(FieldId::messageText, QStringLiteral("SAY \"HI\"")));
     const Result<QByteArray> out = encodeConfigFile(s);
     EXPECT_FALSE(out.ok());
-    EXPECT_EQ(out.fault().field, FieldId::edAprsMsg);
+    EXPECT_EQ(out.fault().field, FieldId::messageText);
     EXPECT_TRUE(out.fault().reason.contains(QStringLiteral("Message text")));
 }
 
@@ -242,7 +242,7 @@ TEST(ConfigFile, FailedSaveLeavesThePreviousFileIntact) {
     ASSERT_TRUE(writeConfigFile(path, exampleSettings()).ok());
 
     SettingsValues bad;
-    bad.setText(FieldId::edBeacon, QStringLiteral("\"quoted\""));
+    EXPECT_TRUE(bad.setText(FieldId::statusText, QStringLiteral("\"quoted\"")));
     EXPECT_FALSE(writeConfigFile(path, bad).ok());
     EXPECT_FALSE(
         writeConfigFile(dir.filePath(QStringLiteral("missing/dir/x.cfg")), exampleSettings()).ok());

@@ -120,15 +120,15 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     typeComm(QString::number(number));
     SettingsRecord& settings = window_->settings();
     const std::vector<std::pair<FieldId, QString>> edits{
-        {FieldId::edMyCall, QStringLiteral("IK2ABC-7")},
-        {FieldId::edAprsPath, QStringLiteral("WIDE2-2")},
-        {FieldId::edNumFlagsAuto, QStringLiteral("50")},
-        {FieldId::esSpeedTable3, QStringLiteral("5")},
-        {FieldId::edBeacon, QStringLiteral("Città 123")},
+        {FieldId::myCall, QStringLiteral("IK2ABC-7")},
+        {FieldId::aprsPath, QStringLiteral("WIDE2-2")},
+        {FieldId::txDelay, QStringLiteral("50")},
+        {FieldId::speedBand3, QStringLiteral("5")},
+        {FieldId::statusText, QStringLiteral("Città 123")},
     };
     for (const auto& [id, text] : edits)
         ASSERT_TRUE(settings.setText(id, text).ok()) << fieldInfo(id).key;
-    ASSERT_TRUE(settings.setValue(FieldId::chkTable, 1).ok());
+    ASSERT_TRUE(settings.setValue(FieldId::alternateTable, 1).ok());
 
     SettingsValues expected;
     copySettings(settings, expected);
@@ -165,7 +165,7 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     ASSERT_TRUE(transfer->block.has_value());
     EXPECT_EQ(*transfer->block, built.block);
     for (const FieldInfo& info : fieldTable()) {
-        if (info.id == FieldId::edComm)
+        if (info.id == FieldId::portNumber)
             continue;
         const std::size_t i = fieldIndex(info.id);
         if (holdsText(info.id))

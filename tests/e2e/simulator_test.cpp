@@ -50,31 +50,31 @@ TEST(BlockDecoder, ReadsBackWhatTheBuilderWroteBack) {
     };
     const std::vector<Case> cases = {
         {"factory", {}},
-        {"GPSless", {{FieldId::edGpsAcqTime, QStringLiteral("0")}}, true},
-        {"one address", {{FieldId::edAprsPath, QStringLiteral("WIDE2-2")}}},
-        {"empty path", {{FieldId::edAprsPath, QString()}}},
-        {"empty second address", {{FieldId::edAprsPath, QStringLiteral("WIDE1-1,")}}},
+        {"GPSless", {{FieldId::gpsTimeout, QStringLiteral("0")}}, true},
+        {"one address", {{FieldId::aprsPath, QStringLiteral("WIDE2-2")}}},
+        {"empty path", {{FieldId::aprsPath, QString()}}},
+        {"empty second address", {{FieldId::aprsPath, QStringLiteral("WIDE1-1,")}}},
         // Written back as ",WIDE2-2" the comma would stand first and stop
         // separating: a second SEND would send other bytes.
-        {"blank first address", {{FieldId::edAprsPath, QStringLiteral("  ,WIDE2-2")}}},
+        {"blank first address", {{FieldId::aprsPath, QStringLiteral("  ,WIDE2-2")}}},
         {"switches set",
-         {{FieldId::chkTable, {}, 1},
-          {FieldId::chkRxPosition, {}, 1},
-          {FieldId::cbMicEMsg, {}, 7},
-          {FieldId::edBcnEvery, QStringLiteral("200")}}},
+         {{FieldId::alternateTable, {}, 1},
+          {FieldId::receivedPositionsOff, {}, 1},
+          {FieldId::micEMessage, {}, 7},
+          {FieldId::statusInterval, QStringLiteral("200")}}},
         {"limits",
-         {{FieldId::esSpeedTable0, QStringLiteral("2554")},
-          {FieldId::esSpeedTable6, QStringLiteral("5")},
-          {FieldId::edManualTime, QStringLiteral("1")},
-          {FieldId::edNumFlagsAuto, QStringLiteral("50")},
-          {FieldId::edMsgRepeat, QStringLiteral("255")}}},
+         {{FieldId::speedBand0, QStringLiteral("2554")},
+          {FieldId::speedBand6, QStringLiteral("5")},
+          {FieldId::manualInterval, QStringLiteral("1")},
+          {FieldId::txDelay, QStringLiteral("50")},
+          {FieldId::messageRetries, QStringLiteral("255")}}},
         {"full texts",
-         {{FieldId::edBeacon, QStringLiteral("123456789012345678901234567890")},
-          {FieldId::edAprsMsg, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345")},
-          {FieldId::edMyCall, QStringLiteral("IK2ABC-15")},
-          {FieldId::edDestCall, QString()}}},
-        {"empty texts", {{FieldId::edBeacon, QString()}, {FieldId::edAprsMsg, QString()}}},
-        {"accented status", {{FieldId::edBeacon, QStringLiteral("Città €5")}}},
+         {{FieldId::statusText, QStringLiteral("123456789012345678901234567890")},
+          {FieldId::messageText, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345")},
+          {FieldId::myCall, QStringLiteral("IK2ABC-15")},
+          {FieldId::messageRecipient, QString()}}},
+        {"empty texts", {{FieldId::statusText, QString()}, {FieldId::messageText, QString()}}},
+        {"accented status", {{FieldId::statusText, QStringLiteral("Città €5")}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -88,7 +88,7 @@ TEST(BlockDecoder, ReadsBackWhatTheBuilderWroteBack) {
         for (const FieldInfo& info : fieldTable()) {
             const std::size_t i = fieldIndex(info.id);
             const bool carried =
-                info.id != FieldId::edComm && !(c.gpsless && info.id == FieldId::edGpsCheckTime);
+                info.id != FieldId::portNumber && !(c.gpsless && info.id == FieldId::gpsInterval);
             ASSERT_EQ(decoded.carries(info.id), carried) << info.key;
             if (!carried)
                 continue;
@@ -132,14 +132,14 @@ TEST(BlockDecoder, ReportsBytesNoBuildWouldWriteAndStillReadsTheRest) {
         ASSERT_EQ(decoded.anomalies.size(), 1) << decoded.anomalies.join(u'\n').toStdString();
         EXPECT_TRUE(decoded.anomalies.first().contains(QLatin1String(c.noteContains)))
             << decoded.anomalies.first().toStdString();
-        EXPECT_EQ(decoded.texts[fieldIndex(FieldId::edReceiver)], QStringLiteral("KVXTRK"));
+        EXPECT_EQ(decoded.texts[fieldIndex(FieldId::unprotoCall)], QStringLiteral("KVXTRK"));
     }
 
     // A status text that runs into the next field is cut there, not read on.
     ConfigBlock runOn = good;
     for (int i = block::kStatusText; i < block::kDestCall; ++i)
         runOn[static_cast<std::size_t>(i)] = 'x';
-    EXPECT_EQ(decodeConfigBlock(runOn).texts[fieldIndex(FieldId::edBeacon)]->size(),
+    EXPECT_EQ(decodeConfigBlock(runOn).texts[fieldIndex(FieldId::statusText)]->size(),
               block::kDestCall - block::kStatusText);
 }
 

@@ -23,10 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (i >= lines.size())
             break;
         const QByteArray& line = lines[i];
-        if (korvex::holdsText(info.id))
-            settings.setText(info.id, korvex::fromCp1252(line));
-        else
-            settings.setValue(info.id, line.isEmpty() ? 0 : static_cast<signed char>(line[0]));
+        // A refused line leaves the field as it was: the build gets what was accepted.
+        const korvex::Outcome stored =
+            korvex::holdsText(info.id)
+                ? settings.setText(info.id, korvex::fromCp1252(line))
+                : settings.setValue(info.id,
+                                    line.isEmpty() ? 0 : static_cast<signed char>(line[0]));
+        static_cast<void>(stored);
     }
     const auto built = korvex::fuzzing::buildAndCheckResend(settings);
     if (!built)

@@ -61,26 +61,26 @@ TEST_P(NumericStepTest, ClampsConvertsAndWritesBack) {
     EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, NumericStepTest,
-                         testing::Values(NumericCase{FieldId::edNumFlagsAuto, "000", 0, 1, "007"},
-                                         NumericCase{FieldId::edNumFlagsAuto, "6__", 0, 1, "007"},
-                                         NumericCase{FieldId::edNumFlagsAuto, "050", 0, 8, "053"},
-                                         NumericCase{FieldId::edNumFlagsAuto, "150", 0, 22, "147"},
-                                         NumericCase{FieldId::edNumFlagsAuto, "100", 0, 15, "100"},
-                                         NumericCase{FieldId::edMsgRepeat, "255", 1, 255, "255"},
-                                         NumericCase{FieldId::edMsgRepeat, "___", 1, 0, "000"},
-                                         NumericCase{FieldId::edGpsCheckTime, "025", 5, 2, "020"},
-                                         NumericCase{FieldId::edGpsCheckTime, "035", 5, 4, "040"},
-                                         NumericCase{FieldId::edGpsCheckTime, "___", 5, 1, "010"},
-                                         NumericCase{FieldId::esSpeedTable0, "2554", 6, 255,
-                                                     "2550"},
-                                         NumericCase{FieldId::esSpeedTable1, "5___", 7, 1, "0010"},
-                                         NumericCase{FieldId::esSpeedTable4, "005", 10, 1, "010"},
-                                         NumericCase{FieldId::esSpeedTable6, "994", 12, 99, "990"},
-                                         NumericCase{FieldId::edManualTime, "0015", 13, 2, "0020"},
-                                         NumericCase{FieldId::edGpsAcqTime, "25_", 14, 25, "025"},
-                                         NumericCase{FieldId::edBcnEvery, "200", 15, 127, "127"},
-                                         NumericCase{FieldId::edBcnEvery, "12_", 15, 12, "012"}));
+INSTANTIATE_TEST_SUITE_P(
+    Steps, NumericStepTest,
+    testing::Values(NumericCase{FieldId::txDelay, "000", 0, 1, "007"},
+                    NumericCase{FieldId::txDelay, "6__", 0, 1, "007"},
+                    NumericCase{FieldId::txDelay, "050", 0, 8, "053"},
+                    NumericCase{FieldId::txDelay, "150", 0, 22, "147"},
+                    NumericCase{FieldId::txDelay, "100", 0, 15, "100"},
+                    NumericCase{FieldId::messageRetries, "255", 1, 255, "255"},
+                    NumericCase{FieldId::messageRetries, "___", 1, 0, "000"},
+                    NumericCase{FieldId::gpsInterval, "025", 5, 2, "020"},
+                    NumericCase{FieldId::gpsInterval, "035", 5, 4, "040"},
+                    NumericCase{FieldId::gpsInterval, "___", 5, 1, "010"},
+                    NumericCase{FieldId::speedBand0, "2554", 6, 255, "2550"},
+                    NumericCase{FieldId::speedBand1, "5___", 7, 1, "0010"},
+                    NumericCase{FieldId::speedBand4, "005", 10, 1, "010"},
+                    NumericCase{FieldId::speedBand6, "994", 12, 99, "990"},
+                    NumericCase{FieldId::manualInterval, "0015", 13, 2, "0020"},
+                    NumericCase{FieldId::gpsTimeout, "25_", 14, 25, "025"},
+                    NumericCase{FieldId::statusInterval, "200", 15, 127, "127"},
+                    NumericCase{FieldId::statusInterval, "12_", 15, 12, "012"}));
 
 struct FaultCase {
     FieldId field;
@@ -109,35 +109,35 @@ TEST_P(FaultTest, StopsAtTheFailingStepAndKeepsEarlierBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
-                         testing::Values(FaultCase{FieldId::edMsgRepeat, "256", 3, 1},
-                                         FaultCase{FieldId::esSpeedTable0, "2555", 8, 6},
-                                         FaultCase{FieldId::esSpeedTable1, "9999", 8, 7},
-                                         FaultCase{FieldId::edManualTime, "2560", 10, 13},
-                                         FaultCase{FieldId::edGpsAcqTime, "256", 11, 14},
+                         testing::Values(FaultCase{FieldId::messageRetries, "256", 3, 1},
+                                         FaultCase{FieldId::speedBand0, "2555", 8, 6},
+                                         FaultCase{FieldId::speedBand1, "9999", 8, 7},
+                                         FaultCase{FieldId::manualInterval, "2560", 10, 13},
+                                         FaultCase{FieldId::gpsTimeout, "256", 11, 14},
                                          // write-backs that need four digits in a three-digit field
-                                         FaultCase{FieldId::edGpsCheckTime, "999", 7, 6},
-                                         FaultCase{FieldId::esSpeedTable3, "995", 9, 10}));
+                                         FaultCase{FieldId::gpsInterval, "999", 7, 6},
+                                         FaultCase{FieldId::speedBand3, "995", 9, 10}));
 
 TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
     SettingsValues settings;
-    settings.setText(FieldId::edNumFlagsAuto, QStringLiteral("998"));
+    EXPECT_TRUE(settings.setText(FieldId::txDelay, QStringLiteral("998")));
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(stepNumber(result.fault().step.value()), 2);
     EXPECT_EQ(result.block[0], 150); // stored before the refused write-back
-    EXPECT_EQ(settings.text(FieldId::edNumFlagsAuto), QStringLiteral("998"));
+    EXPECT_EQ(settings.text(FieldId::txDelay), QStringLiteral("998"));
 }
 
 TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
     SettingsValues noMicE;
-    noMicE.setValue(FieldId::cbMicEMsg, -1);
+    EXPECT_TRUE(noMicE.setValue(FieldId::micEMessage, -1));
     BuildResult result = BuildConfigBlock(noMicE);
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(stepNumber(result.fault().step.value()), 4);
 
-    for (FieldId empty : {FieldId::edMyCall, FieldId::edReceiver}) {
+    for (FieldId empty : {FieldId::myCall, FieldId::unprotoCall}) {
         SettingsValues settings;
-        settings.setText(empty, QString());
+        EXPECT_TRUE(settings.setText(empty, QString()));
         result = BuildConfigBlock(settings);
         EXPECT_FALSE(result.ok());
         EXPECT_EQ(stepNumber(result.fault().step.value()), 19);
@@ -149,14 +149,14 @@ TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
 
 TEST(BuildConfigBlock, GpslessModeFollowsTheTimeout) {
     SettingsValues settings;
-    settings.setText(FieldId::edGpsAcqTime, QStringLiteral("000"));
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, QStringLiteral("000")));
     BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.gpsless, true);
     EXPECT_EQ(result.block[5], 252);
     EXPECT_EQ(result.block[14], 0);
 
-    settings.setText(FieldId::edGpsAcqTime, QStringLiteral("025"));
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, QStringLiteral("025")));
     result = BuildConfigBlock(settings);
     EXPECT_EQ(result.gpsless, false);
     EXPECT_EQ(result.block[5], 10);
@@ -164,14 +164,14 @@ TEST(BuildConfigBlock, GpslessModeFollowsTheTimeout) {
 
 TEST(BuildConfigBlock, FlagsAndStatusInterval) {
     SettingsValues settings;
-    settings.setText(FieldId::edBcnEvery, QStringLiteral("200"));
-    settings.setValue(FieldId::chkRxPosition, 1);
-    settings.setValue(FieldId::chkTable, 2); // the greyed state counts as set
+    EXPECT_TRUE(settings.setText(FieldId::statusInterval, QStringLiteral("200")));
+    EXPECT_TRUE(settings.setValue(FieldId::receivedPositionsOff, 1));
+    EXPECT_TRUE(settings.setValue(FieldId::alternateTable, 2)); // the greyed state counts as set
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[15], 255);
     EXPECT_EQ(result.block[4], 92);
-    EXPECT_EQ(settings.text(FieldId::edBcnEvery), QStringLiteral("127"));
+    EXPECT_EQ(settings.text(FieldId::statusInterval), QStringLiteral("127"));
 }
 
 struct PathCase {
@@ -185,11 +185,11 @@ class PathTest : public testing::TestWithParam<PathCase> {};
 TEST_P(PathTest, EncodesOneOrTwoAddresses) {
     const PathCase c = GetParam();
     SettingsValues settings;
-    ASSERT_TRUE(settings.setText(FieldId::edAprsPath, QString::fromUtf16(c.path)));
+    ASSERT_TRUE(settings.setText(FieldId::aprsPath, QString::fromUtf16(c.path)));
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(bytesAt(result.block, 30, 15), QByteArray(c.bytes30to44, 15));
-    EXPECT_EQ(settings.text(FieldId::edAprsPath), QString::fromUtf16(c.shown));
+    EXPECT_EQ(settings.text(FieldId::aprsPath), QString::fromUtf16(c.shown));
     // What the window shows after SEND must send the same bytes again.
     const BuildResult again = BuildConfigBlock(settings);
     EXPECT_EQ(bytesAt(again.block, 0, kBlockSize), bytesAt(result.block, 0, kBlockSize));
@@ -206,24 +206,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BuildConfigBlock, TextsAndDestinationCall) {
     SettingsValues settings;
-    settings.setText(FieldId::edBeacon, QString(30, u's'));
-    settings.setText(FieldId::edDestCall, QString());
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString(30, u's')));
+    EXPECT_TRUE(settings.setText(FieldId::messageRecipient, QString()));
     BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[74], 's');
     EXPECT_EQ(result.block[75], 0);
     EXPECT_EQ(bytesAt(result.block, 76, 7), QByteArray("      0"));
 
-    settings.setText(FieldId::edBeacon, QString());
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString()));
     result = BuildConfigBlock(settings);
     EXPECT_EQ(bytesAt(result.block, 45, 31), QByteArray(31, '\0'));
 }
 
 TEST(BuildConfigBlock, EveryBuildStartsFromAClearBlock) {
     SettingsValues settings;
-    settings.setText(FieldId::edBeacon, QString(30, u's'));
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString(30, u's')));
     ASSERT_TRUE(BuildConfigBlock(settings).ok());
-    settings.setText(FieldId::edBeacon, QStringLiteral("x"));
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QStringLiteral("x")));
     EXPECT_EQ(hex(BuildConfigBlock(settings).block).mid(46 * 3, 2), QByteArray("00"));
 }
 
@@ -277,11 +277,11 @@ TEST_P(WriteBackTest, StoresOnlyChangedValues) {
 
 INSTANTIATE_TEST_SUITE_P(
     Builds, WriteBackTest,
-    testing::Values(WriteBackCase{FieldId::edMyCall, nullptr, {}},
-                    WriteBackCase{FieldId::edMsgRepeat, "6", {FieldId::edMsgRepeat}},
-                    WriteBackCase{FieldId::edBcnEvery, "200", {FieldId::edBcnEvery}},
-                    WriteBackCase{FieldId::edMyCall, " N0CALL-7", {FieldId::edMyCall}},
-                    WriteBackCase{FieldId::edMyCall, "N0CALL-7", {}}));
+    testing::Values(WriteBackCase{FieldId::myCall, nullptr, {}},
+                    WriteBackCase{FieldId::messageRetries, "6", {FieldId::messageRetries}},
+                    WriteBackCase{FieldId::statusInterval, "200", {FieldId::statusInterval}},
+                    WriteBackCase{FieldId::myCall, " N0CALL-7", {FieldId::myCall}},
+                    WriteBackCase{FieldId::myCall, "N0CALL-7", {}}));
 
 } // namespace
 } // namespace korvex

@@ -34,21 +34,21 @@ TEST_P(FieldWriteTest, AcceptsOrRefuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FieldWriteTest,
-    testing::Values(WriteCase{FieldId::edMsgRepeat, u"7", true, u"7__"},
-                    WriteCase{FieldId::edMsgRepeat, u"", true, u"___"},
-                    WriteCase{FieldId::edMsgRepeat, u"12_", true, u"12_"},
-                    WriteCase{FieldId::edMsgRepeat, u"1000", false, u""},
-                    WriteCase{FieldId::edMsgRepeat, u"1a", false, u""},
-                    WriteCase{FieldId::edMsgRepeat, u"\u0663", false, u""}, // Arabic-Indic three
-                    WriteCase{FieldId::esSpeedTable0, u"2554", true, u"2554"},
-                    WriteCase{FieldId::edComm, u"12", false, u""},
-                    WriteCase{FieldId::edSymbol, u"", true, u"_"},
-                    WriteCase{FieldId::edSymbol, u"/", true, u"/"},
-                    WriteCase{FieldId::edSymbol, u"ab", false, u""},
-                    WriteCase{FieldId::edMyCall, u"ABCDEFGHI", true, u"ABCDEFGHI"},
-                    WriteCase{FieldId::edMyCall, u"ABCDEFGHIJ", false, u""},
-                    WriteCase{FieldId::edAprsMsg, u"caf\u00e9 \u20ac", true, u"caf\u00e9 \u20ac"},
-                    WriteCase{FieldId::edBeacon, u"\u4e2d", false, u""}));
+    testing::Values(WriteCase{FieldId::messageRetries, u"7", true, u"7__"},
+                    WriteCase{FieldId::messageRetries, u"", true, u"___"},
+                    WriteCase{FieldId::messageRetries, u"12_", true, u"12_"},
+                    WriteCase{FieldId::messageRetries, u"1000", false, u""},
+                    WriteCase{FieldId::messageRetries, u"1a", false, u""},
+                    WriteCase{FieldId::messageRetries, u"\u0663", false, u""}, // Arabic-Indic three
+                    WriteCase{FieldId::speedBand0, u"2554", true, u"2554"},
+                    WriteCase{FieldId::portNumber, u"12", false, u""},
+                    WriteCase{FieldId::symbol, u"", true, u"_"},
+                    WriteCase{FieldId::symbol, u"/", true, u"/"},
+                    WriteCase{FieldId::symbol, u"ab", false, u""},
+                    WriteCase{FieldId::myCall, u"ABCDEFGHI", true, u"ABCDEFGHI"},
+                    WriteCase{FieldId::myCall, u"ABCDEFGHIJ", false, u""},
+                    WriteCase{FieldId::messageText, u"caf\u00e9 \u20ac", true, u"caf\u00e9 \u20ac"},
+                    WriteCase{FieldId::statusText, u"\u4e2d", false, u""}));
 
 struct ValueCase {
     FieldId field;
@@ -65,13 +65,13 @@ TEST_P(FieldValueTest, AcceptsOrRefuses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, FieldValueTest,
-                         testing::Values(ValueCase{FieldId::cbMicEMsg, -1, true},
-                                         ValueCase{FieldId::cbMicEMsg, 7, true},
-                                         ValueCase{FieldId::cbMicEMsg, 8, false},
-                                         ValueCase{FieldId::cbMicEMsg, -2, false},
-                                         ValueCase{FieldId::chkTable, 2, true},
-                                         ValueCase{FieldId::chkTable, 3, false},
-                                         ValueCase{FieldId::chkRxPosition, 2, false}));
+                         testing::Values(ValueCase{FieldId::micEMessage, -1, true},
+                                         ValueCase{FieldId::micEMessage, 7, true},
+                                         ValueCase{FieldId::micEMessage, 8, false},
+                                         ValueCase{FieldId::micEMessage, -2, false},
+                                         ValueCase{FieldId::alternateTable, 2, true},
+                                         ValueCase{FieldId::alternateTable, 3, false},
+                                         ValueCase{FieldId::receivedPositionsOff, 2, false}));
 
 TEST(FieldNumber, LeadingDigitsOnly) {
     EXPECT_EQ(numberOfField(QStringLiteral("7__")), 7);
@@ -102,7 +102,7 @@ TEST(RoundHalfEven, HalvesGoToEven) {
 TEST(FieldTable, KeysAndNamesFindTheirField) {
     for (const FieldInfo& info : fieldTable()) {
         EXPECT_EQ(fieldByKey(QLatin1String(info.key)), info.id);
-        EXPECT_EQ(fieldByName(QLatin1String(info.name)), info.id);
+        EXPECT_EQ(fieldByName(QLatin1String(info.objectName)), info.id);
     }
     EXPECT_FALSE(fieldByKey(QStringLiteral("nosuch")).has_value());
 }
@@ -110,14 +110,14 @@ TEST(FieldTable, KeysAndNamesFindTheirField) {
 TEST(FactoryDefaults, EveryDefaultFitsItsFieldAndDefaultIsIdempotent) {
     SettingsValues fresh;
     SettingsValues edited;
-    edited.setText(FieldId::edMyCall, QStringLiteral("X1"));
-    edited.setValue(FieldId::cbMicEMsg, 5);
+    EXPECT_TRUE(edited.setText(FieldId::myCall, QStringLiteral("X1")));
+    EXPECT_TRUE(edited.setValue(FieldId::micEMessage, 5));
     SetDefaults(edited);
     SetDefaults(edited);
     EXPECT_TRUE(edited == fresh);
-    EXPECT_EQ(fresh.text(FieldId::esSpeedTable0), QStringLiteral("0480"));
-    EXPECT_EQ(fresh.text(FieldId::edBeacon).size(), 28);
-    EXPECT_EQ(fresh.text(FieldId::edAprsMsg).size(), 32);
+    EXPECT_EQ(fresh.text(FieldId::speedBand0), QStringLiteral("0480"));
+    EXPECT_EQ(fresh.text(FieldId::statusText).size(), 28);
+    EXPECT_EQ(fresh.text(FieldId::messageText).size(), 32);
 }
 
 } // namespace

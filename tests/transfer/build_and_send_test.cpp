@@ -17,9 +17,9 @@ TEST(BuildAndSend, SendsTheBuiltBlockToTheSettingsPortOrNothingOnAFault) {
         auto log = std::make_shared<Log>();
         auto sender = fakeSender(log);
         SettingsValues settings;
-        ASSERT_TRUE(settings.setText(FieldId::edComm, "2"));
+        ASSERT_TRUE(settings.setText(FieldId::portNumber, "2"));
         if (rejected) {
-            ASSERT_TRUE(settings.setValue(FieldId::cbMicEMsg, -1));
+            ASSERT_TRUE(settings.setValue(FieldId::micEMessage, -1));
         }
         const BuildResult result = buildAndSend(settings, *sender);
         ASSERT_EQ(result.ok(), !rejected);

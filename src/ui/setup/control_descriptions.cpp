@@ -55,11 +55,11 @@ QString takes(const FieldInfo& info) {
 // Notes the window shows beside a field rather than in its caption.
 QString shownNearby(FieldId id) {
     switch (id) {
-    case FieldId::edComm:
+    case FieldId::portNumber:
         return QStringLiteral("The number of the serial port");
-    case FieldId::edGpsAcqTime:
+    case FieldId::gpsTimeout:
         return QStringLiteral("0 = GPSless mode");
-    case FieldId::edBeacon:
+    case FieldId::statusText:
         return QStringLiteral("In GPSless mode, the GPSless beacon");
     default:
         return {};

@@ -77,29 +77,29 @@ struct FieldSize {
 };
 
 constexpr FieldSize kFieldSizes[] = {
-    {FieldId::edNumFlagsAuto, 400},
-    {FieldId::cbMicEMsg, 1095},
-    {FieldId::edSymbol, 255},
-    {FieldId::edMyCall, 1095},
-    {FieldId::edBcnEvery, 390},
-    {FieldId::edAprsPath, 1695},
-    {FieldId::edBeacon, 2895},
-    {FieldId::edManualTime, 525},
-    {FieldId::edGpsCheckTime, 420},
+    {FieldId::txDelay, 400},
+    {FieldId::micEMessage, 1095},
+    {FieldId::symbol, 255},
+    {FieldId::myCall, 1095},
+    {FieldId::statusInterval, 390},
+    {FieldId::aprsPath, 1695},
+    {FieldId::statusText, 2895},
+    {FieldId::manualInterval, 525},
+    {FieldId::gpsInterval, 420},
     // The timeout alone keeps the caret where the user puts it.
-    {FieldId::edGpsAcqTime, 405, false},
-    {FieldId::esSpeedTable0, 540},
-    {FieldId::esSpeedTable1, 540},
-    {FieldId::esSpeedTable2, 425},
-    {FieldId::esSpeedTable3, 425},
-    {FieldId::esSpeedTable4, 425},
-    {FieldId::esSpeedTable5, 425},
-    {FieldId::esSpeedTable6, 425},
-    {FieldId::edReceiver, 975},
-    {FieldId::edMsgRepeat, 400},
-    {FieldId::edDestCall, 1095},
-    {FieldId::edAprsMsg, 3080},
-    {FieldId::edComm, 255},
+    {FieldId::gpsTimeout, 405, false},
+    {FieldId::speedBand0, 540},
+    {FieldId::speedBand1, 540},
+    {FieldId::speedBand2, 425},
+    {FieldId::speedBand3, 425},
+    {FieldId::speedBand4, 425},
+    {FieldId::speedBand5, 425},
+    {FieldId::speedBand6, 425},
+    {FieldId::unprotoCall, 975},
+    {FieldId::messageRetries, 400},
+    {FieldId::messageRecipient, 1095},
+    {FieldId::messageText, 3080},
+    {FieldId::portNumber, 255},
 };
 // Every field but the two check boxes, which size to their caption.
 static_assert(std::size(kFieldSizes) == kFieldCount - 2);
@@ -205,7 +205,7 @@ public:
         const FieldInfo& info = fieldInfo(id);
         const FieldSize& size = fieldSize(id);
         auto* field = new MaskedField(info.keyRule, info.limit);
-        field->setObjectName(QString::fromLatin1(info.name));
+        field->setObjectName(QString::fromLatin1(info.objectName));
         field->setSelectOnFocus(size.selectOnFocus);
         const int widest = field->fontMetrics().horizontalAdvance(QString(info.limit, u'0'));
         field->setFixedWidth(std::max(tw(size.widthTwips), widest + tw(kDigitsMarginTwips)));
@@ -216,7 +216,7 @@ public:
     RuleLineEdit* text(FieldId id) const {
         const FieldInfo& info = fieldInfo(id);
         auto* field = new RuleLineEdit(info.keyRule, info.limit);
-        field->setObjectName(QString::fromLatin1(info.name));
+        field->setObjectName(QString::fromLatin1(info.objectName));
         field->setToolTip(QString::fromLatin1(info.toolTip));
         field->setMinimumWidth(tw(fieldSize(id).widthTwips));
         describeControl(field, id);
@@ -225,14 +225,14 @@ public:
     }
     QCheckBox* check(FieldId id) const {
         auto* box = new QCheckBox(caption(id));
-        box->setObjectName(QString::fromLatin1(fieldInfo(id).name));
+        box->setObjectName(QString::fromLatin1(fieldInfo(id).objectName));
         describeControl(box, id);
         settings_.bind(id, box);
         return box;
     }
     MicEList* micEList(FieldId id) const {
         auto* list = new MicEList;
-        list->setObjectName(QString::fromLatin1(fieldInfo(id).name));
+        list->setObjectName(QString::fromLatin1(fieldInfo(id).objectName));
         list->setFont(small);
         list->setMinimumWidth(tw(fieldSize(id).widthTwips));
         describeControl(list, id);
@@ -278,53 +278,53 @@ QGroupBox* mainFrame(const FormBuilder& form) {
     grid->setHorizontalSpacing(tw(gap.captionColumn));
     grid->setVerticalSpacing(tw(gap.betweenRows));
 
-    grid->addWidget(FormBuilder::label(caption(FieldId::edNumFlagsAuto)), 0, 0);
+    grid->addWidget(FormBuilder::label(caption(FieldId::txDelay)), 0, 0);
     QHBoxLayout* first = row(tw(gap.fieldToUnit));
-    first->addWidget(form.digits(FieldId::edNumFlagsAuto));
-    first->addWidget(FormBuilder::label(unit(FieldId::edNumFlagsAuto)));
+    first->addWidget(form.digits(FieldId::txDelay));
+    first->addWidget(FormBuilder::label(unit(FieldId::txDelay)));
     first->addStretch(1);
     first->addSpacing(tw(gap.beforeMicECaption));
-    first->addWidget(FormBuilder::label(caption(FieldId::cbMicEMsg)));
+    first->addWidget(FormBuilder::label(caption(FieldId::micEMessage)));
     first->addSpacing(tw(gap.captionToField));
-    first->addWidget(form.micEList(FieldId::cbMicEMsg));
+    first->addWidget(form.micEList(FieldId::micEMessage));
     grid->addLayout(first, 0, 1);
 
-    grid->addWidget(FormBuilder::label(caption(FieldId::edSymbol)), 1, 0);
+    grid->addWidget(FormBuilder::label(caption(FieldId::symbol)), 1, 0);
     QHBoxLayout* second = row(tw(gap.symbolToTable));
-    second->addWidget(form.digits(FieldId::edSymbol));
-    second->addWidget(form.check(FieldId::chkTable));
+    second->addWidget(form.digits(FieldId::symbol));
+    second->addWidget(form.check(FieldId::alternateTable));
     second->addStretch(1);
     grid->addLayout(second, 1, 1);
 
-    grid->addWidget(FormBuilder::label(caption(FieldId::edMyCall)), 2, 0);
+    grid->addWidget(FormBuilder::label(caption(FieldId::myCall)), 2, 0);
     QHBoxLayout* third = row(tw(gap.fieldToUnit));
-    third->addWidget(form.text(FieldId::edMyCall));
+    third->addWidget(form.text(FieldId::myCall));
     third->addStretch(1);
     third->addSpacing(tw(gap.beforeBeaconCaption));
-    third->addWidget(FormBuilder::label(caption(FieldId::edBcnEvery)));
+    third->addWidget(FormBuilder::label(caption(FieldId::statusInterval)));
     third->addSpacing(tw(gap.captionToField));
-    third->addWidget(form.digits(FieldId::edBcnEvery));
-    third->addWidget(FormBuilder::label(unit(FieldId::edBcnEvery)));
+    third->addWidget(form.digits(FieldId::statusInterval));
+    third->addWidget(FormBuilder::label(unit(FieldId::statusInterval)));
     grid->addLayout(third, 2, 1);
 
-    grid->addWidget(FormBuilder::label(caption(FieldId::edAprsPath)), 3, 0);
+    grid->addWidget(FormBuilder::label(caption(FieldId::aprsPath)), 3, 0);
     QHBoxLayout* fourth = row(0);
-    fourth->addWidget(form.text(FieldId::edAprsPath));
+    fourth->addWidget(form.text(FieldId::aprsPath));
     fourth->addStretch(1);
     grid->addLayout(fourth, 3, 1);
 
     auto* statusCaption = new QVBoxLayout;
     statusCaption->setSpacing(0);
-    statusCaption->addWidget(FormBuilder::label(caption(FieldId::edBeacon)));
+    statusCaption->addWidget(FormBuilder::label(caption(FieldId::statusText)));
     QLabel* gpslessNote = form.note("Label34", QStringLiteral("/ GPSless bcn"));
     statusCaption->addWidget(gpslessNote);
     gpslessNote->setIndent(tw(gap.gpslessIndent));
     grid->addLayout(statusCaption, 4, 0);
-    grid->addWidget(form.text(FieldId::edBeacon), 4, 1, Qt::AlignVCenter);
+    grid->addWidget(form.text(FieldId::statusText), 4, 1, Qt::AlignVCenter);
 
     QHBoxLayout* last = row(0);
     last->addSpacing(tw(gap.receivedIndent));
-    last->addWidget(form.check(FieldId::chkRxPosition));
+    last->addWidget(form.check(FieldId::receivedPositionsOff));
     last->addStretch(1);
     grid->addLayout(last, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -333,7 +333,7 @@ QGroupBox* mainFrame(const FormBuilder& form) {
 
 QGroupBox* manualTimingFrame(const FormBuilder& form) {
     QGroupBox* frame = FormBuilder::frame("frManual", QStringLiteral("Manual Timing"));
-    frame->setLayout(form.digitsLine(FieldId::edManualTime, kTimingSpacing.fieldRow));
+    frame->setLayout(form.digitsLine(FieldId::manualInterval, kTimingSpacing.fieldRow));
     return frame;
 }
 
@@ -344,12 +344,12 @@ QGroupBox* gpsFrame(const FormBuilder& form) {
     auto* column = new QVBoxLayout(frame);
     column->setSpacing(tw(gap.gpsLines));
     column->addWidget(FormBuilder::label(QStringLiteral("Acquisition interval")));
-    column->addLayout(form.digitsLine(FieldId::edGpsCheckTime, gap.fieldRow));
+    column->addLayout(form.digitsLine(FieldId::gpsInterval, gap.fieldRow));
     column->addSpacing(tw(gap.gpsGroups));
-    column->addWidget(FormBuilder::label(caption(FieldId::edGpsAcqTime)));
+    column->addWidget(FormBuilder::label(caption(FieldId::gpsTimeout)));
     QHBoxLayout* timeout = row(tw(gap.fieldRow));
-    timeout->addWidget(form.digits(FieldId::edGpsAcqTime));
-    timeout->addWidget(FormBuilder::label(unit(FieldId::edGpsAcqTime)));
+    timeout->addWidget(form.digits(FieldId::gpsTimeout));
+    timeout->addWidget(FormBuilder::label(unit(FieldId::gpsTimeout)));
     timeout->addStretch(1);
     column->addLayout(timeout);
     column->addWidget(form.note("Label33", QStringLiteral("(0=GPSless Mode)")));
@@ -363,7 +363,7 @@ QGroupBox* speedBandsFrame(const FormBuilder& form) {
     grid->setHorizontalSpacing(form.tw(kTimingSpacing.speedColumns));
     grid->setVerticalSpacing(form.tw(kTimingSpacing.speedRows));
     for (int band = 0; band < kSpeedBandCount; ++band) {
-        const FieldId id = speedTableField(band);
+        const FieldId id = speedBandField(band);
         grid->addWidget(FormBuilder::label(caption(id)), band, 0);
         grid->addWidget(form.digits(id), band, 1, Qt::AlignRight);
         grid->addWidget(FormBuilder::label(unit(id)), band, 2);
@@ -394,20 +394,20 @@ QGroupBox* messageFrame(const FormBuilder& form) {
     auto* column = new QVBoxLayout(frame);
     column->setSpacing(tw(gap.lines));
     QHBoxLayout* first = row(tw(gap.captionToField));
-    first->addWidget(FormBuilder::label(caption(FieldId::edReceiver)));
-    first->addWidget(form.text(FieldId::edReceiver));
+    first->addWidget(FormBuilder::label(caption(FieldId::unprotoCall)));
+    first->addWidget(form.text(FieldId::unprotoCall));
     first->addStretch(1);
-    first->addWidget(FormBuilder::label(caption(FieldId::edMsgRepeat)));
-    first->addWidget(form.digits(FieldId::edMsgRepeat));
+    first->addWidget(FormBuilder::label(caption(FieldId::messageRetries)));
+    first->addWidget(form.digits(FieldId::messageRetries));
     column->addLayout(first);
     QHBoxLayout* second = row(tw(gap.captionToField));
-    second->addWidget(FormBuilder::label(caption(FieldId::edDestCall)));
-    second->addWidget(form.text(FieldId::edDestCall));
+    second->addWidget(FormBuilder::label(caption(FieldId::messageRecipient)));
+    second->addWidget(form.text(FieldId::messageRecipient));
     second->addStretch(1);
     column->addLayout(second);
     QHBoxLayout* third = row(tw(gap.captionToField));
-    third->addWidget(FormBuilder::label(caption(FieldId::edAprsMsg)));
-    third->addWidget(form.text(FieldId::edAprsMsg), 1);
+    third->addWidget(FormBuilder::label(caption(FieldId::messageText)));
+    third->addWidget(form.text(FieldId::messageText), 1);
     column->addLayout(third);
     return frame;
 }
@@ -422,8 +422,8 @@ QGroupBox* programmingFrame(const FormBuilder& form) {
     grid->addWidget(form.button(kSaveButton), 0, 1, Qt::AlignHCenter);
     grid->addWidget(form.button(kLoadButton), 0, 2, Qt::AlignRight);
     QHBoxLayout* port = row(form.tw(kProgrammingSpacing.captionToField));
-    port->addWidget(FormBuilder::label(caption(FieldId::edComm)));
-    port->addWidget(form.digits(FieldId::edComm));
+    port->addWidget(FormBuilder::label(caption(FieldId::portNumber)));
+    port->addWidget(form.digits(FieldId::portNumber));
     port->addStretch(1);
     grid->addLayout(port, 1, 0);
     grid->addWidget(form.button(kSendButton), 1, 1, Qt::AlignHCenter);
@@ -547,8 +547,8 @@ void SetupWindow::buildWindow() {
 
     gpslessTimeoutNote_ = child<QLabel>(*this, "Label33");
     gpslessStatusNote_ = child<QLabel>(*this, "Label34");
-    portField_ = child<MaskedField>(*this, fieldInfo(FieldId::edComm).name);
-    txDelayField_ = child<MaskedField>(*this, fieldInfo(FieldId::edNumFlagsAuto).name);
+    portField_ = child<MaskedField>(*this, fieldInfo(FieldId::portNumber).objectName);
+    txDelayField_ = child<MaskedField>(*this, fieldInfo(FieldId::txDelay).objectName);
     sendButton_ = child<QPushButton>(*this, kSendButton.objectName);
 
     // Each caption labels its field for assistive technology too: a list is
@@ -704,7 +704,7 @@ void SetupWindow::showGpsless(bool on) {
         caption->setAccessibleDescription(gpslessState(on));
     }
     // The fields the two captions stand by, for whoever reaches them by Tab.
-    for (const FieldId id : {FieldId::edGpsAcqTime, FieldId::edBeacon}) {
+    for (const FieldId id : {FieldId::gpsTimeout, FieldId::statusText}) {
         if (QWidget* field = settings_.widget(id))
             field->setAccessibleDescription(
                 on ? fieldDescription(id) + u' ' + gpslessState(on) + u'.' : fieldDescription(id));
@@ -761,7 +761,7 @@ bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
         // Adapters come and go. A keyboard user hears the list on entering.
         portField_->setToolTip(
             portsToolTip(ports_.snapshot(), readSerialSide(serialSide_).adaptersWithoutPort));
-        portField_->setAccessibleDescription(fieldDescription(FieldId::edComm) + u' ' +
+        portField_->setAccessibleDescription(fieldDescription(FieldId::portNumber) + u' ' +
                                              portField_->toolTip());
     }
     return QWidget::eventFilter(watched, event);

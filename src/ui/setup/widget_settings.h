@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "settings/field_id.h"
+#include "base/field_id.h"
 #include "settings/settings_record.h"
 
 #include <QPointer>

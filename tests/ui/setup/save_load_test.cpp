@@ -80,8 +80,8 @@ TEST_F(SaveLoadTest, DialogsAskAsTheToolAlwaysDid) {
 
 TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
     SettingsRecord& settings = window->settings();
-    settings.setValue(FieldId::chkRxPosition, 1);
-    settings.setText(FieldId::edBeacon, QString());
+    EXPECT_TRUE(settings.setValue(FieldId::receivedPositionsOff, 1));
+    EXPECT_TRUE(settings.setText(FieldId::statusText, QString()));
     prompts->answer = path("Korvex.cfg");
     click("cmdSave");
     EXPECT_TRUE(prompts->messages.isEmpty());
@@ -89,14 +89,14 @@ TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
 
     click("cmdDefault");
-    settings.setText(FieldId::edAprsPath, "WIDE2-2");
+    EXPECT_TRUE(settings.setText(FieldId::aprsPath, "WIDE2-2"));
     QDir::setCurrent(previousDirectory);
     click("cmdLoad");
     EXPECT_TRUE(prompts->messages.isEmpty());
-    EXPECT_EQ(settings.value(FieldId::chkRxPosition), 1);
+    EXPECT_EQ(settings.value(FieldId::receivedPositionsOff), 1);
     EXPECT_TRUE(find<QCheckBox>("chkRxPosition")->isChecked());
-    EXPECT_EQ(settings.text(FieldId::edBeacon), QString());
-    EXPECT_EQ(settings.text(FieldId::edAprsPath), "WIDE1-1,WIDE2-2");
+    EXPECT_EQ(settings.text(FieldId::statusText), QString());
+    EXPECT_EQ(settings.text(FieldId::aprsPath), "WIDE1-1,WIDE2-2");
     EXPECT_EQ(masked("edBcnEvery")->fieldText(), "003");
     EXPECT_EQ(QDir::current().canonicalPath(), QDir(folder.path()).canonicalPath());
 }
@@ -104,7 +104,7 @@ TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
 TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
     writeAll(path("old.cfg"), "previous");
     // The format has no escape for a double quote: refused, not written.
-    window->settings().setText(FieldId::edBeacon, "say \"hi\"");
+    EXPECT_TRUE(window->settings().setText(FieldId::statusText, "say \"hi\""));
     prompts->answer = path("old.cfg");
     click("cmdSave");
     ASSERT_EQ(prompts->messages.size(), 1);
@@ -182,10 +182,10 @@ TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
         EXPECT_EQ(prompts->messages[0].title, "Korvex");
         EXPECT_EQ(prompts->messages[0].icon, QMessageBox::NoIcon);
         SettingsRecord& settings = window->settings();
-        EXPECT_EQ(settings.text(FieldId::edComm), c.comm) << c.name;
-        EXPECT_EQ(settings.value(FieldId::cbMicEMsg), c.micE) << c.name;
-        EXPECT_EQ(settings.text(FieldId::esSpeedTable0), c.speed) << c.name;
-        EXPECT_EQ(settings.text(FieldId::edMyCall), "NOCALL-9") << c.name;
+        EXPECT_EQ(settings.text(FieldId::portNumber), c.comm) << c.name;
+        EXPECT_EQ(settings.value(FieldId::micEMessage), c.micE) << c.name;
+        EXPECT_EQ(settings.text(FieldId::speedBand0), c.speed) << c.name;
+        EXPECT_EQ(settings.text(FieldId::myCall), "NOCALL-9") << c.name;
     }
 }
 

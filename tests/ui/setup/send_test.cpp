@@ -161,7 +161,7 @@ TEST_F(SendTest, UndoStillWorksInAFieldTheSendLeftAlone) {
     call->selectAll();
     typeText(call, "N0CALL-7");
     ASSERT_EQ(call->text(), "N0CALL-7");
-    window->settings().setText(FieldId::edReceiver, QStringLiteral(" KVXTRK"));
+    EXPECT_TRUE(window->settings().setText(FieldId::unprotoCall, QStringLiteral(" KVXTRK")));
 
     click("cmdSend");
     ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
@@ -184,23 +184,23 @@ TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
         const char* details;
     };
     const Case cases[] = {
-        {FieldId::edMsgRepeat, "256", "edMsgRepeat",
+        {FieldId::messageRetries, "256", "edMsgRepeat",
          "step 3, field \"Msg Retries\" (retries): overflow: 256 does not fit a byte (0 to 255)"},
-        {FieldId::esSpeedTable0, "2555", "esSpeedTable(0)",
+        {FieldId::speedBand0, "2555", "esSpeedTable(0)",
          "step 8, field \"Speed 0-3 Km/h\" (speed0): overflow: 256 does not fit a byte (0 to 255)"},
-        {FieldId::edGpsAcqTime, "300", "edGpsAcqTime",
+        {FieldId::gpsTimeout, "300", "edGpsAcqTime",
          "step 11, field \"Acquisition timeout\" (gpstimeout): overflow: 300 does not fit a byte "
          "(0 to 255)"},
-        {FieldId::edMyCall, "", "edMyCall",
+        {FieldId::myCall, "", "edMyCall",
          "step 19, field \"MY CALLSIGN\" (mycall): the own call sign is empty"},
-        {FieldId::edReceiver, "", "edReceiver",
+        {FieldId::unprotoCall, "", "edReceiver",
          "step 19, field \"Unprotocol call\" (unproto): the unproto call is empty"},
     };
     showActive();
     for (const Case& c : cases) {
         click("cmdDefault");
         prompts->messages.clear();
-        window->settings().setText(c.field, c.text);
+        EXPECT_TRUE(window->settings().setText(c.field, c.text));
         find("edComm")->setFocus();
         click("cmdSend");
         ASSERT_EQ(prompts->messages.size(), 1) << c.focused;

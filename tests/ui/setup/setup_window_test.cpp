@@ -107,7 +107,7 @@ TEST_F(SetupWindowTest, FramesAndCaptionsReadExactly) {
     EXPECT_EQ(find<QCheckBox>("chkRxPosition")->text(),
               "Disable display position of received stations");
     for (const FieldInfo& info : fieldTable())
-        find(QString::fromLatin1(info.name));
+        find(QString::fromLatin1(info.objectName));
 
     const qreal windowSize = window->font().pointSizeF();
     for (const char* name : {"Label33", "Label34", "cbMicEMsg"})
@@ -179,17 +179,17 @@ TEST_F(SetupWindowTest, DefaultRestoresEveryFactoryValue) {
     SettingsRecord& settings = window->settings();
     for (const FieldInfo& info : fieldTable()) {
         if (holdsText(info.id))
-            settings.setText(info.id, info.kind == FieldKind::Text ? "X" : "7");
+            EXPECT_TRUE(settings.setText(info.id, info.kind == FieldKind::Text ? "X" : "7"));
         else
-            settings.setValue(info.id, 1);
+            EXPECT_TRUE(settings.setValue(info.id, 1));
     }
     click("cmdDefault");
     const SettingsValues factory;
     for (const FieldInfo& info : fieldTable()) {
         if (holdsText(info.id))
-            EXPECT_EQ(settings.text(info.id), factory.text(info.id)) << info.name;
+            EXPECT_EQ(settings.text(info.id), factory.text(info.id)) << info.objectName;
         else
-            EXPECT_EQ(settings.value(info.id), factory.value(info.id)) << info.name;
+            EXPECT_EQ(settings.value(info.id), factory.value(info.id)) << info.objectName;
     }
     EXPECT_EQ(find<QComboBox>("cbMicEMsg")->currentText(), "Off Duty");
     EXPECT_EQ(masked("esSpeedTable(0)")->fieldText(), "0480");
@@ -205,15 +205,15 @@ TEST_F(SetupWindowTest, GpslessCaptionsChangeOnlyWithABuild) {
     SettingsRecord& settings = window->settings();
     // An empty call sign fails the build after the GPS step: nothing is sent,
     // yet the indication is set.
-    settings.setText(FieldId::edMyCall, QString());
-    settings.setText(FieldId::edGpsAcqTime, "000");
+    EXPECT_TRUE(settings.setText(FieldId::myCall, QString()));
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, "000"));
     EXPECT_EQ(captionColour(find("Label33")), buttonText);
 
     click("cmdSend");
     EXPECT_EQ(captionColour(find("Label33")), green);
     EXPECT_EQ(captionColour(find("Label34")), green);
 
-    settings.setText(FieldId::edGpsAcqTime, "025");
+    EXPECT_TRUE(settings.setText(FieldId::gpsTimeout, "025"));
     EXPECT_EQ(captionColour(find("Label33")), green);
     click("cmdSend");
     EXPECT_EQ(captionColour(find("Label33")), buttonText);
@@ -238,7 +238,7 @@ TEST_F(SetupWindowTest, ScreenReadersTellEveryControlApart) {
     EXPECT_EQ(editable.removeDuplicates(), 0);
     for (const FieldInfo& info : fieldTable()) {
         QAccessibleInterface* accessible =
-            QAccessible::queryAccessibleInterface(find(QString::fromLatin1(info.name)));
+            QAccessible::queryAccessibleInterface(find(QString::fromLatin1(info.objectName)));
         QString heard = accessible->text(QAccessible::Name);
         for (const auto& [label, relation] : accessible->relations(QAccessible::Label))
             heard += u' ' + label->text(QAccessible::Name);

@@ -25,9 +25,9 @@ protected:
 
     Outcome outcome() {
         const SettingsRecord& settings = window->settings();
-        Outcome seen{prompts->messages, settings.text(FieldId::edComm),
-                     settings.text(FieldId::edMyCall), settings.text(FieldId::esSpeedTable0),
-                     settings.value(FieldId::cbMicEMsg)};
+        Outcome seen{prompts->messages, settings.text(FieldId::portNumber),
+                     settings.text(FieldId::myCall), settings.text(FieldId::speedBand0),
+                     settings.value(FieldId::micEMessage)};
         click("cmdDefault");
         prompts->messages.clear();
         QDir::setCurrent(folder.path());

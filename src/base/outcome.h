@@ -20,7 +20,7 @@ struct Fault {
 };
 
 // Done, or a fault. Success is a state of its own, never "no reason given".
-class Outcome {
+class [[nodiscard]] Outcome {
 public:
     static Outcome success() { return Outcome(); }
     // A fault returned where an Outcome is expected reads as the failure it is.
@@ -38,7 +38,7 @@ private:
 };
 
 // A value, or the fault that kept it from being made.
-template <typename T> class Result {
+template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value)
         : state_(std::in_place_index<0>, std::move(value)) {}
