@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
 #include "commands.h"
-#include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "transfer/build_and_send.h"
 
