@@ -5,7 +5,7 @@
 
 namespace korvex {
 
-BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender) {
+BuildResult buildAndSend(const SettingsValues& settings, FrameSender& sender) {
     BuildResult result = BuildConfigBlock(settings);
     if (result.ok())
         sender.start(result.block, settings.text(FieldId::portNumber));
