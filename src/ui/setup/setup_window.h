@@ -3,9 +3,9 @@
 
 #include "settings/settings_values.h"
 #include "setup_form.h"
-#include "setup_prompts.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
+#include "ui/prompts/prompts.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -22,9 +22,9 @@ class ProgressDialog;
 inline constexpr const char* kApplicationTitle = "Korvex Config";
 
 struct SetupEnvironment {
-    std::unique_ptr<SetupPrompts> prompts; // null: Qt's file dialogs and message boxes
-    std::optional<PortNumbering> ports;    // how "Comm num:" names ports; null: the system's
-    FrameSender* sender = nullptr;         // null: one over ports and real lines; adopted otherwise
+    std::unique_ptr<Prompts> prompts;   // null: Qt's file dialogs and message boxes
+    std::optional<PortNumbering> ports; // how "Comm num:" names ports; null: the system's
+    FrameSender* sender = nullptr;      // null: one over ports and real lines; adopted otherwise
     std::optional<SerialSideRoot> serialSide; // where port trouble is looked up; null: the system
 };
 
@@ -82,7 +82,7 @@ private:
     FileRequest fileRequest(FileRequest::Kind kind) const;
 
     SetupForm form_;
-    std::unique_ptr<SetupPrompts> prompts_;
+    std::unique_ptr<Prompts> prompts_;
     SerialSideRoot serialSide_;
     PortNumbering ports_;
     FrameSender* sender_;
