@@ -111,7 +111,7 @@ private:
     }
 
     QString callsign(int offset) {
-        const DecodedCallsign call = ReadCallsign(block_, offset);
+        const DecodedCallsign call = readCallsign(block_, offset);
         if (!call.ssidInRange) {
             note(QStringLiteral("byte %1 (SSID) is %2, outside %3 to %4")
                      .arg(offset + block::kCallLength)
@@ -146,7 +146,7 @@ private:
     }
 
     QString text(int offset, int limit, const char* what) {
-        const DecodedText decoded = ReadText(block_, offset, limit);
+        const DecodedText decoded = readText(block_, offset, limit);
         if (!decoded.terminated)
             note(QStringLiteral("the %1 at %2 has no 0 before offset %3")
                      .arg(QLatin1String(what))

@@ -137,7 +137,7 @@ Result<QString> AppendCallsign(ConfigBlock& block, Position& position, const QSt
     return result;
 }
 
-DecodedCallsign ReadCallsign(const ConfigBlock& block, int offset) {
+DecodedCallsign readCallsign(const ConfigBlock& block, int offset) {
     QString call;
     for (int i = 0; i < block::kCallLength; ++i) {
         call += charAt(block, offset + i);
@@ -152,7 +152,7 @@ DecodedCallsign ReadCallsign(const ConfigBlock& block, int offset) {
     return decoded;
 }
 
-DecodedText ReadText(const ConfigBlock& block, int offset, int end) {
+DecodedText readText(const ConfigBlock& block, int offset, int end) {
     DecodedText decoded;
     for (int i = offset; i < end; ++i) {
         if (block[static_cast<std::size_t>(i)] == 0) {

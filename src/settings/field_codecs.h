@@ -29,14 +29,14 @@ struct DecodedCallsign {
     QString text;             // e.g. "NOCALL-9"; no SSID suffix for SSID 0
     bool ssidInRange = false; // the SSID byte is "0" to "?" (48 to 63)
 };
-DecodedCallsign ReadCallsign(const ConfigBlock& block, int offset);
+DecodedCallsign readCallsign(const ConfigBlock& block, int offset);
 
 struct DecodedText {
     QString text;
     bool terminated = false; // a 0 ended it before `end`
 };
 // A text runs to its 0; one that reaches `end` without it is cut there.
-DecodedText ReadText(const ConfigBlock& block, int offset, int end);
+DecodedText readText(const ConfigBlock& block, int offset, int end);
 
 // The TX delay in milliseconds, three digits, for a flag count.
 QString txDelayText(int flags);
