@@ -5,6 +5,7 @@
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "settings/settings_values.h"
+#include "support/case_name.h"
 #include "transfer/fake_serial_link.h"
 
 #include <QFile>
@@ -157,7 +158,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{
             {QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")}, 2, "/nonexistent.cfg"},
         UsageCase{{QStringLiteral("edit")}, 2, "-o OUT"},
-        UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}));
+        UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}),
+    [](const auto& i) { return test::caseName(i.index, i.param.arguments.join(u' ')); });
 
 TEST(CliHelp, EveryCommandHasHelp) {
     for (const char* command : {"defaults", "check", "edit", "send", "ports"}) {
