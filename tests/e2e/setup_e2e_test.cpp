@@ -7,7 +7,6 @@
 #include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
-#include "ui/instructions/instructions_window.h"
 #include "ui/progress/progress_dialog.h"
 #include "ui/setup/masked_field.h"
 #include "ui/setup/setup_window.h"
@@ -32,7 +31,7 @@ namespace korvex {
 namespace {
 
 // The window's message boxes, answered at once and remembered.
-class RecordedPrompts final : public SetupPrompts {
+class RecordedPrompts final : public Prompts {
 public:
     explicit RecordedPrompts(std::shared_ptr<QList<MessageRequest>> log)
         : log_(std::move(log)) {}
@@ -55,7 +54,6 @@ protected:
         ASSERT_TRUE(tracker_.ok()) << tracker_.error().toStdString();
         advert_ = std::make_unique<SimulatorAdvert>(tracker_.device());
         ASSERT_TRUE(advert_->ok()) << advert_->error().toStdString();
-        InstructionsWindow::setCriticalBox([](QWidget*, const QString&, const QString&) {});
 
         SetupEnvironment environment;
         if (!realDialogs_)
@@ -75,7 +73,6 @@ protected:
 
     void TearDown() override {
         window_.reset();
-        InstructionsWindow::setCriticalBox({});
         qunsetenv("KORVEX_SIMULATOR_DIR");
     }
 

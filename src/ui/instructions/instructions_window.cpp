@@ -3,6 +3,7 @@
 
 #include "document_locator.h"
 #include "rtf_reader.h"
+#include "ui/prompts/prompts.h"
 #include "ui/twips.h"
 
 #include <QDesktopServices>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
@@ -44,15 +44,19 @@ const QString kMissingPrefix = QStringLiteral("Manca il file di help ");
 const QString kTooLargeText =
     QStringLiteral("Il file di help %1 è troppo grande: oltre %2 MiB non viene letto.");
 
-InstructionsWindow::CriticalBox& criticalBox() {
-    static InstructionsWindow::CriticalBox box;
-    return box;
-}
-
 } // namespace
 
 InstructionsWindow::InstructionsWindow(QWidget* parent)
+    : InstructionsWindow(makeDialogPrompts(), nullptr, parent) {}
+
+InstructionsWindow::InstructionsWindow(Prompts& prompts, QWidget* parent)
+    : InstructionsWindow(nullptr, &prompts, parent) {}
+
+InstructionsWindow::InstructionsWindow(std::unique_ptr<Prompts> own, Prompts* given,
+                                       QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , ownPrompts_(std::move(own))
+    , prompts_(given ? *given : *ownPrompts_)
     , documentView_(new QTextBrowser(this)) {
     initInstructionsResources();
     setObjectName(QStringLiteral("frmIstruzioni"));
@@ -141,10 +145,6 @@ bool InstructionsWindow::isLoading() const {
     return loader_ != nullptr;
 }
 
-void InstructionsWindow::setCriticalBox(CriticalBox box) {
-    criticalBox() = std::move(box);
-}
-
 void InstructionsWindow::setSearchDirectories(const QStringList& directories) {
     searchDirectories_ = directories;
 }
@@ -226,7 +226,7 @@ void InstructionsWindow::reloadDocument() {
     }
     const DocumentBytes document = path.isEmpty() ? DocumentBytes{} : readDocument(path);
     if (path.isEmpty() || document.problem != DocumentBytes::Problem::None) {
-        reportMissing(document.problem == DocumentBytes::Problem::TooLarge);
+        reportUnreadable(document.problem == DocumentBytes::Problem::TooLarge);
         return;
     }
     const QByteArray& bytes = document.bytes;
@@ -265,18 +265,13 @@ void InstructionsWindow::stopLoading() {
     loader_.reset();
 }
 
-void InstructionsWindow::reportMissing(bool tooLarge) {
+void InstructionsWindow::reportUnreadable(bool tooLarge) {
     stopLoading();
     unloading_ = true;
     const QString title = windowTitle().trimmed();
     const QString text = tooLarge ? kTooLargeText.arg(documentName_).arg(kMaxDocumentBytes >> 20)
                                   : kMissingPrefix + documentName_;
-    if (criticalBox()) {
-        criticalBox()(this, title, text);
-    } else {
-        QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, this);
-        box.exec();
-    }
+    prompts_.showMessage(this, {title, text, QMessageBox::Critical});
     close(); // deletes the window: it is loaded again by the next openDocument
 }
 

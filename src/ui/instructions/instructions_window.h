@@ -8,13 +8,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class QTextBrowser;
 
 namespace korvex {
 
+class Prompts;
 class RtfLoader;
 
 // The window that shows the user manual (object name "frmIstruzioni"). It has
@@ -23,11 +23,10 @@ class RtfLoader;
 class InstructionsWindow : public QWidget {
     Q_OBJECT
 public:
-    // Shows a critical-error box and returns when the user has closed it.
-    using CriticalBox =
-        std::function<void(QWidget* parent, const QString& title, const QString& text)>;
-
+    // With Qt's message boxes.
     explicit InstructionsWindow(QWidget* parent = nullptr);
+    // With the message boxes of `prompts`, which must outlive the window.
+    explicit InstructionsWindow(Prompts& prompts, QWidget* parent = nullptr);
     ~InstructionsWindow() override;
 
     // Remembers the document, sets the caption to " " + title and shows the
@@ -44,10 +43,6 @@ public:
     // Whether a document is still being read into the text area.
     bool isLoading() const;
 
-    // Replaces the message box for every window (empty: a real QMessageBox).
-    // Offscreen tests install one that records instead of blocking.
-    static void setCriticalBox(CriticalBox box);
-
     // Replaces the folders searched for a bare document name (empty: the
     // default order of documentSearchDirectories()).
     void setSearchDirectories(const QStringList& directories);
@@ -61,15 +56,18 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    InstructionsWindow(std::unique_ptr<Prompts> own, Prompts* given, QWidget* parent);
     void centreOnScreen();
     void fitTextArea();
     void reloadDocument();
     // A missing or unreadable document, or (tooLarge) one beyond the size read.
-    void reportMissing(bool tooLarge = false);
+    void reportUnreadable(bool tooLarge = false);
     void showDocument(const QByteArray& bytes);
     void readSlice();
     void stopLoading();
 
+    std::unique_ptr<Prompts> ownPrompts_; // when none was given
+    Prompts& prompts_;
     QTextBrowser* documentView_;
     QString documentName_;
     QString documentPath_;

@@ -685,7 +685,7 @@ void SetupWindow::loadFile(const QString& path) {
 
 void SetupWindow::openInstructions() {
     if (!instructions_) {
-        instructions_ = new InstructionsWindow;
+        instructions_ = new InstructionsWindow(*prompts_);
         // Closed with the keys, the manual leaves them to this window.
         connect(instructions_, &QObject::destroyed, this, [this] {
             if (isVisible() && !QApplication::activeWindow())

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "setup_prompts.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
+#include "ui/prompts/prompts.h"
 #include "widget_settings.h"
 
 #include <QPointer>
@@ -28,9 +28,9 @@ class RuleLineEdit;
 inline constexpr const char* kApplicationTitle = "Korvex Config";
 
 struct SetupEnvironment {
-    std::unique_ptr<SetupPrompts> prompts; // null: Qt's file dialogs and message boxes
-    std::optional<PortNumbering> ports;    // how "Comm num:" names ports; null: the system's
-    FrameSender* sender = nullptr;         // null: one over ports and real lines; adopted otherwise
+    std::unique_ptr<Prompts> prompts;   // null: Qt's file dialogs and message boxes
+    std::optional<PortNumbering> ports; // how "Comm num:" names ports; null: the system's
+    FrameSender* sender = nullptr;      // null: one over ports and real lines; adopted otherwise
     std::optional<SerialSideRoot> serialSide; // where port trouble is looked up; null: the system
 };
 
@@ -83,7 +83,7 @@ private:
     FileRequest fileRequest(FileRequest::Kind kind) const;
 
     WidgetSettings settings_;
-    std::unique_ptr<SetupPrompts> prompts_;
+    std::unique_ptr<Prompts> prompts_;
     SerialSideRoot serialSide_;
     PortNumbering ports_;
     FrameSender* sender_;

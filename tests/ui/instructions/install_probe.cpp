@@ -4,6 +4,7 @@
 // instructions window exactly as the Setup window does and reports which file
 // it showed. Exit 0: the manual was found and read; 1: the missing-file box.
 #include "instructions/instructions_window.h"
+#include "ui/prompts/prompts.h"
 
 #include <QApplication>
 #include <QTextBrowser>
@@ -11,15 +12,30 @@
 
 #include <cstdio>
 
+namespace {
+
+// The missing-file box, reported instead of shown.
+class ReportedBoxes final : public korvex::Prompts {
+public:
+    explicit ReportedBoxes(int& status)
+        : status_(status) {}
+    std::optional<QString> chooseFile(QWidget*, const korvex::FileRequest&) override { return {}; }
+    void showMessage(QWidget*, const korvex::MessageRequest& message) override {
+        std::fprintf(stderr, "%s\n", qPrintable(message.text));
+        status_ = 1;
+    }
+
+private:
+    int& status_;
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int status = 2; // neither outcome within the time limit
-    korvex::InstructionsWindow::setCriticalBox(
-        [&status](QWidget*, const QString&, const QString& text) {
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-            status = 1;
-        });
-    auto* window = new korvex::InstructionsWindow;
+    ReportedBoxes prompts(status);
+    auto* window = new korvex::InstructionsWindow(prompts);
     window->openDocument(QStringLiteral("Korvex_Config.rtf"),
                          QStringLiteral("Korvex Config - Istruzioni"));
 

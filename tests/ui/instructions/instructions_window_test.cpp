@@ -3,6 +3,7 @@
 #include "instructions/instructions_window.h"
 #include "support/case_name.h"
 #include "support/wait_for.h"
+#include "ui/prompts/prompts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,7 +24,9 @@
 #include <functional>
 #include <string>
 
+using korvex::FileRequest;
 using korvex::InstructionsWindow;
+using korvex::MessageRequest;
 using korvex::testing::waitFor;
 
 namespace {
@@ -56,22 +59,23 @@ QByteArray longDocument(const char* first) {
 
 struct Box {
     QWidget* parent = nullptr;
-    QString title;
-    QString text;
+    MessageRequest message;
+};
+
+// The window's message boxes, closed at once and remembered.
+class RecordedBoxes final : public korvex::Prompts {
+public:
+    std::optional<QString> chooseFile(QWidget*, const FileRequest&) override { return {}; }
+    void showMessage(QWidget* parent, const MessageRequest& message) override {
+        boxes.push_back({parent, message});
+    }
+    std::vector<Box> boxes;
 };
 
 class InstructionsWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        boxes.clear();
-        InstructionsWindow::setCriticalBox(
-            [this](QWidget* parent, const QString& title, const QString& text) {
-                boxes.push_back({parent, title, text});
-            });
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     void TearDown() override {
-        InstructionsWindow::setCriticalBox({});
         delete window.data();
         QDir::setCurrent(savedCwd);
     }
@@ -79,7 +83,7 @@ protected:
     // What the Setup window does on F1: one window, created on first use.
     void pressF1() {
         if (!window) {
-            window = new InstructionsWindow;
+            window = new InstructionsWindow(prompts);
             window->setSearchDirectories({dir.path()});
         }
         window->openDocument(kName, kTitle);
@@ -91,8 +95,9 @@ protected:
 
     QTemporaryDir dir;
     QString savedCwd = QDir::currentPath();
+    RecordedBoxes prompts;
+    std::vector<Box>& boxes = prompts.boxes;
     QPointer<InstructionsWindow> window;
-    std::vector<Box> boxes;
 };
 
 TEST_F(InstructionsWindowTest, IsAnOwnerlessModelessSizableWindow) {
@@ -221,8 +226,9 @@ TEST_F(InstructionsWindowTest, MissingFileShowsTheBoxOnceAndUnloads) {
     pressF1();
     ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, "Manca il file di help Korvex_Config.rtf");
-    EXPECT_EQ(boxes[0].title, kTitle);
+    EXPECT_EQ(boxes[0].message.text, "Manca il file di help Korvex_Config.rtf");
+    EXPECT_EQ(boxes[0].message.title, kTitle);
+    EXPECT_EQ(boxes[0].message.icon, QMessageBox::Critical);
     EXPECT_NE(boxes[0].parent, nullptr);
 
     // Nothing is left behind, and the next F1 tries again.
@@ -241,8 +247,9 @@ TEST_F(InstructionsWindowTest, AManualBeyondTheReadLimitIsRefusedWithAMessage) {
     pressF1();
     ASSERT_TRUE(waitFor([&] { return window.isNull(); }));
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text, QStringLiteral("Il file di help Korvex_Config.rtf è troppo grande: "
-                                            "oltre 16 MiB non viene letto."));
+    EXPECT_EQ(boxes[0].message.text,
+              QStringLiteral("Il file di help Korvex_Config.rtf è troppo grande: "
+                             "oltre 16 MiB non viene letto."));
 }
 
 TEST_F(InstructionsWindowTest, AFolderWithTheDocumentsNameIsNotTheDocument) {
@@ -256,7 +263,7 @@ TEST_F(InstructionsWindowTest, DefaultSearchFindsTheManualInTheCurrentDirectory)
     // As after a Load from another folder: the current directory holds it.
     writeFile(dir.filePath(kName), "{\\rtf1 From the current folder}");
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
-    window = new InstructionsWindow;
+    window = new InstructionsWindow(prompts);
     window->openDocument(kName, kTitle);
     ASSERT_TRUE(loaded("From the current folder"));
 }

@@ -64,7 +64,7 @@ struct PromptLog {
     std::optional<QString> answer;
 };
 
-class FakePrompts final : public SetupPrompts {
+class FakePrompts final : public Prompts {
 public:
     explicit FakePrompts(std::shared_ptr<PromptLog> log)
         : log_(std::move(log)) {}
@@ -101,12 +101,11 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
-// A Setup window with fake dialogs, a fake serial line behind port 1, and
-// the manual's error box silenced.
+// A Setup window with fake dialogs (the manual's too), and a fake serial
+// line behind port 1.
 class SetupTest : public ::testing::Test {
 protected:
     SetupTest() {
-        InstructionsWindow::setCriticalBox([](QWidget*, const QString&, const QString&) {});
         SetupEnvironment environment;
         environment.prompts = std::make_unique<FakePrompts>(prompts);
         const PortNumbering numbering([this] {
@@ -118,7 +117,6 @@ protected:
             new FrameSender(numbering, [log = line] { return std::make_unique<FakeLink>(log); });
         window = std::make_unique<SetupWindow>(std::move(environment));
     }
-    ~SetupTest() override { InstructionsWindow::setCriticalBox({}); }
 
     void showActive() {
         window->show();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "setup_prompts.h"
+#include "prompts.h"
 
 #include <QFileDialog>
 #include <QStringList>
@@ -7,7 +7,7 @@
 namespace korvex {
 namespace {
 
-class DialogPrompts final : public SetupPrompts {
+class DialogPrompts final : public Prompts {
 public:
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override {
         QFileDialog dialog(parent, request.title, request.directory);
@@ -63,7 +63,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SetupPrompts> makeDialogPrompts() {
+std::unique_ptr<Prompts> makeDialogPrompts() {
     return std::make_unique<DialogPrompts>();
 }
 

@@ -35,11 +35,11 @@ struct MessageRequest {
     QString details = {};
 };
 
-// The Setup window's file dialogs and message boxes. Tests put their own
-// answers here, so Save, Load and SEND run offscreen without modal dialogs.
-class SetupPrompts {
+// The windows' file dialogs and message boxes. Tests put their own answers
+// here, so Save, Load, SEND and the manual run offscreen without modal dialogs.
+class Prompts {
 public:
-    virtual ~SetupPrompts() = default;
+    virtual ~Prompts() = default;
 
     // The full path the user chose, or nothing when the dialog was cancelled.
     virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
@@ -48,6 +48,6 @@ public:
 };
 
 // Qt's file dialog and message box.
-std::unique_ptr<SetupPrompts> makeDialogPrompts();
+std::unique_ptr<Prompts> makeDialogPrompts();
 
 } // namespace korvex
