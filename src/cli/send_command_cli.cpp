@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
 #include "commands.h"
-#include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "transfer/build_and_send.h"
 
 #include <QEventLoop>
-#include <QRegularExpression>
 
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
@@ -190,35 +188,30 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
 
     const PortNumbering numbering = environment.portNumbering();
-    QString device; // named outright: the port numbering is not asked
+    std::optional<PortChoice> chosen; // none: the file's port number
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
             return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
                                             "--port /dev/ttyUSB0"));
         }
-        if (QRegularExpression(QStringLiteral("^[0-9]+$")).match(wanted).hasMatch()) {
-            if (const Outcome written = loaded.settings.setText(FieldId::portNumber, wanted);
-                !written) {
-                return fail(
-                    err, QStringLiteral(
-                             "--port %1: port numbers run from 1 to 9; for another port give its "
-                             "device, e.g. --port /dev/ttyUSB0")
-                             .arg(printable(wanted)));
-            }
-        } else {
-            device = wanted;
+        chosen = PortChoice::fromArgument(wanted);
+        if (!chosen) {
+            return fail(
+                err,
+                QStringLiteral("--port %1: port numbers run from 1 to 9; for another port give its "
+                               "device, e.g. --port /dev/ttyUSB0")
+                    .arg(printable(wanted)));
         }
     }
 
     FrameSender sender(numbering, environment.linkFactory);
-    sender.setDevice(device);
     QEventLoop loop;
     ConsoleProgress progress(sender, out, err, loop, environment.serialSide);
 #ifdef Q_OS_UNIX
     const InterruptSignals interrupts(sender);
 #endif
-    const BuildResult built = buildAndSend(loaded.settings, sender);
+    const BuildResult built = buildAndSend(loaded.settings, sender, chosen);
     if (!built.ok()) {
         printBuildFault(err, built.fault());
         return kBuildFault;

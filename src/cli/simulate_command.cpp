@@ -186,10 +186,9 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
 
     QString where = tracker.device();
-    const QList<PortDescription> ports = environment.portNumbering().ports();
-    for (qsizetype i = 0; i < ports.size() && i < 9; ++i) {
-        if (ports[i].device == tracker.device()) {
-            where += QStringLiteral(" (port %1 in \"Comm num:\" and --port)").arg(i + 1);
+    for (const auto& [number, port] : environment.portNumbering().numbered()) {
+        if (number > 0 && port.device == tracker.device()) {
+            where += QStringLiteral(" (port %1 in \"Comm num:\" and --port)").arg(number);
         }
     }
     QTextStream& banner = parser.isSet(json) ? err : out;

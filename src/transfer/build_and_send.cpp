@@ -5,10 +5,12 @@
 
 namespace korvex {
 
-BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender) {
+BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender,
+                         const std::optional<PortChoice>& port) {
     BuildResult result = BuildConfigBlock(settings);
     if (result.ok())
-        sender.start(result.block, settings.text(FieldId::portNumber));
+        sender.start(result.block,
+                     port.value_or(PortChoice::fromField(settings.text(FieldId::portNumber))));
     return result;
 }
 

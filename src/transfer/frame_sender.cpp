@@ -38,16 +38,6 @@ constexpr std::array<Step, 6> kTimeline{{
     {1620, Action::Finish},
 }};
 
-// The port number is the one digit of "Comm num:"; a field holding only its
-// prompt character, or nothing, names no port.
-int portNumberOf(const QString& commText) {
-    for (const QChar c : commText) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            return c.unicode() - '0';
-    }
-    return 0;
-}
-
 } // namespace
 
 struct FrameSender::Impl {
@@ -63,7 +53,6 @@ struct FrameSender::Impl {
     FrameSender* q;
     PortNumbering numbering;
     LinkFactory linkFactory;
-    QString device; // named outright: the numbering is not asked
 
     bool resolveInBackground = false;
     std::unique_ptr<QThread> resolver;
@@ -217,7 +206,7 @@ FrameSender::~FrameSender() {
         impl_->link->close();
 }
 
-void FrameSender::start(const ConfigBlock& block, const QString& commText) {
+void FrameSender::start(const ConfigBlock& block, const PortChoice& port) {
     Impl& d = *impl_;
     if (d.busy)
         return;
@@ -227,11 +216,12 @@ void FrameSender::start(const ConfigBlock& block, const QString& commText) {
     d.nextAction = 0;
     d.lastActionAt = 0;
 
-    if (!d.device.isEmpty()) {
-        d.openAndRun({d.device, std::nullopt});
+    // Named outright: the numbering is not asked.
+    if (port.namesDevice()) {
+        d.openAndRun({port.device(), std::nullopt});
         return;
     }
-    const int number = portNumberOf(commText);
+    const int number = port.number();
     if (!d.resolveInBackground) {
         d.resolveAndRun(d.numbering.snapshot(), number);
         return;
@@ -283,10 +273,6 @@ void FrameSender::interrupt() {
             return;
     }
     d.finish(SendOutcome::interrupted(partlySent));
-}
-
-void FrameSender::setDevice(const QString& device) {
-    impl_->device = device;
 }
 
 void FrameSender::setResolveInBackground(bool on) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "port_choice.h"
 #include "port_numbering.h"
 #include "send_progress.h"
 #include "serial_link.h"
@@ -29,15 +30,12 @@ public:
     FrameSender(PortNumbering numbering, LinkFactory linkFactory, QObject* parent = nullptr);
     ~FrameSender() override;
 
-    // Starts a transfer of the block to the port that commText (the text of
-    // "Comm num:") names, or to the device set with setDevice(). Ignored while
-    // a transfer runs. When no port can be opened, finished is emitted before
-    // start() returns.
-    void start(const ConfigBlock& block, const QString& commText);
-
-    // Sends to this device, opened as given, whatever "Comm num:" holds; an
-    // empty name goes back to the port numbering.
-    void setDevice(const QString& device);
+    // Starts a transfer of the block to the chosen port: a number is resolved
+    // by the port numbering, a device is opened as given. Ignored while a
+    // transfer runs. When no port can be opened, finished is emitted before
+    // start() returns, unless a number waits for the ports to be listed in
+    // the background.
+    void start(const ConfigBlock& block, const PortChoice& port);
 
     // Takes the port list on a thread of its own, so that a window's event
     // loop keeps running while the system's ports are enumerated (that takes
@@ -56,7 +54,7 @@ public:
 signals:
     // The port is open and the timeline runs.
     void started(const SendTarget& target);
-    // Step `step` (1 to kSendSteps) begins: frame 1, frame 2, the close.
+    // Step `step` (1 to 3) begins: frame 1, frame 2, the close.
     void progressed(int step);
     // The port's open state changed (the window refuses to close while open).
     void portOpenChanged(bool open);

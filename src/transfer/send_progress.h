@@ -18,10 +18,6 @@ struct SendTarget {
     std::optional<int> portNumber;
 };
 
-// A transfer passes these steps once the port is open: frame 1, frame 2, and
-// closing the port.
-inline constexpr int kSendSteps = 3;
-
 // How a transfer ended.
 struct SendOutcome {
     enum class Kind {

@@ -18,6 +18,11 @@ ConfigBlock blockOf(int seed) {
     return block;
 }
 
+// The port as the text of "Comm num:" names it.
+PortChoice comm(const QString& text) {
+    return PortChoice::fromField(text);
+}
+
 const QString kStarted = "started /dev/ttyUSB0 port 1";
 const QString kFailedWrite = "finished failed the device went away";
 
@@ -25,7 +30,7 @@ TEST(FrameSender, RunsTheTimelineWritingFourTimesThenClosingAndReporting) {
     auto log = std::make_shared<Log>();
     auto sender = fakeSender(log);
     const ConfigBlock block = blockOf(7);
-    sender->start(block, "1");
+    sender->start(block, comm("1"));
     EXPECT_TRUE(sender->isBusy() && sender->isPortOpen());
     waitForFinished(log);
 
@@ -52,29 +57,28 @@ TEST(FrameSender, ResolvingInTheBackgroundEndsTheSameWay) {
     auto log = std::make_shared<Log>();
     auto sender = fakeSender(log);
     sender->setResolveInBackground(true);
-    sender->start(blockOf(3), "9");
+    sender->start(blockOf(3), comm("9"));
     EXPECT_TRUE(sender->isBusy());
     waitForFinished(log);
     ASSERT_EQ(log->events.size(), 1);
     EXPECT_TRUE(log->events[0].startsWith("finished failed Port 9 does not exist"));
-    sender->start(blockOf(3), "1");
+    sender->start(blockOf(3), comm("1"));
     waitForFinished(log, 2);
     EXPECT_EQ(log->writes.size(), 4);
     EXPECT_EQ(log->events.last(), "finished completed");
-    sender->start(blockOf(3), "1");
+    sender->start(blockOf(3), comm("1"));
     sender.reset();
 }
 
-// A device named outright is opened as given, whatever "Comm num:" holds
-// (here nothing the numbering could resolve), and has no port number to report.
+// A device named outright is opened as given, the numbering not asked, and
+// has no port number to report.
 TEST(FrameSender, ANamedDeviceIsOpenedAsGivenAndReportedWithoutANumber) {
     for (const bool background : {false, true}) {
         SCOPED_TRACE(background);
         auto log = std::make_shared<Log>();
         auto sender = fakeSender(log);
         sender->setResolveInBackground(background);
-        sender->setDevice("/dev/pts/3");
-        sender->start(blockOf(2), "_");
+        sender->start(blockOf(2), PortChoice::ofDevice("/dev/pts/3"));
         waitForFinished(log);
         EXPECT_EQ(log->events.mid(0, 3),
                   QStringList({"open /dev/pts/3", "portOpen 1", "started /dev/pts/3"}));
@@ -91,7 +95,7 @@ TEST(FrameSender, ALateStepDelaysOnlyTheFrameBehindItsPreamble) {
         if (step == 1)
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
     });
-    sender->start(blockOf(5), "1");
+    sender->start(blockOf(5), comm("1"));
     waitForFinished(log);
     ASSERT_EQ(log->writes.size(), 4);
     EXPECT_GE(log->writeTimes[0], 440);
@@ -128,7 +132,7 @@ TEST(FrameSender, ClosesThePortBeforeReportingAFailureAndWritesNothingWithoutAPo
         SCOPED_TRACE(c.name);
         auto log = std::make_shared<Log>();
         auto sender = fakeSender(log, c.behaviour);
-        sender->start(blockOf(1), c.comm);
+        sender->start(blockOf(1), comm(c.comm));
         waitForFinished(log);
         ASSERT_EQ(log->events.size(), c.events.size()) << log->events.join(" | ").toStdString();
         for (qsizetype i = 0; i < c.events.size(); ++i) {
@@ -144,7 +148,7 @@ TEST(FrameSender, ClosesThePortBeforeReportingAFailureAndWritesNothingWithoutAPo
 TEST(FrameSender, DestroyedMidTransferClosesThePortAndStops) {
     auto log = std::make_shared<Log>();
     auto sender = fakeSender(log);
-    sender->start(blockOf(3), "1");
+    sender->start(blockOf(3), comm("1"));
     QEventLoop loop;
     QTimer::singleShot(600, [&] { sender.reset(); });
     QTimer::singleShot(2000, &loop, &QEventLoop::quit);
@@ -161,10 +165,10 @@ TEST(FrameSender, IgnoresAStartWhileBusyAndCanStartAgainFromFinished) {
     const ConfigBlock second = blockOf(200);
     QObject::connect(sender.get(), &FrameSender::finished, sender.get(), [&] {
         if (log->events.count("finished completed") == 1)
-            sender->start(second, "1");
+            sender->start(second, comm("1"));
     });
-    sender->start(first, "1");
-    sender->start(second, "2"); // ignored
+    sender->start(first, comm("1"));
+    sender->start(second, comm("2")); // ignored
     waitForFinished(log, 2);
 
     EXPECT_EQ(log->links, 2);

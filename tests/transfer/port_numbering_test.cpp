@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "transfer/port_choice.h"
 #include "transfer/port_numbering.h"
 
 #include <gtest/gtest.h>
@@ -97,6 +98,20 @@ TEST(PortNumbering, NumberedListShowsTheDigitThatResolvesToEachPort) {
         EXPECT_EQ(unreachable, windows ? 8 : 1) << "COM12 and the tty names have no digit on "
                                                    "Windows; the tenth port has none elsewhere";
     }
+}
+
+// --port takes a number "Comm num:" can hold, or else a device.
+TEST(PortChoice, APortArgumentIsANumberTheFieldHoldsOrADevice) {
+    const auto chosen = [](const QString& argument) {
+        const std::optional<PortChoice> c = PortChoice::fromArgument(argument);
+        return !c                 ? QString("refused")
+               : c->namesDevice() ? c->device()
+                                  : QString::number(c->number());
+    };
+    const std::pair<QString, QString> cases[] = {
+        {"3", "3"}, {"0", "0"}, {"12", "refused"}, {"", "refused"}, {"ttyS0", "ttyS0"}};
+    for (const auto& [argument, want] : cases)
+        EXPECT_EQ(chosen(argument), want) << argument.toStdString();
 }
 
 } // namespace

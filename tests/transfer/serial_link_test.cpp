@@ -59,7 +59,7 @@ TEST(SerialLinkOnPty, DeliversEveryByteAsWritten) {
         loop.quit();
     });
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    sender.start(block, "1");
+    sender.start(block, PortChoice::fromField("1"));
     if (sender.isBusy())
         loop.exec();
     ASSERT_EQ(outcome, "completed");
@@ -132,7 +132,7 @@ TEST(SerialLinkErrors, AMissingOrBusyDeviceFailsBeforeTheDialogWithAClearReason)
         QObject::connect(&sender, &FrameSender::started, [&] { seen << "started"; });
         QObject::connect(&sender, &FrameSender::finished,
                          [&](const SendOutcome& how) { seen << how.reason; });
-        sender.start(ConfigBlock{}, "1");
+        sender.start(ConfigBlock{}, PortChoice::fromField("1"));
         ASSERT_EQ(seen.size(), 1) << seen.join(" | ").toStdString();
         EXPECT_TRUE(seen[0].contains(c.device) && seen[0].contains(c.says))
             << seen[0].toStdString();
