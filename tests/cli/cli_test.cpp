@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
             {QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")}, 2, "/nonexistent.cfg"},
         UsageCase{{QStringLiteral("edit")}, 2, "-o OUT"},
         UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}),
-    [](const auto& i) { return test::caseName(i.index, i.param.arguments.join(u' ')); });
+    [](auto i) { return test::caseName(i.index, i.param.arguments.join(u' ')); });
 
 TEST(CliHelp, EveryCommandHasHelp) {
     for (const char* command : {"defaults", "check", "edit", "send", "ports"}) {

@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StatusEveryCase{"200", "072", 1}, StatusEveryCase{"", "000", 0},
                     StatusEveryCase{" 5x", "005", 0}, StatusEveryCase{"-1", "127", 1},
                     StatusEveryCase{"\"130\"", "002", 1}, StatusEveryCase{"2.5", "002", 0}),
-    [](const auto& i) { return test::caseName(i.index, i.param.item15); });
+    [](auto i) { return test::caseName(i.index, i.param.item15); });
 
 struct SaveItem15Case {
     const char* every;
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(Item15, StatusEverySaveTest,
                                          SaveItem15Case{"___", 0, "0"},
                                          SaveItem15Case{"200", 0, "127"},
                                          SaveItem15Case{"999", 1, "255"}),
-                         [](const auto& i) { return test::caseName(i.index, i.param.every); });
+                         [](auto i) { return test::caseName(i.index, i.param.every); });
 
 struct PartialLoadCase {
     const char* name;
@@ -197,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     FieldId::unprotoCall, FieldId::myCall},
                     PartialLoadCase{"item 15 beyond 32 bits", withItem(9, ",131,", ",99999999999,"),
                                     FieldId::manualInterval, FieldId::statusInterval}),
-    [](const auto& i) { return test::caseName(i.index, i.param.name); });
+    [](auto i) { return test::caseName(i.index, i.param.name); });
 
 TEST(ConfigFile, EmptyFileChangesNothing) {
     SettingsValues s = otherSettings();

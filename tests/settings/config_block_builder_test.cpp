@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NumericCase{FieldId::gpsTimeout, "25_", 14, 25, "025"},
                     NumericCase{FieldId::statusInterval, "200", 15, 127, "127"},
                     NumericCase{FieldId::statusInterval, "12_", 15, 12, "012"}),
-    [](const auto& i) { return test::caseName(i.index, i.param.field, i.param.written); });
+    [](auto i) { return test::caseName(i.index, i.param.field, i.param.written); });
 
 struct FaultCase {
     FieldId field;
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                                          // write-backs that need four digits in a three-digit field
                                          FaultCase{FieldId::gpsInterval, "999", 7, 6},
                                          FaultCase{FieldId::speedBand3, "995", 9, 10}),
-                         [](const auto& i) {
+                         [](auto i) {
                              return test::caseName(i.index, i.param.field, i.param.written);
                          });
 
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{u"WIDE1-0,WIDE2-2,X", "WIDE1 0WIDE2 2\0", u"WIDE1,WIDE2-2,X"},
                     PathCase{u"", "      0\0\0\0\0\0\0\0\0", u""},
                     PathCase{u"  ,WIDE2-2", "      0WIDE2 2\0", u" ,WIDE2-2"}),
-    [](const auto& i) { return test::caseName(i.index, i.param.path); });
+    [](auto i) { return test::caseName(i.index, i.param.path); });
 
 TEST(BuildConfigBlock, TextsAndDestinationCall) {
     SettingsValues settings;
@@ -288,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteBackCase{FieldId::statusInterval, "200", {FieldId::statusInterval}},
                     WriteBackCase{FieldId::myCall, " N0CALL-7", {FieldId::myCall}},
                     WriteBackCase{FieldId::myCall, "N0CALL-7", {}}),
-    [](const auto& i) { return test::caseName(i.index, i.param.field, i.param.text); });
+    [](auto i) { return test::caseName(i.index, i.param.field, i.param.text); });
 
 } // namespace
 } // namespace korvex

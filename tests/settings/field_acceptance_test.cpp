@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteCase{FieldId::myCall, u"ABCDEFGHIJ", false, u""},
                     WriteCase{FieldId::messageText, u"caf\u00e9 \u20ac", true, u"caf\u00e9 \u20ac"},
                     WriteCase{FieldId::statusText, u"\u4e2d", false, u""}),
-    [](const auto& i) { return test::caseName(i.index, i.param.field, i.param.written); });
+    [](auto i) { return test::caseName(i.index, i.param.field, i.param.written); });
 
 struct ValueCase {
     FieldId field;
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Values, FieldValueTest,
                                          ValueCase{FieldId::alternateTable, 2, true},
                                          ValueCase{FieldId::alternateTable, 3, false},
                                          ValueCase{FieldId::receivedPositionsOff, 2, false}),
-                         [](const auto& i) {
+                         [](auto i) {
                              return test::caseName(i.index, i.param.field, i.param.value);
                          });
 

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Calls, AppendCallsignTest,
                                          CallsignCase{u"A-1.5", "A     2", u"A-1.5"},
                                          CallsignCase{u"A-2.5", "A     2", u"A-2.5"},
                                          CallsignCase{u"A- 1 2", "A     <", u"A- 1 2"}),
-                         [](const auto& i) { return test::caseName(i.index, i.param.text); });
+                         [](auto i) { return test::caseName(i.index, i.param.text); });
 
 TEST(AppendCallsign, TerminatorFollowsTheSsidButPositionStaysOnIt) {
     ConfigBlock block;
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CallsignFailure{u"A-1", 109, kOutOfRange}, // the 0 at 116
                     CallsignFailure{u"A-1", -1, kOutOfRange},
                     CallsignFailure{u"\u4e2d", 16, kOverflow}),
-    [](const auto& i) { return test::caseName(i.index, i.param.text, i.param.start); });
+    [](auto i) { return test::caseName(i.index, i.param.text, i.param.start); });
 
 TEST(AppendText, FillsUpToTheLastByte) {
     ConfigBlock block{};

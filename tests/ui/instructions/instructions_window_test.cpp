@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, InstructionsResize,
                          ::testing::Values(ResizeCase{800, 600}, ResizeCase{300, 200},
                                            ResizeCase{1280, 1000}, ResizeCase{40, 40},
                                            ResizeCase{5, 3}),
-                         [](const auto& i) {
+                         [](auto i) {
                              return korvex::test::caseName(i.index, i.param.width, i.param.height);
                          });
 
