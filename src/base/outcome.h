@@ -11,12 +11,28 @@
 
 namespace korvex {
 
+// What kind of failure a fault is, where callers answer kinds differently: a
+// file that never opened, one that failed halfway, one larger than the reader
+// would take.
+enum class FaultKind { CannotOpen, CannotRead, BeyondLimit };
+
 // Why something could not be done, and where when that is known: the setting
 // it concerns and, in a build, the step.
 struct Fault {
     QString reason;
     std::optional<FieldId> field{};
     std::optional<BuildStep> step{};
+    std::optional<FaultKind> kind{};
+
+    // The same fault told from further out: "context: reason", the way every
+    // message names what failed before it says why.
+    [[nodiscard]] Fault within(const QString& context) const& {
+        return Fault(*this).within(context);
+    }
+    [[nodiscard]] Fault within(const QString& context) && {
+        reason = context + QStringLiteral(": ") + reason;
+        return std::move(*this);
+    }
 };
 
 // Done, or a fault. Success is a state of its own, never "no reason given".
@@ -48,7 +64,8 @@ public:
     bool ok() const { return state_.index() == 0; }
     explicit operator bool() const { return ok(); }
     // Only for a result that is ok.
-    const T& value() const { return std::get<0>(state_); }
+    const T& value() const& { return std::get<0>(state_); }
+    T value() && { return std::get<0>(std::move(state_)); }
     // Only for a result that is not ok.
     const Fault& fault() const { return std::get<1>(state_); }
 

@@ -46,20 +46,20 @@ Outcome applySet(SettingsRecord& settings, const QString& assignment) {
     const Outcome written =
         holdsText(*id) ? settings.setText(*id, value) : setWholeNumber(settings, *id, value);
     if (!written) {
-        return Fault{QStringLiteral("--set %1: refused: %2").arg(key, written.fault().reason), *id};
+        return Fault{written.fault().reason, *id}.within(
+            QStringLiteral("--set %1: refused").arg(key));
     }
     return Outcome::success();
 }
 
 Outcome loadFromStandardInput(SettingsRecord& settings) {
-    const FileReadResult read = readStandardInput(kMaxConfigFileBytes);
-    if (!read.ok()) {
-        return Fault{QStringLiteral("Cannot read standard input: %1").arg(read.reason)};
+    const Result<QByteArray> read = readStandardInput(kMaxConfigFileBytes);
+    if (!read) {
+        const Fault& fault = read.fault();
+        return (fault.kind == FaultKind::BeyondLimit ? Fault{beyondCapReason()} : fault)
+            .within(QStringLiteral("Cannot read standard input"));
     }
-    if (read.beyondLimit) {
-        return Fault{QStringLiteral("Cannot read standard input: %1").arg(beyondCapReason())};
-    }
-    return decodeConfigFile(read.bytes, settings);
+    return decodeConfigFile(read.value(), settings);
 }
 
 } // namespace

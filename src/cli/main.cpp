@@ -37,7 +37,9 @@ int main(int argc, char** argv) {
     out.flush();
     // Output that did not arrive is a failure, whatever the command made of it.
     if (outDevice.failed()) {
-        err << "korvex-cli: cannot write to standard output: " << outDevice.failure() << "\n";
+        const korvex::Fault lost =
+            outDevice.outcome().fault().within(QStringLiteral("cannot write to standard output"));
+        err << "korvex-cli: " << lost.reason << "\n";
         err.flush();
         return korvex::cli::kFailure;
     }

@@ -77,7 +77,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                      [&](const NumberedPort& n) { return usable(n.port, side); });
         code = any ? kSuccess : kNoUsablePort;
     }
-    if (const QString problem = simulatorListProblem(); !problem.isEmpty()) {
+    if (const Outcome listing = checkSimulatorListing(); !listing) {
+        const QString& problem = listing.fault().reason;
         err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
             << "\n";
     }

@@ -18,7 +18,7 @@ namespace korvex::cli {
 StandardOutput::StandardOutput(int fd, bool closedAtStart)
     : fd_(fd) {
     if (closedAtStart)
-        failure_ = qt_error_string(EBADF);
+        outcome_ = Fault{qt_error_string(EBADF)};
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
@@ -27,14 +27,14 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
         return -1;
 #ifdef Q_OS_UNIX
     if (const int error = writeAll(fd_, QByteArrayView(data, size)); error != 0) {
-        failure_ = qt_error_string(error);
+        outcome_ = Fault{qt_error_string(error)};
         return -1;
     }
 #else
     FILE* stream = fd_ == 2 ? stderr : stdout;
     if (std::fwrite(data, 1, static_cast<size_t>(size), stream) != static_cast<size_t>(size) ||
         std::fflush(stream) != 0) {
-        failure_ = qt_error_string(errno);
+        outcome_ = Fault{qt_error_string(errno)};
         return -1;
     }
 #endif

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QIODevice>
 #include <QString>
 #include <array>
@@ -16,8 +18,9 @@ public:
     // `fd` is 1 or 2; `closedAtStart` when the program was started with it closed.
     StandardOutput(int fd, bool closedAtStart);
 
-    bool failed() const { return !failure_.isEmpty(); }
-    QString failure() const { return failure_; }
+    bool failed() const { return !outcome_.ok(); }
+    // Success, or why the first write that failed did not arrive.
+    const Outcome& outcome() const { return outcome_; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -25,7 +28,7 @@ protected:
 
 private:
     int fd_;
-    QString failure_;
+    Outcome outcome_ = Outcome::success();
 };
 
 // Whether the reader of `fd` has gone (a pipe's reader closed, a terminal hung

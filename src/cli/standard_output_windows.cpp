@@ -40,7 +40,7 @@ DWORD writeToConsole(HANDLE console, QByteArrayView bytes) {
 StandardOutput::StandardOutput(int fd, bool closedAtStart)
     : fd_(fd) {
     if (closedAtStart)
-        failure_ = qt_error_string(ERROR_INVALID_HANDLE);
+        outcome_ = Fault{qt_error_string(ERROR_INVALID_HANDLE)};
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
@@ -56,7 +56,7 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
                         : ::GetConsoleMode(handle, &mode) ? writeToConsole(handle, bytes)
                                                           : writeAllToHandle(handle, bytes);
     if (error != 0) {
-        failure_ = qt_error_string(int(error));
+        outcome_ = Fault{qt_error_string(int(error))};
         return -1;
     }
     return size;

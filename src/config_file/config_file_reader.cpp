@@ -133,9 +133,14 @@ public:
     }
 
 private:
-    bool fail(QString why, std::optional<FieldId> field = std::nullopt) {
-        fault_ = Fault{std::move(why), field};
+    bool fail(Fault fault) {
+        fault_ = std::move(fault);
         return false;
+    }
+
+    // A fault of item `number`, told within the item's name.
+    bool failItem(int number, FieldId id, QString why) {
+        return fail(Fault{std::move(why), id}.within(itemName(number, id)));
     }
 
     bool readItems(int upTo) {
@@ -143,10 +148,10 @@ private:
             auto item = reader_.next();
             if (!item) {
                 return fail(
-                    QStringLiteral("The file ends after item %1 of %2: it is not a complete "
-                                   "configuration file.")
-                        .arg(items_.size())
-                        .arg(kItemCount));
+                    Fault{QStringLiteral("The file ends after item %1 of %2: it is not a complete "
+                                         "configuration file.")
+                              .arg(items_.size())
+                              .arg(kItemCount)});
             }
             items_.push_back(std::move(*item));
         }
@@ -162,7 +167,7 @@ private:
     }
 
     bool assignText(int number, FieldId id) {
-        return refused(number, id, settings_.setText(id, rawItem(number).text));
+        return accepted(number, id, settings_.setText(id, rawItem(number).text));
     }
 
     // Items 4 and 6: the whole item must be a number; an unquoted empty item is 0.
@@ -171,20 +176,16 @@ private:
         std::optional<double> parsed =
             raw.text.trimmed().isEmpty() && !raw.quoted ? 0.0 : wholeNumber(raw.text);
         if (!parsed) {
-            return fail(QStringLiteral("%1: \"%2\" is not a number.")
-                            .arg(itemName(number, id), printable(raw.text)),
-                        id);
+            return failItem(number, id,
+                            QStringLiteral("\"%1\" is not a number.").arg(printable(raw.text)));
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
               rounded <= std::numeric_limits<std::int16_t>::max())) {
-            return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(itemName(number, id), printable(raw.text)),
-                        id);
+            return failItem(number, id, overflowReason(raw.text));
         }
         if (const Outcome written = settings_.setValue(id, static_cast<int>(rounded)); !written) {
-            return fail(QStringLiteral("%1: %2.").arg(itemName(number, id), written.fault().reason),
-                        id);
+            return failItem(number, id, written.fault().reason + u'.');
         }
         return true;
     }
@@ -207,32 +208,34 @@ private:
         return value;
     }
 
-    // RawItem 15 packs the status interval (low seven bits) and the
+    static QString overflowReason(const QString& text) {
+        return QStringLiteral("%1 is out of range (overflow).").arg(printable(text));
+    }
+
+    // Item 15 packs the status interval (low seven bits) and the
     // received-positions switch (bit 7).
     bool assignStatusEvery(int number, FieldId id) {
         const QString& text = rawItem(number).text;
         const double rounded = roundHalfEven(leadingNumber(text));
         if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
               rounded <= std::numeric_limits<std::int32_t>::max())) {
-            return fail(QStringLiteral("%1: %2 is out of range (overflow).")
-                            .arg(itemName(number, id), printable(text)),
-                        id);
+            return failItem(number, id, overflowReason(text));
         }
         const auto packed = static_cast<std::int32_t>(rounded);
-        return refused(number, id, settings_.setText(id, statusEveryText(packed))) &&
-               refused(number, FieldId::receivedPositionsOff,
-                       settings_.setValue(FieldId::receivedPositionsOff, block::rxPositionOffOf(packed)));
+        return accepted(number, id, settings_.setText(id, statusEveryText(packed))) &&
+               accepted(number, FieldId::receivedPositionsOff,
+                        settings_.setValue(FieldId::receivedPositionsOff,
+                                           block::rxPositionOffOf(packed)));
     }
 
-    // Whether the record took what item `number` gave it: a refusal fails the load.
-    bool refused(int number, FieldId id, const Outcome& written) {
+    // Whether the record took what item `number` gave it; a refusal fails the load.
+    bool accepted(int number, FieldId id, const Outcome& written) {
         if (written) {
             return true;
         }
-        return fail(
-            QStringLiteral("%1: \"%2\" is refused: %3.")
-                .arg(itemName(number, id), printable(rawItem(number).text), written.fault().reason),
-            id);
+        return failItem(number, id,
+                        QStringLiteral("\"%1\" is refused: %2.")
+                            .arg(printable(rawItem(number).text), written.fault().reason));
     }
 
     // Items first to last - 1 (indexes into the table), in order.
@@ -264,17 +267,17 @@ Outcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings) {
 }
 
 Outcome readConfigFile(const QString& path, SettingsRecord& settings) {
-    const FileReadResult read = readRegularFile(path, kMaxConfigFileBytes);
-    if (!read.ok()) {
-        const QString verb = read.failure == FileReadResult::Failure::Open ? QStringLiteral("open")
-                                                                           : QStringLiteral("read");
-        return Fault{QStringLiteral("Cannot %1 \"%2\": %3")
-                         .arg(verb, printable(path, path.size()), read.reason)};
+    const Result<QByteArray> read = readRegularFile(path, kMaxConfigFileBytes);
+    if (!read) {
+        const Fault& fault = read.fault();
+        const QString shown = printable(path, path.size());
+        if (fault.kind == FaultKind::BeyondLimit)
+            return Fault{beyondCapReason()}.within(QStringLiteral("Cannot read \"%1\"").arg(shown));
+        const QString verb =
+            fault.kind == FaultKind::CannotOpen ? QStringLiteral("open") : QStringLiteral("read");
+        return fault.within(QStringLiteral("Cannot %1 \"%2\"").arg(verb, shown));
     }
-    if (read.beyondLimit)
-        return Fault{QStringLiteral("Cannot read \"%1\": %2")
-                         .arg(printable(path, path.size()), beyondCapReason())};
-    return decodeConfigFile(read.bytes, settings);
+    return decodeConfigFile(read.value(), settings);
 }
 
 QString beyondCapReason() {

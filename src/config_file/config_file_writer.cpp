@@ -116,9 +116,9 @@ Outcome writeConfigFile(const QString& path, const SettingsRecord& settings) {
     if (!encoded) {
         return encoded.fault();
     }
-    if (const FileWriteResult written = writeFileAtomically(path, encoded.value()); !written) {
-        return Fault{QStringLiteral("Cannot write \"%1\": %2")
-                         .arg(printable(path, path.size()), written.reason)};
+    if (const Outcome written = writeFileAtomically(path, encoded.value()); !written) {
+        return written.fault().within(
+            QStringLiteral("Cannot write \"%1\"").arg(printable(path, path.size())));
     }
     return Outcome::success();
 }

@@ -31,8 +31,8 @@ constexpr qsizetype kMaxNameInTemporary = 200;
 constexpr int kTemporaryNameAttempts = 100;
 constexpr char kAccessList[] = "system.posix_acl_access";
 
-FileWriteResult failedWith(int error) {
-    return FileWriteResult::failed(qt_error_string(error));
+Outcome failedWith(int error) {
+    return Fault{qt_error_string(error)};
 }
 
 int refused(const FileCalls& calls, FileStep step) {
@@ -257,7 +257,7 @@ public:
 
     // Before any byte is written, so the content is never more exposed than
     // in the file it replaces.
-    FileWriteResult takeMetadata(const AttributeSource& old, const struct stat& oldStat) {
+    Outcome takeMetadata(const AttributeSource& old, const struct stat& oldStat) {
         mode_t mode = oldStat.st_mode & 07777;
         if (::geteuid() == 0) {
             if (const int error = step(FileStep::Chown, [&] {
@@ -271,13 +271,13 @@ public:
             mode &= ~mode_t(S_IRWXG);
         }
         if (const int error = refused(calls_, FileStep::CopyAttributes))
-            return FileWriteResult::failed(attributeFailureReason({error, {}}));
+            return Fault{attributeFailureReason({error, {}})};
         if (const AttributeFailure failure = copyAttributes(old, file_->get()); failure.error)
-            return FileWriteResult::failed(attributeFailureReason(failure));
+            return Fault{attributeFailureReason(failure)};
         // After the access list: the mode's group bits are its mask.
         if (const int error = step(FileStep::Chmod, [&] { return ::fchmod(file_->get(), mode); }))
             return failedWith(error);
-        return {};
+        return Outcome::success();
     }
 
     int write(QByteArrayView bytes) { return writeAll(file_->get(), bytes, calls_.write); }
@@ -383,25 +383,25 @@ QString folderRefusal(const QByteArray& folder, int error) {
 // A writable file in a folder that takes no new file is rewritten where it
 // is. The space for the new content is reserved before the first byte, so a
 // full disk stops the save while the old content is still whole.
-FileWriteResult writeInPlace(int folder, const QByteArray& folderPath, const QByteArray& name,
-                             const struct stat& old, int createError, QByteArrayView bytes,
-                             const FileCalls& calls) {
+Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray& name,
+                     const struct stat& old, int createError, QByteArrayView bytes,
+                     const FileCalls& calls) {
     FileDescriptor file(
         ::openat(folder, name.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat opened {};
     if (!file.valid() || ::fstat(file.get(), &opened) != 0 || opened.st_ino != old.st_ino ||
         opened.st_dev != old.st_dev)
-        return FileWriteResult::failed(folderRefusal(folderPath, createError) +
-                                       QStringLiteral("; the file itself is not writable either"));
+        return Fault{folderRefusal(folderPath, createError) +
+                     QStringLiteral("; the file itself is not writable either")};
     int reserved = refused(calls, FileStep::Reserve);
     if (reserved == 0 && !bytes.isEmpty() && ::fallocate(file.get(), 0, 0, bytes.size()) != 0)
         reserved = errno;
     if (reserved != 0)
-        return FileWriteResult::failed(
+        return Fault{
             folderRefusal(folderPath, createError) +
             QStringLiteral(". Writing in place needs the space for it reserved first, which "
                            "failed (%1); the file was left as it is")
-                .arg(qt_error_string(reserved)));
+                .arg(qt_error_string(reserved))};
     int error = writeAll(file.get(), bytes, calls.write);
     if (error == 0 && ::ftruncate(file.get(), bytes.size()) != 0)
         error = errno;
@@ -410,18 +410,18 @@ FileWriteResult writeInPlace(int folder, const QByteArray& folderPath, const QBy
     if (error == 0)
         error = file.closeChecked();
     if (error != 0)
-        return FileWriteResult::failed(
+        return Fault{
             QStringLiteral("%1; its folder takes no new file, so it was being rewritten in place "
                            "and may now be incomplete")
-                .arg(qt_error_string(error)));
-    return {};
+                .arg(qt_error_string(error))};
+    return Outcome::success();
 }
 
 // A name of an open descriptor is written as a stream, as "-" is.
-FileWriteResult writeToDescriptor(int fd, QByteArrayView bytes, const FileCalls& calls) {
+Outcome writeToDescriptor(int fd, QByteArrayView bytes, const FileCalls& calls) {
     if (const int error = writeAll(fd, bytes, calls.write))
         return failedWith(error);
-    return {};
+    return Outcome::success();
 }
 
 } // namespace
@@ -433,7 +433,7 @@ FileCalls systemFileCalls() {
             [](int fd) { return ::fsync(fd); }, nullptr};
 }
 
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
+Outcome writeFileAtomically(const QString& path, QByteArrayView bytes) {
     return writeFileAtomically(path, bytes, systemFileCalls());
 }
 
@@ -441,17 +441,16 @@ bool namesStandardOutput(const QString& path) {
     return descriptorNamedBy(QFile::encodeName(path)) == 1;
 }
 
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls) {
+Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const FileCalls& calls) {
     if (nameLostBytes(path))
-        return FileWriteResult::failed(lostBytesReason());
+        return Fault{lostBytesReason()};
     const ResolvedPath resolved = followLinks(QFile::encodeName(path));
     if (resolved.descriptor)
         return writeToDescriptor(*resolved.descriptor, bytes, calls);
     if (resolved.planted)
-        return FileWriteResult::failed(QStringLiteral(
+        return Fault{QStringLiteral(
             "it leads through a symbolic link another user made in a shared folder; it was "
-            "not followed"));
+            "not followed")};
     if (resolved.error != 0)
         return failedWith(resolved.error);
     const QByteArray name = resolved.path.mid(resolved.path.lastIndexOf('/') + 1);
@@ -473,12 +472,11 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
     if (!replacing && errno != ENOENT)
         return failedWith(errno);
     if (replacing && !S_ISREG(old.st_mode))
-        return FileWriteResult::failed(notRegularReason(old.st_mode) +
-                                       QStringLiteral("; it was left as it is"));
+        return Fault{notRegularReason(old.st_mode) + QStringLiteral("; it was left as it is")};
     if (replacing && !(old.st_mode & S_IWUSR))
-        return FileWriteResult::failed(
+        return Fault{
             QStringLiteral("it is write-protected (its owner may not write it); it was left as "
-                           "it is"));
+                           "it is")};
 
     Replacement replacement(folder.get(), name, calls);
     // A new file is created with 0666 and the kernel applies the umask (and
@@ -487,12 +485,12 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
         if (error != EACCES && error != EPERM)
             return failedWith(error);
         if (!replacing)
-            return FileWriteResult::failed(folderRefusal(folderPath, error));
+            return Fault{folderRefusal(folderPath, error)};
         return writeInPlace(folder.get(), folderPath, name, old, error, bytes, calls);
     }
     if (replacing) {
         const AttributeSource source{oldFile.get(), resolved.path};
-        if (FileWriteResult taken = replacement.takeMetadata(source, old); !taken)
+        if (Outcome taken = replacement.takeMetadata(source, old); !taken)
             return taken;
     }
     if (const int error = replacement.write(bytes))
@@ -508,10 +506,10 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
     if (folderSynced == 0 && ::fsync(folder.get()) != 0 && errno != EINVAL)
         folderSynced = errno;
     if (folderSynced != 0)
-        return FileWriteResult::failed(
+        return Fault{
             QStringLiteral("the new file is in place, but its folder could not be synced: %1")
-                .arg(qt_error_string(folderSynced)));
-    return {};
+                .arg(qt_error_string(folderSynced))};
+    return Outcome::success();
 }
 
 } // namespace korvex
@@ -523,27 +521,25 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
 
 namespace korvex {
 
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
+Outcome writeFileAtomically(const QString& path, QByteArrayView bytes) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return FileWriteResult::failed(
-            QStringLiteral("it is not a regular file; it was left as it is"));
+        return Fault{QStringLiteral("it is not a regular file; it was left as it is")};
     if (info.exists() && !info.isWritable())
-        return FileWriteResult::failed(
-            QStringLiteral("it is write-protected; it was left as it is"));
+        return Fault{QStringLiteral("it is write-protected; it was left as it is")};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileWriteResult::failed(file.errorString());
+        return Fault{file.errorString()};
     // commit() of some Qt versions renames even when its own final flush
     // fails, so everything is flushed and checked before it.
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
-        return FileWriteResult::failed(why);
+        return Fault{why};
     }
     if (!file.commit())
-        return FileWriteResult::failed(file.errorString());
-    return {};
+        return Fault{file.errorString()};
+    return Outcome::success();
 }
 
 bool namesStandardOutput(const QString&) {

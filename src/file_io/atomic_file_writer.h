@@ -1,19 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QtGlobal>
 
 namespace korvex {
-
-struct FileWriteResult {
-    bool ok = true;
-    QString reason; // why nothing was replaced (or, rarely, why the new file may not last)
-
-    explicit operator bool() const { return ok; }
-    static FileWriteResult failed(QString why) { return {false, std::move(why)}; }
-};
 
 // Replaces the file at `path` with `bytes`, or leaves it exactly as it was.
 // The bytes go to a new file beside it, which takes the old file's mode,
@@ -28,7 +22,9 @@ struct FileWriteResult {
 // is written to that descriptor, as a stream. On a failure nothing new is
 // left in the folder; a save removes the hour-old temporaries that saves of
 // the same name killed halfway left where unnamed files cannot be made.
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes);
+// A fault says why nothing was replaced (or, rarely, why the new file may not
+// last), told to follow a name: "Cannot write "NAME": reason".
+Outcome writeFileAtomically(const QString& path, QByteArrayView bytes);
 
 // Whether `path` names this process's standard output by its descriptor
 // (/dev/stdout, /dev/fd/1, /proc/self/fd/1): callers that write standard

@@ -15,8 +15,8 @@ namespace {
 constexpr qsizetype kMaxNameInTemporary = 200;
 constexpr int kTemporaryNameAttempts = 100;
 
-FileWriteResult failedWith(DWORD error) {
-    return FileWriteResult::failed(qt_error_string(int(error)));
+Outcome failedWith(DWORD error) {
+    return Fault{qt_error_string(int(error))};
 }
 
 QString randomSuffix() {
@@ -132,7 +132,7 @@ private:
 
 } // namespace
 
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
+Outcome writeFileAtomically(const QString& path, QByteArrayView bytes) {
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
         return failedWith(ERROR_INVALID_NAME);
     const QString given = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
@@ -149,7 +149,7 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
         if (attributes == INVALID_FILE_ATTRIBUTES)
             return failedWith(::GetLastError());
         if (const QString why = refusal(target, attributes); !why.isEmpty())
-            return FileWriteResult::failed(why + QStringLiteral("; it was left as it is"));
+            return Fault{why + QStringLiteral("; it was left as it is")};
     }
 
     Replacement replacement(target);
@@ -161,7 +161,7 @@ FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes) {
         return failedWith(error);
     if (const DWORD error = replacement.takePlace(replacing))
         return failedWith(error);
-    return {};
+    return Outcome::success();
 }
 
 // Windows has no name for an open handle of this process: standard output is

@@ -20,7 +20,6 @@ struct FileCalls {
 };
 FileCalls systemFileCalls();
 
-FileWriteResult writeFileAtomically(const QString& path, QByteArrayView bytes,
-                                    const FileCalls& calls);
+Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const FileCalls& calls);
 
 } // namespace korvex

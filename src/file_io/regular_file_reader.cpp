@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
 #include <poll.h>
 #else
 #include <QFileInfo>
@@ -19,11 +18,8 @@
 namespace korvex {
 namespace {
 
-FileReadResult failed(FileReadResult::Failure failure, QString why) {
-    FileReadResult result;
-    result.failure = failure;
-    result.reason = std::move(why);
-    return result;
+Fault failed(FaultKind kind, QString why) {
+    return Fault{.reason = std::move(why), .kind = kind};
 }
 
 #ifdef Q_OS_UNIX
@@ -49,65 +45,55 @@ qint64 readSome(int fd, char* into, qint64 size) {
 
 } // namespace
 
-FileReadResult readDescriptor(int fd, qint64 limit) {
-    FileReadResult result;
-    while (result.bytes.size() < limit) {
-        const qint64 want = std::min(kChunk, limit - result.bytes.size());
-        const qsizetype at = result.bytes.size();
+Result<QByteArray> readDescriptor(int fd, qint64 limit) {
+    QByteArray bytes;
+    while (bytes.size() < limit) {
+        const qint64 want = std::min(kChunk, limit - bytes.size());
+        const qsizetype at = bytes.size();
         // Room grows by doubling: a chunk's worth at a time would copy a
         // large file over and over (a third of a second for 16 MiB).
-        if (result.bytes.capacity() < at + want)
-            result.bytes.reserve(std::min<qint64>(limit, std::max<qint64>(2 * at, at + want)));
-        result.bytes.resize(at + want);
-        const qint64 got = readSome(fd, result.bytes.data() + at, want);
+        if (bytes.capacity() < at + want)
+            bytes.reserve(std::min<qint64>(limit, std::max<qint64>(2 * at, at + want)));
+        bytes.resize(at + want);
+        const qint64 got = readSome(fd, bytes.data() + at, want);
         if (got < 0)
-            return failed(FileReadResult::Failure::Read, qt_error_string(errno));
-        result.bytes.resize(at + got);
+            return failed(FaultKind::CannotRead, qt_error_string(errno));
+        bytes.resize(at + got);
         if (got == 0)
-            return result;
+            return bytes;
     }
     char probe;
     const qint64 more = readSome(fd, &probe, 1);
     if (more < 0)
-        return failed(FileReadResult::Failure::Read, qt_error_string(errno));
-    result.beyondLimit = more > 0;
-    return result;
+        return failed(FaultKind::CannotRead, qt_error_string(errno));
+    if (more > 0)
+        return failed(FaultKind::BeyondLimit, beyondLimitReason(limit));
+    return bytes;
 }
 
 namespace {
 
-struct OpenedFile {
-    explicit OpenedFile(int descriptor)
-        : fd(descriptor) {}
-    FileDescriptor fd;
-    QString problem; // empty when fd is an open regular file
-};
-
 // O_NONBLOCK: opening a FIFO would otherwise wait for a writer, and a tty for
 // its carrier. O_NOCTTY: a terminal never becomes ours by being looked at.
-std::unique_ptr<OpenedFile> openRegular(const QString& path) {
-    if (nameLostBytes(path)) {
-        auto refused = std::make_unique<OpenedFile>(-1);
-        refused->problem = lostBytesReason();
-        return refused;
-    }
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    const int openError = fd < 0 ? errno : 0;
-    auto opened = std::make_unique<OpenedFile>(fd);
-    if (fd < 0) {
+Result<FileDescriptor> openRegular(const QString& path) {
+    if (nameLostBytes(path))
+        return failed(FaultKind::CannotOpen, lostBytesReason());
+    FileDescriptor opened(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!opened.valid()) {
+        const int openError = errno;
         // A socket cannot be opened at all (ENXIO): say what it is instead.
         struct stat st {};
         const bool special =
             ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
-        opened->problem = special ? notRegularReason(st.st_mode) : qt_error_string(openError);
-        return opened;
+        return failed(FaultKind::CannotOpen,
+                      special ? notRegularReason(st.st_mode) : qt_error_string(openError));
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        opened->problem = qt_error_string(errno);
-    else if (!S_ISREG(st.st_mode))
-        opened->problem = notRegularReason(st.st_mode);
+    if (::fstat(opened.get(), &st) != 0)
+        return failed(FaultKind::CannotOpen, qt_error_string(errno));
+    if (!S_ISREG(st.st_mode))
+        return failed(FaultKind::CannotOpen, notRegularReason(st.st_mode));
     return opened;
 }
 
@@ -117,41 +103,41 @@ std::unique_ptr<OpenedFile> openRegular(const QString& path) {
 
 #ifdef Q_OS_UNIX
 
-FileReadResult readRegularFile(const QString& path, qint64 limit) {
-    const auto opened = openRegular(path);
-    if (!opened->problem.isEmpty())
-        return failed(FileReadResult::Failure::Open, opened->problem);
-    return readDescriptor(opened->fd.get(), limit);
+Result<QByteArray> readRegularFile(const QString& path, qint64 limit) {
+    const Result<FileDescriptor> opened = openRegular(path);
+    if (!opened)
+        return opened.fault();
+    return readDescriptor(opened.value().get(), limit);
 }
 
 bool isReadableRegularFile(const QString& path) {
-    return openRegular(path)->problem.isEmpty();
+    return openRegular(path).ok();
 }
 
-FileReadResult readStandardInput(qint64 limit) {
+Result<QByteArray> readStandardInput(qint64 limit) {
     return readDescriptor(STDIN_FILENO, limit);
 }
 
 #else
 
 namespace {
-FileReadResult readDevice(QFile& file, qint64 limit) {
-    FileReadResult result;
-    result.bytes = file.read(limit);
+Result<QByteArray> readDevice(QFile& file, qint64 limit) {
+    QByteArray bytes = file.read(limit);
     if (file.error() != QFileDevice::NoError)
-        return failed(FileReadResult::Failure::Read, file.errorString());
+        return failed(FaultKind::CannotRead, file.errorString());
     char probe;
-    result.beyondLimit = file.read(&probe, 1) > 0;
-    return result;
+    if (file.read(&probe, 1) > 0)
+        return failed(FaultKind::BeyondLimit, beyondLimitReason(limit));
+    return bytes;
 }
 } // namespace
 
-FileReadResult readRegularFile(const QString& path, qint64 limit) {
+Result<QByteArray> readRegularFile(const QString& path, qint64 limit) {
     QFile file(path);
     if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return failed(FileReadResult::Failure::Open, QStringLiteral("it is not a regular file"));
+        return failed(FaultKind::CannotOpen, QStringLiteral("it is not a regular file"));
     if (!file.open(QIODevice::ReadOnly))
-        return failed(FileReadResult::Failure::Open, file.errorString());
+        return failed(FaultKind::CannotOpen, file.errorString());
     return readDevice(file, limit);
 }
 
@@ -160,10 +146,10 @@ bool isReadableRegularFile(const QString& path) {
     return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
-FileReadResult readStandardInput(qint64 limit) {
+Result<QByteArray> readStandardInput(qint64 limit) {
     QFile file;
     if (!file.open(stdin, QIODevice::ReadOnly))
-        return failed(FileReadResult::Failure::Open, file.errorString());
+        return failed(FaultKind::CannotOpen, file.errorString());
     return readDevice(file, limit);
 }
 

@@ -11,11 +11,8 @@ namespace {
 
 constexpr qint64 kChunk = qint64{64} * 1024;
 
-FileReadResult failed(FileReadResult::Failure failure, QString why) {
-    FileReadResult result;
-    result.failure = failure;
-    result.reason = std::move(why);
-    return result;
+Fault failed(FaultKind kind, QString why) {
+    return Fault{.reason = std::move(why), .kind = kind};
 }
 
 // A pipe whose writer has gone reports its end as an error.
@@ -23,76 +20,71 @@ bool endOfInput(DWORD error) {
     return error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF;
 }
 
-FileReadResult readHandle(HANDLE handle, qint64 limit) {
-    FileReadResult result;
-    while (result.bytes.size() < limit) {
-        const qint64 want = std::min(kChunk, limit - result.bytes.size());
-        const qsizetype at = result.bytes.size();
-        result.bytes.resize(at + want);
+Result<QByteArray> readHandle(HANDLE handle, qint64 limit) {
+    QByteArray bytes;
+    while (bytes.size() < limit) {
+        const qint64 want = std::min(kChunk, limit - bytes.size());
+        const qsizetype at = bytes.size();
+        bytes.resize(at + want);
         DWORD got = 0;
-        if (!::ReadFile(handle, result.bytes.data() + at, DWORD(want), &got, nullptr)) {
+        if (!::ReadFile(handle, bytes.data() + at, DWORD(want), &got, nullptr)) {
             const DWORD error = ::GetLastError();
-            result.bytes.resize(at);
+            bytes.resize(at);
             if (endOfInput(error))
-                return result;
-            return failed(FileReadResult::Failure::Read, qt_error_string(int(error)));
+                return bytes;
+            return failed(FaultKind::CannotRead, qt_error_string(int(error)));
         }
-        result.bytes.resize(at + got);
+        bytes.resize(at + got);
         if (got == 0)
-            return result;
+            return bytes;
     }
     char probe;
     DWORD more = 0;
     if (!::ReadFile(handle, &probe, 1, &more, nullptr) && !endOfInput(::GetLastError()))
-        return failed(FileReadResult::Failure::Read, qt_error_string(int(::GetLastError())));
-    result.beyondLimit = more > 0;
-    return result;
+        return failed(FaultKind::CannotRead, qt_error_string(int(::GetLastError())));
+    if (more > 0)
+        return failed(FaultKind::BeyondLimit, beyondLimitReason(limit));
+    return bytes;
 }
-
-struct OpenedFile {
-    WindowsHandle handle;
-    QString problem; // empty when handle is an open file on a disk
-};
 
 // Devices (NUL, CON, COM1), pipes and folders are refused on the opened
 // handle, so nothing swapped in after a look at the name is read either.
-OpenedFile openRegular(const QString& path) {
+Result<WindowsHandle> openRegular(const QString& path) {
     const QString native = QDir::toNativeSeparators(path);
-    OpenedFile opened{
-        WindowsHandle(::CreateFileW(wide(native), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)),
-        {}};
-    if (!opened.handle.valid()) {
+    WindowsHandle opened(::CreateFileW(wide(native), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!opened.valid()) {
         const DWORD error = ::GetLastError();
         // A folder does not open as a file at all: say what it is instead.
         const QString kind =
             windowsNotRegularReason(FILE_TYPE_DISK, ::GetFileAttributesW(wide(native)));
-        opened.problem = kind.isEmpty() ? qt_error_string(int(error)) : kind;
-        return opened;
+        return failed(FaultKind::CannotOpen, kind.isEmpty() ? qt_error_string(int(error)) : kind);
     }
-    opened.problem =
-        windowsNotRegularReason(::GetFileType(opened.handle.get()), INVALID_FILE_ATTRIBUTES);
+    if (const QString kind =
+            windowsNotRegularReason(::GetFileType(opened.get()), INVALID_FILE_ATTRIBUTES);
+        !kind.isEmpty())
+        return failed(FaultKind::CannotOpen, kind);
     return opened;
 }
 
 } // namespace
 
-FileReadResult readRegularFile(const QString& path, qint64 limit) {
-    const OpenedFile opened = openRegular(path);
-    if (!opened.problem.isEmpty())
-        return failed(FileReadResult::Failure::Open, opened.problem);
-    return readHandle(opened.handle.get(), limit);
+Result<QByteArray> readRegularFile(const QString& path, qint64 limit) {
+    const Result<WindowsHandle> opened = openRegular(path);
+    if (!opened)
+        return opened.fault();
+    return readHandle(opened.value().get(), limit);
 }
 
 bool isReadableRegularFile(const QString& path) {
-    return openRegular(path).problem.isEmpty();
+    return openRegular(path).ok();
 }
 
-FileReadResult readStandardInput(qint64 limit) {
+Result<QByteArray> readStandardInput(qint64 limit) {
     const HANDLE input = ::GetStdHandle(STD_INPUT_HANDLE);
     if (input == INVALID_HANDLE_VALUE || input == nullptr)
-        return failed(FileReadResult::Failure::Open, qt_error_string(int(ERROR_INVALID_HANDLE)));
+        return failed(FaultKind::CannotOpen, qt_error_string(int(ERROR_INVALID_HANDLE)));
     return readHandle(input, limit);
 }
 

@@ -12,11 +12,12 @@
 namespace korvex {
 
 SimulatorAdvert::SimulatorAdvert(const QString& device) {
-    OpenedSimulatorRegistry registry = openSimulatorRegistryForAdverts();
-    if (!registry.folder.valid()) {
-        error_ = registry.problem;
+    const Result<OpenedSimulatorRegistry> opened = openSimulatorRegistryForAdverts();
+    if (!opened) {
+        error_ = opened.fault().reason;
         return;
     }
+    const OpenedSimulatorRegistry& registry = opened.value();
     const qint64 pid = ::getpid();
     const Result<QByteArray> name =
         writeSimulatorAdvert(registry.folder.get(), {device, pid, processStart(pid)});

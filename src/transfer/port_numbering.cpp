@@ -187,11 +187,11 @@ QList<PortDescription> systemSerialPorts() {
     return result;
 }
 
-QString simulatorListProblem() {
+Outcome checkSimulatorListing() {
 #ifdef Q_OS_UNIX
-    return locateSimulatorRegistry().problem;
+    return checkSimulatorRegistry();
 #else
-    return {};
+    return Outcome::success();
 #endif
 }
 

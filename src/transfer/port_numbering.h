@@ -73,9 +73,9 @@ private:
 // The system's serial ports, unsorted.
 QList<PortDescription> systemSerialPorts();
 
-// Why running simulators cannot be listed among them (their folder may not be
-// trusted); empty when they can.
-QString simulatorListProblem();
+// Whether running simulators can be listed among them, or why not (their
+// folder may not be trusted).
+Outcome checkSimulatorListing();
 
 // Orders ports the way they are numbered.
 QList<PortDescription> orderedForNumbering(QList<PortDescription> ports);

@@ -101,10 +101,10 @@ std::optional<SimulatorEntry> readSimulatorAdvert(int folder, const QByteArray& 
     if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_uid != ::geteuid() || info.st_size > kSimulatorEntryMaxBytes)
         return std::nullopt;
-    const FileReadResult read = readDescriptor(file.get(), kSimulatorEntryMaxBytes);
-    if (!read.ok() || read.beyondLimit)
+    const Result<QByteArray> read = readDescriptor(file.get(), kSimulatorEntryMaxBytes);
+    if (!read)
         return std::nullopt;
-    return parseSimulatorEntry(read.bytes);
+    return parseSimulatorEntry(read.value());
 }
 
 } // namespace korvex

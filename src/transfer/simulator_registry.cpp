@@ -32,50 +32,53 @@ struct RegistryPlace {
     QString path;
 };
 
-// Why a folder, as lstat() or fstat() describes it, is not the user's private
-// one; empty when it is.
-QString folderProblem(const QString& path, const struct stat& info) {
+// Whether a folder, as lstat() or fstat() describes it, is the user's private
+// one, or why not.
+Outcome checkPrivate(const QString& path, const struct stat& info) {
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("%1 is a symbolic link").arg(path);
+        return Fault{QStringLiteral("%1 is a symbolic link").arg(path)};
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("%1 is not a folder").arg(path);
+        return Fault{QStringLiteral("%1 is not a folder").arg(path)};
     if (info.st_uid != ::geteuid())
-        return QStringLiteral("%1 belongs to another user").arg(path);
+        return Fault{QStringLiteral("%1 belongs to another user").arg(path)};
     if ((info.st_mode & 07777) != kPrivateMode) {
-        return QStringLiteral("%1 is open to other users (mode %2, where 0700 is needed)")
-            .arg(path)
-            .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'));
+        return Fault{QStringLiteral("%1 is open to other users (mode %2, where 0700 is needed)")
+                         .arg(path)
+                         .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'))};
     }
-    return {};
+    return Outcome::success();
 }
 
-// Opens a folder that must be the user's private one. Nothing, and no
-// problem, when it does not exist.
-FileDescriptor openPrivateFolder(const QString& path, QString& problem) {
+// Opens a folder that must be the user's private one. When it does not exist:
+// no descriptor (not valid()), and no fault.
+Result<FileDescriptor> openPrivateFolder(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     struct stat seen {};
     if (::lstat(name.constData(), &seen) != 0) {
         if (errno != ENOENT)
-            problem = QStringLiteral("%1: %2").arg(path, systemError(errno));
+            return Fault{QStringLiteral("%1: %2").arg(path, systemError(errno))};
         return FileDescriptor();
     }
-    problem = folderProblem(path, seen);
-    if (!problem.isEmpty())
-        return FileDescriptor();
+    if (const Outcome checked = checkPrivate(path, seen); !checked)
+        return checked.fault();
     FileDescriptor folder(
         ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     struct stat opened {};
     if (!folder.valid() || ::fstat(folder.get(), &opened) != 0 || opened.st_dev != seen.st_dev ||
-        opened.st_ino != seen.st_ino) {
-        problem = QStringLiteral("%1 changed while it was opened").arg(path);
-        return FileDescriptor();
-    }
-    problem = folderProblem(path, opened);
-    return problem.isEmpty() ? std::move(folder) : FileDescriptor();
+        opened.st_ino != seen.st_ino)
+        return Fault{QStringLiteral("%1 changed while it was opened").arg(path)};
+    if (const Outcome checked = checkPrivate(path, opened); !checked)
+        return checked.fault();
+    return folder;
+}
+
+// Whether the folder is there, opened and private.
+bool opened(const Result<FileDescriptor>& folder) {
+    return folder.ok() && folder.value().valid();
 }
 
 // Opens the user's private folder, making it first when it is missing.
-FileDescriptor makePrivateFolder(const QString& path, QString& problem) {
+Result<FileDescriptor> makePrivateFolder(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), kPrivateMode) == 0) {
         // The umask may have taken more than asked for; the descriptor, not
@@ -86,12 +89,11 @@ FileDescriptor makePrivateFolder(const QString& path, QString& problem) {
         if (made.valid() && ::fstat(made.get(), &info) == 0 && info.st_uid == ::geteuid())
             ::fchmod(made.get(), kPrivateMode);
     } else if (errno != EEXIST) {
-        problem = QStringLiteral("cannot create %1: %2").arg(path, systemError(errno));
-        return FileDescriptor();
+        return Fault{QStringLiteral("cannot create %1: %2").arg(path, systemError(errno))};
     }
-    FileDescriptor folder = openPrivateFolder(path, problem);
-    if (!folder.valid() && problem.isEmpty())
-        problem = QStringLiteral("cannot create %1").arg(path);
+    Result<FileDescriptor> folder = openPrivateFolder(path);
+    if (folder && !folder.value().valid())
+        return Fault{QStringLiteral("cannot create %1").arg(path)};
     return folder;
 }
 
@@ -120,8 +122,7 @@ RegistryPlace registryPlace() {
     // mean to). A relative name counts as none: it would depend on the
     // current folder.
     QString base = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    QString problem;
-    if (!QDir::isAbsolutePath(base) || !openPrivateFolder(base, problem).valid()) {
+    if (!QDir::isAbsolutePath(base) || !opened(openPrivateFolder(base))) {
         QString user = QString::number(::geteuid());
         if (const passwd* me = ::getpwuid(::geteuid()))
             user = QString::fromLocal8Bit(me->pw_name);
@@ -148,33 +149,36 @@ bool ownCharacterDevice(const QString& device) {
 
 } // namespace
 
-SimulatorRegistry locateSimulatorRegistry() {
+QString simulatorRegistryPath() {
+    return registryPlace().path;
+}
+
+Outcome checkSimulatorRegistry() {
     const RegistryPlace place = registryPlace();
-    QString problem;
-    if (!place.base.isEmpty())
-        openPrivateFolder(place.base, problem);
-    if (problem.isEmpty())
-        openPrivateFolder(place.path, problem);
-    return {place.path, problem};
+    if (!place.base.isEmpty()) {
+        if (const Result<FileDescriptor> base = openPrivateFolder(place.base); !base)
+            return base.outcome();
+    }
+    return openPrivateFolder(place.path).outcome();
 }
 
 QList<PortDescription> advertisedSimulators() {
     QList<PortDescription> result;
     const RegistryPlace place = registryPlace();
-    QString problem;
-    if (!place.base.isEmpty() && !openPrivateFolder(place.base, problem).valid())
+    if (!place.base.isEmpty() && !opened(openPrivateFolder(place.base)))
         return result;
-    const FileDescriptor folder = openPrivateFolder(place.path, problem);
-    if (!folder.valid())
+    const Result<FileDescriptor> opening = openPrivateFolder(place.path);
+    if (!opened(opening))
         return result;
-    for (const QByteArray& name : simulatorAdvertNames(folder.get())) {
-        const std::optional<SimulatorEntry> entry = readSimulatorAdvert(folder.get(), name);
+    const int folder = opening.value().get();
+    for (const QByteArray& name : simulatorAdvertNames(folder)) {
+        const std::optional<SimulatorEntry> entry = readSimulatorAdvert(folder, name);
         if (!entry)
             continue;
         if (!processAlive(entry->pid, entry->start)) {
             // The advert was checked to be the user's own file, in a folder
             // nobody else may write to.
-            ::unlinkat(folder.get(), name.constData(), 0);
+            ::unlinkat(folder, name.constData(), 0);
             continue;
         }
         if (!ownCharacterDevice(entry->device))
@@ -190,13 +194,16 @@ QList<PortDescription> advertisedSimulators() {
     return result;
 }
 
-OpenedSimulatorRegistry openSimulatorRegistryForAdverts() {
+Result<OpenedSimulatorRegistry> openSimulatorRegistryForAdverts() {
     const RegistryPlace place = registryPlace();
-    QString problem;
-    if (!place.base.isEmpty() && !makePrivateFolder(place.base, problem).valid())
-        return {FileDescriptor(), place.path, problem};
-    FileDescriptor folder = makePrivateFolder(place.path, problem);
-    return {std::move(folder), place.path, problem};
+    if (!place.base.isEmpty()) {
+        if (const Result<FileDescriptor> base = makePrivateFolder(place.base); !base)
+            return base.fault();
+    }
+    Result<FileDescriptor> folder = makePrivateFolder(place.path);
+    if (!folder)
+        return folder.fault();
+    return OpenedSimulatorRegistry{std::move(folder).value(), place.path};
 }
 
 } // namespace korvex

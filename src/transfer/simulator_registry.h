@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/outcome.h"
 #include "file_io/file_descriptor.h"
 #include "port_numbering.h"
 
@@ -20,26 +21,23 @@ namespace korvex {
 // KORVEX_SIMULATOR_DIR names another folder (tests keep to their own); it
 // must pass the same checks.
 
-// Where the adverts live, and why that folder may not be used (empty when it
-// may, or when it does not exist yet).
-struct SimulatorRegistry {
-    QString path;
-    QString problem;
-};
-SimulatorRegistry locateSimulatorRegistry();
+// Where the adverts live, whether that folder may be used or not.
+QString simulatorRegistryPath();
+// Whether the adverts' folder may be used, or why not. One that does not
+// exist yet is no fault: it is made when a simulator first advertises.
+Outcome checkSimulatorRegistry();
 
 // The advertised simulators whose process still runs and whose device still
 // exists. Adverts of simulators that died are removed.
 QList<PortDescription> advertisedSimulators();
 
 // What a simulator needs to advertise itself: the folder opened (made
-// private first when missing), its path, and why it cannot be used (empty
-// when it can). The advert itself is the simulator's business.
+// private first when missing) and its path, or why it cannot be used. The
+// advert itself is the simulator's business.
 struct OpenedSimulatorRegistry {
     FileDescriptor folder;
     QString path;
-    QString problem;
 };
-OpenedSimulatorRegistry openSimulatorRegistryForAdverts();
+Result<OpenedSimulatorRegistry> openSimulatorRegistryForAdverts();
 
 } // namespace korvex

@@ -377,7 +377,7 @@ TEST_F(Registry, FallbackFolderIgnoresRuntimeAndTemporaryFoldersThatNameNoPlace)
     for (const auto& [runtime, temporary, base] : cases) {
         qputenv("XDG_RUNTIME_DIR", runtime);
         qputenv("TMPDIR", temporary.toLocal8Bit());
-        EXPECT_EQ(locateSimulatorRegistry().path,
+        EXPECT_EQ(simulatorRegistryPath(),
                   base + "/runtime-" + ::getpwuid(::geteuid())->pw_name + "/korvex-simulators");
     }
     QDir::setCurrent(here);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_io/file_write_steps.h"
+#include "support/outcome_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,15 +71,15 @@ TEST_P(AtomicWriteOnAFailingDevice, SucceedsWholeOrLeavesTheOldFile) {
                               return -1;
                           }};
 
-    const FileWriteResult written = writeFileAtomically(path, bytes, calls);
+    const Outcome written = writeFileAtomically(path, bytes, calls);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     if (!device.reason) {
-        EXPECT_TRUE(written.ok) << written.reason.toStdString();
+        EXPECT_TRUE(written.ok()) << outcomeText(written).toStdString();
         EXPECT_EQ(file.readAll(), bytes);
     } else {
-        EXPECT_FALSE(written.ok);
-        EXPECT_EQ(written.reason, QString::fromLatin1(device.reason));
+        EXPECT_FALSE(written.ok());
+        EXPECT_EQ(outcomeText(written), QString::fromLatin1(device.reason));
         EXPECT_EQ(file.readAll(), "old bytes");
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
@@ -129,9 +130,9 @@ TEST_P(AtomicWriteWithARefusedStep, FailsAndKeepsTheOldFileUntilTheRename) {
     OldFile old;
     FileCalls calls = systemFileCalls();
     calls.refuse = [refused](FileStep step) { return step == refused.step ? refused.error : 0; };
-    const FileWriteResult written = writeFileAtomically(old.path, "new", calls);
-    EXPECT_TRUE(written.reason.contains(qt_error_string(refused.error)))
-        << written.reason.toStdString();
+    const Outcome written = writeFileAtomically(old.path, "new", calls);
+    EXPECT_TRUE(outcomeText(written).contains(qt_error_string(refused.error)))
+        << outcomeText(written).toStdString();
     EXPECT_EQ(old.content(), refused.content);
     EXPECT_EQ(old.names(), QStringList{QStringLiteral("t.cfg")});
 }
@@ -146,7 +147,7 @@ TEST(AtomicWrite, KilledHalfwayLeavesNoLitter) {
     if (child == 0) {
         FileCalls calls = systemFileCalls();
         calls.write = [](int, const char*, qint64) -> qint64 { return ::raise(SIGKILL); };
-        writeFileAtomically(old.path, "new", calls);
+        [[maybe_unused]] const Outcome killed = writeFileAtomically(old.path, "new", calls);
         ::_exit(0);
     }
     ::waitpid(child, nullptr, 0);

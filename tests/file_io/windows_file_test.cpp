@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_io/atomic_file_writer.h"
 #include "file_io/regular_file_reader.h"
+#include "support/outcome_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,10 +46,11 @@ TEST(WindowsSave, ReplacesFilesOnlyAndNamesEveryRefusal) {
         {folder.filePath("none/new.cfg"), "path", "(missing)"},
     };
     for (const Case& c : cases) {
-        const FileWriteResult saved = writeFileAtomically(c.path, "after");
-        EXPECT_EQ(saved.ok, *c.says == '\0') << c.path.toStdString();
-        EXPECT_TRUE(saved.reason.contains(QLatin1String(c.says), Qt::CaseInsensitive))
-            << saved.reason.toStdString();
+        const Outcome saved = writeFileAtomically(c.path, "after");
+        EXPECT_EQ(saved.ok(), *c.says == '\0') << c.path.toStdString();
+        const QString reason = saved.ok() ? QString() : saved.fault().reason;
+        EXPECT_TRUE(reason.contains(QLatin1String(c.says), Qt::CaseInsensitive))
+            << reason.toStdString();
         EXPECT_EQ(contentOf(c.path), c.after) << c.path.toStdString();
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
@@ -57,14 +59,13 @@ TEST(WindowsSave, ReplacesFilesOnlyAndNamesEveryRefusal) {
 TEST(WindowsRead, TakesDiskFilesUpToTheLimitOnly) {
     QTemporaryDir folder;
     const QString path = folder.filePath("k.cfg");
-    ASSERT_TRUE(writeFileAtomically(path, "0123456789").ok);
-    const FileReadResult capped = readRegularFile(path, 4);
-    EXPECT_TRUE(capped.ok());
-    EXPECT_EQ(capped.bytes, "0123");
-    EXPECT_TRUE(capped.beyondLimit);
-    EXPECT_FALSE(readRegularFile(path, 10).beyondLimit);
-    EXPECT_EQ(readRegularFile("NUL", 10).reason, "it is a character device, not a regular file");
-    EXPECT_EQ(readRegularFile(folder.path(), 10).reason, "it is a folder, not a regular file");
+    ASSERT_TRUE(writeFileAtomically(path, "0123456789").ok());
+    EXPECT_EQ(readRegularFile(path, 4).fault().kind, FaultKind::BeyondLimit);
+    EXPECT_EQ(readRegularFile(path, 10).value(), "0123456789");
+    EXPECT_EQ(outcomeText(readRegularFile("NUL", 10)),
+              "it is a character device, not a regular file");
+    EXPECT_EQ(outcomeText(readRegularFile(folder.path(), 10)),
+              "it is a folder, not a regular file");
     EXPECT_FALSE(isReadableRegularFile("NUL"));
 }
 

@@ -60,13 +60,8 @@ QString locateDocument(const QString& name, const QStringList& directories) {
     return {};
 }
 
-DocumentBytes readDocument(const QString& path) {
-    const FileReadResult read = readRegularFile(path, kMaxDocumentBytes);
-    if (!read.ok())
-        return {DocumentBytes::Problem::Unreadable, {}};
-    if (read.beyondLimit)
-        return {DocumentBytes::Problem::TooLarge, {}};
-    return {DocumentBytes::Problem::None, read.bytes};
+Result<QByteArray> readDocument(const QString& path) {
+    return readRegularFile(path, kMaxDocumentBytes);
 }
 
 } // namespace korvex

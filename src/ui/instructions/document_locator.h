@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -24,14 +26,9 @@ QString locateDocument(const QString& name, const QStringList& directories);
 // A manual is read whole; beyond this it is refused rather than read.
 inline constexpr qint64 kMaxDocumentBytes = qint64{16} * 1024 * 1024;
 
-struct DocumentBytes {
-    enum class Problem { None, Unreadable, TooLarge };
-    Problem problem = Problem::None;
-    QByteArray bytes; // the whole document, when there is no problem
-};
-
 // The bytes of the document at `path` (as located above), read as a regular
-// file only and never more than kMaxDocumentBytes.
-DocumentBytes readDocument(const QString& path);
+// file only and never more than kMaxDocumentBytes: a larger one fails as
+// FaultKind::BeyondLimit.
+Result<QByteArray> readDocument(const QString& path);
 
 } // namespace korvex

@@ -224,12 +224,13 @@ void InstructionsWindow::reloadDocument() {
         showDocument(shownBytes_);
         return;
     }
-    const DocumentBytes document = path.isEmpty() ? DocumentBytes{} : readDocument(path);
-    if (path.isEmpty() || document.problem != DocumentBytes::Problem::None) {
-        reportUnreadable(document.problem == DocumentBytes::Problem::TooLarge);
+    const Result<QByteArray> document =
+        path.isEmpty() ? Result<QByteArray>(Fault{}) : readDocument(path);
+    if (!document) {
+        reportUnreadable(document.fault().kind == FaultKind::BeyondLimit);
         return;
     }
-    const QByteArray& bytes = document.bytes;
+    const QByteArray& bytes = document.value();
     documentPath_ = path;
     shownModified_ = file.lastModified();
     showDocument(bytes);

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-using korvex::DocumentBytes;
 using korvex::documentSearchDirectories;
 using korvex::locateDocument;
 
@@ -95,11 +94,11 @@ TEST(DocumentRead, TakesRegularFilesUpToTheLimitOnly) {
     const QString fifo = root.filePath("fifo.rtf");
     ASSERT_TRUE(makeSpecialFile(korvex::testing::SpecialKind::Fifo, fifo));
 
-    const DocumentBytes whole = korvex::readDocument(fits);
-    EXPECT_EQ(whole.problem, DocumentBytes::Problem::None);
-    EXPECT_EQ(whole.bytes.size(), korvex::kMaxDocumentBytes);
-    EXPECT_EQ(korvex::readDocument(over).problem, DocumentBytes::Problem::TooLarge);
-    EXPECT_EQ(korvex::readDocument(fifo).problem, DocumentBytes::Problem::Unreadable);
+    const korvex::Result<QByteArray> whole = korvex::readDocument(fits);
+    ASSERT_TRUE(whole.ok());
+    EXPECT_EQ(whole.value().size(), korvex::kMaxDocumentBytes);
+    EXPECT_EQ(korvex::readDocument(over).fault().kind, korvex::FaultKind::BeyondLimit);
+    EXPECT_EQ(korvex::readDocument(fifo).fault().kind, korvex::FaultKind::CannotOpen);
     EXPECT_EQ(locateDocument("fifo.rtf", {root.path()}), QString());
 }
 
