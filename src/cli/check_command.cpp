@@ -13,7 +13,7 @@ namespace korvex::cli {
 namespace {
 
 // Each setting by the key --set takes and the name the window shows it under.
-void printSettings(QTextStream& out, const SettingsRecord& settings) {
+void printSettings(QTextStream& out, const SettingsValues& settings) {
     qsizetype nameWidth = 0;
     for (const FieldInfo& info : fieldTable())
         nameWidth = std::max(nameWidth, displayName(info.id).size());
@@ -24,7 +24,7 @@ void printSettings(QTextStream& out, const SettingsRecord& settings) {
     }
 }
 
-void printChanges(QTextStream& out, const SettingsRecord& before, const SettingsRecord& after) {
+void printChanges(QTextStream& out, const SettingsValues& before, const SettingsValues& after) {
     bool any = false;
     for (const FieldInfo& info : fieldTable()) {
         const QString was = holdsText(info.id) ? printable(before.text(info.id))
@@ -79,9 +79,8 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return fail(err, QStringLiteral("check takes at most one file"));
     }
 
-    LoadedSettings loaded =
+    const LoadedSettings loaded =
         loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
-    const SettingsValues asLoaded = loaded.settings;
     const bool loadFailed = !loaded.ok();
     BuildResult result;
     if (!loadFailed) {
@@ -91,7 +90,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (parser.isSet(json)) {
         QJsonObject report{
             {QStringLiteral("load_error"), loadFailed ? QJsonValue(loaded.error()) : QJsonValue()},
-            {QStringLiteral("settings_loaded"), settingsToJson(asLoaded)},
+            {QStringLiteral("settings_loaded"), settingsToJson(loaded.settings)},
             {QStringLiteral("ok"), !loadFailed && result.ok()},
             {QStringLiteral("fault"),
              result.ok() ? QJsonValue() : QJsonValue(faultToJson(result.fault()))},
@@ -100,7 +99,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             {QStringLiteral("block"),
              loadFailed ? QJsonValue() : QJsonValue(blockToHex(result.block))},
             {QStringLiteral("settings"),
-             loadFailed ? QJsonValue() : QJsonValue(settingsToJson(loaded.settings))},
+             loadFailed ? QJsonValue() : QJsonValue(settingsToJson(result.settings))},
         };
         out << printableJson(QJsonDocument(report), QJsonDocument::Indented);
         return loadFailed ? kFailure : (result.ok() ? kSuccess : kBuildFault);
@@ -110,9 +109,9 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return fail(err, loaded.error());
     }
     out << "Settings as SEND writes them back:\n";
-    printSettings(out, loaded.settings);
+    printSettings(out, result.settings);
     out << "Changed by the check:\n";
-    printChanges(out, asLoaded, loaded.settings);
+    printChanges(out, loaded.settings, result.settings);
     out << "GPSless mode: " << (result.gpsless ? (*result.gpsless ? "on" : "off") : "not reached")
         << "\n";
     out << "Configuration block (" << kBlockSize << " bytes" << (result.ok() ? "" : ", incomplete")

@@ -21,7 +21,7 @@ QString knownKeys() {
     return keys.join(QStringLiteral(", "));
 }
 
-Outcome setWholeNumber(SettingsRecord& settings, FieldId id, const QString& value) {
+Outcome setWholeNumber(SettingsValues& settings, FieldId id, const QString& value) {
     bool isNumber = false;
     const int number = value.trimmed().toInt(&isNumber);
     if (!isNumber) {
@@ -31,7 +31,7 @@ Outcome setWholeNumber(SettingsRecord& settings, FieldId id, const QString& valu
 }
 
 // One --set, written the way a loaded file writes the field.
-Outcome applySet(SettingsRecord& settings, const QString& assignment) {
+Outcome applySet(SettingsValues& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
         return Fault{QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(printable(assignment))};
@@ -52,7 +52,7 @@ Outcome applySet(SettingsRecord& settings, const QString& assignment) {
     return Outcome::success();
 }
 
-Outcome loadFromStandardInput(SettingsRecord& settings) {
+Outcome loadFromStandardInput(SettingsValues& settings) {
     const Result<QByteArray> read = readStandardInput(kMaxConfigFileBytes);
     if (!read) {
         const Fault& fault = read.fault();
@@ -99,7 +99,7 @@ void printBuildFault(QTextStream& err, const Fault& fault) {
     err << kBuildFaultMessage << "\n  " << describeBuildFault(fault) << "\n";
 }
 
-QString displayValue(const SettingsRecord& settings, FieldId id) {
+QString displayValue(const SettingsValues& settings, FieldId id) {
     if (holdsText(id)) {
         return QStringLiteral("\"%1\"").arg(printable(settings.text(id)));
     }
@@ -111,7 +111,7 @@ QString displayValue(const SettingsRecord& settings, FieldId id) {
     return QString::number(value);
 }
 
-int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+int writeSettings(const QString& target, const SettingsValues& settings, QTextStream& out,
                   QTextStream& err) {
     if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = writeConfigFile(target, settings);

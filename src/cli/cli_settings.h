@@ -28,7 +28,7 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets);
 
 // Saves the settings as FILE, or writes the same bytes to standard output for
 // "-"; reports a failure on err and returns the exit code.
-int writeSettings(const QString& target, const SettingsRecord& settings, QTextStream& out,
+int writeSettings(const QString& target, const SettingsValues& settings, QTextStream& out,
                   QTextStream& err);
 
 QCommandLineOption setOption();
@@ -38,6 +38,6 @@ QCommandLineOption helpOption();
 void printBuildFault(QTextStream& err, const Fault& fault);
 
 // The text of a setting as a person reads it in a report.
-QString displayValue(const SettingsRecord& settings, FieldId id);
+QString displayValue(const SettingsValues& settings, FieldId id);
 
 } // namespace korvex::cli

@@ -7,7 +7,7 @@
 
 namespace korvex::cli {
 
-QJsonObject settingsToJson(const SettingsRecord& settings) {
+QJsonObject settingsToJson(const SettingsValues& settings) {
     QJsonObject object;
     for (const FieldInfo& info : fieldTable()) {
         const QString key = QLatin1String(info.key);

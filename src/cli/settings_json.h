@@ -2,7 +2,7 @@
 #pragma once
 
 #include "settings/config_block.h"
-#include "settings/settings_record.h"
+#include "settings/settings_values.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -12,7 +12,7 @@ namespace korvex::cli {
 
 // Settings keyed by their short names: texts as strings (prompt characters
 // included), the Mic-E index and the two switches as integers.
-QJsonObject settingsToJson(const SettingsRecord& settings);
+QJsonObject settingsToJson(const SettingsValues& settings);
 
 QString blockToHex(const ConfigBlock& block);
 

@@ -113,7 +113,7 @@ private:
 // any. A failure leaves earlier assignments in place.
 class ConfigLoader {
 public:
-    ConfigLoader(const QByteArray& bytes, SettingsRecord& settings)
+    ConfigLoader(const QByteArray& bytes, SettingsValues& settings)
         : reader_(bytes, bytes.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0,
                   bytes.startsWith(kByteOrderMark))
         , settings_(settings) {}
@@ -255,18 +255,18 @@ private:
     }
 
     ItemReader reader_;
-    SettingsRecord& settings_;
+    SettingsValues& settings_;
     std::vector<RawItem> items_;
     std::optional<Fault> fault_;
 };
 
 } // namespace
 
-Outcome decodeConfigFile(const QByteArray& bytes, SettingsRecord& settings) {
+Outcome decodeConfigFile(const QByteArray& bytes, SettingsValues& settings) {
     return ConfigLoader(bytes, settings).run();
 }
 
-Outcome readConfigFile(const QString& path, SettingsRecord& settings) {
+Outcome readConfigFile(const QString& path, SettingsValues& settings) {
     const Result<QByteArray> read = readRegularFile(path, kMaxConfigFileBytes);
     if (!read) {
         const Fault& fault = read.fault();

@@ -17,7 +17,7 @@ namespace {
 
 class ItemWriter {
 public:
-    explicit ItemWriter(const SettingsRecord& settings)
+    explicit ItemWriter(const SettingsValues& settings)
         : settings_(settings) {}
 
     // A text item: the field's text between double quotes, nothing escaped.
@@ -73,7 +73,7 @@ private:
         lineStart_ = false;
     }
 
-    const SettingsRecord& settings_;
+    const SettingsValues& settings_;
     QByteArray out_;
     bool lineStart_ = true;
     std::optional<Fault> failure_;
@@ -81,7 +81,7 @@ private:
 
 } // namespace
 
-Result<QByteArray> encodeConfigFile(const SettingsRecord& settings) {
+Result<QByteArray> encodeConfigFile(const SettingsValues& settings) {
     ItemWriter writer(settings);
     for (const ConfigItem& item : kConfigItems) {
         switch (item.kind) {
@@ -111,7 +111,7 @@ Result<QByteArray> encodeConfigFile(const SettingsRecord& settings) {
     return writer.outcome();
 }
 
-Outcome writeConfigFile(const QString& path, const SettingsRecord& settings) {
+Outcome writeConfigFile(const QString& path, const SettingsValues& settings) {
     const Result<QByteArray> encoded = encodeConfigFile(settings);
     if (!encoded) {
         return encoded.fault();

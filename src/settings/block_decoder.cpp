@@ -84,8 +84,7 @@ private:
         // the whole byte; the faster bands three digits and at most 100.
         for (int i = 0; i < kSpeedBandCount; ++i) {
             const bool wide = i < 2;
-            interval(speedBandField(i), block::kSpeedTableTens + i, wide ? 4 : 3,
-                     wide ? 255 : 100);
+            interval(speedBandField(i), block::kSpeedTableTens + i, wide ? 4 : 3, wide ? 255 : 100);
         }
     }
 
@@ -161,20 +160,6 @@ private:
 };
 
 } // namespace
-
-QStringList DecodedBlock::applyTo(SettingsRecord& record) const {
-    QStringList refused;
-    for (const FieldInfo& info : fieldTable()) {
-        const std::size_t i = fieldIndex(info.id);
-        const Outcome written = texts[i]    ? record.setText(info.id, *texts[i])
-                                : values[i] ? record.setValue(info.id, *values[i])
-                                            : Outcome::success();
-        if (!written)
-            refused.append(
-                QStringLiteral("%1: %2").arg(QLatin1String(info.key), written.fault().reason));
-    }
-    return refused;
-}
 
 DecodedBlock decodeConfigBlock(const ConfigBlock& block) {
     return Decoder(block).run();

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "config_block.h"
 #include "base/field_id.h"
-#include "settings_record.h"
+#include "config_block.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,10 +28,6 @@ struct DecodedBlock {
     bool carries(FieldId id) const {
         return texts[fieldIndex(id)].has_value() || values[fieldIndex(id)].has_value();
     }
-
-    // Writes every carried setting into the record; the fields the block does
-    // not carry keep their values. Returns the settings the record refused.
-    QStringList applyTo(SettingsRecord& record) const;
 };
 
 DecodedBlock decodeConfigBlock(const ConfigBlock& block);

@@ -12,12 +12,12 @@ namespace korvex {
 namespace {
 
 // One build: the steps in their fixed order, each stopping the build at its
-// first failure. Every step re-reads its field after its own write-back, so
-// the byte stored always agrees with what the window shows.
+// first failure. Every step re-reads its field from the corrected settings
+// after its own write-back, so the byte stored always agrees with what the
+// window shows afterwards.
 class BlockBuilder {
 public:
-    explicit BlockBuilder(SettingsRecord& settings)
-        : settings_(settings) {}
+    explicit BlockBuilder(const SettingsValues& settings) { result_.settings = settings; }
 
     BuildResult run() {
         result_.block.fill(0);
@@ -110,14 +110,14 @@ private:
     }
 
     bool symbolTable() {
-        result_.block[block::kSymbolTable] =
-            settings_.value(FieldId::alternateTable) != 0 ? block::kAlternateTable : block::kPrimaryTable;
+        result_.block[block::kSymbolTable] = settings_.value(FieldId::alternateTable) != 0
+                                                 ? block::kAlternateTable
+                                                 : block::kPrimaryTable;
         return true;
     }
 
     bool gpsInterval() {
-        return tensOfSeconds(BuildStep::GpsInterval, FieldId::gpsInterval, block::kGpsCheckTens,
-                             3);
+        return tensOfSeconds(BuildStep::GpsInterval, FieldId::gpsInterval, block::kGpsCheckTens, 3);
     }
 
     bool speedBands() {
@@ -217,9 +217,10 @@ private:
         return callsignField(BuildStep::UnprotoCall, FieldId::unprotoCall, block::kUnprotoCall,
                              false) &&
                callsignField(BuildStep::OwnCall, FieldId::myCall, block::kMyCall, emptyPath) &&
-               path() && textField(BuildStep::StatusText, FieldId::statusText, block::kStatusText) &&
-               callsignField(BuildStep::MessageRecipient, FieldId::messageRecipient, block::kDestCall,
-                             false) &&
+               path() &&
+               textField(BuildStep::StatusText, FieldId::statusText, block::kStatusText) &&
+               callsignField(BuildStep::MessageRecipient, FieldId::messageRecipient,
+                             block::kDestCall, false) &&
                textField(BuildStep::MessageText, FieldId::messageText, block::kMessageText);
     }
 
@@ -235,13 +236,13 @@ private:
         return true;
     }
 
-    SettingsRecord& settings_;
     BuildResult result_;
+    SettingsValues& settings_ = result_.settings;
 };
 
 } // namespace
 
-BuildResult BuildConfigBlock(SettingsRecord& settings) {
+BuildResult BuildConfigBlock(const SettingsValues& settings) {
     return BlockBuilder(settings).run();
 }
 

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "base/build_step.h"
-#include "config_block.h"
 #include "base/field_id.h"
 #include "base/outcome.h"
-#include "settings_record.h"
+#include "config_block.h"
+#include "settings_values.h"
 
 #include <QString>
 #include <optional>
@@ -19,7 +19,10 @@ inline constexpr const char* kBuildFaultMessage = "Parametri incompleti o non co
 // field).
 struct BuildResult {
     Outcome outcome = Outcome::success();
-    ConfigBlock block{};         // as the build left it (a fault keeps the earlier steps' bytes)
+    ConfigBlock block{}; // as the build left it (a fault keeps the earlier steps' bytes)
+    // The settings with the values the build sends written back, as far as it
+    // got: a write-back made before a fault is kept.
+    SettingsValues settings;
     std::optional<bool> gpsless; // set once the build reached the GPS timeout step
 
     bool ok() const { return outcome.ok(); }
@@ -27,9 +30,9 @@ struct BuildResult {
     const Fault& fault() const { return outcome.fault(); }
 };
 
-// Checks and clamps every setting, writes the values it will send back into the
-// record, and encodes the block the tracker receives.
-BuildResult BuildConfigBlock(SettingsRecord& settings);
+// Checks and clamps every setting and encodes the block the tracker receives;
+// the result holds the settings as they read back what was sent.
+BuildResult BuildConfigBlock(const SettingsValues& settings);
 
 // Where and why the build stopped, for a person: the step, the field's
 // caption and --set key, and the reason.

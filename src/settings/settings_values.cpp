@@ -2,41 +2,36 @@
 #include "settings_values.h"
 
 #include "factory_defaults.h"
-#include "field_table.h"
+#include "field_acceptance.h"
 
 namespace korvex {
 
 SettingsValues::SettingsValues() {
-    SetDefaults(*this);
-}
-
-QString SettingsValues::text(FieldId id) const {
-    return texts_[fieldIndex(id)];
-}
-
-int SettingsValues::value(FieldId id) const {
-    return values_[fieldIndex(id)];
-}
-
-bool SettingsValues::operator==(const SettingsValues& other) const {
-    return texts_ == other.texts_ && values_ == other.values_;
-}
-
-void SettingsValues::storeText(FieldId id, const QString& text) {
-    texts_[fieldIndex(id)] = text;
-}
-
-void SettingsValues::storeValue(FieldId id, int value) {
-    values_[fieldIndex(id)] = value;
-}
-
-void copySettings(const SettingsRecord& from, SettingsRecord& to) {
-    for (const FieldInfo& info : fieldTable()) {
-        const Outcome copied = holdsText(info.id) ? to.setText(info.id, from.text(info.id))
-                                                  : to.setValue(info.id, from.value(info.id));
-        Q_ASSERT(copied.ok());
-        static_cast<void>(copied);
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        texts_[i] = factoryText(static_cast<FieldId>(i));
+        values_[i] = factoryValue(static_cast<FieldId>(i));
     }
+}
+
+Outcome SettingsValues::setText(FieldId id, const QString& text) {
+    const Result<QString> accepted = acceptText(id, text);
+    if (!accepted) {
+        return accepted.fault();
+    }
+    texts_[fieldIndex(id)] = accepted.value();
+    return Outcome::success();
+}
+
+Outcome SettingsValues::setValue(FieldId id, int value) {
+    Outcome accepted = acceptValue(id, value);
+    if (accepted) {
+        values_[fieldIndex(id)] = value;
+    }
+    return accepted;
+}
+
+bool SettingsValues::sameAt(FieldId id, const SettingsValues& other) const {
+    return text(id) == other.text(id) && value(id) == other.value(id);
 }
 
 } // namespace korvex

@@ -5,7 +5,7 @@
 
 namespace korvex {
 
-BuildResult buildAndSend(SettingsRecord& settings, FrameSender& sender,
+BuildResult buildAndSend(const SettingsValues& settings, FrameSender& sender,
                          const std::optional<PortChoice>& port) {
     BuildResult result = BuildConfigBlock(settings);
     if (result.ok())

@@ -118,7 +118,7 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     ASSERT_GE(number, 1);
     ASSERT_LE(number, 9) << "more than eight ports before the simulator";
     typeComm(QString::number(number));
-    SettingsRecord& settings = window_->settings();
+    SettingsValues settings = window_->settings();
     const std::vector<std::pair<FieldId, QString>> edits{
         {FieldId::myCall, QStringLiteral("IK2ABC-7")},
         {FieldId::aprsPath, QStringLiteral("WIDE2-2")},
@@ -129,10 +129,8 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     for (const auto& [id, text] : edits)
         ASSERT_TRUE(settings.setText(id, text).ok()) << fieldInfo(id).key;
     ASSERT_TRUE(settings.setValue(FieldId::alternateTable, 1).ok());
-
-    SettingsValues expected;
-    copySettings(settings, expected);
-    const BuildResult built = BuildConfigBlock(expected); // also applies the write-backs
+    window_->showSettings(settings);
+    const BuildResult built = BuildConfigBlock(settings);
 
     tracker_.start();
     double shownAt = 0;
@@ -170,10 +168,10 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
         const std::size_t i = fieldIndex(info.id);
         if (holdsText(info.id))
             EXPECT_EQ(transfer->decoded->texts[i].value_or(QStringLiteral("?")).toStdString(),
-                      settings.text(info.id).toStdString())
+                      window_->settings().text(info.id).toStdString())
                 << info.key;
         else
-            EXPECT_EQ(transfer->decoded->values[i].value_or(-1), settings.value(info.id))
+            EXPECT_EQ(transfer->decoded->values[i].value_or(-1), window_->settings().value(info.id))
                 << info.key;
     }
 

@@ -29,15 +29,14 @@ inline bool hasNegativeSsid(const ConfigBlock& b) {
 // Builds the settings; when that succeeds, what the build wrote back must
 // send the same bytes again and survive its own write-backs. Aborts (a
 // finding) when it does not; nothing when the first build is refused.
-inline std::optional<BuildResult> buildAndCheckResend(SettingsValues& settings) {
+inline std::optional<BuildResult> buildAndCheckResend(const SettingsValues& settings) {
     const BuildResult first = BuildConfigBlock(settings);
     if (!first.ok())
         return std::nullopt;
     if (hasNegativeSsid(first.block))
         return first;
-    SettingsValues again = settings;
-    const BuildResult second = BuildConfigBlock(again);
-    if (!second.ok() || second.block != first.block || !(again == settings))
+    const BuildResult second = BuildConfigBlock(first.settings);
+    if (!second.ok() || second.block != first.block || !(second.settings == first.settings))
         std::abort();
     return first;
 }

@@ -39,7 +39,7 @@ TEST(BuildConfigBlock, FactorySettingsGiveTheReferenceBlock) {
     ASSERT_EQ(expected.size(), 116);
     EXPECT_EQ(bytesAt(result.block, 0, 116).toHex(' ').toUpper(), expected.toHex(' ').toUpper());
     EXPECT_EQ(result.gpsless, false);
-    EXPECT_TRUE(settings == before) << "factory settings must survive their own write-backs";
+    EXPECT_TRUE(result.settings == before) << "factory settings must survive their own write-backs";
 }
 
 struct NumericCase {
@@ -59,7 +59,7 @@ TEST_P(NumericStepTest, ClampsConvertsAndWritesBack) {
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok()) << result.fault().reason.toStdString();
     EXPECT_EQ(result.block[static_cast<std::size_t>(c.offset)], c.byte);
-    EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.shown));
+    EXPECT_EQ(result.settings.text(c.field), QString::fromLatin1(c.shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -106,7 +106,7 @@ TEST_P(FaultTest, StopsAtTheFailingStepAndKeepsEarlierBytes) {
     for (std::size_t i = static_cast<std::size_t>(c.firstZero); i < kBlockSize; ++i) {
         EXPECT_EQ(result.block[i], 0) << "byte " << i;
     }
-    EXPECT_EQ(settings.text(c.field), QString::fromLatin1(c.written))
+    EXPECT_EQ(result.settings.text(c.field), QString::fromLatin1(c.written))
         << "a refused field keeps its text";
 }
 
@@ -130,7 +130,7 @@ TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(stepNumber(result.fault().step.value()), 2);
     EXPECT_EQ(result.block[0], 150); // stored before the refused write-back
-    EXPECT_EQ(settings.text(FieldId::txDelay), QStringLiteral("998"));
+    EXPECT_EQ(result.settings.text(FieldId::txDelay), QStringLiteral("998"));
 }
 
 TEST(BuildConfigBlock, MicEWithoutSelectionAndEmptyCallsAreFaults) {
@@ -176,7 +176,7 @@ TEST(BuildConfigBlock, FlagsAndStatusInterval) {
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(result.block[15], 255);
     EXPECT_EQ(result.block[4], 92);
-    EXPECT_EQ(settings.text(FieldId::statusInterval), QStringLiteral("127"));
+    EXPECT_EQ(result.settings.text(FieldId::statusInterval), QStringLiteral("127"));
 }
 
 struct PathCase {
@@ -194,9 +194,9 @@ TEST_P(PathTest, EncodesOneOrTwoAddresses) {
     const BuildResult result = BuildConfigBlock(settings);
     ASSERT_TRUE(result.ok());
     EXPECT_EQ(bytesAt(result.block, 30, 15), QByteArray(c.bytes30to44, 15));
-    EXPECT_EQ(settings.text(FieldId::aprsPath), QString::fromUtf16(c.shown));
+    EXPECT_EQ(result.settings.text(FieldId::aprsPath), QString::fromUtf16(c.shown));
     // What the window shows after SEND must send the same bytes again.
-    const BuildResult again = BuildConfigBlock(settings);
+    const BuildResult again = BuildConfigBlock(result.settings);
     EXPECT_EQ(bytesAt(again.block, 0, kBlockSize), bytesAt(result.block, 0, kBlockSize));
 }
 
@@ -233,33 +233,6 @@ TEST(BuildConfigBlock, EveryBuildStartsFromAClearBlock) {
     EXPECT_EQ(hex(BuildConfigBlock(settings).block).mid(46 * 3, 2), QByteArray("00"));
 }
 
-// Factory settings that note every value that reaches their storage.
-class StoreLog final : public SettingsRecord {
-public:
-    StoreLog() {
-        SetDefaults(*this);
-        stored.clear();
-    }
-    QString text(FieldId id) const override { return texts_[fieldIndex(id)]; }
-    int value(FieldId id) const override { return values_[fieldIndex(id)]; }
-
-    std::vector<FieldId> stored;
-
-protected:
-    void storeText(FieldId id, const QString& text) override {
-        stored.push_back(id);
-        texts_[fieldIndex(id)] = text;
-    }
-    void storeValue(FieldId id, int value) override {
-        stored.push_back(id);
-        values_[fieldIndex(id)] = value;
-    }
-
-private:
-    std::array<QString, kFieldCount> texts_;
-    std::array<int, kFieldCount> values_{};
-};
-
 struct WriteBackCase {
     FieldId field; // written before the build; the factory value when text is null
     const char* text;
@@ -269,16 +242,21 @@ struct WriteBackCase {
 class WriteBackTest : public testing::TestWithParam<WriteBackCase> {};
 
 // A field written with the text it already holds would lose its undo history
-// in the window, so a build stores only the values it changes.
+// in the window, so the window stores only the values a build changes.
 TEST_P(WriteBackTest, StoresOnlyChangedValues) {
     const WriteBackCase c = GetParam();
-    StoreLog settings;
+    SettingsValues settings;
     if (c.text) {
         ASSERT_TRUE(settings.setText(c.field, QString::fromLatin1(c.text)));
     }
-    settings.stored.clear();
-    ASSERT_TRUE(BuildConfigBlock(settings).ok());
-    EXPECT_EQ(settings.stored, c.storedByTheBuild);
+    const BuildResult result = BuildConfigBlock(settings);
+    ASSERT_TRUE(result.ok());
+    std::vector<FieldId> changed;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        if (!result.settings.sameAt(static_cast<FieldId>(i), settings))
+            changed.push_back(static_cast<FieldId>(i));
+    }
+    EXPECT_EQ(changed, c.storedByTheBuild);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/factory_defaults.h"
+#include "settings/field_acceptance.h"
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
@@ -120,6 +121,12 @@ TEST(FactoryDefaults, EveryDefaultFitsItsFieldAndDefaultIsIdempotent) {
     SetDefaults(edited);
     SetDefaults(edited);
     EXPECT_TRUE(edited == fresh);
+    for (const FieldInfo& info : fieldTable()) {
+        if (holdsText(info.id))
+            EXPECT_EQ(acceptText(info.id, fresh.text(info.id)).value(), fresh.text(info.id));
+        else
+            EXPECT_TRUE(acceptValue(info.id, fresh.value(info.id)));
+    }
     EXPECT_EQ(fresh.text(FieldId::speedBand0), QStringLiteral("0480"));
     EXPECT_EQ(fresh.text(FieldId::statusText).size(), 28);
     EXPECT_EQ(fresh.text(FieldId::messageText).size(), 32);

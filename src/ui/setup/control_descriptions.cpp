@@ -85,12 +85,14 @@ void describeControl(QWidget* control, FieldId id) {
     const QString description = fieldDescription(id);
     control->setAccessibleName(name);
     control->setAccessibleDescription(description);
+}
+
+void describeControl(QComboBox* list, FieldId id) {
+    describeControl(static_cast<QWidget*>(list), id);
     // Without a name of its own, an editable list's text field would be read
     // as the list's current entry.
-    if (auto* list = qobject_cast<QComboBox*>(control); list && list->lineEdit()) {
-        list->lineEdit()->setAccessibleName(name);
-        list->lineEdit()->setAccessibleDescription(description);
-    }
+    if (list->lineEdit())
+        describeControl(list->lineEdit(), id);
 }
 
 QString gpslessState(bool on) {

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QWidget;
 
 namespace korvex {
@@ -14,9 +15,10 @@ namespace korvex {
 // user reads the same from the labels around the field.
 QString fieldDescription(FieldId id);
 
-// Names a setting's control (its display name) and describes it; an editable
-// list gets the same on its text field, which is what takes the focus.
+// Names a setting's control (its display name) and describes it.
 void describeControl(QWidget* control, FieldId id);
+// An editable list gets the same on its text field, which is what takes the focus.
+void describeControl(QComboBox* list, FieldId id);
 
 // What the two GPSless captions tell beyond their colour.
 QString gpslessState(bool on);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "field_editor.h"
 #include "settings/key_rules.h"
 
 #include <QClipboard>
@@ -16,28 +17,26 @@ namespace korvex {
 // edits. Typing overwrites one position and moves on; Backspace and Delete put
 // the prompt back. With the focus elsewhere a numeric field shows its number
 // without leading zeros ("006" shows as 6).
-class MaskedField : public QLineEdit {
+class MaskedField : public QLineEdit, public FieldEditor {
     Q_OBJECT
 public:
     // rule is KeyRule::Digits for numbers or KeyRule::Symbol for one free
     // character.
     MaskedField(KeyRule rule, int positions, QWidget* parent = nullptr);
 
-    QString fieldText() const { return text_; }
+    QString fieldText() const override { return text_; }
     // A text written by the program (defaults, a build, a loaded file): taken
     // as it is, without the key rule.
-    void setFieldText(const QString& text);
-
-    int positions() const { return positions_; }
+    void setFieldText(const QString& text) override;
 
     // Whether taking the focus selects the whole text, so that the next digit
     // replaces it.
     void setSelectOnFocus(bool on) { selectOnFocus_ = on; }
-    bool selectsOnFocus() const { return selectOnFocus_; }
 
     // Takes the focus and selects the whole text, now or once the window is
     // active again.
-    void focusAndSelect();
+    void focusAndSelect() override;
+    QWidget* editorWidget() override { return this; }
 
 signals:
     void fieldEdited();

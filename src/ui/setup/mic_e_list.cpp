@@ -28,4 +28,15 @@ void MicEList::setListIndex(int index) {
         setEditText(QString());
 }
 
+bool MicEList::showsValue(int index) const {
+    // What setListIndex(index) would leave: that entry chosen and its text shown.
+    return currentIndex() == index && currentText() == (index < 0 ? QString() : itemText(index));
+}
+
+void MicEList::focusAndSelect() {
+    setFocus(Qt::OtherFocusReason);
+    if (lineEdit())
+        lineEdit()->selectAll();
+}
+
 } // namespace korvex

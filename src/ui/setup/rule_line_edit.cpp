@@ -108,4 +108,9 @@ void RuleLineEdit::insertFiltered(const QString& text) {
         insert(kept);
 }
 
+void RuleLineEdit::focusAndSelect() {
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+}
+
 } // namespace korvex

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "field_editor.h"
 #include "settings/key_rules.h"
 
 #include <QClipboard>
@@ -14,12 +15,17 @@ namespace korvex {
 // it was; pasted and dropped text loses the characters the rule discards and
 // is upper-cased where the rule upper-cases. The length limit applies after
 // the rule, so refused characters never use up room.
-class RuleLineEdit : public QLineEdit {
+class RuleLineEdit : public QLineEdit, public FieldEditor {
     Q_OBJECT
 public:
     RuleLineEdit(KeyRule rule, int maxLength, QWidget* parent = nullptr);
 
     KeyRule rule() const { return rule_; }
+
+    QString fieldText() const override { return text(); }
+    void setFieldText(const QString& text) override { setText(text); }
+    void focusAndSelect() override;
+    QWidget* editorWidget() override { return this; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

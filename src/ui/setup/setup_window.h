@@ -1,28 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "settings/settings_values.h"
+#include "setup_form.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
 #include "ui/prompts/prompts.h"
-#include "widget_settings.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QLabel;
-class QPushButton;
-
 namespace korvex {
 
 class FrameSender;
 class InstructionsWindow;
-class MaskedField;
-class MicEList;
 class ProgressDialog;
-class RuleLineEdit;
 
 // Title of the transfer's failure box.
 inline constexpr const char* kApplicationTitle = "Korvex Config";
@@ -52,7 +46,11 @@ public:
     explicit SetupWindow(SetupEnvironment environment = {}, QWidget* parent = nullptr);
     ~SetupWindow() override;
 
-    SettingsRecord& settings() { return settings_; }
+    // The settings as the window shows them.
+    SettingsValues settings() const;
+    // Shows values: an editor is stored into only when it does not show its
+    // value yet, so an unchanged field keeps its undo history.
+    void showSettings(const SettingsValues& values);
     FrameSender& sender() const { return *sender_; }
     // Made on first use.
     ProgressDialog* progressDialog();
@@ -68,7 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildWindow();
+    void connectButtons();
     void connectSender();
 
     void send();
@@ -79,10 +77,11 @@ private:
     void openInstructions();
 
     void showGpsless(bool on);
+    void store(FieldId id, const SettingsValues& values);
     void focusField(FieldId id);
     FileRequest fileRequest(FileRequest::Kind kind) const;
 
-    WidgetSettings settings_;
+    SetupForm form_;
     std::unique_ptr<Prompts> prompts_;
     SerialSideRoot serialSide_;
     PortNumbering ports_;
@@ -91,11 +90,6 @@ private:
     QPointer<InstructionsWindow> instructions_;
     bool iconRequested_ = false;
 
-    QLabel* gpslessTimeoutNote_ = nullptr;
-    QLabel* gpslessStatusNote_ = nullptr;
-    MaskedField* portField_ = nullptr;
-    MaskedField* txDelayField_ = nullptr;
-    QPushButton* sendButton_ = nullptr;
     QPointer<QWidget> sendFocusStandIn_; // where the focus went while SEND was disabled
 };
 

@@ -79,7 +79,7 @@ TEST_F(SaveLoadTest, DialogsAskAsTheToolAlwaysDid) {
 }
 
 TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
-    SettingsRecord& settings = window->settings();
+    const ShownSettings settings = shown();
     EXPECT_TRUE(settings.setValue(FieldId::receivedPositionsOff, 1));
     EXPECT_TRUE(settings.setText(FieldId::statusText, QString()));
     prompts->answer = path("Korvex.cfg");
@@ -104,7 +104,7 @@ TEST_F(SaveLoadTest, SaveWritesTheFileByteForByteAndLoadBringsItBack) {
 TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
     writeAll(path("old.cfg"), "previous");
     // The format has no escape for a double quote: refused, not written.
-    EXPECT_TRUE(window->settings().setText(FieldId::statusText, "say \"hi\""));
+    EXPECT_TRUE(shown().setText(FieldId::statusText, "say \"hi\""));
     prompts->answer = path("old.cfg");
     click("cmdSave");
     ASSERT_EQ(prompts->messages.size(), 1);
@@ -181,7 +181,7 @@ TEST_F(SaveLoadTest, LoadStopsAtTheFaultKeepingWhatCameBefore) {
         ASSERT_EQ(prompts->messages.size(), 1) << c.name;
         EXPECT_EQ(prompts->messages[0].title, "Korvex");
         EXPECT_EQ(prompts->messages[0].icon, QMessageBox::NoIcon);
-        SettingsRecord& settings = window->settings();
+        const ShownSettings settings = shown();
         EXPECT_EQ(settings.text(FieldId::portNumber), c.comm) << c.name;
         EXPECT_EQ(settings.value(FieldId::micEMessage), c.micE) << c.name;
         EXPECT_EQ(settings.text(FieldId::speedBand0), c.speed) << c.name;

@@ -155,7 +155,7 @@ TEST_F(SendTest, UndoStillWorksInAFieldTheSendLeftAlone) {
     call->selectAll();
     typeText(call, "N0CALL-7");
     ASSERT_EQ(call->text(), "N0CALL-7");
-    EXPECT_TRUE(window->settings().setText(FieldId::unprotoCall, QStringLiteral(" KVXTRK")));
+    EXPECT_TRUE(shown().setText(FieldId::unprotoCall, QStringLiteral(" KVXTRK")));
 
     click("cmdSend");
     ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
@@ -194,7 +194,7 @@ TEST_F(SendTest, FaultMessageThenFocusOnTheFailedField) {
     for (const Case& c : cases) {
         click("cmdDefault");
         prompts->messages.clear();
-        EXPECT_TRUE(window->settings().setText(c.field, c.text));
+        EXPECT_TRUE(shown().setText(c.field, c.text));
         find("edComm")->setFocus();
         click("cmdSend");
         ASSERT_EQ(prompts->messages.size(), 1) << c.focused;

@@ -101,6 +101,26 @@ inline void typeText(QWidget* widget, const QString& text) {
     }
 }
 
+// The window's settings as a test edits them: read from the window, each
+// change through the field's rules and shown as a loaded file's would be.
+struct ShownSettings {
+    SetupWindow& window;
+    QString text(FieldId id) const { return window.settings().text(id); }
+    int value(FieldId id) const { return window.settings().value(id); }
+    Outcome setText(FieldId id, const QString& text) const {
+        SettingsValues values = window.settings();
+        Outcome changed = values.setText(id, text);
+        window.showSettings(values);
+        return changed;
+    }
+    Outcome setValue(FieldId id, int value) const {
+        SettingsValues values = window.settings();
+        Outcome changed = values.setValue(id, value);
+        window.showSettings(values);
+        return changed;
+    }
+};
+
 // A Setup window with fake dialogs (the manual's too), and a fake serial
 // line behind port 1.
 class SetupTest : public ::testing::Test {
@@ -129,6 +149,8 @@ protected:
         EXPECT_NE(widget, nullptr) << name.toStdString();
         return widget;
     }
+
+    ShownSettings shown() const { return {*window}; }
 
     MaskedField* masked(const QString& name) const { return find<MaskedField>(name); }
 

@@ -176,7 +176,7 @@ TEST_F(SetupWindowTest, F1WithAnyModifierAndHelpOpenTheManual) {
 }
 
 TEST_F(SetupWindowTest, DefaultRestoresEveryFactoryValue) {
-    SettingsRecord& settings = window->settings();
+    const ShownSettings settings = shown();
     for (const FieldInfo& info : fieldTable()) {
         if (holdsText(info.id))
             EXPECT_TRUE(settings.setText(info.id, info.kind == FieldKind::Text ? "X" : "7"));
@@ -202,7 +202,7 @@ QColor captionColour(const QWidget* label) {
 TEST_F(SetupWindowTest, GpslessCaptionsChangeOnlyWithABuild) {
     const QColor buttonText = window->palette().color(QPalette::ButtonText);
     const QColor green(0, 128, 0);
-    SettingsRecord& settings = window->settings();
+    const ShownSettings settings = shown();
     // An empty call sign fails the build after the GPS step: nothing is sent,
     // yet the indication is set.
     EXPECT_TRUE(settings.setText(FieldId::myCall, QString()));

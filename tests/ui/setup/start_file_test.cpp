@@ -24,7 +24,7 @@ protected:
     void TearDown() override { QDir::setCurrent(previousDirectory); }
 
     Outcome outcome() {
-        const SettingsRecord& settings = window->settings();
+        const ShownSettings settings = shown();
         Outcome seen{prompts->messages, settings.text(FieldId::portNumber),
                      settings.text(FieldId::myCall), settings.text(FieldId::speedBand0),
                      settings.value(FieldId::micEMessage)};

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "base/field_id.h"
+#include "field_editor.h"
+
+#include <QCheckBox>
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+namespace korvex {
+
+class MaskedField;
+
+// A switch as a field's editor. Value 2 is the greyed state an old file may
+// carry; storing 0 or 1 leaves it for good.
+class FlagBox final : public QCheckBox, public FieldEditor {
+public:
+    explicit FlagBox(const QString& caption, QWidget* parent = nullptr)
+        : QCheckBox(caption, parent) {}
+
+    int fieldValue() const override;
+    void setFieldValue(int value) override;
+    bool showsValue(int value) const override;
+    void focusAndSelect() override { setFocus(Qt::OtherFocusReason); }
+    QWidget* editorWidget() override { return this; }
+};
+
+// The Setup window's controls, as the form builder made them.
+struct SetupForm {
+    std::array<FieldEditor*, kFieldCount> editors{};
+    MaskedField* portField = nullptr; // "Comm num:", whose tooltip lists the ports
+    QLabel* gpslessTimeoutNote = nullptr;
+    QLabel* gpslessStatusNote = nullptr;
+    QPushButton* sendButton = nullptr;
+    QPushButton* defaultButton = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* loadButton = nullptr;
+    QPushButton* helpButton = nullptr;
+
+    FieldEditor& editor(FieldId id) const { return *editors[fieldIndex(id)]; }
+};
+
+// Lays the four frames out in window at its font's scale, each caption the
+// buddy of its field, in the window's tab order.
+SetupForm buildSetupForm(QWidget& window);
+
+} // namespace korvex
