@@ -44,10 +44,6 @@ std::optional<QChar> firstUnencodable(QStringView text) {
     return std::nullopt;
 }
 
-bool isCp1252Encodable(QStringView text) {
-    return !firstUnencodable(text).has_value();
-}
-
 std::optional<QByteArray> toCp1252(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size());

@@ -19,8 +19,6 @@ std::optional<unsigned char> cp1252Code(QChar ch);
 // undefined map to the C1 control of the same value, so every byte round-trips.
 QChar cp1252Char(unsigned char byte);
 
-bool isCp1252Encodable(QStringView text);
-
 // Nothing when some character has no code.
 std::optional<QByteArray> toCp1252(QStringView text);
 

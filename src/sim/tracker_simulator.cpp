@@ -209,7 +209,6 @@ struct PtyTracker::Impl {
     std::thread reader;
     std::atomic<bool> stopping{false};
     std::atomic<int> hangUpAfter{-1};
-    std::atomic<bool> hungUp{false};
     ssize_t received = 0; // by the reader thread only
     std::function<void(const TrackerTransfer&)> onTransfer;
 
@@ -278,7 +277,6 @@ struct PtyTracker::Impl {
 
     void hangUp(TrackerReceiver& receiver) {
         closeLine();
-        hungUp = true;
         if (auto cut = receiver.abort())
             deliver(std::move(*cut));
     }
@@ -350,10 +348,6 @@ std::optional<TrackerTransfer> PtyTracker::waitForTransfer(int timeoutMs) {
 
 void PtyTracker::hangUpAfter(int bytes) {
     d_->hangUpAfter = bytes;
-}
-
-bool PtyTracker::hungUp() const {
-    return d_->hungUp;
 }
 
 double PtyTracker::nowMs() {

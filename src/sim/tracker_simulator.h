@@ -125,7 +125,6 @@ public:
     // Hangs up the line once this many bytes of a transfer have come, the way
     // an unplugged tracker would: the sender's next write fails.
     void hangUpAfter(int bytes);
-    bool hungUp() const;
 
     // The clock the transfers are stamped with (monotonic, ms).
     static double nowMs();

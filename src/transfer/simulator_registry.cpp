@@ -2,16 +2,14 @@
 #include "simulator_registry.h"
 
 #include "file_io/file_descriptor.h"
-#include "file_io/regular_file_reader.h"
+#include "simulator_advert_file.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -133,24 +131,6 @@ RegistryPlace registryPlace() {
     return {base, base + QStringLiteral("/korvex-simulators")};
 }
 
-} // namespace
-
-QByteArray processStart(qint64 pid) {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray line = stat.read(4096);
-    // The command name may hold blanks and parentheses; the fields after it do not.
-    const qsizetype close = line.lastIndexOf(')');
-    if (close < 0)
-        return {};
-    const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-    // Field 22 of the line is the start time; field 3 is the first after the name.
-    return fields.size() > 19 ? fields[19] : QByteArray();
-}
-
-namespace {
-
 bool processAlive(qint64 pid, const QByteArray& start) {
     if (pid <= 0)
         return false;
@@ -165,43 +145,6 @@ bool ownCharacterDevice(const QString& device) {
     struct stat info {};
     return ::lstat(QFile::encodeName(device).constData(), &info) == 0 && S_ISCHR(info.st_mode) &&
            info.st_uid == ::geteuid();
-}
-
-// The names of the adverts in an opened folder, in name order.
-QList<QByteArray> advertNames(int folder) {
-    QList<QByteArray> names;
-    const int listing = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
-    if (listing < 0)
-        return names;
-    DIR* stream = ::fdopendir(listing);
-    if (!stream) {
-        ::close(listing);
-        return names;
-    }
-    ::rewinddir(stream);
-    while (const dirent* entry = ::readdir(stream)) {
-        const QByteArray name(entry->d_name);
-        if (name.endsWith(kSimulatorAdvertSuffix) && !name.startsWith('.'))
-            names << name;
-    }
-    ::closedir(stream);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// An advert is believed only when it is a small regular file of the user's.
-// It is opened without following a link and without waiting on a FIFO.
-std::optional<SimulatorEntry> readAdvert(int folder, const QByteArray& name) {
-    const FileDescriptor file(
-        ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (!file.valid() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        info.st_uid != ::geteuid() || info.st_size > kSimulatorEntryMaxBytes)
-        return std::nullopt;
-    const Result<QByteArray> read = readDescriptor(file.get(), kSimulatorEntryMaxBytes);
-    if (!read)
-        return std::nullopt;
-    return parseSimulatorEntry(read.value());
 }
 
 } // namespace
@@ -219,28 +162,6 @@ Outcome checkSimulatorRegistry() {
     return openPrivateFolder(place.path).outcome();
 }
 
-std::optional<SimulatorEntry> parseSimulatorEntry(QByteArrayView bytes) {
-    if (bytes.size() > kSimulatorEntryMaxBytes)
-        return std::nullopt;
-    SimulatorEntry entry;
-    for (const QByteArray& line : bytes.toByteArray().split('\n')) {
-        if (line.startsWith("device="))
-            entry.device = QString::fromLocal8Bit(line.mid(7));
-        else if (line.startsWith("pid="))
-            entry.pid = line.mid(4).toLongLong();
-        else if (line.startsWith("start="))
-            entry.start = line.mid(6);
-    }
-    if (!entry.device.startsWith(QLatin1Char('/')) || entry.pid <= 0)
-        return std::nullopt;
-    return entry;
-}
-
-QByteArray formatSimulatorEntry(const SimulatorEntry& entry) {
-    return "device=" + entry.device.toLocal8Bit() + "\npid=" + QByteArray::number(entry.pid) +
-           "\nstart=" + entry.start + "\n";
-}
-
 QList<PortDescription> advertisedSimulators() {
     QList<PortDescription> result;
     const RegistryPlace place = registryPlace();
@@ -250,8 +171,8 @@ QList<PortDescription> advertisedSimulators() {
     if (!opened(opening))
         return result;
     const int folder = opening.value().get();
-    for (const QByteArray& name : advertNames(folder)) {
-        const std::optional<SimulatorEntry> entry = readAdvert(folder, name);
+    for (const QByteArray& name : simulatorAdvertNames(folder)) {
+        const std::optional<SimulatorEntry> entry = readSimulatorAdvert(folder, name);
         if (!entry)
             continue;
         if (!processAlive(entry->pid, entry->start)) {

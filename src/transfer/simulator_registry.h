@@ -27,19 +27,6 @@ QString simulatorRegistryPath();
 // exist yet is no fault: it is made when a simulator first advertises.
 Outcome checkSimulatorRegistry();
 
-// What one advert says.
-struct SimulatorEntry {
-    QString device; // an absolute path
-    qint64 pid = 0;
-    QByteArray start; // the process's start time; empty where the system does not say
-
-    bool operator==(const SimulatorEntry&) const = default;
-};
-inline constexpr qsizetype kSimulatorEntryMaxBytes = 4096;
-// Reads an advert's text; nothing when it names no device or no process.
-std::optional<SimulatorEntry> parseSimulatorEntry(QByteArrayView bytes);
-QByteArray formatSimulatorEntry(const SimulatorEntry& entry);
-
 // The advertised simulators whose process still runs and whose device still
 // exists. Adverts of simulators that died are removed.
 QList<PortDescription> advertisedSimulators();
@@ -52,12 +39,5 @@ struct OpenedSimulatorRegistry {
     QString path;
 };
 Result<OpenedSimulatorRegistry> openSimulatorRegistryForAdverts();
-// Only files with this ending are taken for adverts.
-inline constexpr char kSimulatorAdvertSuffix[] = ".simulator";
-
-// The start time of a process, in clock ticks since boot, so that an advert
-// left by a dead simulator is not taken for a live one that got its pid.
-// Empty where the system does not say.
-QByteArray processStart(qint64 pid);
 
 } // namespace korvex

@@ -2,6 +2,7 @@
 #include "config_file/config_file.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
+#include "support/case_name.h"
 #include "support/outcome_text.h"
 
 #include <QDir>
@@ -106,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StatusEveryCase{"131", "003", 1}, StatusEveryCase{"72", "072", 0},
                     StatusEveryCase{"200", "072", 1}, StatusEveryCase{"", "000", 0},
                     StatusEveryCase{" 5x", "005", 0}, StatusEveryCase{"-1", "127", 1},
-                    StatusEveryCase{"\"130\"", "002", 1}, StatusEveryCase{"2.5", "002", 0}));
+                    StatusEveryCase{"\"130\"", "002", 1}, StatusEveryCase{"2.5", "002", 0}),
+    [](auto i) { return test::caseName(i.index, i.param.item15); });
 
 struct SaveItem15Case {
     const char* every;
@@ -136,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(Item15, StatusEverySaveTest,
                                          SaveItem15Case{"12_", 0, "12"},
                                          SaveItem15Case{"___", 0, "0"},
                                          SaveItem15Case{"200", 0, "127"},
-                                         SaveItem15Case{"999", 1, "255"}));
+                                         SaveItem15Case{"999", 1, "255"}),
+                         [](auto i) { return test::caseName(i.index, i.param.every); });
 
 struct PartialLoadCase {
     const char* name;
@@ -193,7 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PartialLoadCase{"call too long", withItem(9, "\"NOCALL-9\"", "\"NOCALL-9XY\""),
                                     FieldId::unprotoCall, FieldId::myCall},
                     PartialLoadCase{"item 15 beyond 32 bits", withItem(9, ",131,", ",99999999999,"),
-                                    FieldId::manualInterval, FieldId::statusInterval}));
+                                    FieldId::manualInterval, FieldId::statusInterval}),
+    [](auto i) { return test::caseName(i.index, i.param.name); });
 
 TEST(ConfigFile, EmptyFileChangesNothing) {
     SettingsValues s = otherSettings();

@@ -111,7 +111,7 @@ QJsonObject lastJsonLine(const QByteArray& out) {
 
 // The whole road: the simulator is listed as a port, send picks it by its
 // number, and the tracker reads back exactly the settings and block that
-// "check" says SEND writes, each write on the timeline.
+// "check" says SEND writes.
 TEST_F(CliEndToEnd, SendByPortNumberReachesTheSimulatorIntact) {
     Simulator simulator;
     const QString device =
@@ -163,16 +163,6 @@ TEST_F(CliEndToEnd, SendByPortNumberReachesTheSimulatorIntact) {
     EXPECT_EQ(receivedSettings, expectedSettings)
         << QJsonDocument(receivedSettings).toJson().toStdString()
         << QJsonDocument(expectedSettings).toJson().toStdString();
-
-    const QJsonObject marks = received[QStringLiteral("marks")].toObject();
-    const double frame1 = marks[QStringLiteral("frame1")].toDouble(-1);
-    const double preamble2 = marks[QStringLiteral("preamble2")].toDouble(-1);
-    const double frame2 = marks[QStringLiteral("frame2")].toDouble(-1);
-    std::cout << "arrivals after the first byte (ms): " << frame1 << " " << preamble2 << " "
-              << frame2 << "\n";
-    EXPECT_NEAR(frame1, 10, 40);
-    EXPECT_NEAR(preamble2, 410, 60);
-    EXPECT_NEAR(frame2 - preamble2, 10, 40);
 }
 
 TEST_F(CliEndToEnd, AStoppedSimulatorWithdrawsItsAdvert) {

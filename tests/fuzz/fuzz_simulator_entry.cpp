@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a simulator's advert: reading must not crash, and an advert
 // that reads back as an entry must read back the same once written again.
-#include "transfer/simulator_registry.h"
+#include "transfer/simulator_advert_file.h"
 
 #include <QByteArrayView>
 #include <cstdint>

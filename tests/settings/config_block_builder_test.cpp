@@ -2,6 +2,7 @@
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/settings_values.h"
+#include "support/case_name.h"
 
 #include <vector>
 
@@ -80,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NumericCase{FieldId::manualInterval, "0015", 13, 2, "0020"},
                     NumericCase{FieldId::gpsTimeout, "25_", 14, 25, "025"},
                     NumericCase{FieldId::statusInterval, "200", 15, 127, "127"},
-                    NumericCase{FieldId::statusInterval, "12_", 15, 12, "012"}));
+                    NumericCase{FieldId::statusInterval, "12_", 15, 12, "012"}),
+    [](auto i) { return test::caseName(i.index, i.param.field, i.param.written); });
 
 struct FaultCase {
     FieldId field;
@@ -116,7 +118,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest,
                                          FaultCase{FieldId::gpsTimeout, "256", 11, 14},
                                          // write-backs that need four digits in a three-digit field
                                          FaultCase{FieldId::gpsInterval, "999", 7, 6},
-                                         FaultCase{FieldId::speedBand3, "995", 9, 10}));
+                                         FaultCase{FieldId::speedBand3, "995", 9, 10}),
+                         [](auto i) {
+                             return test::caseName(i.index, i.param.field, i.param.written);
+                         });
 
 TEST(BuildConfigBlock, TxDelayWriteBackOfFourDigitsIsAFault) {
     SettingsValues settings;
@@ -202,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{u",WIDE2-2", ",WIDE22\0\0\0\0\0\0\0\0", u",WIDE2-2"},
                     PathCase{u"WIDE1-0,WIDE2-2,X", "WIDE1 0WIDE2 2\0", u"WIDE1,WIDE2-2,X"},
                     PathCase{u"", "      0\0\0\0\0\0\0\0\0", u""},
-                    PathCase{u"  ,WIDE2-2", "      0WIDE2 2\0", u" ,WIDE2-2"}));
+                    PathCase{u"  ,WIDE2-2", "      0WIDE2 2\0", u" ,WIDE2-2"}),
+    [](auto i) { return test::caseName(i.index, i.param.path); });
 
 TEST(BuildConfigBlock, TextsAndDestinationCall) {
     SettingsValues settings;
@@ -259,7 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteBackCase{FieldId::messageRetries, "6", {FieldId::messageRetries}},
                     WriteBackCase{FieldId::statusInterval, "200", {FieldId::statusInterval}},
                     WriteBackCase{FieldId::myCall, " N0CALL-7", {FieldId::myCall}},
-                    WriteBackCase{FieldId::myCall, "N0CALL-7", {}}));
+                    WriteBackCase{FieldId::myCall, "N0CALL-7", {}}),
+    [](auto i) { return test::caseName(i.index, i.param.field, i.param.text); });
 
 } // namespace
 } // namespace korvex

@@ -4,6 +4,7 @@
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
+#include "support/case_name.h"
 #include "support/outcome_text.h"
 
 #include <gtest/gtest.h>
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WriteCase{FieldId::myCall, u"ABCDEFGHI", true, u"ABCDEFGHI"},
                     WriteCase{FieldId::myCall, u"ABCDEFGHIJ", false, u""},
                     WriteCase{FieldId::messageText, u"caf\u00e9 \u20ac", true, u"caf\u00e9 \u20ac"},
-                    WriteCase{FieldId::statusText, u"\u4e2d", false, u""}));
+                    WriteCase{FieldId::statusText, u"\u4e2d", false, u""}),
+    [](auto i) { return test::caseName(i.index, i.param.field, i.param.written); });
 
 struct ValueCase {
     FieldId field;
@@ -72,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(Values, FieldValueTest,
                                          ValueCase{FieldId::micEMessage, -2, false},
                                          ValueCase{FieldId::alternateTable, 2, true},
                                          ValueCase{FieldId::alternateTable, 3, false},
-                                         ValueCase{FieldId::receivedPositionsOff, 2, false}));
+                                         ValueCase{FieldId::receivedPositionsOff, 2, false}),
+                         [](auto i) {
+                             return test::caseName(i.index, i.param.field, i.param.value);
+                         });
 
 TEST(FieldNumber, LeadingDigitsOnly) {
     EXPECT_EQ(numberOfField(QStringLiteral("7__")), 7);

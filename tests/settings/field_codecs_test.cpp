@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/field_codecs.h"
+#include "support/case_name.h"
 #include "support/outcome_text.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(Calls, AppendCallsignTest,
                                          CallsignCase{u"A-1-2", "A     1", u"A-1-2"},
                                          CallsignCase{u"A-1.5", "A     2", u"A-1.5"},
                                          CallsignCase{u"A-2.5", "A     2", u"A-2.5"},
-                                         CallsignCase{u"A- 1 2", "A     <", u"A- 1 2"}));
+                                         CallsignCase{u"A- 1 2", "A     <", u"A- 1 2"}),
+                         [](auto i) { return test::caseName(i.index, i.param.text); });
 
 TEST(AppendCallsign, TerminatorFollowsTheSsidButPositionStaysOnIt) {
     ConfigBlock block;
@@ -92,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CallsignFailure{u"A-1", 110, kOutOfRange},
                     CallsignFailure{u"A-1", 109, kOutOfRange}, // the 0 at 116
                     CallsignFailure{u"A-1", -1, kOutOfRange},
-                    CallsignFailure{u"\u4e2d", 16, kOverflow}));
+                    CallsignFailure{u"\u4e2d", 16, kOverflow}),
+    [](auto i) { return test::caseName(i.index, i.param.text, i.param.start); });
 
 TEST(AppendText, FillsUpToTheLastByte) {
     ConfigBlock block{};

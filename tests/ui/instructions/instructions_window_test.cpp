@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hostile_manual.h"
 #include "instructions/instructions_window.h"
+#include "support/case_name.h"
 #include "support/wait_for.h"
 #include "ui/prompts/prompts.h"
 
@@ -183,7 +184,10 @@ TEST_P(InstructionsResize, TextAreaIsOuterSizeLessTheMargins) {
 INSTANTIATE_TEST_SUITE_P(Sizes, InstructionsResize,
                          ::testing::Values(ResizeCase{800, 600}, ResizeCase{300, 200},
                                            ResizeCase{1280, 1000}, ResizeCase{40, 40},
-                                           ResizeCase{5, 3}));
+                                           ResizeCase{5, 3}),
+                         [](auto i) {
+                             return korvex::test::caseName(i.index, i.param.width, i.param.height);
+                         });
 
 TEST_F(InstructionsWindowTest, MinimisingLeavesTheTextAreaAlone) {
     writeFile(dir.filePath(kName), "{\\rtf1 Manual}");
