@@ -3,15 +3,11 @@
 
 #include <cerrno>
 
-#ifdef Q_OS_UNIX
 #include "file_io/descriptor_io.h"
 
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
-#else
-#include <cstdio>
-#endif
 
 namespace korvex::cli {
 
@@ -25,35 +21,21 @@ StandardOutput::StandardOutput(int fd, bool closedAtStart)
 qint64 StandardOutput::writeData(const char* data, qint64 size) {
     if (failed())
         return -1;
-#ifdef Q_OS_UNIX
     if (const int error = writeAll(fd_, QByteArrayView(data, size)); error != 0) {
         outcome_ = Fault{qt_error_string(error)};
         return -1;
     }
-#else
-    FILE* stream = fd_ == 2 ? stderr : stdout;
-    if (std::fwrite(data, 1, static_cast<size_t>(size), stream) != static_cast<size_t>(size) ||
-        std::fflush(stream) != 0) {
-        outcome_ = Fault{qt_error_string(errno)};
-        return -1;
-    }
-#endif
     return size;
 }
 
-bool readerGone([[maybe_unused]] int fd) {
-#ifdef Q_OS_UNIX
+bool readerGone(int fd) {
     // Asking for no event still reports these two.
     pollfd watched{fd, 0, 0};
     return ::poll(&watched, 1, 0) == 1 && (watched.revents & (POLLERR | POLLHUP)) != 0;
-#else
-    return false;
-#endif
 }
 
 std::array<bool, 3> reserveStandardStreams() {
     std::array<bool, 3> closed{};
-#ifdef Q_OS_UNIX
     // In order: open() takes the lowest free number, which is the one closed.
     for (int fd = 0; fd < 3; ++fd) {
         if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
@@ -61,7 +43,6 @@ std::array<bool, 3> reserveStandardStreams() {
             [[maybe_unused]] const int held = ::open("/dev/null", O_RDWR);
         }
     }
-#endif
     return closed;
 }
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomic_file_writer.h"
 
-#ifdef Q_OS_UNIX
-
 #include "descriptor_io.h"
 #include "file_descriptor.h"
 #include "file_names.h"
@@ -513,39 +511,3 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const Fil
 }
 
 } // namespace korvex
-
-#else
-
-#include <QFileInfo>
-#include <QSaveFile>
-
-namespace korvex {
-
-Outcome writeFileAtomically(const QString& path, QByteArrayView bytes) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return Fault{QStringLiteral("it is not a regular file; it was left as it is")};
-    if (info.exists() && !info.isWritable())
-        return Fault{QStringLiteral("it is write-protected; it was left as it is")};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fault{file.errorString()};
-    // commit() of some Qt versions renames even when its own final flush
-    // fails, so everything is flushed and checked before it.
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return Fault{why};
-    }
-    if (!file.commit())
-        return Fault{file.errorString()};
-    return Outcome::success();
-}
-
-bool namesStandardOutput(const QString&) {
-    return false;
-}
-
-} // namespace korvex
-
-#endif

@@ -3,17 +3,12 @@
 
 #include <QFile>
 
-#ifdef Q_OS_UNIX
 #include "file_descriptor.h"
 #include "file_names.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
-#else
-#include <QFileInfo>
-#include <cstdio>
-#endif
 
 namespace korvex {
 namespace {
@@ -21,8 +16,6 @@ namespace {
 Fault failed(FaultKind kind, QString why) {
     return Fault{.reason = std::move(why), .kind = kind};
 }
-
-#ifdef Q_OS_UNIX
 
 constexpr qint64 kChunk = qint64{64} * 1024;
 
@@ -97,11 +90,7 @@ Result<FileDescriptor> openRegular(const QString& path) {
     return opened;
 }
 
-#endif
-
 } // namespace
-
-#ifdef Q_OS_UNIX
 
 Result<QByteArray> readRegularFile(const QString& path, qint64 limit) {
     const Result<FileDescriptor> opened = openRegular(path);
@@ -117,42 +106,5 @@ bool isReadableRegularFile(const QString& path) {
 Result<QByteArray> readStandardInput(qint64 limit) {
     return readDescriptor(STDIN_FILENO, limit);
 }
-
-#else
-
-namespace {
-Result<QByteArray> readDevice(QFile& file, qint64 limit) {
-    QByteArray bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError)
-        return failed(FaultKind::CannotRead, file.errorString());
-    char probe;
-    if (file.read(&probe, 1) > 0)
-        return failed(FaultKind::BeyondLimit, beyondLimitReason(limit));
-    return bytes;
-}
-} // namespace
-
-Result<QByteArray> readRegularFile(const QString& path, qint64 limit) {
-    QFile file(path);
-    if (QFileInfo(path).exists() && !QFileInfo(path).isFile())
-        return failed(FaultKind::CannotOpen, QStringLiteral("it is not a regular file"));
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(FaultKind::CannotOpen, file.errorString());
-    return readDevice(file, limit);
-}
-
-bool isReadableRegularFile(const QString& path) {
-    QFile file(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
-}
-
-Result<QByteArray> readStandardInput(qint64 limit) {
-    QFile file;
-    if (!file.open(stdin, QIODevice::ReadOnly))
-        return failed(FaultKind::CannotOpen, file.errorString());
-    return readDevice(file, limit);
-}
-
-#endif
 
 } // namespace korvex

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "config_block.h"
 #include "base/outcome.h"
+#include "config_block.h"
 
 #include <QString>
 #include <cstdint>

@@ -105,8 +105,9 @@ std::optional<FieldId> fieldByKey(const QString& key) {
 }
 
 std::optional<FieldId> fieldByName(const QString& name) {
-    const auto it = std::find_if(kFields.begin(), kFields.end(),
-                                 [&](const FieldInfo& f) { return name == QLatin1String(f.objectName); });
+    const auto it = std::find_if(kFields.begin(), kFields.end(), [&](const FieldInfo& f) {
+        return name == QLatin1String(f.objectName);
+    });
     return it == kFields.end() ? std::nullopt : std::optional<FieldId>(it->id);
 }
 

@@ -22,8 +22,9 @@ inline constexpr QChar kPromptChar = u'_';
 
 struct FieldInfo {
     FieldId id;
-    const char* objectName; // the window's control; tests and the seed name it, e.g. "esSpeedTable(3)"
-    const char* key;  // the short name korvex-cli uses, e.g. "speed3"
+    const char*
+        objectName;  // the window's control; tests and the seed name it, e.g. "esSpeedTable(3)"
+    const char* key; // the short name korvex-cli uses, e.g. "speed3"
     FieldKind kind;
     int limit;    // mask positions or maximum text length; for values: unused
     int minValue; // ListChoice / Flag: accepted range

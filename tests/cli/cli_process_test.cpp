@@ -363,13 +363,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Windows-1252 leaves 0x9D undefined: it reads as the C1 control OSC.
         HostileCase{"C1ControlInALoadedStatus",
                     factoryFileWith(FieldId::statusText, "\x9d"
-                                                       "0;title"),
+                                                         "0;title"),
                     {},
                     0,
                     "\"\\x9D0;title\""},
         HostileCase{"C1ControlInJson",
                     factoryFileWith(FieldId::statusText, "\x9d"
-                                                       "0;title"),
+                                                         "0;title"),
                     {QStringLiteral("--json")},
                     0,
                     "\"\\u009d0;title\""},

@@ -204,8 +204,8 @@ TEST_P(ConfigFileLoad, ReadsOrSaysWhyNot) {
     writeAll(path, GetParam().bytes);
     SettingsValues settings;
     const Outcome read = readConfigFile(path, settings);
-    EXPECT_TRUE(
-        (read ? settings.text(FieldId::messageText) : outcomeText(read)).endsWith(GetParam().outcome))
+    EXPECT_TRUE((read ? settings.text(FieldId::messageText) : outcomeText(read))
+                    .endsWith(GetParam().outcome))
         << outcomeText(read).toStdString();
 }
 
