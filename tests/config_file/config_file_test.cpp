@@ -231,6 +231,47 @@ TEST(ConfigFile, TextsTravelInWindows1252) {
     EXPECT_EQ(back.text(FieldId::statusText), s.text(FieldId::statusText));
 }
 
+// The example with its message text in each encoding Notepad saves: what
+// the message reads as, or the start of the refusal.
+TEST(ConfigFile, NotepadEncodingsReadAsWritten) {
+    const QString message = QStringLiteral("M\u00dcNCHEN \u20ac");
+    const auto example = [](const QByteArray& messageBytes) {
+        return QByteArray(kExampleFile).replace("MESSAGE SENT USING KORVEX V2.1 !", messageBytes);
+    };
+    const auto utf16 = [&](QStringView text, bool littleEndian) {
+        QByteArray out;
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8);
+            const char low = char(c.unicode() & 0xFF);
+            out += littleEndian ? QByteArray{&low, 1} + high : QByteArray{&high, 1} + low;
+        }
+        return out;
+    };
+    const QString text = QString::fromLatin1(example("@")).replace(u'@', message);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString reads; // the message, or the start of the refusal
+    };
+    const Case cases[] = {
+        {"Windows1252", example("M\xdcNCHEN \x80"), message},
+        {"Utf8", example(message.toUtf8()), message},
+        {"Utf8WithMark", "\xEF\xBB\xBF" + example(message.toUtf8()), message},
+        {"Utf16Le", "\xFF\xFE" + utf16(text, true), message},
+        {"Utf16Be", "\xFE\xFF" + utf16(text, false), message},
+        {"Utf16Broken", "\xFF\xFE" + utf16(text, true).chopped(1), "The file begins as UTF-16"},
+        // Valid UTF-8 ("\u0100") that the fields cannot hold: Windows-1252.
+        {"Utf8OutsideTheFields", example("\xC4\x80"), QStringLiteral("\u00c4\u20ac")},
+    };
+    for (const Case& c : cases) {
+        SettingsValues s;
+        const Outcome read = decodeConfigFile(c.bytes, s);
+        EXPECT_TRUE(
+            (read.ok() ? s.text(FieldId::messageText) : outcomeText(read)).startsWith(c.reads))
+            << c.name << ": " << outcomeText(read).toStdString();
+    }
+}
+
 TEST(ConfigFile, DoubleQuoteIsRefusedAndNamesTheField) {
     SettingsValues s;
     EXPECT_TRUE(s.setText(FieldId::messageText, QStringLiteral("SAY \"HI\"")));
