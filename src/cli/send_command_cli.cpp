@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "settings/printable_text.h"
 #include "transfer/build_and_send.h"
+#include "transfer/port_choice.h"
 
 #include <QEventLoop>
 
@@ -152,6 +153,26 @@ private:
 };
 #endif
 
+// A device as the people who use this build name one.
+#ifdef Q_OS_WIN
+constexpr QLatin1StringView kExampleDevice("COM12");
+#else
+constexpr QLatin1StringView kExampleDevice("/dev/ttyUSB0");
+#endif
+
+QString portOptionHelp() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("The COM port's number (12 is COM12), or its name such as COM12. "
+                          "Default: the file's port number.");
+#else
+    return QStringLiteral(
+        "Port number as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
+        "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
+        "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
+        "the file's port number.");
+#endif
+}
+
 } // namespace
 
 int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
@@ -162,14 +183,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         "SEND does and programs the tracker: 122 bytes in four writes at 4800 baud. Nothing is "
         "read back: look for 'Success!' on the tracker's display."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .cfg file to send."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        QStringLiteral(
-            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
-            "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
-            "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
-            "the file's port number."),
-        QStringLiteral("N|DEVICE"));
+    const QCommandLineOption port(QStringLiteral("port"), portOptionHelp(),
+                                  QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
     if (auto stop = parseCommand(parser, arguments, out, err)) {
@@ -192,16 +207,18 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
-            return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
-                                            "--port /dev/ttyUSB0"));
+            return fail(err, QStringLiteral("--port needs a port number or a device, e.g. "
+                                            "--port %1")
+                                 .arg(kExampleDevice));
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
-            return fail(
-                err,
-                QStringLiteral("--port %1: port numbers run from 1 to 9; for another port give its "
-                               "device, e.g. --port /dev/ttyUSB0")
-                    .arg(printable(wanted)));
+            return fail(err, QStringLiteral(
+                                 "--port %1: port numbers run from 1 to %2; for another port give "
+                                 "its device, e.g. --port %3")
+                                 .arg(printable(wanted))
+                                 .arg(kHighestPortNumber)
+                                 .arg(kExampleDevice));
         }
     }
 

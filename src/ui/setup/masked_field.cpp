@@ -26,7 +26,8 @@ MaskedField::MaskedField(KeyRule rule, int positions, QWidget* parent)
 }
 
 void MaskedField::setFieldText(const QString& text) {
-    text_ = text;
+    // Every position is there, filled or not: a two-digit "Comm num:" holds "3_".
+    text_ = text.leftJustified(positions_, kPromptChar);
     if (editing_) {
         const int cursor = std::min<int>(cursorPosition(), static_cast<int>(text_.size()));
         QLineEdit::setText(text_);
