@@ -21,4 +21,10 @@ std::optional<QString> undecodableArgument(int argc, char** argv);
 // The message both programs print for it.
 QString undecodableArgumentMessage(const QString& shown);
 
+// Why Windows would not take `path` as the name of a file of its own: a
+// device's name (CON, NUL, COM1, also with an ending: nul.cfg), a stream of a
+// file (x.cfg:stream), or a name whose trailing dot or space Windows drops.
+// Empty for a name it takes. Pure text, so every system can check it.
+QString windowsReservedNameReason(const QString& path);
+
 } // namespace korvex
