@@ -14,12 +14,15 @@ using TestApplication = QCoreApplication;
 #else
 #error "a test program names the Qt application it needs"
 #endif
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
     // Without a display, windows and documents go to the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Settings a test writes (the window's last folder) stay out of the user's.
+    QStandardPaths::setTestModeEnabled(true);
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -7,6 +7,7 @@
 #include "progress/progress_dialog.h"
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
+#include "settings/field_acceptance.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "setup_icon.h"
@@ -38,26 +39,23 @@ const QColor kGpslessGreen(0, 128, 0);
 
 } // namespace
 
-QString dialogFolder(const QString& programFolder, const QString& documentsFolder) {
-    const QFileInfo program(programFolder);
-    if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
-        return program.absoluteFilePath();
-    if (!documentsFolder.isEmpty())
-        return documentsFolder;
-    return QDir::homePath();
-}
-
 QString portsToolTip(const PortSnapshot& ports,
                      const QList<AdapterWithoutPort>& adaptersWithoutPort) {
     QList<NumberedPort> numbered = ports.numbered();
-    // "Comm num:" holds one digit, so only ports 1 to 9 can be chosen.
     numbered.removeIf([](const NumberedPort& n) { return n.number == 0; });
     std::stable_sort(
         numbered.begin(), numbered.end(),
         [](const NumberedPort& a, const NumberedPort& b) { return a.number < b.number; });
     QStringList lines;
+    // What the digits of "Comm num:" cannot hold is still listed, with the
+    // way to reach it.
+    int fieldHolds = 1;
+    for (int digit = 0; digit < kPortNumberDigits; ++digit)
+        fieldHolds *= 10;
     for (const auto& [number, port] : numbered) {
         QString line = QStringLiteral("%1 = %2").arg(number).arg(port.device);
+        if (number >= fieldHolds)
+            line += QStringLiteral(" [korvex-cli send FILE --port %1]").arg(number);
         QStringList about;
         if (port.simulated)
             about << QStringLiteral("Korvex simulator");
@@ -91,6 +89,8 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     , prompts_(environment.prompts ? std::move(environment.prompts) : makeDialogPrompts())
     , serialSide_(environment.serialSide.value_or(serialSideRootFromEnvironment()))
     , ports_(environment.ports ? *environment.ports : portNumberingFor(serialSide_))
+    , lastFolder_(environment.settingsFile.isEmpty() ? RememberedFolder::defaultSettingsFile()
+                                                     : environment.settingsFile)
     , sender_(environment.sender ? environment.sender
                                  : new FrameSender(ports_, makeSystemSerialLink, this)) {
     sender_->setParent(this);
@@ -162,8 +162,11 @@ void SetupWindow::store(FieldId id, const SettingsValues& values) {
     FieldEditor& editor = form_.editor(id);
     if (holdsText(id)) {
         // Storing an unchanged text would still reset what the editor keeps
-        // beside it: its undo history, its cursor, its modified flag.
-        if (editor.fieldText() != values.text(id))
+        // beside it: its undo history, its cursor, its modified flag. The
+        // field's own reading of the editor counts ("3_" of a two-digit
+        // "Comm num:" is its "3").
+        const Result<QString> shown = acceptText(id, editor.fieldText());
+        if (!shown || shown.value() != values.text(id))
             editor.setFieldText(values.text(id));
     } else if (!editor.showsValue(values.value(id))) {
         editor.setFieldValue(values.value(id));
@@ -244,8 +247,8 @@ FileRequest SetupWindow::fileRequest(FileRequest::Kind kind) const {
     const bool save = kind == FileRequest::Kind::Save;
     request.title = save ? QStringLiteral("Salva File") : QStringLiteral("Apertura File");
     request.directory =
-        dialogFolder(QCoreApplication::applicationDirPath(),
-                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        dialogFolder({lastFolder_.folder(), QCoreApplication::applicationDirPath(),
+                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
     request.fileName = QString::fromLatin1(kDefaultConfigFileName);
     request.filters = {{QStringLiteral("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
                        {QStringLiteral("Tutti i files"), QStringLiteral("*")}};
@@ -264,6 +267,8 @@ void SetupWindow::save() {
     if (const Outcome written = writeConfigFile(*path, settings()); !written)
         prompts_->showMessage(this,
                               {kSaveFailedTitle, written.fault().reason, QMessageBox::NoIcon});
+    else
+        lastFolder_.remember(*path);
 }
 
 void SetupWindow::load() {
@@ -284,6 +289,8 @@ void SetupWindow::loadFile(const QString& path) {
     showSettings(values);
     if (!read)
         prompts_->showMessage(this, {kLoadFailedTitle, read.fault().reason, QMessageBox::NoIcon});
+    else
+        lastFolder_.remember(file.absoluteFilePath());
 }
 
 void SetupWindow::openInstructions() {

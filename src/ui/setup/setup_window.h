@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dialog_folder.h"
 #include "settings/settings_values.h"
 #include "setup_form.h"
 #include "transfer/port_numbering.h"
@@ -26,12 +27,8 @@ struct SetupEnvironment {
     std::optional<PortNumbering> ports; // how "Comm num:" names ports; null: the system's
     FrameSender* sender = nullptr;      // null: one over ports and real lines; adopted otherwise
     std::optional<SerialSideRoot> serialSide; // where port trouble is looked up; null: the system
+    QString settingsFile; // where the last folder is remembered; empty: the user's settings
 };
-
-// Where the file dialogs open: the program's folder when it is writable (a
-// portable copy keeps its files beside it), else the documents folder (an
-// installed program's folder is read-only).
-QString dialogFolder(const QString& programFolder, const QString& documentsFolder);
 
 // What each digit of "Comm num:" opens on this computer, and the adapters
 // that have no port to open.
@@ -85,6 +82,7 @@ private:
     std::unique_ptr<Prompts> prompts_;
     SerialSideRoot serialSide_;
     PortNumbering ports_;
+    RememberedFolder lastFolder_;
     FrameSender* sender_;
     QPointer<ProgressDialog> dialog_;
     QPointer<InstructionsWindow> instructions_;

@@ -69,9 +69,10 @@ TEST_F(SaveLoadTest, DialogsAskAsTheToolAlwaysDid) {
         EXPECT_EQ(request.filters[0].label, "File di configurazione (*.cfg)");
         EXPECT_EQ(request.filters[0].pattern, "*.cfg");
         EXPECT_EQ(request.filters[1].label, "Tutti i files");
-        // The build folder is writable, so the dialogs open beside the program.
-        EXPECT_EQ(request.directory,
+        // A build is no portable copy: its folder is no place for the user's files.
+        EXPECT_NE(request.directory,
                   QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
+        EXPECT_TRUE(takesNewFiles(request.directory)) << request.directory.toStdString();
     }
     // Cancelled: nothing said, nothing written, the folder unchanged.
     EXPECT_TRUE(prompts->messages.isEmpty());

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace korvex::testing {
 namespace {
@@ -276,11 +278,44 @@ TEST_F(SetupWindowTest, ClosingTakesTheDialogAndTheManualAlong) {
     EXPECT_TRUE(dialog.isNull());
 }
 
-TEST(DialogFolder, ProgramFolderWhenWritableElseDocuments) {
-    const QString here = QDir::tempPath();
-    EXPECT_EQ(dialogFolder(here, "/docs"), QFileInfo(here).absoluteFilePath());
-    EXPECT_EQ(dialogFolder("/no/such/folder", "/docs"), "/docs");
-    EXPECT_EQ(dialogFolder("/no/such/folder", QString()), QDir::homePath());
+// The last folder used, a portable copy's own folder, the documents, home:
+// the first that really takes a new file. A program's folder counts only with
+// the portable copy's mark beside it.
+TEST(DialogFolder, LastUsedThenPortableCopyThenDocumentsThenHome) {
+    QTemporaryDir root;
+    const auto folder = [&](const QString& name) {
+        EXPECT_TRUE(QDir(root.path()).mkpath(name));
+        return QFileInfo(root.filePath(name)).absoluteFilePath();
+    };
+    const QString last = folder("last");
+    const QString program = folder("program");
+    const QString portable = folder("portable");
+    const QString documents = folder("documents");
+    QFile mark(QDir(portable).filePath(kPortableMarker));
+    ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
+    const QString gone = mark.fileName() + "/gone";
+    const struct {
+        DialogFolders folders;
+        QString opens;
+    } cases[] = {
+        {{last, portable, documents}, last},
+        {{gone, portable, documents}, portable},
+        {{gone, program, documents}, documents},
+        {{{}, program, gone}, QDir::homePath()},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(dialogFolder(c.folders), c.opens) << c.folders.last.toStdString();
+    RememberedFolder(root.filePath("settings.ini")).remember(QDir(last).filePath("x.cfg"));
+    EXPECT_EQ(RememberedFolder(root.filePath("settings.ini")).folder(), last);
+}
+
+// "Comm num:" lists every port, and how to reach one its digits cannot.
+TEST(PortsToolTip, ListsPortsAboveTheFieldsDigitsWithTheirWay) {
+    const QString tip = portsToolTip(PortSnapshot({{"COM12", "COM12", {}, {}, {}, {}, {}, false},
+                                                   {"COM120", "COM120", {}, {}, {}, {}, {}, false}},
+                                                  true));
+    EXPECT_EQ(tip.contains("12 = COM12\n"), kPortNumberDigits > 1) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("120 = COM120 [korvex-cli send FILE --port 120]"));
 }
 
 } // namespace
