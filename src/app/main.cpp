@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 #include "file_io/file_names.h"
+#include "program_start.h"
 #include "ui/setup/setup_window.h"
 
 #include <QApplication>
@@ -8,13 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-QStringList rawArguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -24,14 +18,17 @@ void print(std::FILE* stream, const QString& text) {
 
 int main(int argc, char* argv[]) {
     // Read before QApplication exists: it needs a display, --help does not.
-    const QStringList arguments = rawArguments(argc, argv);
+    const QStringList arguments = korvex::programArguments(argc, argv);
     const QString program = QFileInfo(arguments.value(0)).fileName();
-    if (const auto shown = korvex::undecodableArgument(argc, argv)) {
+    if (const auto shown = korvex::unusableArgument(argc, argv)) {
+        korvex::useParentConsole();
         print(stderr,
               QStringLiteral("%1: %2\n").arg(program, korvex::undecodableArgumentMessage(*shown)));
         return 2;
     }
     const korvex::AppCommand command = korvex::parseAppArguments(arguments);
+    if (command.action != korvex::AppCommand::Action::OpenWindow)
+        korvex::useParentConsole();
     switch (command.action) {
     case korvex::AppCommand::Action::PrintHelp:
         print(stdout, korvex::appUsage(program));
@@ -48,6 +45,7 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    const korvex::RunningMark running;
     QApplication app(argc, argv);
     // Desktops match the window to its desktop entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Config"));

@@ -9,6 +9,7 @@
 #include "transfer/fake_serial_link.h"
 
 #include <QFile>
+#include <QSysInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -364,6 +365,21 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
                    portZero.environment());
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(portZero.log->writes.isEmpty());
+
+    // A port number beyond any COM port; the hint names a port as this
+    // system names one.
+    SendFixture tooHigh;
+    r = run({QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("256")},
+            tooHigh.environment());
+    EXPECT_EQ(r.code, 2);
+    const QString device = QSysInfo::productType() == "windows" ? "COM12" : "/dev/ttyUSB0";
+    EXPECT_TRUE(r.err.contains("1 to 255; for another port give its device, e.g. --port " + device))
+        << r.err.toStdString();
+
+    // A name that cannot be opened is refused by its own name.
+    r = run({QStringLiteral("check"), dir.filePath(QStringLiteral("\u0141\u00f3d\u017a.cfg"))});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("\u0141\u00f3d\u017a.cfg"))) << r.err.toStdString();
 
     SendFixture busy;
     korvex::testing::FakeBehaviour inUse;
