@@ -4,7 +4,6 @@
 #include "config_file/config_file.h"
 #include "control_descriptions.h"
 #include "masked_field.h"
-#include "progress/progress_dialog.h"
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
@@ -13,6 +12,7 @@
 #include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
 #include "ui/instructions/instructions_window.h"
+#include "ui/progress/progress_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
