@@ -69,11 +69,9 @@ TEST(WindowsSave, RefusalsLeaveNoHelperFile) {
     EXPECT_FALSE(writeFileAtomically(held, "after").ok());
     ::CloseHandle(holder);
     EXPECT_EQ(contentOf(held), "before");
-    for (const char* name : {"CON", "nul.cfg", "COM1", "held.cfg:stream"}) {
-        EXPECT_TRUE(outcomeText(writeFileAtomically(folder.filePath(name), "after"))
-                        .contains(QLatin1String("Windows")))
-            << name;
-    }
+    for (const char* name : {"CON", "nul.cfg", "COM1", "held.cfg:stream"})
+        EXPECT_TRUE(
+            outcomeText(writeFileAtomically(folder.filePath(name), "x")).contains("Windows"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"held.cfg"});
 }
 

@@ -278,35 +278,28 @@ TEST_F(SetupWindowTest, ClosingTakesTheDialogAndTheManualAlong) {
     EXPECT_TRUE(dialog.isNull());
 }
 
-// The last folder used, a portable copy's own folder, the documents, home:
-// the first that really takes a new file. A program's folder counts only with
-// the portable copy's mark beside it.
+// The last folder used, a portable copy's own folder (marked), the documents,
+// home: the first that really takes a new file.
 TEST(DialogFolder, LastUsedThenPortableCopyThenDocumentsThenHome) {
     QTemporaryDir root;
-    const auto folder = [&](const QString& name) {
-        EXPECT_TRUE(QDir(root.path()).mkpath(name));
+    for (const char* name : {"last", "program", "portable", "documents"})
+        ASSERT_TRUE(QDir(root.path()).mkpath(name));
+    const auto at = [&](const char* name) {
         return QFileInfo(root.filePath(name)).absoluteFilePath();
     };
-    const QString last = folder("last");
-    const QString program = folder("program");
-    const QString portable = folder("portable");
-    const QString documents = folder("documents");
-    QFile mark(QDir(portable).filePath(kPortableMarker));
+    QFile mark(QDir(at("portable")).filePath(kPortableMarker));
     ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
     const QString gone = mark.fileName() + "/gone";
-    const struct {
-        DialogFolders folders;
-        QString opens;
-    } cases[] = {
-        {{last, portable, documents}, last},
-        {{gone, portable, documents}, portable},
-        {{gone, program, documents}, documents},
-        {{{}, program, gone}, QDir::homePath()},
+    const std::pair<DialogFolders, QString> cases[] = {
+        {{at("last"), at("portable"), at("documents")}, at("last")},
+        {{gone, at("portable"), at("documents")}, at("portable")},
+        {{gone, at("program"), at("documents")}, at("documents")},
+        {{{}, at("program"), gone}, QDir::homePath()},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(dialogFolder(c.folders), c.opens) << c.folders.last.toStdString();
-    RememberedFolder(root.filePath("settings.ini")).remember(QDir(last).filePath("x.cfg"));
-    EXPECT_EQ(RememberedFolder(root.filePath("settings.ini")).folder(), last);
+    for (const auto& [folders, opens] : cases)
+        EXPECT_EQ(dialogFolder(folders), opens) << folders.last.toStdString();
+    RememberedFolder(root.filePath("settings.ini")).remember(QDir(at("last")).filePath("x.cfg"));
+    EXPECT_EQ(RememberedFolder(root.filePath("settings.ini")).folder(), at("last"));
 }
 
 // "Comm num:" lists every port, and how to reach one its digits cannot.
