@@ -69,7 +69,7 @@ def older_setup(folder):
     with open(f"{old_stage}.files.nsh", "w") as files, open(f"{old_stage}.unfiles.nsh", "w") as unfiles:
         for rel in listed:
             native = rel.replace("/", "\\")
-            sub = os.path.dirname(native)
+            sub = os.path.dirname(rel).replace("/", "\\")
             folder_of = "$INSTDIR" + ("\\" + sub if sub else "")
             files.write(f'SetOutPath "{folder_of}"\nFile "{old_stage}/{rel}"\n')
             unfiles.write(f'Delete "$INSTDIR\\{native}"\n')
