@@ -67,7 +67,9 @@ QString gonePortText(const NumberedPort& port) {
 PortHint::PortHint(QWidget* anchor)
     : QPushButton(anchor->window())
     , anchor_(anchor)
-    , key_(QKeySequence(kPortHintKey), anchor->window()) {
+    // Its own child: a shortcut lives as long as the hint, and is heard in
+    // the hint's window while the hint shows.
+    , key_(QKeySequence(kPortHintKey), this) {
     static const bool installed = [] {
         QAccessible::installFactory(portHintAccessible);
         return true;

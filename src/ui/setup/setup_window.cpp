@@ -149,14 +149,17 @@ void SetupWindow::watchPorts() {
     connect(watcher_, &PortWatcher::portAppeared, hint_, &PortHint::showAppeared);
     connect(watcher_, &PortWatcher::portGone, this, [this](const NumberedPort& port) {
         // Only the chosen port's going matters to what SEND will do.
-        if (port.number > 0 && form_.portField->fieldValue() == port.number)
+        if (port.number > 0 && form_.portField->fieldText().toInt() == port.number)
             hint_->showGone(port);
     });
     connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
     connect(hint_, &PortHint::numberChosen, this, [this](int number) {
         SettingsValues values = settings();
-        if (values.setValue(FieldId::portNumber, number))
-            store(FieldId::portNumber, values);
+        const FieldId id = FieldId::portNumber;
+        const Outcome taken = holdsText(id) ? values.setText(id, QString::number(number))
+                                            : values.setValue(id, number);
+        if (taken)
+            store(id, values);
     });
     QTimer::singleShot(kWatchPortsAfterMs, watcher_, &PortWatcher::start);
 }
