@@ -39,8 +39,8 @@ constexpr std::array kCommands{
             "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from "
             "use; with --wait, the port that is plugged in next",
             runPorts},
-    Command{"decode", "FILE [--json]",
-            "what the tracker makes of a transfer trace or of raw bytes", runDecode},
+    Command{"decode", "FILE [--json]", "what the tracker makes of a transfer trace or of raw bytes",
+            runDecode},
     Command{"report", "[-o FILE] [--json]", "one file with what someone who helps needs",
             runReport},
     Command{"simulate", "[--once] [--json]", "a simulated tracker on a pseudo-terminal, to send to",

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
-#include "sim/tracker_receiver.h"
 #include "commands.h"
 #include "file_io/regular_file_reader.h"
 #include "settings/printable_text.h"
 #include "settings_json.h"
+#include "sim/tracker_receiver.h"
 #include "tracker_transfer_text.h"
 #include "transfer/transfer_trace.h"
 
@@ -80,8 +80,9 @@ int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
                              .arg(printable(file), writes.fault().reason));
     const std::vector<TrackerTransfer> transfers = receive(writes.value());
     if (transfers.empty())
-        return fail(err, QStringLiteral("%1 holds no transfer: nothing was written to the line")
-                             .arg(printable(file)),
+        return fail(err,
+                    QStringLiteral("%1 holds no transfer: nothing was written to the line")
+                        .arg(printable(file)),
                     kBuildFault);
     int code = kSuccess;
     int number = 0;

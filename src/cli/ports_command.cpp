@@ -98,10 +98,10 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
             .arg(kDefaultWaitSeconds)
             .arg(int(kTimedOut)));
     parser.addOption(wait);
-    parser.addPositionalArgument(QStringLiteral("SECONDS"),
-                                 QStringLiteral("With --wait: how long to wait, 1 to %1.")
-                                     .arg(kMaxWaitSeconds),
-                                 QStringLiteral("[SECONDS]"));
+    parser.addPositionalArgument(
+        QStringLiteral("SECONDS"),
+        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
+        QStringLiteral("[SECONDS]"));
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
@@ -115,9 +115,10 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         bool number = false;
         waitSeconds = positional.constFirst().toInt(&number);
         if (!number || waitSeconds < 1 || waitSeconds > kMaxWaitSeconds)
-            return fail(err, QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
-                                 .arg(printable(positional.constFirst()))
-                                 .arg(kMaxWaitSeconds));
+            return fail(err,
+                        QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
+                            .arg(printable(positional.constFirst()))
+                            .arg(kMaxWaitSeconds));
     }
     // Listening before the list is taken: a port plugged in between is not missed.
     std::optional<PortWatcher> watcher;

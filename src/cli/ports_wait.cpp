@@ -22,21 +22,20 @@ int waitForNewPort(PortWatcher& watcher, const SerialSideRoot& serialSide, int s
     }
     QEventLoop loop;
     std::optional<NumberedPort> appeared;
-    QObject::connect(&watcher, &PortWatcher::portAppeared, &loop,
-                     [&](const NumberedPort& port) {
-                         // The first that comes is the one that was plugged.
-                         if (!appeared)
-                             appeared = port;
-                         loop.quit();
-                     });
+    QObject::connect(&watcher, &PortWatcher::portAppeared, &loop, [&](const NumberedPort& port) {
+        // The first that comes is the one that was plugged.
+        if (!appeared)
+            appeared = port;
+        loop.quit();
+    });
     QTimer::singleShot(std::chrono::seconds(seconds), &loop, &QEventLoop::quit);
     loop.exec();
 
     // Read after the port came: its by-id link is there by now.
     const SerialSideReport side = readSerialSide(serialSide);
     if (json) {
-        QJsonObject object{{QStringLiteral("ports"), portsToJson(before, side).value(
-                                                         QStringLiteral("ports"))}};
+        QJsonObject object{
+            {QStringLiteral("ports"), portsToJson(before, side).value(QStringLiteral("ports"))}};
         const QJsonArray found =
             appeared ? portsToJson({*appeared}, side).value(QStringLiteral("ports")).toArray()
                      : QJsonArray();

@@ -37,9 +37,11 @@ int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
     QString watching = events->source();
     if (!events->problem().isEmpty())
         watching += (watching.isEmpty() ? QString() : QStringLiteral("; ")) + events->problem();
-    const QList<ReportSection> sections = gatherSupportReport(
-        {QStringLiteral("korvex-cli"), environment.serialSide, environment.portNumbering(),
-         watching, {}});
+    const QList<ReportSection> sections = gatherSupportReport({QStringLiteral("korvex-cli"),
+                                                               environment.serialSide,
+                                                               environment.portNumbering(),
+                                                               watching,
+                                                               {}});
     const QByteArray report =
         parser.isSet(json) ? supportReportJson(sections) : supportReportText(sections);
 

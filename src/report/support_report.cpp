@@ -64,15 +64,15 @@ ReportSection programSection(const ReportSources& sources) {
 }
 
 ReportSection systemSection() {
-    QJsonObject object{{QStringLiteral("product"), QSysInfo::prettyProductName()},
-                       {QStringLiteral("kernel"), QSysInfo::kernelType() + u' ' +
-                                                      QSysInfo::kernelVersion()},
-                       {QStringLiteral("architecture"), QSysInfo::currentCpuArchitecture()}};
+    QJsonObject object{
+        {QStringLiteral("product"), QSysInfo::prettyProductName()},
+        {QStringLiteral("kernel"), QSysInfo::kernelType() + u' ' + QSysInfo::kernelVersion()},
+        {QStringLiteral("architecture"), QSysInfo::currentCpuArchitecture()}};
     // What decides how the window is shown and who reads it aloud.
     QJsonObject session;
-    for (const char* name : {"XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
-                             "WAYLAND_DISPLAY", "DISPLAY", "QT_QPA_PLATFORM",
-                             "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}) {
+    for (const char* name :
+         {"XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "WAYLAND_DISPLAY",
+          "DISPLAY", "QT_QPA_PLATFORM", "QT_ACCESSIBILITY", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON"}) {
         if (qEnvironmentVariableIsSet(name))
             session.insert(QLatin1String(name), qEnvironmentVariable(name));
     }
@@ -85,22 +85,23 @@ ReportSection systemSection() {
         lines << QStringLiteral("session: no desktop session variables set");
     for (auto it = session.begin(); it != session.end(); ++it)
         lines << QStringLiteral("session: %1=%2").arg(it.key(), shown(it.value().toString()));
-    return {QStringLiteral("system"), QStringLiteral("System and session"),
-            lines.join(u'\n'), object};
+    return {QStringLiteral("system"), QStringLiteral("System and session"), lines.join(u'\n'),
+            object};
 }
 
 ReportSection localeSection() {
     const QLocale locale = QLocale::system();
-    QJsonObject object{{QStringLiteral("name"), locale.name()},
-                       {QStringLiteral("ui_languages"),
-                        QJsonArray::fromStringList(locale.uiLanguages())}};
+    QJsonObject object{
+        {QStringLiteral("name"), locale.name()},
+        {QStringLiteral("ui_languages"), QJsonArray::fromStringList(locale.uiLanguages())}};
     QStringList lines{QStringLiteral("%1 (languages %2)")
                           .arg(locale.name(), locale.uiLanguages().join(QStringLiteral(", ")))};
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LC_CTYPE", "LANG"}) {
         if (!qEnvironmentVariableIsSet(name))
             continue;
         object.insert(QLatin1String(name), qEnvironmentVariable(name));
-        lines << QStringLiteral("%1=%2").arg(QLatin1String(name), shown(qEnvironmentVariable(name)));
+        lines << QStringLiteral("%1=%2").arg(QLatin1String(name),
+                                             shown(qEnvironmentVariable(name)));
     }
     return {QStringLiteral("locale"), QStringLiteral("Locale"), lines.join(u'\n'), object};
 }
@@ -129,9 +130,8 @@ ReportSection portsSection(const ReportSources& sources, const SerialSideReport&
             if (const QString value = object.value(QLatin1String(key)).toString(); !value.isEmpty())
                 about << shown(value);
         }
-        QString line = QStringLiteral("%1  %2")
-                           .arg(number > 0 ? QString::number(number) : QStringLiteral("-"),
-                                shown(port.device));
+        QString line = QStringLiteral("%1  %2").arg(
+            number > 0 ? QString::number(number) : QStringLiteral("-"), shown(port.device));
         if (!about.isEmpty())
             line += QStringLiteral("  ") + about.join(QStringLiteral(", "));
         lines << line;
@@ -152,7 +152,8 @@ ReportSection portsSection(const ReportSources& sources, const SerialSideReport&
         const QString id = usbId(adapter.vendorId, adapter.productId);
         lines << QStringLiteral("adapter without a port: %1 %2 on USB %3, driver %4")
                      .arg(id, adapter.chip, shown(adapter.usbName),
-                          adapter.driver.isEmpty() ? QStringLiteral("none") : shown(adapter.driver));
+                          adapter.driver.isEmpty() ? QStringLiteral("none")
+                                                   : shown(adapter.driver));
         adapters.append(QJsonObject{{QStringLiteral("usb_id"), id},
                                     {QStringLiteral("chip"), adapter.chip},
                                     {QStringLiteral("usb_name"), adapter.usbName},
@@ -227,9 +228,10 @@ QList<ReportSection> transferSections(const ReportSources& sources) {
     const Result<QByteArray> trace = keptTrace(sources);
     if (!trace) {
         const QString why = shown(trace.fault().reason);
-        return {{QStringLiteral("last_transfer"), QStringLiteral("Last transfer"), why, QJsonValue()},
-                {QStringLiteral("settings_last_sent"), QStringLiteral("Settings last sent"), why,
-                 QJsonValue()}};
+        return {
+            {QStringLiteral("last_transfer"), QStringLiteral("Last transfer"), why, QJsonValue()},
+            {QStringLiteral("settings_last_sent"), QStringLiteral("Settings last sent"), why,
+             QJsonValue()}};
     }
     // The kept file is ours, yet a report quotes it as what it is: outside text.
     const QString text = shownLines(QString::fromUtf8(trace.value()).trimmed());
@@ -268,19 +270,21 @@ QStringList settingsOnLine(const QByteArray& stream) {
     for (const FieldInfo& info : fieldTable()) {
         const std::size_t i = fieldIndex(info.id);
         if (decoded.texts[i])
-            lines << QStringLiteral("%1 = \"%2\"").arg(QLatin1String(info.key), printable(*decoded.texts[i]));
+            lines << QStringLiteral("%1 = \"%2\"")
+                         .arg(QLatin1String(info.key), printable(*decoded.texts[i]));
         else if (decoded.values[i])
             lines << QStringLiteral("%1 = %2").arg(QLatin1String(info.key)).arg(*decoded.values[i]);
     }
-    lines << QStringLiteral("gpsless = %1").arg(decoded.gpsless ? QStringLiteral("on") : QStringLiteral("off"));
+    lines << QStringLiteral("gpsless = %1")
+                 .arg(decoded.gpsless ? QStringLiteral("on") : QStringLiteral("off"));
     return lines;
 }
 
 QList<ReportSection> gatherSupportReport(const ReportSources& sources) {
     const SerialSideReport side = readSerialSide(sources.serialSide);
-    QList<ReportSection> sections{programSection(sources), systemSection(), localeSection(),
-                                  portsSection(sources, side), findingsSection(side),
-                                  groupsSection()};
+    QList<ReportSection> sections{programSection(sources), systemSection(),
+                                  localeSection(),         portsSection(sources, side),
+                                  findingsSection(side),   groupsSection()};
     sections << transferSections(sources);
     return sections;
 }
@@ -294,8 +298,8 @@ QByteArray supportReportText(const QList<ReportSection>& sections) {
 }
 
 QByteArray supportReportJson(const QList<ReportSection>& sections) {
-    QJsonObject object{{QStringLiteral("written"),
-                        QDateTime::currentDateTimeUtc().toString(Qt::ISODate)}};
+    QJsonObject object{
+        {QStringLiteral("written"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)}};
     for (const ReportSection& section : sections)
         object.insert(section.key, section.json);
     return QJsonDocument(object).toJson(QJsonDocument::Indented);

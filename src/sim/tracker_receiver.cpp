@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstring>
 
-
 namespace korvex {
 
 QString lcdText(TrackerVerdict verdict, int frame) {

@@ -24,7 +24,8 @@ public:
         }
         const bool udevRuns = ::access("/run/udev/control", F_OK) == 0;
         monitor_ = ::udev_monitor_new_from_netlink(udev_, udevRuns ? "udev" : "kernel");
-        if (!monitor_ || ::udev_monitor_filter_add_match_subsystem_devtype(monitor_, "tty", nullptr) < 0 ||
+        if (!monitor_ ||
+            ::udev_monitor_filter_add_match_subsystem_devtype(monitor_, "tty", nullptr) < 0 ||
             ::udev_monitor_enable_receiving(monitor_) < 0) {
             problem_ = QStringLiteral("the udev monitor could not be set up: %1")
                            .arg(QString::fromLocal8Bit(std::strerror(errno)));

@@ -79,8 +79,8 @@ private:
         ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                              FORMAT_MESSAGE_IGNORE_INSERTS,
                          nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        const QString said = text ? QString::fromWCharArray(text).trimmed()
-                                  : QStringLiteral("error %1").arg(error);
+        const QString said =
+            text ? QString::fromWCharArray(text).trimmed() : QStringLiteral("error %1").arg(error);
         ::LocalFree(text);
         return QStringLiteral("%1 could not be set up: %2").arg(what, said);
     }

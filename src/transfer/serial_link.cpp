@@ -237,11 +237,10 @@ public:
         settings.dataBits = static_cast<int>(port_.dataBits());
         settings.parity = parityName(port_.parity());
         settings.stopBits = stopBitsName(port_.stopBits());
-        settings.flowControl = port_.flowControl() == QSerialPort::NoFlowControl
-                                   ? QStringLiteral("none")
-                                   : port_.flowControl() == QSerialPort::HardwareControl
-                                   ? QStringLiteral("RTS/CTS")
-                                   : QStringLiteral("XON/XOFF");
+        settings.flowControl =
+            port_.flowControl() == QSerialPort::NoFlowControl     ? QStringLiteral("none")
+            : port_.flowControl() == QSerialPort::HardwareControl ? QStringLiteral("RTS/CTS")
+                                                                  : QStringLiteral("XON/XOFF");
         // Asking may fail (a pseudo-terminal has no modem lines); the port's
         // error state is the transfer's, so it is left as it was.
         QSerialPort& port = port_;

@@ -17,8 +17,8 @@ QString describeSettings(const LineSettings& s) {
     return QStringLiteral("%1 baud, %2 data bits, parity %3, %4 stop bit%5, flow control %6")
         .arg(s.baudRate)
         .arg(s.dataBits)
-        .arg(s.parity, s.stopBits, s.stopBits == QLatin1String("1") ? QString() : QStringLiteral("s"),
-             s.flowControl);
+        .arg(s.parity, s.stopBits,
+             s.stopBits == QLatin1String("1") ? QString() : QStringLiteral("s"), s.flowControl);
 }
 
 QString describeLines(const LineSettings& s) {
@@ -60,9 +60,9 @@ void TransferTrace::opened(const QString& device, const std::optional<LineSettin
     started_ = QDateTime::currentDateTimeUtc();
     clock_.start();
     device_ = device;
-    add(Entry::Kind::Open, printable(device, device.size()) + QStringLiteral(": ") +
-                               (settings ? describeSettings(*settings)
-                                         : QStringLiteral("line settings not known")));
+    add(Entry::Kind::Open,
+        printable(device, device.size()) + QStringLiteral(": ") +
+            (settings ? describeSettings(*settings) : QStringLiteral("line settings not known")));
     if (settings)
         add(Entry::Kind::Lines, describeLines(*settings));
 }

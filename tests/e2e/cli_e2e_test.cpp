@@ -479,7 +479,8 @@ namespace {
 // tracker got; a report holds every section and that trace. A state folder
 // that cannot be written only costs a warning.
 TEST_F(CliEndToEnd, FinderTraceDecodeAndReport) {
-    EXPECT_EQ(run({QStringLiteral("ports"), QStringLiteral("--wait"), QStringLiteral("1")}).code, 3);
+    EXPECT_EQ(run({QStringLiteral("ports"), QStringLiteral("--wait"), QStringLiteral("1")}).code,
+              3);
 
     QProcess waiter;
     waiter.setProcessEnvironment(env_);
@@ -502,8 +503,9 @@ TEST_F(CliEndToEnd, FinderTraceDecodeAndReport) {
     ASSERT_TRUE(found.hasMatch());
 
     const QString trace = dir_.filePath(QStringLiteral("t.trace"));
-    const QStringList send{QStringLiteral("send"), cfg_, QStringLiteral("--port"),
-                           found.captured(1), QStringLiteral("--trace"), trace};
+    const QStringList send{QStringLiteral("send"),    cfg_,
+                           QStringLiteral("--port"),  found.captured(1),
+                           QStringLiteral("--trace"), trace};
     env_.insert(QStringLiteral("XDG_STATE_HOME"), cfg_); // a file: no folder can be made in it
     const Finished unkept = run(send);
     EXPECT_EQ(unkept.code, 0);

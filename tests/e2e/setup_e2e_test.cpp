@@ -7,19 +7,19 @@
 #include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
-#include "ui/progress/progress_dialog.h"
 #include "transfer/port_watcher.h"
+#include "ui/progress/progress_dialog.h"
 #include "ui/setup/masked_field.h"
 #include "ui/setup/port_hint.h"
 #include "ui/setup/setup_window.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
@@ -311,7 +311,8 @@ TEST_F(SetupEndToEnd, APluggedPortIsNamedAndAFailureSavesAReport) {
 
     advert.reset();
     ASSERT_TRUE(waitFor([&] { return hint.isVisible(); }, 3000));
-    EXPECT_TRUE(hint.text().startsWith(QStringLiteral("Serial port %1 is gone").arg(named.captured(1))));
+    EXPECT_TRUE(
+        hint.text().startsWith(QStringLiteral("Serial port %1 is gone").arg(named.captured(1))));
 
     *reportFile_ = registry_.filePath(QStringLiteral("report.txt"));
     typeComm(QStringLiteral("9"));

@@ -23,20 +23,23 @@ TEST(TransferTrace, TellsEachWayATransferGoes) {
         QStringList lines;
     };
     const QList<Case> cases{
-        {"whole", {}, {"open /dev/ttyUSB0: line settings not known", "write 2 bytes: 41 0A | A.",
-                       "write 1 byte: FF | .", "close"}},
-        {"refused", {QStringLiteral("Permission denied"), false, -1},
+        {"whole",
+         {},
+         {"open /dev/ttyUSB0: line settings not known", "write 2 bytes: 41 0A | A.",
+          "write 1 byte: FF | .", "close"}},
+        {"refused",
+         {QStringLiteral("Permission denied"), false, -1},
          {"error cannot open /dev/ttyUSB0: Permission denied"}},
-        {"cut", {std::nullopt, false, 1},
+        {"cut",
+         {std::nullopt, false, 1},
          {"open /dev/ttyUSB0: line settings not known", "write 2 bytes: 41 0A | A.",
           "error the device went away", "close"}},
     };
     for (const Case& c : cases) {
         auto trace = std::make_shared<TransferTrace>();
         {
-            TracingSerialLink link(std::make_unique<FakeSerialLink>(std::make_shared<Log>(),
-                                                                    c.behaviour),
-                                   trace);
+            TracingSerialLink link(
+                std::make_unique<FakeSerialLink>(std::make_shared<Log>(), c.behaviour), trace);
             if (link.open(QStringLiteral("/dev/ttyUSB0")) && link.write("A\n"))
                 link.write(QByteArray(1, '\xff'));
         }

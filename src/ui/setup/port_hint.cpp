@@ -52,7 +52,8 @@ QString whatItIs(const PortDescription& port) {
 QString newPortText(const NumberedPort& port) {
     const QString about = whatItIs(port.port);
     const QString device = printable(port.port.device, kHintLength);
-    const QString where = about.isEmpty() ? device : device + QStringLiteral(", ") + printable(about);
+    const QString where =
+        about.isEmpty() ? device : device + QStringLiteral(", ") + printable(about);
     if (port.number > 0)
         return QStringLiteral("New serial port %1: %2").arg(port.number).arg(where);
     return QStringLiteral("New serial port: %1").arg(where);
@@ -100,10 +101,10 @@ void PortHint::showAppeared(const NumberedPort& port) {
     if (port.number > 0)
         offered_ = port.number;
     present(newPortText(port),
-            offered_ ? QStringLiteral("Press F2 or click here to put %1 into Comm num.")
-                           .arg(*offered_)
-                     : QStringLiteral("Comm num cannot reach it: send to it with korvex-cli "
-                                      "send --port and its device."));
+            offered_
+                ? QStringLiteral("Press F2 or click here to put %1 into Comm num.").arg(*offered_)
+                : QStringLiteral("Comm num cannot reach it: send to it with korvex-cli "
+                                 "send --port and its device."));
 }
 
 void PortHint::showGone(const NumberedPort& port) {
@@ -135,7 +136,8 @@ void PortHint::place() {
     const QPoint fieldTop = anchor_->mapTo(window, QPoint(0, 0));
     const int width = std::min(sizeHint().width(), window->width() - 8);
     resize(width, sizeHint().height());
-    const int left = std::clamp(fieldTop.x() - width / 4, 4, std::max(4, window->width() - width - 4));
+    const int left =
+        std::clamp(fieldTop.x() - width / 4, 4, std::max(4, window->width() - width - 4));
     move(left, std::max(0, fieldTop.y() - height() - 2));
 }
 

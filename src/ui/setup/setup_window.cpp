@@ -5,7 +5,6 @@
 #include "control_descriptions.h"
 #include "masked_field.h"
 #include "port_hint.h"
-#include "progress/progress_dialog.h"
 #include "report/state_folder.h"
 #include "report/support_report.h"
 #include "settings/config_block_builder.h"
@@ -17,6 +16,7 @@
 #include "transfer/frame_sender.h"
 #include "transfer/port_watcher.h"
 #include "ui/instructions/instructions_window.h"
+#include "ui/progress/progress_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,10 +118,9 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     restoreDefaults();
     connectSender();
 
-    watcher_ = new PortWatcher(ports_,
-                               environment.portEvents ? std::move(environment.portEvents)
-                                                      : makeSystemPortEvents(),
-                               this);
+    watcher_ = new PortWatcher(
+        ports_, environment.portEvents ? std::move(environment.portEvents) : makeSystemPortEvents(),
+        this);
     hint_ = new PortHint(form_.portField);
     watchPorts();
 
@@ -185,9 +184,9 @@ void SetupWindow::connectButtons() {
 SettingsValues SetupWindow::settings() const {
     SettingsValues values;
     for (const FieldInfo& info : fieldTable()) {
-        const FieldEditor& editor = form_.editor(info.id);
-        const Outcome read = holdsText(info.id) ? values.setText(info.id, editor.fieldText())
-                                                : values.setValue(info.id, editor.fieldValue());
+        const Outcome read =
+            holdsText(info.id) ? values.setText(info.id, form_.textEditor(info.id).fieldText())
+                               : values.setValue(info.id, form_.valueEditor(info.id).fieldValue());
         // Typed, pasted, dropped or stored, an editor takes only what its
         // field accepts; anything else is a fault of this program.
         if (!read)
@@ -198,15 +197,17 @@ SettingsValues SetupWindow::settings() const {
 }
 
 void SetupWindow::store(FieldId id, const SettingsValues& values) {
-    FieldEditor& editor = form_.editor(id);
     if (holdsText(id)) {
+        TextFieldEditor& editor = form_.textEditor(id);
         // Storing an unchanged text would still reset what the editor keeps
         // beside it: its undo history, its cursor, its modified flag.
         if (editor.fieldText() != values.text(id))
             editor.setFieldText(values.text(id));
-    } else if (!editor.showsValue(values.value(id))) {
-        editor.setFieldValue(values.value(id));
+        return;
     }
+    ValueFieldEditor& editor = form_.valueEditor(id);
+    if (!editor.showsValue(values.value(id)))
+        editor.setFieldValue(values.value(id));
 }
 
 void SetupWindow::showSettings(const SettingsValues& values) {
@@ -267,8 +268,8 @@ void SetupWindow::send() {
     if (result.gpsless)
         showGpsless(*result.gpsless);
     if (!result.ok()) {
-        showFailure({kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
-                     QMessageBox::Information, describeBuildFault(result.fault())});
+        showFailure({kFaultTitle, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
+                     describeBuildFault(result.fault())});
         enableSend();
         focusField(result.fault().field.value());
         return;
@@ -297,8 +298,8 @@ void SetupWindow::saveReport() {
     const QByteArray report = supportReportText(gatherSupportReport(
         {QStringLiteral("korvex-config"), serialSide_, ports_, watcher_->listeningTo(), {}}));
     if (const Outcome written = saveSupportReport(*path, report); !written)
-        prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle),
-                                     written.fault().reason, QMessageBox::NoIcon});
+        prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), written.fault().reason,
+                                     QMessageBox::NoIcon});
 }
 
 void SetupWindow::restoreDefaults() {
