@@ -83,13 +83,18 @@ void PortWatcher::watchSimulatorFolder() {
     if (!checkSimulatorRegistry())
         return;
     const QString folder = simulatorRegistryPath();
+    const QString parent = QFileInfo(folder).absolutePath();
     if (QFileInfo(folder).isDir()) {
-        if (simulatorFolder_ != folder && folders_.addPath(folder))
+        if (simulatorFolder_ != folder && folders_.addPath(folder)) {
             simulatorFolder_ = folder;
+            // Its parent may be a busy runtime folder: no more listings for
+            // what happens there.
+            if (folders_.directories().contains(parent))
+                folders_.removePath(parent);
+        }
         return;
     }
     // Not there yet: its parent tells when it is made.
-    const QString parent = QFileInfo(folder).absolutePath();
     if (!folders_.directories().contains(parent))
         folders_.addPath(parent);
 #endif
