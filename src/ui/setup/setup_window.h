@@ -12,6 +12,9 @@
 #include <memory>
 #include <optional>
 
+class QPushButton;
+class QScrollArea;
+
 namespace korvex {
 
 class FrameSender;
@@ -58,7 +61,8 @@ public:
 
     // What Load does once a file is chosen: the settings it holds, or the
     // failure box (the items before a bad one stay loaded).
-    void loadFile(const QString& path);
+    // Whether the whole file was read.
+    bool loadFile(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -77,6 +81,10 @@ private:
     void openInstructions();
 
     void showGpsless(bool on);
+    // Says what a command did through the name of its button, which a screen
+    // reader speaks when the button has the focus (or gets it back).
+    void tellOutcome(QPushButton* button, const QString& outcome);
+    void scrollWhereTooLarge();
     void store(FieldId id, const SettingsValues& values);
     void focusField(FieldId id);
     FileRequest fileRequest(FileRequest::Kind kind) const;
@@ -90,7 +98,9 @@ private:
     QPointer<InstructionsWindow> instructions_;
     bool iconRequested_ = false;
 
-    QPointer<QWidget> sendFocusStandIn_; // where the focus went while SEND was disabled
+    bool sendHadFocus_ = false;        // SEND gets the focus back when it is enabled again
+    QPointer<QPushButton> toldOn_;     // the button whose name tells an outcome
+    QPointer<QScrollArea> scrollArea_; // only where the window is larger than the screen
 };
 
 } // namespace korvex
