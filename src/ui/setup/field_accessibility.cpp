@@ -19,6 +19,8 @@ QString captionAsName(QString caption) {
 }
 
 QAccessibleInterface* fieldReading(const QString& className, QObject* object) {
+    if (auto* note = qobject_cast<SpokenNote*>(object))
+        return new QAccessibleWidget(note, QAccessible::Notification);
     auto* field = qobject_cast<QLineEdit*>(object);
     // Asked once per class of the object's ancestry: answering for its own
     // class comes before Qt's answer for QLineEdit.
@@ -156,6 +158,21 @@ QString AccessibleField::attributes(int offset, int* startOffset, int* endOffset
     *startOffset = 0;
     *endOffset = characterCount();
     return {};
+}
+
+SpokenNote::SpokenNote(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("spokenNote"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void SpokenNote::say(const QString& text) {
+    hide();
+    setAccessibleName(text);
+    show();
 }
 
 void installFieldAccessibility() {

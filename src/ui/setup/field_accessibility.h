@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QWidget>
 
 class QLineEdit;
 
@@ -43,7 +44,19 @@ private:
     QString shownText() const;
 };
 
-// Makes every line edit of the program read through AccessibleField. Called
+// Says a short outcome to a screen reader without a change on the screen: an
+// object of no size with the notification role, shown anew for each outcome,
+// which Orca speaks as it appears. (Qt 6.4 sends a name change with the
+// object in place of the new name, so Orca cannot speak that.)
+class SpokenNote : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpokenNote(QWidget* parent);
+    void say(const QString& text);
+};
+
+// Makes every line edit of the program read through AccessibleField, and a
+// SpokenNote read as a notification. Called
 // before the first window is made (an object keeps the reading it was first
 // given); calling it again changes nothing.
 void installFieldAccessibility();

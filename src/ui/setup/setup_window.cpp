@@ -19,7 +19,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -341,24 +340,18 @@ void SetupWindow::showGpsless(bool on) {
 }
 
 void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
-    if (toldOn_ && toldOn_ != button)
-        toldOn_->setAccessibleName(QString());
-    toldOn_ = button;
-    // A name change of the focused object is what Orca speaks at once; a
-    // button getting the focus back from a file dialog is heard by it too.
-    // The same outcome twice is still a change.
-    const QString told = button->text() + QStringLiteral(": ") + outcome;
-    if (button->accessibleName() == told)
-        button->setAccessibleName(QString());
-    button->setAccessibleName(told);
+    if (!spokenNote_)
+        spokenNote_ = new SpokenNote(this);
+    spokenNote_->say(button->text() + QStringLiteral(": ") + outcome);
 }
 
 void SetupWindow::scrollWhereTooLarge() {
     const QScreen* shown = screen();
     if (!shown)
         return;
-    // Room for the window's frame, as far as the style knows it.
-    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    // Room for the window's frame: window managers draw title bars taller
+    // than the style's own, so twice that is kept free.
+    const int titleBar = 2 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     const QSize room = shown->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
     const QSize needed = sizeHint();
@@ -376,6 +369,11 @@ void SetupWindow::scrollWhereTooLarge() {
     outer->addWidget(scrollArea_);
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const QSize whole = needed + QSize(bar, bar);
+    // Only the direction that lacks room scrolls.
+    if (whole.width() <= room.width())
+        scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (whole.height() <= room.height())
+        scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMaximumSize(whole);
     resize(whole.boundedTo(room));
     // Tab scrolls to the control it reaches; the focus set by the program
@@ -412,14 +410,6 @@ void SetupWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool SetupWindow::eventFilter(QObject* watched, QEvent* event) {
-    // An outcome is told until the focus moves on by the user's hand.
-    if (toldOn_ && watched == toldOn_ && event->type() == QEvent::FocusOut) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            toldOn_->setAccessibleName(QString());
-            toldOn_ = nullptr;
-        }
-    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

@@ -20,6 +20,7 @@ namespace korvex {
 class FrameSender;
 class InstructionsWindow;
 class ProgressDialog;
+class SpokenNote;
 
 // Title of the transfer's failure box.
 inline constexpr const char* kApplicationTitle = "Korvex Config";
@@ -81,8 +82,7 @@ private:
     void openInstructions();
 
     void showGpsless(bool on);
-    // Says what a command did through the name of its button, which a screen
-    // reader speaks when the button has the focus (or gets it back).
+    // Tells a screen reader what a command did ("Save: Saved to Korvex.cfg").
     void tellOutcome(QPushButton* button, const QString& outcome);
     void scrollWhereTooLarge();
     void store(FieldId id, const SettingsValues& values);
@@ -99,7 +99,7 @@ private:
     bool iconRequested_ = false;
 
     bool sendHadFocus_ = false;        // SEND gets the focus back when it is enabled again
-    QPointer<QPushButton> toldOn_;     // the button whose name tells an outcome
+    SpokenNote* spokenNote_ = nullptr; // tells a screen reader what a command did
     QPointer<QScrollArea> scrollArea_; // only where the window is larger than the screen
 };
 
