@@ -20,7 +20,9 @@ import subprocess
 import sys
 from dataclasses import dataclass, field
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# The session (Orca, its display and bus) is a tool of its own, in scripts/orca.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..",
+                                "scripts", "orca"))
 from orca_session import OrcaSession, StepFailed  # noqa: E402
 
 
@@ -109,10 +111,12 @@ def task(port, saved):
         Step("Default", "space", ["Default: Factory settings restored"]),
         Step("to Save", "shift+Tab", ["Save", "push button"]),
         Step("Save dialog", "space", ["Salva File"]),
-        Step("saved", ("type", saved + "\n"), ["Save: Saved to " + os.path.basename(saved)]),
+        Step("file name typed", ("type", saved), []),
+        Step("saved", "Return", ["Save: Saved to " + os.path.basename(saved)]),
         Step("to Load", "shift+Tab", ["Load", "push button"]),
         Step("Load dialog", "space", ["Apertura File"]),
-        Step("loaded", ("type", saved + "\n"), ["Load: Loaded from " + os.path.basename(saved)]),
+        Step("file name typed again", ("type", saved), []),
+        Step("loaded", "Return", ["Load: Loaded from " + os.path.basename(saved)]),
         Step("F1", "F1", ["Korvex Config - Istruzioni"]),
         Step("Escape", "Escape", [WINDOW_TITLE]),
     ]

@@ -6,8 +6,6 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
 
 namespace korvex::testing {
 namespace {
@@ -87,15 +85,6 @@ TEST_F(HeardTest, SendKeepsTheFocusFromTheOtherButtons) {
     EXPECT_EQ(window->focusWidget(), nullptr);
     ASSERT_TRUE(waitFor([&] { return send->isEnabled(); }));
     EXPECT_EQ(window->focusWidget(), send);
-}
-
-// Larger than the screen's free area, the window scrolls its controls and
-// stays within that area.
-TEST_F(HeardTest, AWindowLargerThanTheScreenScrolls) {
-    const QRect room = window->screen()->availableGeometry();
-    const bool tooLarge = find("Frame1")->parentWidget()->sizeHint().height() > room.height();
-    EXPECT_EQ(window->findChild<QScrollArea*>() != nullptr, tooLarge);
-    EXPECT_LE(window->sizeHint().height(), room.height());
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Orca, for real, on a private X display, its speech read back as text.
 
-One OrcaSession is a whole desktop of its own: Xvfb, the accessibility bus,
-a window manager and Orca with the log-only speech server of this folder
-(Orca's logic is unchanged, only the audio is missing). Programs started
+The project's Orca test (tests/orca) runs on it; so can any other check of
+what Orca says. One OrcaSession is a whole desktop of its own: Xvfb, the
+accessibility bus, a window manager and Orca with the log-only speech server
+of this folder (Orca's logic is unchanged, only the audio is missing). Programs started
 with launch() are driven by real key events (xdotool), and each step returns
 what Orca said after it. Run it inside its own `dbus-run-session`.
 
@@ -12,8 +13,8 @@ ends when every text it expects has been spoken, or fails after a timeout
 that only a broken or very slow machine reaches.
 
     with OrcaSession(work_dir) as orca:
-        orca.launch([program], until="Korvex Config")
-        heard = orca.press("Tab", expect=["TX DELAY"])
+        orca.launch([program], expect=["Korvex Config"])
+        heard = orca.press("Tab", expect=["Mic-E msg"])
 """
 import os
 import re
