@@ -115,6 +115,9 @@ class OrcaSession:
     def _start_orca(self):
         prefs = os.path.join(self.work_dir, "orca-prefs")
         os.makedirs(prefs, exist_ok=True)
+        # A log left by an earlier session would be read as this one's.
+        if os.path.exists(self.log_path):
+            os.remove(self.log_path)
         for name in PREFS:
             shutil.copy(os.path.join(HERE, name), prefs)
         # Debian's Python, the one Orca's modules are installed for.
@@ -211,7 +214,9 @@ class OrcaSession:
         subprocess.run(["xdotool", "key", "--clearmodifiers", *keys], env=self.env, check=True)
 
     def type(self, text):
-        subprocess.run(["xdotool", "type", "--delay", "20", text], env=self.env, check=True)
+        # At a typist's pace: typed quickly, a long text floods Orca's queue
+        # and Orca drops what comes right after it.
+        subprocess.run(["xdotool", "type", "--delay", "120", text], env=self.env, check=True)
 
     def press(self, keys, expect, timeout=None):
         """Presses keys (an xdotool key list, or a text to type when given as

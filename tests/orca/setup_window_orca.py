@@ -16,6 +16,7 @@ hand it to run_task() with the environment the window should start in.
 import argparse
 import os
 import re
+import shutil
 import subprocess
 import sys
 from dataclasses import dataclass, field
@@ -111,11 +112,11 @@ def task(port, saved):
         Step("Default", "space", ["Default: Factory settings restored"]),
         Step("to Save", "shift+Tab", ["Save", "push button"]),
         Step("Save dialog", "space", ["Salva File"]),
-        Step("file name typed", ("type", saved), []),
+        Step("file name typed", ("type", os.path.basename(saved)), []),
         Step("saved", "Return", ["Save: Saved to " + os.path.basename(saved)]),
         Step("to Load", "shift+Tab", ["Load", "push button"]),
         Step("Load dialog", "space", ["Apertura File"]),
-        Step("file name typed again", ("type", saved), []),
+        Step("file name typed again", ("type", os.path.basename(saved)), []),
         Step("loaded", "Return", ["Load: Loaded from " + os.path.basename(saved)]),
         Step("F1", "F1", ["Korvex Config - Istruzioni"]),
         Step("Escape", "Escape", [WINDOW_TITLE]),
@@ -169,9 +170,21 @@ def run_task(args, steps_for, env=None):
     try:
         with OrcaSession(args.work) as session:
             port = start_simulator(session, args.cli)
-            saved = os.path.join(session.work_dir, "orca-task.cfg")
+            # The file dialogs open in the program's folder: a copy of it in
+            # the session's, where a short name is typed (a long one floods
+            # Orca's queue, and Orca then drops what follows).
+            program = os.path.join(session.work_dir, "bin")
+            os.makedirs(program, exist_ok=True)
+            for name in (os.path.basename(args.config), "Korvex_Config.rtf"):
+                source = os.path.join(os.path.dirname(os.path.abspath(args.config)), name)
+                if os.path.exists(source):
+                    shutil.copy(source, program)
+            saved = os.path.join(program, "orca-task.cfg")
+            if os.path.exists(saved):  # Save would ask before replacing it
+                os.remove(saved)
             start = Step("start", "", [WINDOW_TITLE, "TX DELAY"])
-            opening = session.launch([args.config], start.expect, env=env)
+            opening = session.launch([os.path.join(program, os.path.basename(args.config))],
+                                     start.expect, env=env)
             failures = run_steps(session, steps_for(port, saved), args.listen, transcript,
                                  [(start, opening)])
     finally:
