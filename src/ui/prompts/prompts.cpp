@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prompts.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QStringList>
@@ -51,8 +53,18 @@ public:
         // Messages quote what a file held; as rich text an <img> in it would
         // make the box read any file it names, /dev/zero included.
         box.setTextFormat(Qt::PlainText);
-        if (!message.details.isEmpty())
+        if (!message.details.isEmpty()) {
             box.setDetailedText(message.details);
+            // A screen reader reads the text and the focused OK; the button
+            // that shows the details it would never mention.
+            for (QAbstractButton* button : box.buttons()) {
+                if (box.buttonRole(button) == QMessageBox::ActionRole)
+                    box.button(QMessageBox::Ok)
+                        ->setAccessibleDescription(
+                            QCoreApplication::translate("Prompts", "The box also offers \"%1\".")
+                                .arg(button->text()));
+            }
+        }
         QPushButton* report = nullptr;
         if (message.offerReport) {
             report = box.addButton(QStringLiteral("Save report\u2026"), QMessageBox::ActionRole);

@@ -3,6 +3,7 @@
 
 #include "config_file/config_file.h"
 #include "control_descriptions.h"
+#include "field_accessibility.h"
 #include "masked_field.h"
 #include "port_hint.h"
 #include "report/state_folder.h"
@@ -26,8 +27,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace korvex {
@@ -107,7 +113,10 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));
 
+    // Before any control is read: a control keeps the reading it first got.
+    installFieldAccessibility();
     form_ = buildSetupForm(*this);
+    scrollWhereTooLarge();
     // The GPSless captions start in the button-text colour; only a build
     // changes them.
     showGpsless(false);
@@ -172,7 +181,10 @@ void SetupWindow::showPortList(const PortSnapshot& ports) {
 
 void SetupWindow::connectButtons() {
     connect(form_.sendButton, &QPushButton::clicked, this, &SetupWindow::send);
-    connect(form_.defaultButton, &QPushButton::clicked, this, &SetupWindow::restoreDefaults);
+    connect(form_.defaultButton, &QPushButton::clicked, this, [this] {
+        restoreDefaults();
+        tellOutcome(form_.defaultButton, tr("Factory settings restored"));
+    });
     connect(form_.saveButton, &QPushButton::clicked, this, &SetupWindow::save);
     connect(form_.loadButton, &QPushButton::clicked, this, &SetupWindow::load);
     connect(form_.helpButton, &QPushButton::clicked, this, &SetupWindow::openInstructions);
@@ -249,18 +261,20 @@ void SetupWindow::connectSender() {
 
 void SetupWindow::enableSend() {
     form_.sendButton->setEnabled(true);
-    if (sendFocusStandIn_ && focusWidget() == sendFocusStandIn_)
+    if (sendHadFocus_ && !focusWidget())
         form_.sendButton->setFocus(Qt::OtherFocusReason);
-    sendFocusStandIn_ = nullptr;
+    sendHadFocus_ = false;
 }
 
 void SetupWindow::send() {
-    const bool sendHadFocus = focusWidget() == form_.sendButton;
+    // Qt would move the focus off the disabled button to the next one, and a
+    // screen reader would announce that button as if it had been pressed.
+    // The focus rests nowhere instead; unless the user moves it on, it comes
+    // back when SEND does, so a keyboard user finds their place again.
+    sendHadFocus_ = focusWidget() == form_.sendButton;
+    if (sendHadFocus_)
+        form_.sendButton->clearFocus();
     form_.sendButton->setEnabled(false);
-    // Qt moves the focus off the disabled button, to the next one; unless the
-    // user moves it on, it comes back when SEND does, so a keyboard user
-    // finds their place again.
-    sendFocusStandIn_ = sendHadFocus ? focusWidget() : nullptr;
     const SettingsValues given = settings();
     const BuildResult result = buildAndSend(given, *sender_);
     // Only what the build changed: a field it left alone is not stored again.
@@ -268,8 +282,12 @@ void SetupWindow::send() {
         if (!result.settings.sameAt(info.id, given))
             store(info.id, result.settings);
     }
-    if (result.gpsless)
+    if (result.gpsless) {
         showGpsless(*result.gpsless);
+        // Heard with the transfer's result: the captions only change colour.
+        if (result.ok())
+            progressDialog()->setResultNote(gpslessState(*result.gpsless) + u'.');
+    }
     if (!result.ok()) {
         showFailure({kFaultTitle, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
                      describeBuildFault(result.fault())});
@@ -334,11 +352,13 @@ void SetupWindow::save() {
     // A confirmed dialog makes the chosen folder the current one; files named
     // bare (the manual among them) are then looked for there.
     QDir::setCurrent(QFileInfo(*path).absolutePath());
-    if (const Outcome written = writeConfigFile(*path, settings()); !written)
+    if (const Outcome written = writeConfigFile(*path, settings()); !written) {
         prompts_->showMessage(this,
                               {kSaveFailedTitle, written.fault().reason, QMessageBox::NoIcon});
-    else
-        lastFolder_.remember(*path);
+        return;
+    }
+    lastFolder_.remember(*path);
+    tellOutcome(form_.saveButton, tr("Saved to %1").arg(QFileInfo(*path).fileName()));
 }
 
 void SetupWindow::load() {
@@ -346,10 +366,11 @@ void SetupWindow::load() {
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Open));
     if (!path)
         return;
-    loadFile(*path);
+    if (loadFile(*path))
+        tellOutcome(form_.loadButton, tr("Loaded from %1").arg(QFileInfo(*path).fileName()));
 }
 
-void SetupWindow::loadFile(const QString& path) {
+bool SetupWindow::loadFile(const QString& path) {
     // Made absolute first: the folder change below would move a relative name.
     const QFileInfo file(path);
     QDir::setCurrent(file.absolutePath());
@@ -361,6 +382,7 @@ void SetupWindow::loadFile(const QString& path) {
         prompts_->showMessage(this, {kLoadFailedTitle, read.fault().reason, QMessageBox::NoIcon});
     else
         lastFolder_.remember(file.absoluteFilePath());
+    return read.ok();
 }
 
 void SetupWindow::openInstructions() {
@@ -389,6 +411,51 @@ void SetupWindow::showGpsless(bool on) {
         form_.editor(id).editorWidget()->setAccessibleDescription(
             on ? fieldDescription(id) + u' ' + gpslessState(on) + u'.' : fieldDescription(id));
     }
+}
+
+void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
+    if (!spokenNote_)
+        spokenNote_ = new SpokenNote(this);
+    spokenNote_->say(button->text() + QStringLiteral(": ") + outcome);
+}
+
+void SetupWindow::scrollWhereTooLarge() {
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    // Room for the window's frame: window managers draw title bars taller
+    // than the style's own, so twice that is kept free.
+    const int titleBar = 2 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize room = shown->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
+    const QSize needed = sizeHint();
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return;
+    // The frames and their controls move into a scrolled area; the window
+    // takes the screen's room, no more than the controls need.
+    auto* content = new QWidget;
+    content->setLayout(layout());
+    scrollArea_ = new QScrollArea;
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollArea_);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize whole = needed + QSize(bar, bar);
+    // Only the direction that lacks room scrolls.
+    if (whole.width() <= room.width())
+        scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (whole.height() <= room.height())
+        scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setMaximumSize(whole);
+    resize(whole.boundedTo(room));
+    // Tab scrolls to the control it reaches; the focus set by the program
+    // (a refused field, SEND given back) should be seen too.
+    connect(qApp, &QApplication::focusChanged, scrollArea_, [this](QWidget*, QWidget* now) {
+        if (now && scrollArea_ && scrollArea_->widget()->isAncestorOf(now))
+            scrollArea_->ensureWidgetVisible(now);
+    });
 }
 
 void SetupWindow::focusField(FieldId id) {

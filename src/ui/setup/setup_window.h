@@ -14,6 +14,9 @@
 #include <memory>
 #include <optional>
 
+class QPushButton;
+class QScrollArea;
+
 namespace korvex {
 
 class FrameSender;
@@ -21,6 +24,7 @@ class InstructionsWindow;
 class PortHint;
 class PortWatcher;
 class ProgressDialog;
+class SpokenNote;
 
 // Title of the transfer's failure box.
 inline constexpr const char* kApplicationTitle = "Korvex Config";
@@ -63,7 +67,8 @@ public:
 
     // What Load does once a file is chosen: the settings it holds, or the
     // failure box (the items before a bad one stay loaded).
-    void loadFile(const QString& path);
+    // Whether the whole file was read.
+    bool loadFile(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,6 +92,9 @@ private:
     void showPortList(const PortSnapshot& ports);
 
     void showGpsless(bool on);
+    // Tells a screen reader what a command did ("Save: Saved to Korvex.cfg").
+    void tellOutcome(QPushButton* button, const QString& outcome);
+    void scrollWhereTooLarge();
     void store(FieldId id, const SettingsValues& values);
     void focusField(FieldId id);
     FileRequest fileRequest(FileRequest::Kind kind) const;
@@ -103,7 +111,9 @@ private:
     PortHint* hint_ = nullptr;
     bool iconRequested_ = false;
 
-    QPointer<QWidget> sendFocusStandIn_; // where the focus went while SEND was disabled
+    bool sendHadFocus_ = false;        // SEND gets the focus back when it is enabled again
+    SpokenNote* spokenNote_ = nullptr; // tells a screen reader what a command did
+    QPointer<QScrollArea> scrollArea_; // only where the window is larger than the screen
 };
 
 } // namespace korvex
