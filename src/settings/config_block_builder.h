@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/build_step.h"
+#include "build_step.h"
 #include "base/field_id.h"
 #include "base/outcome.h"
 #include "config_block.h"
