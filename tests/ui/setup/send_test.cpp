@@ -112,6 +112,7 @@ TEST_F(SendTest, CloseBoxHidesTheDialogUntilTheNextTransfer) {
     showActive();
     QPointer<ProgressDialog> dialog = window->progressDialog();
     auto* ok = dialog->findChild<QPushButton*>("OKButton");
+    ASSERT_NE(ok, nullptr);
     EXPECT_EQ(dialog->parentWidget(), window.get()); // no taskbar entry of its own
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
 
@@ -239,7 +240,9 @@ TEST(SendFindingTest, AnAdapterWithoutAPortIsExplainedInTheDetails) {
     environment.prompts = std::make_unique<FakePrompts>(log);
     environment.serialSide = tree.root();
     SetupWindow window(std::move(environment));
-    QTest::mouseClick(window.findChild<QWidget*>("cmdSend"), Qt::LeftButton);
+    auto* send = window.findChild<QWidget*>("cmdSend");
+    ASSERT_NE(send, nullptr);
+    QTest::mouseClick(send, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return !log->messages.isEmpty(); }));
     EXPECT_TRUE(log->messages[0].text.startsWith("Port 1 does not exist"));
     EXPECT_TRUE(log->messages[0].details.contains("Load the driver with: sudo modprobe cp210x"))

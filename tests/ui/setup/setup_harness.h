@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/fake_serial_link.h"
 #include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
@@ -15,47 +16,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace korvex::testing {
-
-// What reached the fake serial line.
-struct LineLog {
-    QStringList opened;
-    QList<QByteArray> writes;
-    int closes = 0;
-    QByteArray all() const {
-        QByteArray bytes;
-        for (const QByteArray& write : writes)
-            bytes += write;
-        return bytes;
-    }
-};
-
-class FakeLink final : public SerialLink {
-public:
-    explicit FakeLink(std::shared_ptr<LineLog> log)
-        : log_(std::move(log)) {}
-    bool open(const QString& device) override {
-        log_->opened << device;
-        open_ = true;
-        return true;
-    }
-    bool isOpen() const override { return open_; }
-    bool write(const QByteArray& bytes) override {
-        log_->writes << bytes;
-        return true;
-    }
-    void close() override {
-        if (open_)
-            ++log_->closes;
-        open_ = false;
-    }
-    QString errorString() const override { return {}; }
-
-private:
-    std::shared_ptr<LineLog> log_;
-    bool open_ = false;
-};
 
 // The dialogs the window asked for, and the answer the next file dialog gives.
 struct PromptLog {
@@ -133,8 +96,9 @@ protected:
             return ports;
         });
         environment.ports = numbering;
-        environment.sender =
-            new FrameSender(numbering, [log = line] { return std::make_unique<FakeLink>(log); });
+        environment.sender = new FrameSender(numbering, [log = line] {
+            return std::make_unique<FakeSerialLink>(log, FakeBehaviour{});
+        });
         window = std::make_unique<SetupWindow>(std::move(environment));
     }
 
@@ -146,7 +110,11 @@ protected:
 
     template <typename T = QWidget> T* find(const QString& name) const {
         T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
+        // The caller uses the control on the next line: a missing one fails
+        // this test here (GoogleTest reports the exception) instead of
+        // crashing the program and hiding the results of the tests after it.
+        if (!widget)
+            throw std::logic_error("the window has no control named " + name.toStdString());
         return widget;
     }
 
@@ -157,7 +125,7 @@ protected:
     void click(const QString& button) { QTest::mouseClick(find(button), Qt::LeftButton); }
 
     std::shared_ptr<PromptLog> prompts = std::make_shared<PromptLog>();
-    std::shared_ptr<LineLog> line = std::make_shared<LineLog>();
+    std::shared_ptr<Log> line = std::make_shared<Log>(); // what reached the serial line
     QList<PortDescription> ports{fakePort(QStringLiteral("ttyUSB0"), QStringLiteral("FT232R"))};
     int listings = 0; // how often the ports were enumerated
     std::unique_ptr<SetupWindow> window;
