@@ -191,16 +191,16 @@ TEST_F(FieldEditing, MicEListIndexFollowsChoiceAndTypedText) {
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(list->itemText(i), QString::fromLatin1(micEMessages()[i]));
     list->setCurrentIndex(7);
-    EXPECT_EQ(window->settings().value(FieldId::micEMessage), 7);
+    EXPECT_EQ(shown().value(FieldId::micEMessage), 7);
 
     list->setFocus();
     list->lineEdit()->selectAll();
     typeText(list->lineEdit(), QStringLiteral("Emergenc"));
     QTest::keyClick(list->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(window->settings().value(FieldId::micEMessage), -1);
+    EXPECT_EQ(shown().value(FieldId::micEMessage), -1);
     EXPECT_EQ(list->count(), 8); // Enter adds nothing
     typeText(list->lineEdit(), QStringLiteral("y"));
-    EXPECT_EQ(window->settings().value(FieldId::micEMessage), 7);
+    EXPECT_EQ(shown().value(FieldId::micEMessage), 7);
 }
 
 } // namespace

@@ -8,14 +8,17 @@
 #endif
 #include "transfer/frames.h"
 #include "ui/progress/progress_dialog.h"
+#include "ui/setup/rule_line_edit.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace korvex::testing {
@@ -166,6 +169,44 @@ TEST_F(SendTest, UndoStillWorksInAFieldTheSendLeftAlone) {
     ASSERT_TRUE(call->isUndoAvailable());
     call->undo();
     EXPECT_EQ(call->text(), "NOCALL-9");
+}
+
+// An editor holding what its field refuses is a fault of this program: SEND,
+// Save and Load stop at it with the reason, and nothing stands in for it.
+TEST_F(SendTest, AnEditorHoldingARefusedTextStopsEachCommandWithTheReason) {
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("Korvex.cfg"));
+    struct Case {
+        const char* button;
+        const char* title;
+    };
+    const Case cases[] = {
+        {"cmdSend", "Invio non eseguito - Korvex"}, {"cmdSave", "Korwex"}, {"cmdLoad", "Korvex"}};
+    showActive();
+    auto* call = find<RuleLineEdit>("edMyCall");
+    ASSERT_NE(call, nullptr);
+    const QString refused = QStringLiteral("IK2\u0101");
+    call->setFieldText(refused);
+    for (const Case& c : cases) {
+        prompts->messages.clear();
+        prompts->answer = file;
+        find("edComm")->setFocus();
+        click(c.button);
+        ASSERT_EQ(prompts->messages.size(), 1) << c.button;
+        const MessageRequest& box = prompts->messages[0];
+        EXPECT_EQ(box.title, c.title);
+        EXPECT_EQ(box.text, "Parametri incompleti o non corretti");
+        EXPECT_TRUE(box.details.startsWith("field \"MY CALLSIGN\" (mycall): the character "))
+            << box.details.toStdString();
+        EXPECT_TRUE(box.details.contains("U+0101")) << box.details.toStdString();
+        QTest::qWait(1);
+        EXPECT_EQ(QApplication::focusWidget(), call) << c.button;
+        EXPECT_EQ(call->text(), refused) << c.button;
+    }
+    EXPECT_TRUE(find("cmdSend")->isEnabled());
+    EXPECT_TRUE(line->opened.isEmpty());
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 // A rejected field: the fixed message, with the step, field and reason in its
