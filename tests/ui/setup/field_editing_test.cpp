@@ -6,13 +6,19 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <functional>
 
 namespace korvex::testing {
 namespace {
 
-using FieldEditing = SetupTest;
+class FieldEditing : public SetupTest {
+protected:
+    // Delivers each text of kArrivingText into its field, in a way of its own.
+    void checkArrivals(const std::function<void(QWidget*, const QString&)>& deliver);
+};
 
 struct Typed {
     const char* field;
@@ -104,6 +110,58 @@ TEST_F(FieldEditing, PastedAndDroppedTextObeysTheRules) {
         QApplication::sendEvent(edit, &drop);
         EXPECT_EQ(edit->text(), c.expected) << c.field << " dropped " << c.text.toStdString();
     }
+}
+
+// Text that arrives whole, composed by an input method or pasted from the
+// primary selection by a middle click, meets each kind of field's rule as
+// typed keys do. Each field starts empty, the text goes in at its start.
+struct ArrivingText {
+    FieldId field;
+    QString text;
+    QString expected; // as the window reads the field, prompts included
+};
+
+const ArrivingText kArrivingText[] = {
+    {FieldId::myCall, "no,call{9", "NOCALL9"},                  // call sign
+    {FieldId::aprsPath, "wide1-1, wide2-2", "WIDE1-1,WIDE2-2"}, // path
+    {FieldId::statusText, QStringLiteral("it's caf\u00e9\tok"), "its cafok"},
+    {FieldId::messageText, "hello {world}|~", "HELLO WORLD}"},
+    {FieldId::gpsTimeout, "a7 8 9 9", "789"},                  // digits, positions
+    {FieldId::speedBand0, QStringLiteral("\u0661 5"), "5___"}, // only 0 to 9 are digits
+    {FieldId::symbol, QStringLiteral("\u0101x"), "x"},         // no single-byte code
+};
+
+void FieldEditing::checkArrivals(const std::function<void(QWidget*, const QString&)>& deliver) {
+    for (const ArrivingText& c : kArrivingText) {
+        const char* name = fieldInfo(c.field).objectName;
+        auto* field = window->findChild<QLineEdit*>(QString::fromLatin1(name));
+        ASSERT_NE(field, nullptr) << name;
+        ASSERT_TRUE(shown().setText(c.field, QString()).ok()) << name;
+        field->setFocus();
+        field->setCursorPosition(0);
+        deliver(field, c.text);
+        EXPECT_EQ(shown().text(c.field), c.expected) << name;
+    }
+}
+
+TEST_F(FieldEditing, InputMethodCommitsObeyTheRules) {
+    showActive();
+    checkArrivals([](QWidget* field, const QString& text) {
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(field, &commit);
+    });
+}
+
+TEST_F(FieldEditing, MiddleClickPasteObeysTheRules) {
+    // Run on X by the setup_window_middle_click_on_x test.
+    if (!QGuiApplication::clipboard()->supportsSelection())
+        GTEST_SKIP() << "this platform has no primary selection";
+    showActive();
+    checkArrivals([](QWidget* field, const QString& text) {
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+        QTest::mouseClick(field, Qt::MiddleButton, Qt::NoModifier, QPoint(1, field->height() / 2));
+    });
 }
 
 TEST_F(FieldEditing, NumericFieldsKeepTheirPromptsAndSelectOnFocus) {
