@@ -140,7 +140,7 @@ void FieldEditing::checkArrivals(const std::function<void(QWidget*, const QStrin
         field->setFocus();
         field->setCursorPosition(0);
         deliver(field, c.text);
-        EXPECT_EQ(shown().text(c.field), c.expected) << name;
+        EXPECT_EQ(shown().text(c.field).toStdString(), c.expected.toStdString()) << name;
     }
 }
 
