@@ -116,9 +116,7 @@ protected:
 
     template <typename T = QWidget> T* find(const QString& name) const {
         T* widget = window->findChild<T*>(name);
-        // The caller uses the control on the next line: a missing one fails
-        // this test here (GoogleTest reports the exception) instead of
-        // crashing the program and hiding the results of the tests after it.
+        // A missing control fails this test here, not by a crash that hides the rest.
         if (!widget)
             throw std::logic_error("the window has no control named " + name.toStdString());
         return widget;
