@@ -9,12 +9,12 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev libudev-dev
   libqt6svg6 qt6-qpa-plugins
 )
 test_packages=(
   googletest libgtest-dev
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick openbox libxcb1-dev
   dbus-daemon at-spi2-core
   clang libclang-rt-14-dev
   file dpkg-dev lintian

@@ -33,11 +33,16 @@ constexpr std::array kCommands{
             "change settings and save them as a .cfg file",
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runEdit(arguments, out, err); }},
-    Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]...",
+    Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]... [--trace OUT]",
             "check settings and program the tracker", runSend},
-    Command{"ports", "[--json] [--diagnose]",
-            "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from use",
+    Command{"ports", "[--json] [--diagnose] [--wait [SECONDS]]",
+            "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from "
+            "use; with --wait, the port that is plugged in next",
             runPorts},
+    Command{"decode", "FILE [--json]", "what the tracker makes of a transfer trace or of raw bytes",
+            runDecode},
+    Command{"report", "[-o FILE] [--json]", "one file with what someone who helps needs",
+            runReport},
     Command{"simulate", "[--once] [--json]", "a simulated tracker on a pseudo-terminal, to send to",
             runSimulate},
 };
@@ -55,7 +60,8 @@ A FILE of - is standard input; -o - is standard output.
 Run "korvex-cli COMMAND --help" for the options of one command,
 "korvex-cli --version" for the version.
 Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
-(a failed write to standard output or error included).
+(a failed write to standard output or error included), 3 no port appeared
+(ports --wait).
 )";
 
 // Where the summaries start; a longer command line puts its summary below it.
