@@ -153,7 +153,8 @@ void SetupWindow::watchPorts() {
     });
     connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
     connect(hint_, &PortHint::numberChosen, this, [this](int number) {
-        SettingsValues values = settings();
+        // Only the port number is stored from it: nothing else is read.
+        SettingsValues values;
         const FieldId id = FieldId::portNumber;
         const Outcome taken = holdsText(id) ? values.setText(id, QString::number(number))
                                             : values.setValue(id, number);
