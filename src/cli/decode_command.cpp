@@ -10,6 +10,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <limits>
 #include <vector>
 
 namespace korvex::cli {
@@ -29,8 +30,13 @@ Result<QList<TracedWrite>> writesIn(const QByteArray& bytes) {
     return QList<TracedWrite>{{0, bytes}};
 }
 
-std::vector<TrackerTransfer> receive(const QList<TracedWrite>& writes) {
-    TrackerReceiver receiver;
+std::vector<TrackerTransfer> receive(const QList<TracedWrite>& writes, bool timed) {
+    // Raw bytes come with no times: the gap between the preambles cannot be
+    // judged, only the bytes.
+    TrackerReceiver::Timing timing;
+    if (!timed)
+        timing.preambleGapToleranceMs = std::numeric_limits<double>::infinity();
+    TrackerReceiver receiver(timing);
     std::vector<TrackerTransfer> transfers;
     double lastAt = 0;
     for (const TracedWrite& write : writes) {
@@ -78,7 +84,8 @@ int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (!writes)
         return fail(err, QStringLiteral("%1 is not a trace to trust: %2")
                              .arg(printable(file), writes.fault().reason));
-    const std::vector<TrackerTransfer> transfers = receive(writes.value());
+    const std::vector<TrackerTransfer> transfers =
+        receive(writes.value(), looksLikeTrace(read.value()));
     if (transfers.empty())
         return fail(err,
                     QStringLiteral("%1 holds no transfer: nothing was written to the line")

@@ -6,7 +6,7 @@
 #include "settings/printable_text.h"
 #include "settings/settings_values.h"
 #include "support/case_name.h"
-#include "transfer/fake_serial_link.h"
+#include "support/fake_serial_link.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -162,7 +162,8 @@ void SetupWindow::watchPorts() {
     });
     connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
     connect(hint_, &PortHint::numberChosen, this, [this](int number) {
-        SettingsValues values = settings();
+        // Only the port number is stored from it: nothing else is read.
+        SettingsValues values;
         const FieldId id = FieldId::portNumber;
         const Outcome taken = holdsText(id) ? values.setText(id, QString::number(number))
                                             : values.setValue(id, number);
@@ -193,17 +194,21 @@ void SetupWindow::connectButtons() {
     // should not spend.
 }
 
-SettingsValues SetupWindow::settings() const {
+Result<SettingsValues> SetupWindow::settings() const {
     SettingsValues values;
     for (const FieldInfo& info : fieldTable()) {
         const Outcome read =
             holdsText(info.id) ? values.setText(info.id, form_.textEditor(info.id).fieldText())
                                : values.setValue(info.id, form_.valueEditor(info.id).fieldValue());
         // Typed, pasted, dropped or stored, an editor takes only what its
-        // field accepts; anything else is a fault of this program.
-        if (!read)
-            qWarning("Setup window: %s", qUtf8Printable(read.fault().reason));
-        Q_ASSERT(read.ok());
+        // field accepts; anything else is a fault of this program. Sending or
+        // saving the factory value in its place would hide it and give the
+        // user a setting they never saw: whoever asks gets the fault instead.
+        if (!read) {
+            Fault fault = read.fault();
+            fault.field = info.id;
+            return fault;
+        }
     }
     return values;
 }
@@ -223,6 +228,15 @@ void SetupWindow::store(FieldId id, const SettingsValues& values) {
     ValueFieldEditor& editor = form_.valueEditor(id);
     if (!editor.showsValue(values.value(id)))
         editor.setFieldValue(values.value(id));
+}
+
+void SetupWindow::showUnreadableField(const QString& title, const Fault& fault) {
+    // Told as a build fault is, less the step: no step was reached.
+    prompts_->showMessage(
+        this,
+        {title, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
+         QStringLiteral("field %1: %2").arg(describeField(fault.field.value()), fault.reason)});
+    focusField(fault.field.value());
 }
 
 void SetupWindow::showSettings(const SettingsValues& values) {
@@ -275,7 +289,13 @@ void SetupWindow::send() {
     if (sendHadFocus_)
         form_.sendButton->clearFocus();
     form_.sendButton->setEnabled(false);
-    const SettingsValues given = settings();
+    const Result<SettingsValues> shown = settings();
+    if (!shown) {
+        showUnreadableField(kFaultTitle, shown.fault());
+        enableSend();
+        return;
+    }
+    const SettingsValues& given = shown.value();
     const BuildResult result = buildAndSend(given, *sender_);
     // Only what the build changed: a field it left alone is not stored again.
     for (const FieldInfo& info : fieldTable()) {
@@ -324,7 +344,8 @@ void SetupWindow::saveReport() {
 }
 
 void SetupWindow::restoreDefaults() {
-    SettingsValues values = settings();
+    // Every setting gets its factory value: nothing shown now is kept.
+    SettingsValues values;
     SetDefaults(values);
     showSettings(values);
 }
@@ -352,7 +373,12 @@ void SetupWindow::save() {
     // A confirmed dialog makes the chosen folder the current one; files named
     // bare (the manual among them) are then looked for there.
     QDir::setCurrent(QFileInfo(*path).absolutePath());
-    if (const Outcome written = writeConfigFile(*path, settings()); !written) {
+    const Result<SettingsValues> shown = settings();
+    if (!shown) {
+        showUnreadableField(kSaveFailedTitle, shown.fault());
+        return;
+    }
+    if (const Outcome written = writeConfigFile(*path, shown.value()); !written) {
         prompts_->showMessage(this,
                               {kSaveFailedTitle, written.fault().reason, QMessageBox::NoIcon});
         return;
@@ -375,7 +401,13 @@ bool SetupWindow::loadFile(const QString& path) {
     const QFileInfo file(path);
     QDir::setCurrent(file.absolutePath());
     // The items before a bad one stay loaded: they are shown before the box.
-    SettingsValues values = settings();
+    // The file's items go over what the window shows, which must be read first.
+    const Result<SettingsValues> shown = settings();
+    if (!shown) {
+        showUnreadableField(kLoadFailedTitle, shown.fault());
+        return;
+    }
+    SettingsValues values = shown.value();
     const Outcome read = readConfigFile(file.absoluteFilePath(), values);
     showSettings(values);
     if (!read)

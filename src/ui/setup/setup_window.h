@@ -51,8 +51,10 @@ public:
     explicit SetupWindow(SetupEnvironment environment = {}, QWidget* parent = nullptr);
     ~SetupWindow() override;
 
-    // The settings as the window shows them.
-    SettingsValues settings() const;
+    // The settings as the window shows them, or the fault of the first editor
+    // that holds what its field refuses (a fault of this program, never
+    // papered over with another value).
+    Result<SettingsValues> settings() const;
     // Shows values: an editor is stored into only when it does not show its
     // value yet, so an unchanged field keeps its undo history.
     void showSettings(const SettingsValues& values);
@@ -96,6 +98,10 @@ private:
     void tellOutcome(QPushButton* button, const QString& outcome);
     void scrollWhereTooLarge();
     void store(FieldId id, const SettingsValues& values);
+    // The box of a command that stopped at an editor holding what its field
+    // refuses: the fixed message, the field and the reason behind "Show
+    // Details...", the focus on that field.
+    void showUnreadableField(const QString& title, const Fault& fault);
     void focusField(FieldId id);
     FileRequest fileRequest(FileRequest::Kind kind) const;
 
