@@ -137,17 +137,27 @@ class OrcaSession:
 
     def close(self):
         for process in reversed(self._processes):
-            if process.poll() is not None:
-                continue
             # SIGINT lets Orca finish its log; the others end on SIGTERM.
-            process.send_signal(signal.SIGINT if process not in self._programs else
-                                signal.SIGTERM)
-            try:
-                process.wait(10)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
+            sig = signal.SIGINT if process not in self._programs else signal.SIGTERM
+            if process.poll() is None:
+                self._signal(process, sig)
+                try:
+                    process.wait(10)
+                except subprocess.TimeoutExpired:
+                    self._signal(process, signal.SIGKILL)
+                    process.wait()
+            # The bus launcher leaves its dbus-daemon behind when it ends: what
+            # a process started in its own session is ended with it.
+            self._signal(process, signal.SIGTERM, group_only=True)
         self._processes.clear()
+
+    @staticmethod
+    def _signal(process, sig, group_only=False):
+        try:
+            os.killpg(process.pid, sig)
+        except ProcessLookupError:
+            if not group_only and process.poll() is None:
+                process.send_signal(sig)
 
     # ---- Orca's log ------------------------------------------------------
     def _log_text(self):

@@ -405,7 +405,7 @@ bool SetupWindow::loadFile(const QString& path) {
     const Result<SettingsValues> shown = settings();
     if (!shown) {
         showUnreadableField(kLoadFailedTitle, shown.fault());
-        return;
+        return false;
     }
     SettingsValues values = shown.value();
     const Outcome read = readConfigFile(file.absoluteFilePath(), values);
