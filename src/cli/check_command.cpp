@@ -76,7 +76,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return *stop;
     }
     if (parser.positionalArguments().size() > 1) {
-        return fail(err, QStringLiteral("check takes at most one file"));
+        return fail(err, QStringLiteral("check takes at most one file"), kUsage);
     }
 
     const LoadedSettings loaded =
@@ -102,11 +102,11 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
              loadFailed ? QJsonValue() : QJsonValue(settingsToJson(result.settings))},
         };
         out << printableJson(QJsonDocument(report), QJsonDocument::Indented);
-        return loadFailed ? kFailure : (result.ok() ? kSuccess : kBuildFault);
+        return loadFailed ? loaded.code : (result.ok() ? kSuccess : kSettingsRejected);
     }
 
     if (loadFailed) {
-        return fail(err, loaded.error());
+        return fail(err, loaded.error(), loaded.code);
     }
     out << "Settings as SEND writes them back:\n";
     printSettings(out, result.settings);
@@ -120,7 +120,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (!result.ok()) {
         out.flush();
         printBuildFault(err, result.fault());
-        return kBuildFault;
+        return kSettingsRejected;
     }
     return kSuccess;
 }

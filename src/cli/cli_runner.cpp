@@ -99,7 +99,7 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
         // Qt quotes the offending argument as it was given.
         err << "korvex-cli: " << printable(parser.errorText(), kParserMessageLength) << "\n"
             << "Run \"" << arguments.value(0) << " --help\" for usage.\n";
-        return kFailure;
+        return kUsage;
     }
     if (parser.isSet(QStringLiteral("help"))) {
         // Qt names the executable only; the command belongs in the usage line too.
@@ -115,7 +115,7 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
     return std::nullopt;
 }
 
-int fail(QTextStream& err, const QString& message, int code) {
+int fail(QTextStream& err, const QString& message, ExitCode code) {
     err << "korvex-cli: " << message << "\n";
     return code;
 }
@@ -126,7 +126,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         (command.isEmpty() ? err : out) << usage();
-        return command.isEmpty() ? kFailure : kSuccess;
+        return command.isEmpty() ? kUsage : kSuccess;
     }
     if (command == QLatin1String("--version")) {
         out << "korvex-cli " << KORVEX_VERSION << "\n";
@@ -135,7 +135,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const Command* const found = findCommand(command);
     if (!found) {
         err << "korvex-cli: unknown command \"" << printable(command) << "\"\n\n" << usage();
-        return kFailure;
+        return kUsage;
     }
     QStringList rest = arguments.mid(1);
     rest[0] = printable(QFileInfo(arguments.value(0)).fileName()) + u' ' + command;

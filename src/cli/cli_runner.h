@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exit_code.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
@@ -11,9 +12,6 @@
 
 namespace korvex::cli {
 
-enum ExitCode : int { kSuccess = 0, kBuildFault = 1, kFailure = 2 };
-// ports --diagnose: no port can be used.
-inline constexpr int kNoUsablePort = 1;
 
 // What the commands need from the outside world; tests replace the serial side.
 struct Environment {

@@ -56,7 +56,9 @@ Outcome loadFromStandardInput(SettingsValues& settings) {
     const Result<QByteArray> read = readStandardInput(kMaxConfigFileBytes);
     if (!read) {
         const Fault& fault = read.fault();
-        return (fault.kind == FaultKind::BeyondLimit ? Fault{beyondCapReason()} : fault)
+        return (fault.kind == FaultKind::BeyondLimit
+                    ? Fault{.reason = beyondCapReason(), .kind = FaultKind::BeyondLimit}
+                    : fault)
             .within(QStringLiteral("Cannot read standard input"));
     }
     return decodeConfigFile(read.value(), settings);
@@ -71,12 +73,16 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
                                                      : readConfigFile(file, loaded.settings);
         if (!read) {
             loaded.outcome = read;
+            // A fault of the file itself carries its kind; one of its content does not.
+            loaded.code = read.fault().kind ? kFileError : kNotLoaded;
             return loaded;
         }
     }
     for (const QString& assignment : sets) {
         loaded.outcome = applySet(loaded.settings, assignment);
         if (!loaded.outcome) {
+            // A malformed --set or an unknown key names no field.
+            loaded.code = loaded.outcome.fault().field ? kNotLoaded : kUsage;
             return loaded;
         }
     }
@@ -115,11 +121,11 @@ int writeSettings(const QString& target, const SettingsValues& settings, QTextSt
                   QTextStream& err) {
     if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = writeConfigFile(target, settings);
-        return written ? kSuccess : fail(err, written.fault().reason);
+        return written ? kSuccess : fail(err, written.fault().reason, kFileError);
     }
     const Result<QByteArray> encoded = encodeConfigFile(settings);
     if (!encoded) {
-        return fail(err, encoded.fault().reason);
+        return fail(err, encoded.fault().reason, kFileError);
     }
     out.flush();
     if (auto* device = out.device()) {

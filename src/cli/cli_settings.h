@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exit_code.h"
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
 
@@ -19,6 +20,7 @@ inline constexpr QLatin1String kStandardStream("-");
 struct LoadedSettings {
     SettingsValues settings;
     Outcome outcome = Outcome::success(); // a fault names the item or --set that failed
+    ExitCode code = kSuccess;             // kFileError or kNotLoaded on a fault
 
     bool ok() const { return outcome.ok(); }
     const QString& error() const { return outcome.fault().reason; }

@@ -25,6 +25,6 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
                                 QTextStream& out, QTextStream& err);
 
 // Reports an error the way every command does, and returns the exit code.
-int fail(QTextStream& err, const QString& message, int code = kFailure);
+int fail(QTextStream& err, const QString& message, ExitCode code);
 
 } // namespace korvex::cli

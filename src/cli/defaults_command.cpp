@@ -17,7 +17,7 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
         return *stop;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, QStringLiteral("defaults takes no file argument; use -o FILE"));
+        return fail(err, QStringLiteral("defaults takes no file argument; use -o FILE"), kUsage);
     }
     return writeSettings(parser.isSet(output) ? parser.value(output) : QString(kStandardStream),
                          SettingsValues(), out, err);

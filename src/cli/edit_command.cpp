@@ -22,15 +22,15 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return *stop;
     }
     if (!parser.isSet(output)) {
-        return fail(err, QStringLiteral("edit needs -o OUT, the file to write"));
+        return fail(err, QStringLiteral("edit needs -o OUT, the file to write"), kUsage);
     }
     if (parser.positionalArguments().size() > 1) {
-        return fail(err, QStringLiteral("edit takes at most one input file"));
+        return fail(err, QStringLiteral("edit takes at most one input file"), kUsage);
     }
     const LoadedSettings loaded =
         loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
     if (!loaded.ok()) {
-        return fail(err, loaded.error());
+        return fail(err, loaded.error(), loaded.code);
     }
     return writeSettings(parser.value(output), loaded.settings, out, err);
 }

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
         const QByteArray message =
             "korvex-cli: " + korvex::undecodableArgumentMessage(*shown).toUtf8() + "\n";
         std::fputs(message.constData(), stderr);
-        return korvex::cli::kFailure;
+        return korvex::cli::kUsage;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
             outDevice.outcome().fault().within(QStringLiteral("cannot write to standard output"));
         err << "korvex-cli: " << lost.reason << "\n";
         err.flush();
-        return korvex::cli::kFailure;
+        return korvex::cli::kOutputLost;
     }
     err.flush();
-    return errDevice.failed() ? korvex::cli::kFailure : code;
+    return errDevice.failed() ? korvex::cli::kOutputLost : code;
 }

@@ -69,11 +69,12 @@ private:
                      .split(u'\n', Qt::SkipEmptyParts))
                 err << "  " << printable(line, kDescriptionLength) << "\n";
             err << Qt::flush;
-            exitCode_ = kFailure;
+            exitCode_ = kPortError;
             return;
         case SendOutcome::Kind::Silent:
             exitCode_ = fail(err, QStringLiteral("the port closed itself right after opening; "
-                                                 "nothing was sent"));
+                                                 "nothing was sent"),
+                             kPortError);
             return;
         case SendOutcome::Kind::Interrupted:
             if (!device_.isEmpty())
@@ -85,7 +86,8 @@ private:
                                           "tracker may hold a partial transfer: send again before "
                                           "relying on it.")
                                .arg(device_)
-                         : QStringLiteral("interrupted before anything was sent"));
+                         : QStringLiteral("interrupted before anything was sent"),
+                kInterrupted);
             return;
         }
     }
@@ -179,12 +181,13 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return fail(err,
                     QStringLiteral(
                         "send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
-                        "FILE\" or with Save in the window)"));
+                        "FILE\" or with Save in the window)"),
+                    kUsage);
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
     if (!loaded.ok()) {
-        return fail(err, loaded.error());
+        return fail(err, loaded.error(), loaded.code);
     }
 
     const PortNumbering numbering = environment.portNumbering();
@@ -193,7 +196,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
             return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
-                                            "--port /dev/ttyUSB0"));
+                                            "--port /dev/ttyUSB0"),
+                        kUsage);
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
@@ -201,7 +205,8 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
                 err,
                 QStringLiteral("--port %1: port numbers run from 1 to 9; for another port give its "
                                "device, e.g. --port /dev/ttyUSB0")
-                    .arg(printable(wanted)));
+                    .arg(printable(wanted)),
+                kUsage);
         }
     }
 
@@ -214,12 +219,12 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const BuildResult built = buildAndSend(loaded.settings, sender, chosen);
     if (!built.ok()) {
         printBuildFault(err, built.fault());
-        return kBuildFault;
+        return kSettingsRejected;
     }
     if (sender.isBusy()) {
         loop.exec();
     }
-    return progress.exitCode().value_or(kFailure);
+    return progress.exitCode().value_or(kPortError);
 }
 
 } // namespace korvex::cli

@@ -170,13 +170,13 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         return *stop;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, QStringLiteral("simulate takes no arguments"));
+        return fail(err, QStringLiteral("simulate takes no arguments"), kUsage);
     }
 
     const StopSignals stopSignals;
     PtyTracker tracker;
     if (!tracker.ok()) {
-        return fail(err, tracker.error());
+        return fail(err, tracker.error(), kPortError);
     }
     const SimulatorAdvert advert(tracker.device());
     if (!advert.ok()) {
@@ -202,7 +202,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         // the simulator stops, and leaves the port lists with its advert.
         if (readerGone(STDOUT_FILENO)) {
             code = fail(err, QStringLiteral("standard output has no reader any more (its pipe or "
-                                            "terminal closed); the simulator stops"));
+                                            "terminal closed); the simulator stops"),
+                        kOutputLost);
             break;
         }
         const std::optional<TrackerTransfer> transfer = tracker.waitForTransfer(100);
@@ -219,7 +220,7 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         }
         out << Qt::flush;
         if (parser.isSet(once)) {
-            code = transfer->verdict == TrackerVerdict::Success ? kSuccess : kBuildFault;
+            code = transfer->verdict == TrackerVerdict::Success ? kSuccess : kTrackerRefused;
             break;
         }
     }

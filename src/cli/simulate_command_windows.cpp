@@ -14,7 +14,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     return fail(err,
                 QStringLiteral("simulate runs on Linux only: the simulated tracker needs a "
                                "pseudo-terminal, which Windows does not have. Run \"korvex-cli "
-                               "simulate\" on a Linux computer, or send to a real tracker."));
+                               "simulate\" on a Linux computer, or send to a real tracker."),
+                kPortError);
 }
 
 } // namespace korvex::cli

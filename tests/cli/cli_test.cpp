@@ -69,7 +69,7 @@ TEST(CliCheck, FaultKeepsTheWriteBacksMadeBeforeIt) {
     const CliRun r = run({QStringLiteral("check"), QStringLiteral("--json"),
                           QStringLiteral("--set"), QStringLiteral("txdelay=050"),
                           QStringLiteral("--set"), QStringLiteral("retries=256")});
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.code, kSettingsRejected);
     const QJsonObject json = r.json();
     EXPECT_FALSE(json.value(QStringLiteral("ok")).toBool());
     const QJsonObject fault = json.value(QStringLiteral("fault")).toObject();
@@ -97,7 +97,7 @@ TEST(CliCheck, TextReportNamesChangesAndTheFault) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("000: 08 06 00 3E")));
 
     r = run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall=")});
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.code, kSettingsRejected);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Parametri incompleti o non corretti")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field \"MY CALLSIGN\" (mycall)")))
         << r.err.toStdString();
@@ -108,7 +108,7 @@ TEST(CliCheck, PartialLoadIsReportedWithoutABuild) {
     const QString path = dir.filePath(QStringLiteral("short.cfg"));
     writeFile(path, "\"3\",\"100\",\"009\",2,\"#\",1\r\n");
     const CliRun r = run({QStringLiteral("check"), path, QStringLiteral("--json")});
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, kNotLoaded);
     const QJsonObject json = r.json();
     EXPECT_FALSE(json.value(QStringLiteral("load_error")).toString().isEmpty());
     EXPECT_FALSE(json.value(QStringLiteral("ok")).toBool());
@@ -144,19 +144,20 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   "unknown key"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=9")},
-                  2,
+                  kNotLoaded,
                   "out of range"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=x")},
-                  2,
+                  kNotLoaded,
                   "not a whole number"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=12a")},
-                  2,
+                  kNotLoaded,
                   "only digits"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall")},
                   2,
                   "KEY=VALUE"},
-        UsageCase{
-            {QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")}, 2, "/nonexistent.cfg"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")},
+                  kFileError,
+                  "/nonexistent.cfg"},
         UsageCase{{QStringLiteral("edit")}, 2, "-o OUT"},
         UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}),
     [](auto i) { return test::caseName(i.index, i.param.arguments.join(u' ')); });
@@ -191,7 +192,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
 
     const CliRun refused = run({QStringLiteral("edit"), QStringLiteral("--set"),
                                 QStringLiteral("status=say \"hi\""), QStringLiteral("-o"), edited});
-    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.code, kFileError);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("double quote")));
     EXPECT_TRUE(back == [&] {
         SettingsValues again;
@@ -236,7 +237,7 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
 
     const CliRun set = run(
         {QStringLiteral("check"), QStringLiteral("--set"), QLatin1String(info.key) + u'=' + value});
-    EXPECT_EQ(set.code, 2);
+    EXPECT_EQ(set.code, kNotLoaded);
     EXPECT_TRUE(set.err.contains(QStringLiteral("--set %1: refused: the character \"%2\"")
                                      .arg(QLatin1String(info.key), shown)))
         << set.err.toStdString();
@@ -252,7 +253,7 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
     writeFile(path,
               file.replace('"' + factory.text(id).toLatin1() + '"', '"' + value.toLatin1() + '"'));
     const CliRun load = run({QStringLiteral("check"), path});
-    EXPECT_EQ(load.code, 2);
+    EXPECT_EQ(load.code, kNotLoaded);
     EXPECT_TRUE(
         load.err.contains(QStringLiteral("Item %1, %2: \"%3\" is refused: the character \"%4\"")
                               .arg(itemNumberOf(id))
@@ -362,27 +363,27 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
     SendFixture portZero;
     CliRun r = run({QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("0")},
                    portZero.environment());
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, kUsage);
     EXPECT_TRUE(portZero.log->writes.isEmpty());
 
     SendFixture busy;
     korvex::testing::FakeBehaviour inUse;
     inUse.openError = QStringLiteral("/dev/fake0 is in use by another program");
     r = run({QStringLiteral("send"), file}, busy.environment(inUse));
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, kPortError);
     EXPECT_TRUE(r.err.contains(QStringLiteral("in use")));
 
     SendFixture silent;
     korvex::testing::FakeBehaviour closes;
     closes.closedAfterOpen = true;
     r = run({QStringLiteral("send"), file}, silent.environment(closes));
-    EXPECT_EQ(r.code, 2) << "a transfer that sent nothing is no success";
+    EXPECT_EQ(r.code, kPortError) << "a transfer that sent nothing is no success";
     EXPECT_TRUE(silent.log->writes.isEmpty());
 
     SendFixture fault;
     r = run({QStringLiteral("send"), file, QStringLiteral("--set"), QStringLiteral("speed0=2555")},
             fault.environment());
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.code, kSettingsRejected);
     EXPECT_EQ(fault.log->links, 0);
 }
 

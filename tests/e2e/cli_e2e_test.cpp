@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/exit_code.h"
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
 #include "sim/tracker_simulator.h"
@@ -259,7 +260,7 @@ TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
         const QString port = c.prepare(tracker, holders);
         tracker.start();
         const Finished sent = run({QStringLiteral("send"), cfg_, QStringLiteral("--port"), port});
-        EXPECT_EQ(sent.code, 2);
+        EXPECT_EQ(sent.code, cli::kPortError);
         EXPECT_LT(sent.ms, 5000);
         EXPECT_TRUE(sent.err.contains(c.says)) << sent.err.toStdString();
         EXPECT_FALSE(sent.out.contains("Data sent")) << sent.out.toStdString();
@@ -458,7 +459,7 @@ TEST_F(CliEndToEnd, PermissionDeniedNamesTheFix) {
     }
     tracker.start();
     const Finished sent = run(arguments, program);
-    EXPECT_EQ(sent.code, 2) << sent.err.toStdString();
+    EXPECT_EQ(sent.code, cli::kPortError) << sent.err.toStdString();
     EXPECT_TRUE(sent.err.contains("permission denied")) << sent.err.toStdString();
     EXPECT_TRUE(sent.err.contains("dialout") || sent.err.contains("usermod") ||
                 sent.err.contains("log in again"))
