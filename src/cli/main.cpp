@@ -1,36 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_runner.h"
 #include "standard_output.h"
+#include "undecodable_argument.h"
 
-#include "file_io/file_names.h"
+#include "file_io/process_start.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 int main(int argc, char** argv) {
-#ifdef Q_OS_UNIX
     // A reader that goes away early (`| head`) makes the next write fail with
-    // EPIPE instead of killing the program: that failure ends it with status
-    // 2 and says so, as any other output that could not be written.
-    ::signal(SIGPIPE, SIG_IGN);
-#endif
-    const std::array<bool, 3> closed = korvex::cli::reserveStandardStreams();
+    // EPIPE instead of killing the program: that failure ends it with its own
+    // status and says so, as any other output that could not be written.
+    const korvex::ClosedStreams closed = korvex::prepareProcess();
     // Qt would carry such an argument on with U+FFFD in place of its bytes.
-    if (const auto shown = korvex::undecodableArgument(argc, argv)) {
-        const QByteArray message =
-            "korvex-cli: " + korvex::undecodableArgumentMessage(*shown).toUtf8() + "\n";
+    if (const auto refused = korvex::cli::refuseUndecodableArgument(argc, argv)) {
+        const QByteArray message = "korvex-cli: " + refused->message.toUtf8() + "\n";
         std::fputs(message.constData(), stderr);
-        return korvex::cli::kUsage;
+        return refused->code;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
     korvex::cli::StandardOutput outDevice(1, closed[1]);
-    korvex::cli::StandardOutput errDevice(2, closed[2]);
+    // Standard error closed by the caller is their 2>/dev/null: what goes
+    // there is not wanted, and the status is that of the work done.
+    korvex::cli::StandardOutput errDevice(2, false);
     QTextStream out(&outDevice);
     QTextStream err(&errDevice);
     const int code = korvex::cli::runCli(QCoreApplication::arguments(), out, err);

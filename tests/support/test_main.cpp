@@ -14,9 +14,13 @@ using TestApplication = QCoreApplication;
 #else
 #error "a test program names the Qt application it needs"
 #endif
+#include "file_io/process_start.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    // Started as the programs are, under whatever ctest or a launcher leaves.
+    korvex::prepareProcess();
     // Without a display, windows and documents go to the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
