@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <variant>
 
 namespace korvex::cli {
 namespace {
@@ -48,10 +49,15 @@ void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
     }
 }
 
-} // namespace
+// What was asked for: the options of the ports command.
+struct PortsRequest {
+    bool json = false;
+    bool diagnose = false;
+};
 
-int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
-             const Environment& environment) {
+// The request, or the exit code when the command stops at its arguments.
+std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, QTextStream& out,
+                                                  QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
@@ -64,40 +70,24 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral("diagnose"),
         QStringLiteral("Also tell what keeps a port from use, and how to fix it: an adapter "
                        "without a port, a group to join, ModemManager. Exit status 0 when at "
-                       "least one port can be used, 1 when none can."));
+                       "least one port can be used, 6 when none can."));
     parser.addOption(diagnose);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 0))
         return *stop;
-    }
-    const QList<NumberedPort> ports = environment.portNumbering().numbered();
-    const SerialSideReport side = readSerialSide(environment.serialSide);
-    int code = kSuccess;
-    if (parser.isSet(diagnose)) {
-        const bool any = std::any_of(ports.begin(), ports.end(),
-                                     [&](const NumberedPort& n) { return usable(n.port, side); });
-        code = any ? kSuccess : kNoUsablePort;
-    }
-    if (const Outcome listing = checkSimulatorListing(); !listing) {
-        const QString& problem = listing.fault().reason;
-        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
-            << "\n";
-    }
-    if (parser.isSet(json)) {
-        QJsonObject object = portsToJson(ports, side);
-        if (parser.isSet(diagnose))
-            object.insert(QStringLiteral("findings"), findingsToJson(side.findings));
-        out << printableJson(QJsonDocument(object), QJsonDocument::Indented);
-        return code;
-    }
+    return PortsRequest{parser.isSet(json), parser.isSet(diagnose)};
+}
+
+// One line a port, then what the system shows about it.
+void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
+                    const SerialSideReport& side) {
     if (ports.isEmpty()) {
         out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
                "run this again.\n";
+        return;
     }
-    if (!ports.isEmpty()) {
-        out << "No.  Device                 Description                    Maker            "
-               "VID:PID    "
-               "Serial\n";
-    }
+    out << "No.  Device                 Description                    Maker            "
+           "VID:PID    "
+           "Serial\n";
     bool unreachable = false;
     for (const NumberedPort& numbered : ports) {
         const PortDescription& p = numbered.port;
@@ -122,7 +112,10 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (unreachable) {
         out << "A port marked - has no number of its own: give it by its device with --port.\n";
     }
-    for (const AdapterWithoutPort& adapter : side.adaptersWithoutPort) {
+}
+
+void printAdaptersWithoutPort(QTextStream& out, const QList<AdapterWithoutPort>& adapters) {
+    for (const AdapterWithoutPort& adapter : adapters) {
         out << "-    adapter without a port: "
             << QStringLiteral("%1:%2")
                    .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
@@ -132,7 +125,40 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
             out << " (" << printable(adapter.product) << ")";
         out << "\n";
     }
-    if (parser.isSet(diagnose)) {
+}
+
+} // namespace
+
+int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
+             const Environment& environment) {
+    const auto parsed = parsePortsRequest(arguments, out, err);
+    if (const int* stop = std::get_if<int>(&parsed))
+        return *stop;
+    const PortsRequest request = std::get<PortsRequest>(parsed);
+
+    const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    const SerialSideReport side = readSerialSide(environment.serialSide);
+    int code = kSuccess;
+    if (request.diagnose) {
+        const bool any = std::any_of(ports.begin(), ports.end(),
+                                     [&](const NumberedPort& n) { return usable(n.port, side); });
+        code = any ? kSuccess : kNoUsablePort;
+    }
+    if (const Outcome listing = checkSimulatorListing(); !listing) {
+        const QString& problem = listing.fault().reason;
+        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
+            << "\n";
+    }
+    if (request.json) {
+        QJsonObject object = portsToJson(ports, side);
+        if (request.diagnose)
+            object.insert(QStringLiteral("findings"), findingsToJson(side.findings));
+        out << printableJson(QJsonDocument(object), QJsonDocument::Indented);
+        return code;
+    }
+    printPortTable(out, ports, side);
+    printAdaptersWithoutPort(out, side.adaptersWithoutPort);
+    if (request.diagnose) {
         printFindings(out, side.findings);
     } else if (!side.adaptersWithoutPort.isEmpty()) {
         out << "Run korvex-cli ports --diagnose to see why an adapter has no port.\n";
