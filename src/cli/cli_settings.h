@@ -28,6 +28,10 @@ struct LoadedSettings {
 
 LoadedSettings loadSettings(const QString& file, const QStringList& sets);
 
+// Reports settings that did not load (`program` is "korvex-cli COMMAND"):
+// a malformed --set with the usage line. Returns the exit code.
+int failToLoad(QTextStream& err, const QString& program, const LoadedSettings& loaded);
+
 // Saves the settings as FILE, or writes the same bytes to standard output for
 // "-"; reports a failure on err and returns the exit code.
 int writeSettings(const QString& target, const SettingsValues& settings, QTextStream& out,
@@ -35,6 +39,9 @@ int writeSettings(const QString& target, const SettingsValues& settings, QTextSt
 
 QCommandLineOption setOption();
 QCommandLineOption helpOption();
+
+// On err, each loaded value that the field's keys could not have typed.
+void printTypingWarnings(QTextStream& err, const SettingsValues& settings);
 
 // The window's fault message, then its details: step, field, reason.
 void printBuildFault(QTextStream& err, const Fault& fault);

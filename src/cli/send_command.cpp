@@ -174,39 +174,38 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
         return *stop;
     }
-    if (parser.positionalArguments().size() != 1) {
-        return fail(err,
-                    QStringLiteral(
-                        "send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
-                        "FILE\" or with Save in the window)"),
-                    kUsage);
+    if (parser.positionalArguments().isEmpty()) {
+        return usageError(err, arguments.constFirst(),
+                          QStringLiteral("send needs exactly one .cfg file (make one with "
+                                         "\"korvex-cli defaults -o FILE\" or with Save in the "
+                                         "window)"));
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
     if (!loaded.ok()) {
-        return fail(err, loaded.error(), loaded.code);
+        return failToLoad(err, arguments.constFirst(), loaded);
     }
+    printTypingWarnings(err, loaded.settings);
 
     const PortNumbering numbering = environment.portNumbering();
     std::optional<PortChoice> chosen; // none: the file's port number
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
-            return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
-                                            "--port /dev/ttyUSB0"),
-                        kUsage);
+            return usageError(err, arguments.constFirst(),
+                              QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
+                                             "--port /dev/ttyUSB0"));
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
-            return fail(
-                err,
+            return usageError(
+                err, arguments.constFirst(),
                 QStringLiteral("--port %1: port numbers run from 1 to 9; for another port give its "
                                "device, e.g. --port /dev/ttyUSB0")
-                    .arg(printable(wanted)),
-                kUsage);
+                    .arg(printable(wanted)));
         }
     }
 

@@ -166,11 +166,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
                                   QStringLiteral("Print one JSON object per transfer."));
     parser.addOption(once);
     parser.addOption(json);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 0)) {
         return *stop;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, QStringLiteral("simulate takes no arguments"), kUsage);
     }
 
     const StopSignals stopSignals;

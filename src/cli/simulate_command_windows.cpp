@@ -9,7 +9,7 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("once"), QStringLiteral("End after one transfer.")});
     parser.addOption({QStringLiteral("json"), QStringLiteral("Report as JSON.")});
-    if (const auto stop = parseCommand(parser, arguments, out, err))
+    if (const auto stop = parseCommand(parser, arguments, out, err, 0))
         return *stop;
     return fail(err,
                 QStringLiteral("simulate runs on Linux only: the simulated tracker needs a "

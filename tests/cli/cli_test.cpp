@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "not a whole number"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=12a")},
                   kNotLoaded,
-                  "only digits"},
+                  "\"a\" (U+0061) cannot be typed into \"TX DELAY\" (txdelay)"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall")},
                   2,
                   "KEY=VALUE"},
@@ -363,7 +363,7 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
     SendFixture portZero;
     CliRun r = run({QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("0")},
                    portZero.environment());
-    EXPECT_EQ(r.code, kUsage);
+    EXPECT_EQ(r.code, kPortError);
     EXPECT_TRUE(portZero.log->writes.isEmpty());
 
     SendFixture busy;
