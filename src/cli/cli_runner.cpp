@@ -106,8 +106,8 @@ std::optional<QString> conflictingOption(const QCommandLineParser& parser) {
         if (values.size() > 1) {
             return QStringLiteral("%1%2 is given twice with different values (\"%3\" and "
                                   "\"%4\"); give it once")
-                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
-                     printable(name), printable(values[0]), printable(values[1]));
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), printable(name),
+                     printable(values[0]), printable(values[1]));
         }
     }
     return std::nullopt;

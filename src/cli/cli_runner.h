@@ -12,7 +12,6 @@
 
 namespace korvex::cli {
 
-
 // What the commands need from the outside world; tests replace the serial side.
 struct Environment {
     // Where the serial side is read (tests give a folder tree).

@@ -72,22 +72,24 @@ private:
             exitCode_ = kPortError;
             return;
         case SendOutcome::Kind::Silent:
-            exitCode_ = fail(err, QStringLiteral("the port closed itself right after opening; "
-                                                 "nothing was sent"),
+            exitCode_ = fail(err,
+                             QStringLiteral("the port closed itself right after opening; "
+                                            "nothing was sent"),
                              kPortError);
             return;
         case SendOutcome::Kind::Interrupted:
             if (!device_.isEmpty())
                 err << "\n";
-            exitCode_ = fail(
-                err, outcome.partlySent
+            exitCode_ =
+                fail(err,
+                     outcome.partlySent
                          ? QStringLiteral("interrupted; %1 is closed again with its line settings "
                                           "as they were. Part of the data had gone out, so the "
                                           "tracker may hold a partial transfer: send again before "
                                           "relying on it.")
                                .arg(device_)
                          : QStringLiteral("interrupted before anything was sent"),
-                kInterrupted);
+                     kInterrupted);
             return;
         }
     }

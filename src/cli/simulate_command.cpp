@@ -198,8 +198,9 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         // Transfers nobody sees are no use: once the output's reader is gone
         // the simulator stops, and leaves the port lists with its advert.
         if (readerGone(STDOUT_FILENO)) {
-            code = fail(err, QStringLiteral("standard output has no reader any more (its pipe or "
-                                            "terminal closed); the simulator stops"),
+            code = fail(err,
+                        QStringLiteral("standard output has no reader any more (its pipe or "
+                                       "terminal closed); the simulator stops"),
                         kOutputLost);
             break;
         }

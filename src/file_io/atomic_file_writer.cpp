@@ -3,9 +3,9 @@
 
 #include "descriptor_io.h"
 #include "file_descriptor.h"
-#include "system_error.h"
 #include "file_names.h"
 #include "file_write_steps.h"
+#include "system_error.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,8 +4,8 @@
 #include <QFile>
 
 #include "file_descriptor.h"
-#include "system_error.h"
 #include "file_names.h"
+#include "system_error.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -15,8 +15,7 @@ inline QString systemErrorText(int error) {
     case EFBIG:
         return QStringLiteral("the file size limit of this session (`ulimit -f`) was reached");
     case EMFILE:
-        return QStringLiteral(
-            "the limit of open files of this session (`ulimit -n`) was reached");
+        return QStringLiteral("the limit of open files of this session (`ulimit -n`) was reached");
     default:
         return qt_error_string(error);
     }

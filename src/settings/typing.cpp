@@ -61,9 +61,9 @@ QList<TypingWarning> typingWarnings(const SettingsValues& settings) {
             const QString effect =
                 kept ? QStringLiteral("which typing turns into %1").arg(describeCharacter(*kept))
                      : QStringLiteral("which typing never lets through");
-            warnings.append({info.id, QStringLiteral("%1 holds %2, %3; it is kept as read")
-                                          .arg(describeField(info.id), describeCharacter(ch),
-                                               effect)});
+            warnings.append(
+                {info.id, QStringLiteral("%1 holds %2, %3; it is kept as read")
+                              .arg(describeField(info.id), describeCharacter(ch), effect)});
             break;
         }
     }

@@ -472,7 +472,8 @@ TEST(CliProcess, InterruptedSendClosesThePortAsFoundAndSaysSo) {
         ASSERT_TRUE(send.waitForFinished(5000));
         pty.stopReading();
         const QByteArray err = send.readAllStandardError();
-        EXPECT_TRUE(send.exitStatus() == QProcess::NormalExit && send.exitCode() == cli::kInterrupted &&
+        EXPECT_TRUE(send.exitStatus() == QProcess::NormalExit &&
+                    send.exitCode() == cli::kInterrupted &&
                     err.contains("may hold a partial transfer"))
             << err.toStdString();
         ASSERT_EQ(::tcgetattr(pty.slaveFd(), &after), 0);

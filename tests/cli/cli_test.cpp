@@ -184,8 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct TypingCase {
     const char* key;
     const char* given;
-    const char* typed;   // what --set puts into the field
-    bool loadedWarns;    // whether the same value read from a file is warned about
+    const char* typed; // what --set puts into the field
+    bool loadedWarns;  // whether the same value read from a file is warned about
 };
 
 class CliTypingTest : public ::testing::TestWithParam<TypingCase> {};
@@ -210,7 +210,8 @@ TEST_P(CliTypingTest, SetTypesAndALoadedValueIsKeptButWarnedAbout) {
     EXPECT_EQ(warnings.size(), c.loadedWarns ? 1 : 0);
     if (c.loadedWarns) {
         EXPECT_EQ(warnings[0]["field"].toString(), key);
-        EXPECT_TRUE(loaded.err.contains(QStringLiteral("warning: ") + describeField(*fieldByKey(key))))
+        EXPECT_TRUE(
+            loaded.err.contains(QStringLiteral("warning: ") + describeField(*fieldByKey(key))))
             << loaded.err.toStdString();
     }
 }

@@ -33,15 +33,15 @@ enum class Condition {
 };
 
 constexpr Condition kConditions[] = {
-    Condition::InputClosed,    Condition::OutputClosed,  Condition::ErrorClosed,
-    Condition::NoFileSize,     Condition::FewFileBytes,  Condition::FewDescriptors,
-    Condition::LimitedMemory,  Condition::UnwritableHome, Condition::EmptyEnvironment,
+    Condition::InputClosed,   Condition::OutputClosed,   Condition::ErrorClosed,
+    Condition::NoFileSize,    Condition::FewFileBytes,   Condition::FewDescriptors,
+    Condition::LimitedMemory, Condition::UnwritableHome, Condition::EmptyEnvironment,
 };
 
 const char* conditionName(Condition condition) {
-    constexpr const char* kNames[] = {"InputClosed",    "OutputClosed",  "ErrorClosed",
-                                      "NoFileSize",     "FewFileBytes",  "FewDescriptors",
-                                      "LimitedMemory",  "UnwritableHome", "EmptyEnvironment"};
+    constexpr const char* kNames[] = {"InputClosed",   "OutputClosed",   "ErrorClosed",
+                                      "NoFileSize",    "FewFileBytes",   "FewDescriptors",
+                                      "LimitedMemory", "UnwritableHome", "EmptyEnvironment"};
     return kNames[static_cast<int>(condition)];
 }
 
@@ -188,8 +188,8 @@ TEST_P(HostileStart, CommandEndsWithTheStatusOfItsWorkAndTheOldFileWhole) {
     QStringList arguments = command.arguments;
     arguments.replaceInStrings(QStringLiteral("OLD"), old);
 
-    const Finished r = start(QStringLiteral(KORVEX_CLI_PATH), arguments, condition, folder.path(),
-                             20000);
+    const Finished r =
+        start(QStringLiteral(KORVEX_CLI_PATH), arguments, condition, folder.path(), 20000);
     ASSERT_EQ(r.status, QProcess::NormalExit) << "killed or hung";
     EXPECT_EQ(r.code, expectedCode(command, condition)) << r.err.toStdString();
     // Messages go to standard error only; the report to standard output only.
@@ -210,13 +210,13 @@ TEST_P(HostileStart, CommandEndsWithTheStatusOfItsWorkAndTheOldFileWhole) {
         << "something was left beside it";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Conditions, HostileStart,
-    ::testing::Combine(::testing::ValuesIn(kCommands), ::testing::ValuesIn(kConditions)),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" +
-               conditionName(std::get<1>(info.param));
-    });
+INSTANTIATE_TEST_SUITE_P(Conditions, HostileStart,
+                         ::testing::Combine(::testing::ValuesIn(kCommands),
+                                            ::testing::ValuesIn(kConditions)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    conditionName(std::get<1>(info.param));
+                         });
 
 class HostileWindowStart : public ::testing::TestWithParam<Condition> {};
 
