@@ -23,9 +23,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
     korvex::cli::StandardOutput outDevice(1, closed[1]);
-    // Standard error closed by the caller is their 2>/dev/null: what goes
-    // there is not wanted, and the status is that of the work done.
-    korvex::cli::StandardOutput errDevice(2, false);
+    korvex::cli::StandardOutput errDevice(2, closed[2]);
     QTextStream out(&outDevice);
     QTextStream err(&errDevice);
     const int code = korvex::cli::runCli(QCoreApplication::arguments(), out, err);

@@ -16,7 +16,8 @@ namespace korvex::cli {
 class StandardOutput final : public QIODevice {
 public:
     // `fd` is 1 or 2; `closedAtStart` when the program was started with it
-    // closed: nothing is lost until something is written to it.
+    // closed: writes to standard output then fail, those to standard error
+    // are dropped (the status is that of the work done).
     StandardOutput(int fd, bool closedAtStart);
 
     bool failed() const { return !outcome_.ok(); }

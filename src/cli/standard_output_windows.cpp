@@ -47,6 +47,10 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
     if (failed())
         return -1;
     if (closedAtStart_) {
+        // Standard error closed by the caller is their 2>/dev/null: what
+        // goes there is not wanted. Standard output was the work itself.
+        if (fd_ == 2)
+            return size;
         outcome_ = Fault{qt_error_string(ERROR_INVALID_HANDLE)};
         return -1;
     }

@@ -163,68 +163,46 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"},
         // A word or an option too many is refused with the usage line, in every command.
         UsageCase{{"ports", "extra"}, 2, "Usage: korvex-cli ports [--json] [--diagnose]"},
-        UsageCase{{"simulate", "extra"}, 2, "simulate takes no arguments"},
-        UsageCase{{"defaults", "extra"}, 2, "defaults takes no arguments"},
         UsageCase{{"check", "a.cfg", "b.cfg"}, 2, "\"b.cfg\" is one argument too many"},
-        UsageCase{{"edit", "a.cfg", "b.cfg", "-o", "c.cfg"}, 2, "one argument too many"},
-        UsageCase{{"send", "a.cfg", "b.cfg"}, 2, "Usage: korvex-cli send FILE"},
-        UsageCase{{"defaults", "-o", "a.cfg", "--output", "b.cfg"},
-                  2,
-                  "-o is given twice with different values (\"a.cfg\" and \"b.cfg\")"},
+        UsageCase{{"defaults", "-o", "a", "--output", "b"}, 2, "-o is given twice with different"},
         UsageCase{{"send", "a.cfg", "--port", "1", "--port", "2"}, 2, "--port is given twice"},
         // Typing: the character the window's keys discard is named with its field.
         UsageCase{{"check", "--set", "message=hi {there}|"},
                   kNotLoaded,
-                  "\"{\" (U+007B) cannot be typed into \"Message text\" (message)"},
-        UsageCase{{"check", "--set", "mycall=N0CALL 7"},
-                  kNotLoaded,
-                  "\" \" (U+0020) cannot be typed into \"MY CALLSIGN\" (mycall)"}),
+                  "\"{\" (U+007B) cannot be typed into \"Message text\" (message)"}),
+
     [](auto i) { return test::caseName(i.index, i.param.arguments.join(u' ')); });
 
 struct TypingCase {
     const char* key;
     const char* given;
-    const char* typed; // what --set puts into the field
-    bool loadedWarns;  // whether the same value read from a file is warned about
+    const char* typed; // by --set; a file keeps `given`, with a warning if they differ
 };
 
 class CliTypingTest : public ::testing::TestWithParam<TypingCase> {};
 
-// --set types as the window's keys do; a file keeps what it holds, and check
-// says when typing could not have produced it.
 TEST_P(CliTypingTest, SetTypesAndALoadedValueIsKeptButWarnedAbout) {
     const TypingCase& c = GetParam();
     const QString key = QLatin1String(c.key);
     const CliRun set = run({"check", "--json", "--set", key + u'=' + QLatin1String(c.given)});
     EXPECT_EQ(set.json()["settings_loaded"][key].toString(), QLatin1String(c.typed));
-    EXPECT_TRUE(set.json()["warnings"].toArray().isEmpty());
-
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("loaded.cfg"));
     SettingsValues settings;
     ASSERT_TRUE(settings.setText(*fieldByKey(key), QLatin1String(c.given)));
-    writeFile(path, encodeConfigFile(settings).value());
-    const CliRun loaded = run({"check", "--json", path});
+    writeFile(dir.filePath("t.cfg"), encodeConfigFile(settings).value());
+    const CliRun loaded = run({"check", "--json", dir.filePath("t.cfg")});
     EXPECT_EQ(loaded.json()["settings_loaded"][key].toString(), QLatin1String(c.given));
-    const QJsonArray warnings = loaded.json()["warnings"].toArray();
-    EXPECT_EQ(warnings.size(), c.loadedWarns ? 1 : 0);
-    if (c.loadedWarns) {
-        EXPECT_EQ(warnings[0]["field"].toString(), key);
-        EXPECT_TRUE(
-            loaded.err.contains(QStringLiteral("warning: ") + describeField(*fieldByKey(key))))
-            << loaded.err.toStdString();
-    }
+    const bool warns = qstrcmp(c.given, c.typed) != 0;
+    EXPECT_EQ(loaded.json()["warnings"][0]["field"].toString(), warns ? key : QString());
+    EXPECT_EQ(loaded.err.contains("warning: " + describeField(*fieldByKey(key))), warns);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, CliTypingTest,
-    ::testing::Values(TypingCase{"mycall", "dl1xyz-9", "DL1XYZ-9", true},
-                      TypingCase{"path", "wide1-1,wide2-1", "WIDE1-1,WIDE2-1", true},
-                      TypingCase{"message", "qrv 145.500", "QRV 145.500", true},
-                      TypingCase{"status", "Qrv 145.500", "Qrv 145.500", false},
-                      TypingCase{"tocall", "N0CALL", "N0CALL", false},
-                      TypingCase{"speed0", "0012", "0012", false}),
-    [](auto i) { return std::string(i.param.key); });
+INSTANTIATE_TEST_SUITE_P(Fields, CliTypingTest,
+                         ::testing::Values(TypingCase{"mycall", "dl1xyz-9", "DL1XYZ-9"},
+                                           TypingCase{"path", "wide1-1,wide2-1", "WIDE1-1,WIDE2-1"},
+                                           TypingCase{"message", "qrv 145.5", "QRV 145.5"},
+                                           TypingCase{"status", "Qrv 145.5", "Qrv 145.5"}),
+                         [](auto i) { return std::string(i.param.key); });
 
 TEST(CliHelp, EveryCommandHasHelp) {
     for (const char* command : {"defaults", "check", "edit", "send", "ports"}) {

@@ -122,15 +122,13 @@ TEST_F(SaveLoadTest, ASaveBeyondTheFileSizeLimitSaysSoAndKeepsTheOldFile) {
     writeAll(path("old.cfg"), "previous");
     rlimit before{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
-    rlimit limited = before;
-    limited.rlim_cur = 16;
+    const rlimit limited{16, before.rlim_max};
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
     prompts->answer = path("old.cfg");
     click("cmdSave");
     ::setrlimit(RLIMIT_FSIZE, &before);
     ASSERT_EQ(prompts->messages.size(), 1);
-    EXPECT_TRUE(prompts->messages[0].text.contains("the file size limit of this session"))
-        << prompts->messages[0].text.toStdString();
+    EXPECT_TRUE(prompts->messages[0].text.contains("the file size limit of this session"));
     EXPECT_EQ(readAll(path("old.cfg")), "previous");
 }
 
