@@ -33,11 +33,16 @@ constexpr std::array kCommands{
             "change settings and save them as a .cfg file",
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runEdit(arguments, out, err); }},
-    Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]...",
+    Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]... [--trace OUT]",
             "check settings and program the tracker", runSend},
-    Command{"ports", "[--json] [--diagnose]",
-            "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from use",
+    Command{"ports", "[--json] [--diagnose] [--wait [SECONDS]]",
+            "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from "
+            "use; with --wait, the port that is plugged in next",
             runPorts},
+    Command{"decode", "FILE [--json]", "what the tracker makes of a transfer trace or of raw bytes",
+            runDecode},
+    Command{"report", "[-o FILE] [--json]", "one file with what someone who helps needs",
+            runReport},
     Command{"simulate", "[--once] [--json]", "a simulated tracker on a pseudo-terminal, to send to",
             runSimulate},
 };
@@ -56,7 +61,8 @@ Run "korvex-cli COMMAND --help" for the options of one command,
 "korvex-cli --version" for the version.
 Exit status: 0 success, 1 settings rejected, 2 usage error, 3 file error,
 4 settings not loaded, 5 port error, 6 no usable port (ports --diagnose),
-7 transfer refused (simulate --once), 8 output lost, 9 send interrupted.
+7 transfer refused (simulate --once), 8 output lost, 9 send interrupted,
+10 no port appeared (ports --wait).
 )";
 
 // Where the summaries start; a longer command line puts its summary below it.

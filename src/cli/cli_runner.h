@@ -3,6 +3,7 @@
 
 #include "exit_code.h"
 #include "transfer/frame_sender.h"
+#include "transfer/port_events.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
 
@@ -20,6 +21,9 @@ struct Environment {
         return portNumberingFor(root);
     };
     FrameSender::LinkFactory linkFactory = [] { return makeSystemSerialLink(); };
+    // What tells ports --wait of a port coming; the simulators' folder is
+    // watched besides.
+    std::function<std::unique_ptr<PortEvents>()> portEvents = makeSystemPortEvents;
 };
 
 // Runs one command line (arguments[0] is the program) and returns the exit code.

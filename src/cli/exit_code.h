@@ -22,13 +22,15 @@ enum ExitCode : int {
     kPortError = 5,
     // ports --diagnose: no port can be used.
     kNoUsablePort = 6,
-    // simulate --once: the simulated tracker refused the transfer.
+    // simulate --once, decode: the simulated tracker refused the transfer.
     kTrackerRefused = 7,
     // Standard output or error could not be written (a full disk, a closed
     // descriptor, a pipe whose reader has gone).
     kOutputLost = 8,
     // send was stopped by Ctrl+C, a hang-up or a stop request.
     kInterrupted = 9,
+    // ports --wait: no port appeared before the time ran out.
+    kTimedOut = 10,
 };
 
 } // namespace korvex::cli

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 #include "ports_json.h"
+#include "ports_wait.h"
 #include "settings/printable_text.h"
 #include "settings_json.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <optional>
 #include <variant>
 
 namespace korvex::cli {
@@ -49,10 +51,16 @@ void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
     }
 }
 
+// What --wait takes at most: a day.
+constexpr int kMaxWaitSeconds = 24 * 60 * 60;
+constexpr int kDefaultWaitSeconds = 60;
+
 // What was asked for: the options of the ports command.
 struct PortsRequest {
     bool json = false;
     bool diagnose = false;
+    // Set with --wait: how long to wait for a port to appear.
+    std::optional<int> waitSeconds;
 };
 
 // The request, or the exit code when the command stops at its arguments.
@@ -72,9 +80,43 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
                        "without a port, a group to join, ModemManager. Exit status 0 when at "
                        "least one port can be used, 6 when none can."));
     parser.addOption(diagnose);
-    if (auto stop = parseCommand(parser, arguments, out, err, 0))
+    const QCommandLineOption wait(
+        QStringLiteral("wait"),
+        QStringLiteral("Then wait up to SECONDS (default %1) for a port to appear, and print it "
+                       "with its stable name: unplug the cable, run this, plug it in. Exit status "
+                       "0 when a port appeared, %2 when none did in time.")
+            .arg(kDefaultWaitSeconds)
+            .arg(int(kTimedOut)));
+    parser.addOption(wait);
+    parser.addPositionalArgument(
+        QStringLiteral("SECONDS"),
+        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
+        QStringLiteral("[SECONDS]"));
+    if (auto stop = parseCommand(parser, arguments, out, err, 1))
         return *stop;
-    return PortsRequest{parser.isSet(json), parser.isSet(diagnose)};
+    PortsRequest request{parser.isSet(json), parser.isSet(diagnose), std::nullopt};
+    const QStringList positional = parser.positionalArguments();
+    const QString& program = arguments.constFirst();
+    if (!parser.isSet(wait)) {
+        if (!positional.isEmpty())
+            return usageError(err, program,
+                              QStringLiteral("\"%1\" is not taken here: ports takes a number of "
+                                             "seconds only with --wait")
+                                  .arg(printable(positional.constFirst())));
+        return request;
+    }
+    request.waitSeconds = kDefaultWaitSeconds;
+    if (!positional.isEmpty()) {
+        bool number = false;
+        request.waitSeconds = positional.constFirst().toInt(&number);
+        if (!number || *request.waitSeconds < 1 || *request.waitSeconds > kMaxWaitSeconds)
+            return usageError(
+                err, program,
+                QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
+                    .arg(printable(positional.constFirst()))
+                    .arg(kMaxWaitSeconds));
+    }
+    return request;
 }
 
 // One line a port, then what the system shows about it.
@@ -90,24 +132,8 @@ void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
            "Serial\n";
     bool unreachable = false;
     for (const NumberedPort& numbered : ports) {
-        const PortDescription& p = numbered.port;
-        const QString number =
-            numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
         unreachable = unreachable || numbered.number == 0;
-        // The device whole, escaped: it is what --port takes.
-        out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23)
-            << " "
-            << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
-                   .leftJustified(30)
-            << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
-            << " " << orDash(p.serialNumber) << "\n";
-        // A number or ttyUSB0 may name another adapter after a re-plug; the
-        // by-id link always names this one.
-        const SerialPortFacts* facts = p.simulated ? nullptr : side.port(p.device);
-        if (facts && !facts->driver.isEmpty())
-            out << "     driver " << printable(facts->driver) << "\n";
-        if (facts && !facts->byId.isEmpty())
-            out << "     stable name " << printable(facts->byId, kLinkLength) << "\n";
+        printPortLine(out, numbered, side);
     }
     if (unreachable) {
         out << "A port marked - has no number of its own: give it by its device with --port.\n";
@@ -129,6 +155,25 @@ void printAdaptersWithoutPort(QTextStream& out, const QList<AdapterWithoutPort>&
 
 } // namespace
 
+void printPortLine(QTextStream& out, const NumberedPort& numbered, const SerialSideReport& side) {
+    const PortDescription& p = numbered.port;
+    const QString number =
+        numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
+    // The device whole, escaped: it is what --port takes.
+    out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23) << " "
+        << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
+               .leftJustified(30)
+        << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
+        << " " << orDash(p.serialNumber) << "\n";
+    // A number or ttyUSB0 may name another adapter after a re-plug; the
+    // by-id link always names this one.
+    const SerialPortFacts* facts = p.simulated ? nullptr : side.port(p.device);
+    if (facts && !facts->driver.isEmpty())
+        out << "     driver " << printable(facts->driver) << "\n";
+    if (facts && !facts->byId.isEmpty())
+        out << "     stable name " << printable(facts->byId, kLinkLength) << "\n";
+}
+
 int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
              const Environment& environment) {
     const auto parsed = parsePortsRequest(arguments, out, err);
@@ -136,7 +181,14 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return *stop;
     const PortsRequest request = std::get<PortsRequest>(parsed);
 
-    const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    // Listening before the list is taken: a port plugged in between is not missed.
+    std::optional<PortWatcher> watcher;
+    if (request.waitSeconds) {
+        watcher.emplace(environment.portNumbering(), environment.portEvents());
+        watcher->start();
+    }
+    const QList<NumberedPort> ports =
+        watcher ? watcher->snapshot().numbered() : environment.portNumbering().numbered();
     const SerialSideReport side = readSerialSide(environment.serialSide);
     int code = kSuccess;
     if (request.diagnose) {
@@ -153,6 +205,9 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QJsonObject object = portsToJson(ports, side);
         if (request.diagnose)
             object.insert(QStringLiteral("findings"), findingsToJson(side.findings));
+        if (watcher)
+            return waitForNewPort(*watcher, environment.serialSide, *request.waitSeconds, true, out,
+                                  err);
         out << printableJson(QJsonDocument(object), QJsonDocument::Indented);
         return code;
     }
@@ -162,6 +217,11 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         printFindings(out, side.findings);
     } else if (!side.adaptersWithoutPort.isEmpty()) {
         out << "Run korvex-cli ports --diagnose to see why an adapter has no port.\n";
+    }
+    if (watcher) {
+        out << Qt::flush;
+        return waitForNewPort(*watcher, environment.serialSide, *request.waitSeconds, false, out,
+                              err);
     }
     return code;
 }

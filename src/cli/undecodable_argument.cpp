@@ -46,7 +46,7 @@ std::optional<ArgumentRefusal> refuseUndecodableArgument(int argc, char** argv) 
                            "lists it")
                 .arg(shown)};
     }
-    const bool isFile = isValueOf(previous, argument, {"-o", "--output"}) ||
+    const bool isFile = isValueOf(previous, argument, {"-o", "--output", "--trace"}) ||
                         (*index > 1 && !argument.startsWith('-'));
     if (isFile)
         return ArgumentRefusal{kFileError, undecodableArgumentMessage(shown)};

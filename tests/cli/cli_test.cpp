@@ -166,6 +166,11 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{{"check", "a.cfg", "b.cfg"}, 2, "\"b.cfg\" is one argument too many"},
         UsageCase{{"defaults", "-o", "a", "--output", "b"}, 2, "-o is given twice with different"},
         UsageCase{{"send", "a.cfg", "--port", "1", "--port", "2"}, 2, "--port is given twice"},
+        UsageCase{{"send", "a.cfg", "--trace", "a", "--trace", "b"}, 2, "--trace is given twice"},
+        UsageCase{
+            {"ports", "--wait", "0"}, 2, "Usage: korvex-cli ports [--json] [--diagnose] [--wait"},
+        UsageCase{{"decode", "a", "b"}, 2, "Usage: korvex-cli decode FILE [--json]"},
+        UsageCase{{"report", "x"}, 2, "Usage: korvex-cli report [-o FILE] [--json]"},
         // Typing: the character the window's keys discard is named with its field.
         UsageCase{{"check", "--set", "message=hi {there}|"},
                   kNotLoaded,
@@ -205,7 +210,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, CliTypingTest,
                          [](auto i) { return std::string(i.param.key); });
 
 TEST(CliHelp, EveryCommandHasHelp) {
-    for (const char* command : {"defaults", "check", "edit", "send", "ports"}) {
+    for (const char* command :
+         {"defaults", "check", "edit", "send", "ports", "decode", "report", "simulate"}) {
         const CliRun r = run({QString::fromLatin1(command), QStringLiteral("--help")});
         EXPECT_EQ(r.code, 0) << command;
         EXPECT_TRUE(
