@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 #include "file_io/file_names.h"
+#include "file_io/process_start.h"
 #include "program_start.h"
 #include "ui/setup/setup_window.h"
 
@@ -17,6 +18,9 @@ void print(std::FILE* stream, const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything opens a file: the display connection must not become
+    // descriptor 2, and a Save under `ulimit -f` must fail, not kill the window.
+    korvex::prepareProcess();
     // Read before QApplication exists: it needs a display, --help does not.
     const QStringList arguments = korvex::programArguments(argc, argv);
     const QString program = QFileInfo(arguments.value(0)).fileName();

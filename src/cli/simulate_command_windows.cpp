@@ -9,12 +9,13 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("once"), QStringLiteral("End after one transfer.")});
     parser.addOption({QStringLiteral("json"), QStringLiteral("Report as JSON.")});
-    if (const auto stop = parseCommand(parser, arguments, out, err))
+    if (const auto stop = parseCommand(parser, arguments, out, err, 0))
         return *stop;
     return fail(err,
                 QStringLiteral("simulate runs on Linux only: the simulated tracker needs a "
                                "pseudo-terminal, which Windows does not have. Run \"korvex-cli "
-                               "simulate\" on a Linux computer, or send to a real tracker."));
+                               "simulate\" on a Linux computer, or send to a real tracker."),
+                kPortError);
 }
 
 } // namespace korvex::cli

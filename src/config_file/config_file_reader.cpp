@@ -321,7 +321,8 @@ Outcome readConfigFile(const QString& path, SettingsValues& settings) {
         const Fault& fault = read.fault();
         const QString shown = printable(path, path.size());
         if (fault.kind == FaultKind::BeyondLimit)
-            return Fault{beyondCapReason()}.within(QStringLiteral("Cannot read \"%1\"").arg(shown));
+            return Fault{.reason = beyondCapReason(), .kind = FaultKind::BeyondLimit}.within(
+                QStringLiteral("Cannot read \"%1\"").arg(shown));
         const QString verb =
             fault.kind == FaultKind::CannotOpen ? QStringLiteral("open") : QStringLiteral("read");
         return fault.within(QStringLiteral("Cannot %1 \"%2\"").arg(verb, shown));

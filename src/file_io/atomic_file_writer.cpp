@@ -5,6 +5,7 @@
 #include "file_descriptor.h"
 #include "file_names.h"
 #include "file_write_steps.h"
+#include "system_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,7 +31,7 @@ constexpr int kTemporaryNameAttempts = 100;
 constexpr char kAccessList[] = "system.posix_acl_access";
 
 Outcome failedWith(int error) {
-    return Fault{qt_error_string(error)};
+    return Fault{systemErrorText(error)};
 }
 
 int refused(const FileCalls& calls, FileStep step) {
@@ -204,7 +205,7 @@ QString attributeFailureReason(const AttributeFailure& failure) {
             ? QStringLiteral("its access list")
             : QStringLiteral("its extended attribute %1").arg(QString::fromUtf8(failure.name));
     return QStringLiteral("%1 could not be given to the new file (%2); the file was left as it is")
-        .arg(what, qt_error_string(failure.error));
+        .arg(what, systemErrorText(failure.error));
 }
 
 // Linking an unnamed file by its descriptor's name needs /proc; without it
@@ -375,7 +376,7 @@ void removeStaleTemporaries(int folder, const QByteArray& name) {
 QString folderRefusal(const QByteArray& folder, int error) {
     return QStringLiteral("its folder \"%1\" takes no new file (%2), and a safe save writes the "
                           "new content to a new file beside the old one")
-        .arg(QDir(QFile::decodeName(folder)).absolutePath(), qt_error_string(error));
+        .arg(QDir(QFile::decodeName(folder)).absolutePath(), systemErrorText(error));
 }
 
 // A writable file in a folder that takes no new file is rewritten where it
@@ -399,7 +400,7 @@ Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray&
             folderRefusal(folderPath, createError) +
             QStringLiteral(". Writing in place needs the space for it reserved first, which "
                            "failed (%1); the file was left as it is")
-                .arg(qt_error_string(reserved))};
+                .arg(systemErrorText(reserved))};
     int error = writeAll(file.get(), bytes, calls.write);
     if (error == 0 && ::ftruncate(file.get(), bytes.size()) != 0)
         error = errno;
@@ -411,7 +412,7 @@ Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray&
         return Fault{
             QStringLiteral("%1; its folder takes no new file, so it was being rewritten in place "
                            "and may now be incomplete")
-                .arg(qt_error_string(error))};
+                .arg(systemErrorText(error))};
     return Outcome::success();
 }
 
@@ -506,7 +507,7 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const Fil
     if (folderSynced != 0)
         return Fault{
             QStringLiteral("the new file is in place, but its folder could not be synced: %1")
-                .arg(qt_error_string(folderSynced))};
+                .arg(systemErrorText(folderSynced))};
     return Outcome::success();
 }
 

@@ -17,25 +17,33 @@ QString lostBytesReason() {
                           "another file, so it was refused (rename the file)");
 }
 
-std::optional<QString> undecodableArgument(int argc, char** argv) {
+std::optional<int> firstUndecodableArgument(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const QByteArray bytes(argv[i]);
-        if (QString::fromLocal8Bit(bytes).toLocal8Bit() == bytes)
-            continue;
-        QString shown;
-        for (const char c : bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte == '\\')
-                shown += QStringLiteral("\\\\");
-            else if (byte >= 0x20 && byte < 0x7f)
-                shown += QLatin1Char(c);
-            else
-                shown += QStringLiteral("\\x") +
-                         QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        }
-        return shown;
+        if (QString::fromLocal8Bit(bytes).toLocal8Bit() != bytes)
+            return i;
     }
     return std::nullopt;
+}
+
+QString shownArgumentBytes(const char* argument) {
+    QString shown;
+    for (const char c : QByteArrayView(argument)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\\')
+            shown += QStringLiteral("\\\\");
+        else if (byte >= 0x20 && byte < 0x7f)
+            shown += QLatin1Char(c);
+        else
+            shown += QStringLiteral("\\x") +
+                     QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+    }
+    return shown;
+}
+
+std::optional<QString> undecodableArgument(int argc, char** argv) {
+    const auto index = firstUndecodableArgument(argc, argv);
+    return index ? std::optional(shownArgumentBytes(argv[*index])) : std::nullopt;
 }
 
 QString undecodableArgumentMessage(const QString& shown) {

@@ -14,8 +14,14 @@ bool nameLostBytes(const QString& path);
 // Why such a name is refused, to follow "Cannot write/open \"NAME\": ".
 QString lostBytesReason();
 
-// The first of the program's arguments that a QString cannot carry unchanged
-// (a Latin-1 file name in a UTF-8 system), its odd bytes shown as \xHH.
+// The index of the first of the program's arguments that a QString cannot
+// carry unchanged (a Latin-1 file name in a UTF-8 system).
+std::optional<int> firstUndecodableArgument(int argc, char** argv);
+
+// An argument's bytes as text, its odd bytes shown as \xHH.
+QString shownArgumentBytes(const char* argument);
+
+// The first undecodable argument, shown.
 std::optional<QString> undecodableArgument(int argc, char** argv);
 
 // The message both programs print for it.

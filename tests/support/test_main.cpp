@@ -14,11 +14,15 @@ using TestApplication = QCoreApplication;
 #else
 #error "a test program names the Qt application it needs"
 #endif
+#include "file_io/process_start.h"
+
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    // Started as the programs are, under whatever ctest or a launcher leaves.
+    korvex::prepareProcess();
     // Every transfer keeps its trace in the user's state folder: a test's
     // go to a folder of the test's own, and so do those of the programs it
     // starts, never to the home folder of whoever runs the suite.

@@ -72,23 +72,27 @@ private:
                      .split(u'\n', Qt::SkipEmptyParts))
                 err << "  " << printable(line, kDescriptionLength) << "\n";
             err << Qt::flush;
-            exitCode_ = kFailure;
+            exitCode_ = kPortError;
             return;
         case SendOutcome::Kind::Silent:
-            exitCode_ = fail(err, QStringLiteral("the port closed itself right after opening; "
-                                                 "nothing was sent"));
+            exitCode_ = fail(err,
+                             QStringLiteral("the port closed itself right after opening; "
+                                            "nothing was sent"),
+                             kPortError);
             return;
         case SendOutcome::Kind::Interrupted:
             if (!device_.isEmpty())
                 err << "\n";
-            exitCode_ = fail(
-                err, outcome.partlySent
+            exitCode_ =
+                fail(err,
+                     outcome.partlySent
                          ? QStringLiteral("interrupted; %1 is closed again with its line settings "
                                           "as they were. Part of the data had gone out, so the "
                                           "tracker may hold a partial transfer: send again before "
                                           "relying on it.")
                                .arg(device_)
-                         : QStringLiteral("interrupted before anything was sent"));
+                         : QStringLiteral("interrupted before anything was sent"),
+                     kInterrupted);
             return;
         }
     }
@@ -212,43 +216,46 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
                        "kept in the user's state folder in any case."),
         QStringLiteral("OUT"));
     parser.addOption(trace);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
         return *stop;
     }
-    if (parser.positionalArguments().size() != 1) {
-        return fail(err,
-                    QStringLiteral(
-                        "send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
-                        "FILE\" or with Save in the window)"));
+    if (parser.positionalArguments().isEmpty()) {
+        return usageError(err, arguments.constFirst(),
+                          QStringLiteral("send needs exactly one .cfg file (make one with "
+                                         "\"korvex-cli defaults -o FILE\" or with Save in the "
+                                         "window)"));
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
     if (!loaded.ok()) {
-        return fail(err, loaded.error());
+        return failToLoad(err, arguments.constFirst(), loaded);
     }
+    printTypingWarnings(err, loaded.settings);
 
     const PortNumbering numbering = environment.portNumbering();
     std::optional<PortChoice> chosen; // none: the file's port number
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
-            return fail(err, QStringLiteral("--port needs a port number or a device, e.g. "
-                                            "--port %1")
-                                 .arg(kExampleDevice));
+            return usageError(err, arguments.constFirst(),
+                              QStringLiteral("--port needs a port number or a device, e.g. "
+                                             "--port %1")
+                                  .arg(kExampleDevice));
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
-            return fail(err, QStringLiteral(
-                                 "--port %1: port numbers run from 1 to %2; for another port give "
-                                 "its device, e.g. --port %3")
-                                 .arg(printable(wanted))
-                                 .arg(kHighestPortNumber)
-                                 .arg(kExampleDevice));
+            return usageError(err, arguments.constFirst(),
+                              QStringLiteral("--port %1: port numbers run from 1 to %2; for "
+                                             "another port give its device, e.g. --port %3")
+                                  .arg(printable(wanted))
+                                  .arg(kHighestPortNumber)
+                                  .arg(kExampleDevice));
         }
     }
 
     if (parser.isSet(trace) && parser.value(trace).isEmpty())
-        return fail(err, QStringLiteral("--trace needs a file name"));
+        return usageError(err, arguments.constFirst(),
+                          QStringLiteral("--trace needs a file name, e.g. --trace send.trace"));
 
     FrameSender sender(numbering, environment.linkFactory);
     QEventLoop loop;
@@ -259,13 +266,13 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const BuildResult built = buildAndSend(loaded.settings, sender, chosen);
     if (!built.ok()) {
         printBuildFault(err, built.fault());
-        return kBuildFault;
+        return kSettingsRejected;
     }
     if (sender.isBusy()) {
         loop.exec();
     }
     keepTrace(sender.lastTrace(), parser.value(trace), err);
-    return progress.exitCode().value_or(kFailure);
+    return progress.exitCode().value_or(kPortError);
 }
 
 } // namespace korvex::cli
