@@ -4,6 +4,9 @@
 #include "setup_harness.h"
 
 #include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 
