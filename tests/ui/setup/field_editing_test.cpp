@@ -152,7 +152,8 @@ TEST_F(FieldEditing, NumericFieldsKeepTheirPromptsAndSelectOnFocus) {
     const Case cases[] = {
         {"edNumFlagsAuto", "5__"},   {"edBcnEvery", "5__"},       {"edManualTime", "5___"},
         {"esSpeedTable(0)", "5___"}, {"esSpeedTable(1)", "5___"}, {"esSpeedTable(4)", "5__"},
-        {"edGpsCheckTime", "5__"},   {"edMsgRepeat", "5__"},      {"edComm", "5"},
+        {"edGpsCheckTime", "5__"},   {"edMsgRepeat", "5__"},
+        {"edComm", QStringLiteral("5").leftJustified(kPortNumberDigits, kPromptChar)},
     };
     showActive();
     for (const Case& c : cases) {
