@@ -20,7 +20,7 @@ test_packages=(
   file dpkg-dev lintian
   desktop-file-utils appstream mandoc
   acl attr
-  orca python3-pyatspi openbox xdotool
+  orca python3-pyatspi xdotool
 )
 # 64-bit programs only: wine64 runs them, no i386 architecture needed.
 windows_packages=(

@@ -47,7 +47,12 @@ int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = saveSupportReport(target, report);
         if (!written)
-            return fail(err, written.fault().reason, kFileError);
+            return fail(err,
+                        written.fault()
+                            .within(QStringLiteral("Cannot write \"%1\"")
+                                        .arg(printable(target, target.size())))
+                            .reason,
+                        kFileError);
         out << "Report written to " << printable(target, target.size()) << "\n";
         return kSuccess;
     }

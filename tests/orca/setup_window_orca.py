@@ -166,22 +166,24 @@ def start_simulator(session, cli):
 def run_task(args, steps_for, env=None):
     """Starts the session and the window, runs the steps; exit status."""
     os.makedirs(args.work, exist_ok=True)
+    # The file dialogs start in the folder remembered from the last run, else
+    # in the user's documents or home: a home of its own each run, so Save
+    # never meets a file an earlier run saved.
+    shutil.rmtree(os.path.join(args.work, "home"), ignore_errors=True)
     transcript = open(args.transcript, "w", encoding="utf-8") if args.transcript else None
     try:
         with OrcaSession(args.work) as session:
             port = start_simulator(session, args.cli)
-            # The file dialogs open in the program's folder: a copy of it in
-            # the session's, where a short name is typed (a long one floods
-            # Orca's queue, and Orca then drops what follows).
+            # A copy of the program in the session's folder; in the file
+            # dialogs a short name is typed (a long one floods Orca's queue,
+            # and Orca then drops what follows).
             program = os.path.join(session.work_dir, "bin")
             os.makedirs(program, exist_ok=True)
             for name in (os.path.basename(args.config), "Korvex_Config.rtf"):
                 source = os.path.join(os.path.dirname(os.path.abspath(args.config)), name)
                 if os.path.exists(source):
                     shutil.copy(source, program)
-            saved = os.path.join(program, "orca-task.cfg")
-            if os.path.exists(saved):  # Save would ask before replacing it
-                os.remove(saved)
+            saved = "orca-task.cfg"
             start = Step("start", "", [WINDOW_TITLE, "TX DELAY"])
             opening = session.launch([os.path.join(program, os.path.basename(args.config))],
                                      start.expect, env=env)
