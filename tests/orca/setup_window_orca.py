@@ -113,11 +113,16 @@ def task(port, saved):
         Step("to Save", "shift+Tab", ["Save", "push button"]),
         Step("Save dialog", "space", ["Salva File"]),
         Step("file name typed", ("type", os.path.basename(saved)), []),
-        Step("saved", "Return", ["Save: Saved to " + os.path.basename(saved)]),
+        # Back at the window, the focus is heard where it was: a key pressed
+        # before that may reach the window ahead of its own activation, and
+        # the window it opens is then never announced.
+        Step("saved", "Return", ["Save: Saved to " + os.path.basename(saved),
+                                 "Save push button"]),
         Step("to Load", "shift+Tab", ["Load", "push button"]),
         Step("Load dialog", "space", ["Apertura File"]),
         Step("file name typed again", ("type", os.path.basename(saved)), []),
-        Step("loaded", "Return", ["Load: Loaded from " + os.path.basename(saved)]),
+        Step("loaded", "Return", ["Load: Loaded from " + os.path.basename(saved),
+                                  "Load push button"]),
         Step("F1", "F1", ["Korvex Config - Istruzioni"]),
         Step("Escape", "Escape", [WINDOW_TITLE]),
     ]

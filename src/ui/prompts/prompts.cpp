@@ -2,6 +2,7 @@
 #include "prompts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QPushButton>
@@ -83,9 +84,19 @@ public:
 private:
     // Where no window manager hands the keyboard back to the window a dialog
     // came from, the focus would be nowhere.
+    // A window manager quick to hand the focus back may do so while the
+    // dialog still holds the window modal: Qt then takes the handover as
+    // blocked and leaves no window active, though the keys reach this one.
+    // A screen reader never hears the window come back, and what opens from
+    // it next is not announced either. Here that handover is completed.
     static void giveBackKeyboard(QWidget* parent) {
-        if (parent)
-            parent->window()->activateWindow();
+        if (!parent)
+            return;
+        QWidget* window = parent->window();
+        window->activateWindow();
+        if (!QApplication::activeWindow() && window->windowHandle() &&
+            QGuiApplication::focusWindow() == window->windowHandle())
+            QApplication::setActiveWindow(window);
     }
 };
 
