@@ -10,9 +10,15 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"KorvexPortEvents";
 
-// WM_DEVICECHANGE reaches a message-only window once it has asked for the
-// notices of every device interface; Qt's event loop dispatches the thread's
-// messages, so the window procedure runs on the thread that made it.
+// WM_DEVICECHANGE comes two ways: the arrival of a device interface (a USB
+// adapter's COM port interface) to the windows that asked for it, and the
+// broadcasts to every top-level window: a port that is no interface (a
+// virtual or Bluetooth COM port) is announced only so, as is any change of
+// the device tree. A message-only window gets no broadcasts, so the notice
+// window is a top-level one that is never shown; where none can be made (Wine
+// without a display) a message-only one still hears the interfaces. Qt's
+// event loop dispatches the thread's messages: the window procedure runs on
+// the thread that made it.
 class WindowsPortEvents final : public PortEvents {
 public:
     WindowsPortEvents() {
@@ -26,8 +32,14 @@ public:
             problem_ = systemText(QStringLiteral("the notice window's class"));
             return;
         }
-        window_ = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    instance, nullptr);
+        window_ = ::CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP, 0, 0, 0, 0,
+                                    nullptr, nullptr, instance, nullptr);
+        QString unheard;
+        if (!window_) {
+            unheard = systemText(QStringLiteral("the notice window for broadcasts"));
+            window_ = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        instance, nullptr);
+        }
         if (!window_) {
             problem_ = systemText(QStringLiteral("the notice window"));
             return;
@@ -43,6 +55,7 @@ public:
             return;
         }
         source_ = QStringLiteral("WM_DEVICECHANGE");
+        problem_ = unheard;
     }
 
     ~WindowsPortEvents() override {
@@ -63,7 +76,8 @@ public:
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM what, LPARAM detail) {
         if (message == WM_DEVICECHANGE &&
-            (what == DBT_DEVICEARRIVAL || what == DBT_DEVICEREMOVECOMPLETE)) {
+            (what == DBT_DEVICEARRIVAL || what == DBT_DEVICEREMOVECOMPLETE ||
+             what == DBT_DEVNODES_CHANGED)) {
             auto* self =
                 reinterpret_cast<WindowsPortEvents*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
             if (self)

@@ -6,6 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <dbt.h>
+#endif
+
 namespace korvex {
 namespace {
 
@@ -92,6 +98,23 @@ TEST(PortWatcher, TellsWhatCameAndWentAfterANotice) {
     EXPECT_EQ(told, (QStringList{"+1 /dev/ttyUSB0", "+1 /dev/ttyS1", "-1 /dev/ttyUSB0",
                                  "-2 /dev/ttyS0"}));
 }
+
+#ifdef Q_OS_WIN
+// A port that is no device interface (a virtual COM port) is announced only
+// by a broadcast to the top-level windows, like any change of the device tree.
+TEST(PortWatcher, HearsTheBroadcastOfADeviceChange) {
+    const std::unique_ptr<PortEvents> events = makeSystemPortEvents();
+    ASSERT_EQ(events->source(), QStringLiteral("WM_DEVICECHANGE"));
+    if (!events->problem().isEmpty())
+        GTEST_SKIP() << events->problem().toStdString();
+    int heard = 0;
+    QObject::connect(events.get(), &PortEvents::changed, [&] { ++heard; });
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutW(HWND_BROADCAST, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0,
+                          SMTO_ABORTIFHUNG, 5000, &answer);
+    EXPECT_EQ(heard, 1);
+}
+#endif
 
 } // namespace
 } // namespace korvex
