@@ -63,7 +63,9 @@ if [ "$run_tests" = 1 ]; then
     cmake --preset dev >/dev/null
     cmake --build --preset dev -j"$(nproc)" --target korvex-cli
   fi
-  ctest --preset windows -j"$(nproc)"
+  # On an X server of their own, as on a desktop: Wine makes top-level windows
+  # only where it has a display (the port notices listen on one).
+  xvfb-run -a ctest --preset windows -j"$(nproc)"
   wineserver -k || true
 fi
 

@@ -26,7 +26,7 @@ test_packages=(
 windows_packages=(
   ninja-build ccache g++-mingw-w64-x86-64-posix
   googletest wine wine64 nsis zip python3 xz-utils icoutils
-  xvfb xdotool
+  xvfb xauth xdotool
 )
 case "${1:-}" in
   "") ;;
