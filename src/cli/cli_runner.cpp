@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_runner.h"
+#include "cli_words.h"
 
 #include "cli_settings.h"
 #include "commands.h"
 #include "settings/printable_text.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <array>
 
 namespace korvex::cli {
 namespace {
+
+QString words(const char* text) {
+    return CliWords::tr(text);
+}
 
 // A command as the dispatcher runs it and as the usage lists it.
 struct Command {
@@ -22,47 +28,54 @@ struct Command {
 
 // In the order the usage lists them.
 constexpr std::array kCommands{
-    Command{"defaults", "[-o FILE]", "the factory settings as a .cfg file",
+    Command{"defaults", "[-o FILE]",
+            QT_TRANSLATE_NOOP("korvex::cli", "the factory settings as a .cfg file"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runDefaults(arguments, out, err); }},
     Command{"check", "[FILE] [--set KEY=VALUE]...",
-            "check settings and show the block SEND would write",
+            QT_TRANSLATE_NOOP("korvex::cli", "check settings and show the block SEND would write"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runCheck(arguments, out, err); }},
     Command{"edit", "[FILE] [--set KEY=VALUE]... -o OUT",
-            "change settings and save them as a .cfg file",
+            QT_TRANSLATE_NOOP("korvex::cli", "change settings and save them as a .cfg file"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runEdit(arguments, out, err); }},
     Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]...",
-            "check settings and program the tracker", runSend},
+            QT_TRANSLATE_NOOP("korvex::cli", "check settings and program the tracker"), runSend},
     Command{"ports", "[--json] [--diagnose]",
-            "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from use",
+            QT_TRANSLATE_NOOP("korvex::cli", "the serial ports, numbered as \"Comm num:\" counts "
+                                             "them, and what keeps them from use"),
             runPorts},
-    Command{"simulate", "[--once] [--json]", "a simulated tracker on a pseudo-terminal, to send to",
-            runSimulate},
+    Command{
+        "simulate", "[--once] [--json]",
+        QT_TRANSLATE_NOOP("korvex::cli", "a simulated tracker on a pseudo-terminal, to send to"),
+        runSimulate},
 };
 
-const char* const kUsageHead = R"(Usage: korvex-cli COMMAND [options]
+const char* const kUsageHead =
+    QT_TRANSLATE_NOOP("korvex::cli", R"(Usage: korvex-cli COMMAND [options]
 
 Programs a Korvex APRS tracker from the command line, with the same settings,
 checks and timing as the Korvex Config window.
 
 Commands:
-)";
+)");
 
-const char* const kUsageTail = R"(
+const char* const kUsageTail = QT_TRANSLATE_NOOP("korvex::cli", R"(
 A FILE of - is standard input; -o - is standard output.
 Run "korvex-cli COMMAND --help" for the options of one command,
 "korvex-cli --version" for the version.
 Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
 (a failed write to standard output or error included).
-)";
+--lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
+C for English; --json output and .cfg files are the same in every language.
+)");
 
 // Where the summaries start; a longer command line puts its summary below it.
 constexpr qsizetype kSummaryColumn = 38;
 
 QString usage() {
-    QString text = QLatin1String(kUsageHead);
+    QString text = words(kUsageHead);
     for (const Command& command : kCommands) {
         const QString line = QStringLiteral("  %1 %2").arg(QLatin1String(command.name),
                                                            QLatin1String(command.arguments));
@@ -72,9 +85,9 @@ QString usage() {
         } else {
             text += line + u'\n' + QString(kSummaryColumn, u' ');
         }
-        text += QLatin1String(command.summary) + u'\n';
+        text += words(command.summary) + u'\n';
     }
-    return text + QLatin1String(kUsageTail);
+    return text + words(kUsageTail);
 }
 
 const Command* findCommand(const QString& name) {
@@ -98,7 +111,7 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
     if (!parser.parse(arguments)) {
         // Qt quotes the offending argument as it was given.
         err << "korvex-cli: " << printable(parser.errorText(), kParserMessageLength) << "\n"
-            << "Run \"" << arguments.value(0) << " --help\" for usage.\n";
+            << CliWords::tr("Run \"%1 --help\" for usage.\n").arg(arguments.value(0));
         return kFailure;
     }
     if (parser.isSet(QStringLiteral("help"))) {
@@ -134,7 +147,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     const Command* const found = findCommand(command);
     if (!found) {
-        err << "korvex-cli: unknown command \"" << printable(command) << "\"\n\n" << usage();
+        err << "korvex-cli: " << CliWords::tr("unknown command \"%1\"").arg(printable(command))
+            << "\n\n"
+            << usage();
         return kFailure;
     }
     QStringList rest = arguments.mid(1);

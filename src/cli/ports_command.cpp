@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_words.h"
 #include "commands.h"
 #include "ports_json.h"
 #include "settings/printable_text.h"
@@ -36,7 +37,7 @@ bool usable(const PortDescription& port, const SerialSideReport& side) {
 
 void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
     if (findings.isEmpty()) {
-        out << "Nothing stands in the way that the system shows.\n";
+        out << CliWords::tr("Nothing stands in the way that the system shows.") << "\n";
         return;
     }
     for (const SerialFinding& finding : findings) {
@@ -54,17 +55,17 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
              const Environment& environment) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
-                       "them: USB adapters first, then the "
-                       "other ports, then running simulators."));
+        CliWords::tr("Lists the serial ports numbered the way \"Comm num:\" and --port count "
+                     "them: USB adapters first, then the "
+                     "other ports, then running simulators."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object instead."));
+                                  CliWords::tr("Print one JSON object instead."));
     parser.addOption(json);
     const QCommandLineOption diagnose(
         QStringLiteral("diagnose"),
-        QStringLiteral("Also tell what keeps a port from use, and how to fix it: an adapter "
-                       "without a port, a group to join, ModemManager. Exit status 0 when at "
-                       "least one port can be used, 1 when none can."));
+        CliWords::tr("Also tell what keeps a port from use, and how to fix it: an adapter "
+                     "without a port, a group to join, ModemManager. Exit status 0 when at "
+                     "least one port can be used, 1 when none can."));
     parser.addOption(diagnose);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
@@ -79,7 +80,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     if (const Outcome listing = checkSimulatorListing(); !listing) {
         const QString& problem = listing.fault().reason;
-        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
+        err << "korvex-cli: "
+            << CliWords::tr("simulators are not listed: %1").arg(printable(problem, problem.size()))
             << "\n";
     }
     if (parser.isSet(json)) {
@@ -90,8 +92,9 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return code;
     }
     if (ports.isEmpty()) {
-        out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
-               "run this again.\n";
+        out << CliWords::tr("No serial ports found. Plug in the USB serial adapter of the "
+                            "tracker's cable and run this again.")
+            << "\n";
     }
     if (!ports.isEmpty()) {
         out << "No.  Device                 Description                    Maker            "
@@ -107,7 +110,7 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         // The device whole, escaped: it is what --port takes.
         out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23)
             << " "
-            << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
+            << orDash(p.simulated ? CliWords::tr("Korvex simulator") : p.description)
                    .leftJustified(30)
             << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
             << " " << orDash(p.serialNumber) << "\n";
@@ -120,7 +123,9 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
             out << "     stable name " << printable(facts->byId, kLinkLength) << "\n";
     }
     if (unreachable) {
-        out << "A port marked - has no number of its own: give it by its device with --port.\n";
+        out << CliWords::tr(
+                   "A port marked - has no number of its own: give it by its device with --port.")
+            << "\n";
     }
     for (const AdapterWithoutPort& adapter : side.adaptersWithoutPort) {
         out << "-    adapter without a port: "
@@ -135,7 +140,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (parser.isSet(diagnose)) {
         printFindings(out, side.findings);
     } else if (!side.adaptersWithoutPort.isEmpty()) {
-        out << "Run korvex-cli ports --diagnose to see why an adapter has no port.\n";
+        out << CliWords::tr("Run korvex-cli ports --diagnose to see why an adapter has no port.")
+            << "\n";
     }
     return code;
 }

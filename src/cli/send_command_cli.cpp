@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 #include "commands.h"
 #include "settings/printable_text.h"
 #include "transfer/build_and_send.h"
@@ -32,10 +33,11 @@ public:
         : serialSide_(std::move(serialSide)) {
         QObject::connect(&sender, &FrameSender::started, [this, &err](const SendTarget& target) {
             device_ = printable(target.device, kDeviceLength);
-            err << "Sending data on " << device_;
-            if (target.portNumber)
-                err << " (port " << *target.portNumber << ")";
-            err << "..." << Qt::flush;
+            err << (target.portNumber ? CliWords::tr("Sending data on %1 (port %2)...")
+                                            .arg(device_)
+                                            .arg(*target.portNumber)
+                                      : CliWords::tr("Sending data on %1...").arg(device_))
+                << Qt::flush;
         });
         QObject::connect(&sender, &FrameSender::progressed,
                          [&err](int) { err << "." << Qt::flush; });
@@ -53,8 +55,10 @@ private:
         switch (outcome.kind) {
         case SendOutcome::Kind::Completed:
             err << "\n" << Qt::flush;
-            out << "Data sent to " << device_ << "\n"
-                << "Nothing is read back: look for 'Success!' on the tracker's display.\n"
+            out << CliWords::tr("Data sent to %1").arg(device_) << "\n"
+                << CliWords::tr(
+                       "Nothing is read back: look for 'Success!' on the tracker's display.")
+                << "\n"
                 << Qt::flush;
             exitCode_ = kSuccess;
             return;
@@ -72,20 +76,20 @@ private:
             exitCode_ = kFailure;
             return;
         case SendOutcome::Kind::Silent:
-            exitCode_ = fail(err, QStringLiteral("the port closed itself right after opening; "
-                                                 "nothing was sent"));
+            exitCode_ = fail(err, CliWords::tr("the port closed itself right after opening; "
+                                               "nothing was sent"));
             return;
         case SendOutcome::Kind::Interrupted:
             if (!device_.isEmpty())
                 err << "\n";
             exitCode_ = fail(
                 err, outcome.partlySent
-                         ? QStringLiteral("interrupted; %1 is closed again with its line settings "
-                                          "as they were. Part of the data had gone out, so the "
-                                          "tracker may hold a partial transfer: send again before "
-                                          "relying on it.")
+                         ? CliWords::tr("interrupted; %1 is closed again with its line settings "
+                                        "as they were. Part of the data had gone out, so the "
+                                        "tracker may hold a partial transfer: send again before "
+                                        "relying on it.")
                                .arg(device_)
-                         : QStringLiteral("interrupted before anything was sent"));
+                         : CliWords::tr("interrupted before anything was sent"));
             return;
         }
     }
@@ -157,14 +161,14 @@ private:
 int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
             const Environment& environment) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliWords::tr(
         "Loads FILE onto the factory settings, applies each --set, checks the settings exactly as "
         "SEND does and programs the tracker: 122 bytes in four writes at 4800 baud. Nothing is "
         "read back: look for 'Success!' on the tracker's display."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .cfg file to send."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), CliWords::tr("The .cfg file to send."));
     const QCommandLineOption port(
         QStringLiteral("port"),
-        QStringLiteral(
+        CliWords::tr(
             "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
             "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
             "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
@@ -176,10 +180,10 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return *stop;
     }
     if (parser.positionalArguments().size() != 1) {
-        return fail(err,
-                    QStringLiteral(
-                        "send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
-                        "FILE\" or with Save in the window)"));
+        return fail(
+            err,
+            CliWords::tr("send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
+                         "FILE\" or with Save in the window)"));
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
@@ -192,15 +196,15 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
-            return fail(err, QStringLiteral("--port needs a port number 1-9 or a device, e.g. "
-                                            "--port /dev/ttyUSB0"));
+            return fail(err, CliWords::tr("--port needs a port number 1-9 or a device, e.g. "
+                                          "--port /dev/ttyUSB0"));
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
             return fail(
                 err,
-                QStringLiteral("--port %1: port numbers run from 1 to 9; for another port give its "
-                               "device, e.g. --port /dev/ttyUSB0")
+                CliWords::tr("--port %1: port numbers run from 1 to 9; for another port give its "
+                             "device, e.g. --port /dev/ttyUSB0")
                     .arg(printable(wanted)));
         }
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_words.h"
 #include "commands.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
@@ -110,26 +111,35 @@ QJsonObject transferToJson(const TrackerTransfer& t, int number) {
 }
 
 void printTransfer(QTextStream& out, const TrackerTransfer& t, int number) {
-    out << "Transfer " << number << ": " << t.lcd << "\n";
-    out << "  Arrived (ms after the first byte):";
+    // The tracker's own words (its display) stay as it shows them.
+    out << CliWords::tr("Transfer %1:").arg(number) << " " << t.lcd << "\n";
+    out << "  " << CliWords::tr("Arrived (ms after the first byte):");
     for (std::size_t i = 0; i < t.marks.size(); ++i) {
         if (t.marks[i])
             out << " " << kMarkNames[i] << " " << ms(*t.marks[i]);
     }
-    out << "\n  Writes:";
+    out << "\n  " << CliWords::tr("Writes:");
     for (const Arrival& a : t.arrivals)
-        out << " " << a.bytes << (a.bytes == 1 ? " byte at " : " bytes at ") << ms(a.atMs) << ";";
+        out << " "
+            << (a.bytes == 1 ? CliWords::tr("1 byte at %1")
+                             : CliWords::tr("%n bytes at %1", nullptr, a.bytes))
+                   .arg(ms(a.atMs))
+            << ";";
     out << "\n";
     if (!t.decoded) {
-        out << "  Received " << t.received.size() << " bytes: " << t.received.toHex(' ').toUpper()
-            << "\n";
+        out << "  "
+            << CliWords::tr("Received %n bytes:", nullptr, static_cast<int>(t.received.size()))
+            << " " << t.received.toHex(' ').toUpper() << "\n";
         return;
     }
-    out << "  GPSless mode: " << (t.decoded->gpsless ? "on" : "off") << "\n";
-    out << "  Settings:\n";
+    out << "  "
+        << (t.decoded->gpsless ? CliWords::tr("GPSless mode: on")
+                               : CliWords::tr("GPSless mode: off"))
+        << "\n";
+    out << "  " << CliWords::tr("Settings:") << "\n";
     for (const FieldInfo& info : fieldTable()) {
         const std::size_t i = fieldIndex(info.id);
-        QString shown = QStringLiteral("(not sent)");
+        QString shown = CliWords::tr("(not sent)");
         if (t.decoded->texts[i])
             shown = QLatin1Char('"') + printable(*t.decoded->texts[i]) + QLatin1Char('"');
         else if (t.decoded->values[i])
@@ -151,26 +161,26 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
                 const Environment& environment) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Plays a Korvex tracker on a pseudo-terminal, for trials without the "
-                       "hardware. Prints the device to send "
-                       "to (on standard error with --json), then for each transfer what the "
-                       "tracker's display shows ('Success!' "
-                       "or why it refused the data), when each write arrived, and the settings it "
-                       "received. While it runs, "
-                       "\"korvex-cli ports\" and the window's \"Comm num:\" list it after the real "
-                       "ports. Ends on Ctrl+C."));
+        CliWords::tr("Plays a Korvex tracker on a pseudo-terminal, for trials without the "
+                     "hardware. Prints the device to send "
+                     "to (on standard error with --json), then for each transfer what the "
+                     "tracker's display shows ('Success!' "
+                     "or why it refused the data), when each write arrived, and the settings it "
+                     "received. While it runs, "
+                     "\"korvex-cli ports\" and the window's \"Comm num:\" list it after the real "
+                     "ports. Ends on Ctrl+C."));
     const QCommandLineOption once(
         QStringLiteral("once"),
-        QStringLiteral("Exit after one transfer (status 0 when it succeeded, 1 if not)."));
+        CliWords::tr("Exit after one transfer (status 0 when it succeeded, 1 if not)."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object per transfer."));
+                                  CliWords::tr("Print one JSON object per transfer."));
     parser.addOption(once);
     parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, QStringLiteral("simulate takes no arguments"));
+        return fail(err, CliWords::tr("simulate takes no arguments"));
     }
 
     const StopSignals stopSignals;
@@ -180,19 +190,20 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     const SimulatorAdvert advert(tracker.device());
     if (!advert.ok()) {
-        err << "korvex-cli: not listed among the ports ("
-            << printable(advert.error(), advert.error().size())
-            << "); send to the device by name\n";
+        err << "korvex-cli: "
+            << CliWords::tr("not listed among the ports (%1); send to the device by name")
+                   .arg(printable(advert.error(), advert.error().size()))
+            << "\n";
     }
 
     QString where = tracker.device();
     for (const auto& [number, port] : environment.portNumbering().numbered()) {
         if (number > 0 && port.device == tracker.device()) {
-            where += QStringLiteral(" (port %1 in \"Comm num:\" and --port)").arg(number);
+            where += CliWords::tr(" (port %1 in \"Comm num:\" and --port)").arg(number);
         }
     }
     QTextStream& banner = parser.isSet(json) ? err : out;
-    banner << "Korvex simulator listening on " << where << "\n" << Qt::flush;
+    banner << CliWords::tr("Korvex simulator listening on %1").arg(where) << "\n" << Qt::flush;
 
     tracker.start();
     int count = 0;
@@ -201,8 +212,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         // Transfers nobody sees are no use: once the output's reader is gone
         // the simulator stops, and leaves the port lists with its advert.
         if (readerGone(STDOUT_FILENO)) {
-            code = fail(err, QStringLiteral("standard output has no reader any more (its pipe or "
-                                            "terminal closed); the simulator stops"));
+            code = fail(err, CliWords::tr("standard output has no reader any more (its pipe or "
+                                          "terminal closed); the simulator stops"));
             break;
         }
         const std::optional<TrackerTransfer> transfer = tracker.waitForTransfer(100);

@@ -9,6 +9,7 @@
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <array>
 #include <charconv>
@@ -18,6 +19,10 @@
 
 namespace korvex {
 namespace {
+
+struct ConfigFileWords {
+    Q_DECLARE_TR_FUNCTIONS(ConfigFile)
+};
 
 constexpr int kItemCount = static_cast<int>(kConfigItems.size());
 // Some editors begin a UTF-8 file with one. As Windows-1252 it would be
@@ -147,11 +152,11 @@ private:
         while (static_cast<int>(items_.size()) < upTo) {
             auto item = reader_.next();
             if (!item) {
-                return fail(
-                    Fault{QStringLiteral("The file ends after item %1 of %2: it is not a complete "
-                                         "configuration file.")
-                              .arg(items_.size())
-                              .arg(kItemCount)});
+                return fail(Fault{
+                    ConfigFileWords::tr("The file ends after item %1 of %2: it is not a complete "
+                                        "configuration file.")
+                        .arg(items_.size())
+                        .arg(kItemCount)});
             }
             items_.push_back(std::move(*item));
         }
@@ -163,7 +168,7 @@ private:
     }
 
     QString itemName(int number, FieldId id) const {
-        return QStringLiteral("Item %1, %2").arg(number).arg(describeField(id));
+        return ConfigFileWords::tr("Item %1, %2").arg(number).arg(describeField(id));
     }
 
     bool assignText(int number, FieldId id) {
@@ -176,8 +181,9 @@ private:
         std::optional<double> parsed =
             raw.text.trimmed().isEmpty() && !raw.quoted ? 0.0 : wholeNumber(raw.text);
         if (!parsed) {
-            return failItem(number, id,
-                            QStringLiteral("\"%1\" is not a number.").arg(printable(raw.text)));
+            return failItem(
+                number, id,
+                ConfigFileWords::tr("\"%1\" is not a number.").arg(printable(raw.text)));
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
@@ -209,7 +215,7 @@ private:
     }
 
     static QString overflowReason(const QString& text) {
-        return QStringLiteral("%1 is out of range (overflow).").arg(printable(text));
+        return ConfigFileWords::tr("%1 is out of range (overflow).").arg(printable(text));
     }
 
     // Item 15 packs the status interval (low seven bits) and the
@@ -234,7 +240,7 @@ private:
             return true;
         }
         return failItem(number, id,
-                        QStringLiteral("\"%1\" is refused: %2.")
+                        ConfigFileWords::tr("\"%1\" is refused: %2.")
                             .arg(printable(rawItem(number).text), written.fault().reason));
     }
 
@@ -272,16 +278,17 @@ Outcome readConfigFile(const QString& path, SettingsValues& settings) {
         const Fault& fault = read.fault();
         const QString shown = printable(path, path.size());
         if (fault.kind == FaultKind::BeyondLimit)
-            return Fault{beyondCapReason()}.within(QStringLiteral("Cannot read \"%1\"").arg(shown));
-        const QString verb =
-            fault.kind == FaultKind::CannotOpen ? QStringLiteral("open") : QStringLiteral("read");
-        return fault.within(QStringLiteral("Cannot %1 \"%2\"").arg(verb, shown));
+            return Fault{beyondCapReason()}.within(
+                ConfigFileWords::tr("Cannot read \"%1\"").arg(shown));
+        return fault.within(fault.kind == FaultKind::CannotOpen
+                                ? ConfigFileWords::tr("Cannot open \"%1\"").arg(shown)
+                                : ConfigFileWords::tr("Cannot read \"%1\"").arg(shown));
     }
     return decodeConfigFile(read.value(), settings);
 }
 
 QString beyondCapReason() {
-    return QStringLiteral("it is larger than %1 MiB (a settings file is about 200 bytes)")
+    return ConfigFileWords::tr("it is larger than %1 MiB (a settings file is about 200 bytes)")
         .arg(kMaxConfigFileBytes >> 20);
 }
 

@@ -2,17 +2,24 @@
 #include "file_names.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace korvex {
+namespace {
+struct FileNamesWords {
+    Q_DECLARE_TR_FUNCTIONS(FileNames)
+};
+} // namespace
 
 bool nameLostBytes(const QString& path) {
     return path.contains(QChar::ReplacementCharacter);
 }
 
 QString lostBytesReason() {
-    return QStringLiteral("its name holds U+FFFD, which stands for bytes that could not be read "
-                          "as text; the name would reach the system changed and could name "
-                          "another file, so it was refused (rename the file)");
+    return FileNamesWords::tr(
+        "its name holds U+FFFD, which stands for bytes that could not be read "
+        "as text; the name would reach the system changed and could name "
+        "another file, so it was refused (rename the file)");
 }
 
 std::optional<QString> undecodableArgument(int argc, char** argv) {
@@ -37,9 +44,10 @@ std::optional<QString> undecodableArgument(int argc, char** argv) {
 }
 
 QString undecodableArgumentMessage(const QString& shown) {
-    return QStringLiteral("the argument \"%1\" is not valid UTF-8. Names are passed to the system "
-                          "exactly as given, and this one cannot be: rename the file (convmv "
-                          "does it) and try again")
+    return FileNamesWords::tr(
+               "the argument \"%1\" is not valid UTF-8. Names are passed to the system "
+               "exactly as given, and this one cannot be: rename the file (convmv "
+               "does it) and try again")
         .arg(shown);
 }
 

@@ -3,6 +3,7 @@
 
 #include "frames.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QThread>
 #include <algorithm>
@@ -13,6 +14,10 @@
 namespace korvex {
 
 namespace {
+
+struct SerialLinkWords {
+    Q_DECLARE_TR_FUNCTIONS(SerialLink)
+};
 
 // What happens at each point of the timeline, counted from the moment the
 // port opened.
@@ -80,7 +85,7 @@ struct FrameSender::Impl {
         const QPointer<FrameSender> alive(q);
         link = linkFactory ? linkFactory() : nullptr;
         if (!link) {
-            fail(QStringLiteral("No serial line is available on this system."));
+            fail(SerialLinkWords::tr("No serial line is available on this system."));
             return;
         }
         if (!link->open(target.device)) {

@@ -29,9 +29,8 @@ namespace korvex {
 namespace {
 
 const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
-const QString kInstructionsTitle = QStringLiteral("Korvex Config - Istruzioni");
-const QString kFaultTitle = QStringLiteral("Invio non eseguito - Korvex");
 // "Korwex" is deliberate: the title the tracker's users know from this box; keep it.
+// Like "Korvex", a name: no language changes it.
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);
@@ -57,10 +56,10 @@ QString portsToolTip(const PortSnapshot& ports,
         [](const NumberedPort& a, const NumberedPort& b) { return a.number < b.number; });
     QStringList lines;
     for (const auto& [number, port] : numbered) {
-        QString line = QStringLiteral("%1 = %2").arg(number).arg(port.device);
+        QString line = SetupWindow::tr("%1 = %2").arg(number).arg(port.device);
         QStringList about;
         if (port.simulated)
-            about << QStringLiteral("Korvex simulator");
+            about << SetupWindow::tr("Korvex simulator");
         else if (!port.description.isEmpty())
             about << port.description;
         if (!port.manufacturer.isEmpty() && port.manufacturer != port.description)
@@ -69,18 +68,18 @@ QString portsToolTip(const PortSnapshot& ports,
             line += QStringLiteral(" (%1)").arg(about.join(QStringLiteral(", ")));
         lines << line;
     }
-    QString tip = lines.isEmpty() ? QStringLiteral("No serial port found on this computer.")
-                                  : QStringLiteral("Serial ports on this computer:\n") +
+    QString tip = lines.isEmpty() ? SetupWindow::tr("No serial port found on this computer.")
+                                  : SetupWindow::tr("Serial ports on this computer:") + u'\n' +
                                         lines.join(QLatin1Char('\n'));
     // Plugged in, yet no digit reaches it: say so, and where to learn why.
     for (const AdapterWithoutPort& adapter : adaptersWithoutPort) {
-        tip += QStringLiteral("\nAdapter without a port: %1:%2 %3 on USB %4")
-                   .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
-                   .arg(adapter.productId, 4, 16, QLatin1Char('0'))
-                   .arg(adapter.chip, printable(adapter.usbName));
+        tip += u'\n' + SetupWindow::tr("Adapter without a port: %1:%2 %3 on USB %4")
+                           .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
+                           .arg(adapter.productId, 4, 16, QLatin1Char('0'))
+                           .arg(adapter.chip, printable(adapter.usbName));
     }
     if (!adaptersWithoutPort.isEmpty())
-        tip += QStringLiteral("\n(korvex-cli ports --diagnose tells why and what to do)");
+        tip += u'\n' + SetupWindow::tr("(korvex-cli ports --diagnose tells why and what to do)");
     return tip;
 }
 
@@ -99,7 +98,7 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     if (!environment.sender)
         sender_->setResolveInBackground(true);
     setObjectName(QStringLiteral("Setup"));
-    setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));
+    setWindowTitle(tr("Korvex Config v2.1 by QZ9KRV"));
 
     form_ = buildSetupForm(*this);
     // The GPSless captions start in the button-text colour; only a build
@@ -221,7 +220,7 @@ void SetupWindow::send() {
     if (result.gpsless)
         showGpsless(*result.gpsless);
     if (!result.ok()) {
-        prompts_->showMessage(this, {kFaultTitle, QString::fromLatin1(kBuildFaultMessage),
+        prompts_->showMessage(this, {tr("Invio non eseguito - Korvex"), buildFaultMessage(),
                                      QMessageBox::Information, describeBuildFault(result.fault())});
         enableSend();
         focusField(result.fault().field.value());
@@ -242,13 +241,13 @@ FileRequest SetupWindow::fileRequest(FileRequest::Kind kind) const {
     FileRequest request;
     request.kind = kind;
     const bool save = kind == FileRequest::Kind::Save;
-    request.title = save ? QStringLiteral("Salva File") : QStringLiteral("Apertura File");
+    request.title = save ? tr("Salva File") : tr("Apertura File");
     request.directory =
         dialogFolder(QCoreApplication::applicationDirPath(),
                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     request.fileName = QString::fromLatin1(kDefaultConfigFileName);
-    request.filters = {{QStringLiteral("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
-                       {QStringLiteral("Tutti i files"), QStringLiteral("*")}};
+    request.filters = {{tr("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
+                       {tr("Tutti i files"), QStringLiteral("*")}};
     request.confirmOverwrite = save;
     return request;
 }
@@ -295,7 +294,7 @@ void SetupWindow::openInstructions() {
                 activateWindow();
         });
     }
-    instructions_->openDocument(kInstructionsFile, kInstructionsTitle);
+    instructions_->openDocument(kInstructionsFile, tr("Korvex Config - Istruzioni"));
 }
 
 void SetupWindow::showGpsless(bool on) {
