@@ -20,6 +20,9 @@ int main(int argc, char* argv[]) {
     // Without a display, windows and documents go to the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The programs a test starts speak English, whatever the machine's
+    // locale; a test that wants another language loads its catalogue itself.
+    qputenv("KORVEX_LANG", "C");
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
