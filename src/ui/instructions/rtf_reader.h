@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "rtf_read_result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -10,16 +12,6 @@
 class QTextDocument;
 
 namespace korvex {
-
-// What reading made of the input, for callers that care (tests, fuzzers).
-struct RtfReadResult {
-    bool wasRtf = false;    // false: no "{\rtf" header, the bytes were shown as plain text
-    bool truncated = false; // the input ended inside an open group
-    int images = 0;         // pictures that decoded and were placed in the document
-    int placeholders = 0;   // pictures beyond the budget of decoded pixels, or that did not
-                            // decode, shown as boxes
-    int leftOut = 0;        // pictures beyond what the layout takes, not shown
-};
 
 // Reads RTF into a document a slice at a time, so that a window can show the
 // beginning of a long document and stay responsive while the rest comes in.

@@ -17,7 +17,7 @@ namespace korvex {
 // edits. Typing overwrites one position and moves on; Backspace and Delete put
 // the prompt back. With the focus elsewhere a numeric field shows its number
 // without leading zeros ("006" shows as 6).
-class MaskedField : public QLineEdit, public FieldEditor {
+class MaskedField : public QLineEdit, public TextFieldEditor {
     Q_OBJECT
 public:
     // rule is KeyRule::Digits for numbers or KeyRule::Symbol for one free

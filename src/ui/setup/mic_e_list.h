@@ -10,7 +10,7 @@ namespace korvex {
 // The Mic-E message list. The user may also type into it; a text that names
 // none of the eight messages leaves no message chosen (index -1), which a
 // build then refuses.
-class MicEList : public QComboBox, public FieldEditor {
+class MicEList : public QComboBox, public ValueFieldEditor {
     Q_OBJECT
 public:
     explicit MicEList(QWidget* parent = nullptr);

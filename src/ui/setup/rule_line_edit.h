@@ -15,7 +15,7 @@ namespace korvex {
 // it was; pasted and dropped text loses the characters the rule discards and
 // is upper-cased where the rule upper-cases. The length limit applies after
 // the rule, so refused characters never use up room.
-class RuleLineEdit : public QLineEdit, public FieldEditor {
+class RuleLineEdit : public QLineEdit, public TextFieldEditor {
     Q_OBJECT
 public:
     RuleLineEdit(KeyRule rule, int maxLength, QWidget* parent = nullptr);

@@ -280,7 +280,10 @@ public:
     }
 
 private:
-    void bind(FieldId id, FieldEditor* editor) const { form_.editors[fieldIndex(id)] = editor; }
+    void bind(FieldId id, TextFieldEditor* editor) const { form_.editors[fieldIndex(id)] = editor; }
+    void bind(FieldId id, ValueFieldEditor* editor) const {
+        form_.editors[fieldIndex(id)] = editor;
+    }
 
     SetupForm& form_;
     mutable std::array<QLabel*, kFieldCount> captions_{};

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <array>
+#include <variant>
 
 class QLabel;
 class QPushButton;
@@ -16,7 +17,7 @@ class MaskedField;
 
 // A switch as a field's editor. Value 2 is the greyed state an old file may
 // carry; storing 0 or 1 leaves it for good.
-class FlagBox final : public QCheckBox, public FieldEditor {
+class FlagBox final : public QCheckBox, public ValueFieldEditor {
 public:
     explicit FlagBox(const QString& caption, QWidget* parent = nullptr)
         : QCheckBox(caption, parent) {}
@@ -30,7 +31,9 @@ public:
 
 // The Setup window's controls, as the form builder made them.
 struct SetupForm {
-    std::array<FieldEditor*, kFieldCount> editors{};
+    // Each field's editor, of the kind its field holds (holdsText).
+    using BoundEditor = std::variant<TextFieldEditor*, ValueFieldEditor*>;
+    std::array<BoundEditor, kFieldCount> editors{};
     MaskedField* portField = nullptr; // "Comm num:", whose tooltip lists the ports
     QLabel* gpslessTimeoutNote = nullptr;
     QLabel* gpslessStatusNote = nullptr;
@@ -40,7 +43,18 @@ struct SetupForm {
     QPushButton* loadButton = nullptr;
     QPushButton* helpButton = nullptr;
 
-    FieldEditor& editor(FieldId id) const { return *editors[fieldIndex(id)]; }
+    FieldEditor& editor(FieldId id) const {
+        return *std::visit([](auto* bound) -> FieldEditor* { return bound; },
+                           editors[fieldIndex(id)]);
+    }
+    // Only for a field that holds a text.
+    TextFieldEditor& textEditor(FieldId id) const {
+        return *std::get<TextFieldEditor*>(editors[fieldIndex(id)]);
+    }
+    // Only for a field that holds a number.
+    ValueFieldEditor& valueEditor(FieldId id) const {
+        return *std::get<ValueFieldEditor*>(editors[fieldIndex(id)]);
+    }
 };
 
 // Lays the four frames out in window at its font's scale, each caption the

@@ -4,7 +4,6 @@
 #include "config_file/config_file.h"
 #include "control_descriptions.h"
 #include "masked_field.h"
-#include "progress/progress_dialog.h"
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
@@ -13,6 +12,7 @@
 #include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
 #include "ui/instructions/instructions_window.h"
+#include "ui/progress/progress_dialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -145,9 +145,9 @@ void SetupWindow::connectButtons() {
 SettingsValues SetupWindow::settings() const {
     SettingsValues values;
     for (const FieldInfo& info : fieldTable()) {
-        const FieldEditor& editor = form_.editor(info.id);
-        const Outcome read = holdsText(info.id) ? values.setText(info.id, editor.fieldText())
-                                                : values.setValue(info.id, editor.fieldValue());
+        const Outcome read =
+            holdsText(info.id) ? values.setText(info.id, form_.textEditor(info.id).fieldText())
+                               : values.setValue(info.id, form_.valueEditor(info.id).fieldValue());
         // Typed, pasted, dropped or stored, an editor takes only what its
         // field accepts; anything else is a fault of this program.
         if (!read)
@@ -158,15 +158,17 @@ SettingsValues SetupWindow::settings() const {
 }
 
 void SetupWindow::store(FieldId id, const SettingsValues& values) {
-    FieldEditor& editor = form_.editor(id);
     if (holdsText(id)) {
+        TextFieldEditor& editor = form_.textEditor(id);
         // Storing an unchanged text would still reset what the editor keeps
         // beside it: its undo history, its cursor, its modified flag.
         if (editor.fieldText() != values.text(id))
             editor.setFieldText(values.text(id));
-    } else if (!editor.showsValue(values.value(id))) {
-        editor.setFieldValue(values.value(id));
+        return;
     }
+    ValueFieldEditor& editor = form_.valueEditor(id);
+    if (!editor.showsValue(values.value(id)))
+        editor.setFieldValue(values.value(id));
 }
 
 void SetupWindow::showSettings(const SettingsValues& values) {

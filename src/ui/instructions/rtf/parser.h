@@ -6,7 +6,7 @@
 #include "document_writer.h"
 #include "font_table.h"
 #include "formatting.h"
-#include "instructions/rtf_reader.h"
+#include "instructions/rtf_read_result.h"
 #include "pictures.h"
 #include "tokenizer.h"
 

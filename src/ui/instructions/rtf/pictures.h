@@ -2,7 +2,7 @@
 #pragma once
 
 #include "instructions/picture_decoder.h"
-#include "instructions/rtf_reader.h"
+#include "instructions/rtf_read_result.h"
 #include "tokenizer.h"
 
 #include <QByteArray>
