@@ -19,7 +19,7 @@ struct Description {
 // The unit as a listener hears it; the label's own text follows in brackets,
 // so the words and the screen agree.
 QString unitSentence(const char* unit) {
-    const QString shown = fieldText(unit);
+    QString shown = fieldText(unit);
     if (qstrcmp(unit, "mS") == 0)
         return Description::tr("In milliseconds (%1)").arg(shown);
     if (qstrcmp(unit, "sec.") == 0)
