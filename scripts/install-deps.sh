@@ -15,7 +15,7 @@ packages=(
 )
 test_packages=(
   googletest libgtest-dev
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick openbox libxcb1-dev
   dbus-daemon at-spi2-core
   clang libclang-rt-14-dev
   file dpkg-dev lintian

@@ -190,9 +190,12 @@ bool InstructionsWindow::event(QEvent* e) {
             QMetaObject::invokeMethod(this, &InstructionsWindow::reloadDocument,
                                       Qt::QueuedConnection);
         }
-        if (e->type() == QEvent::Show)
-            fitTextArea();
+        fitTextArea();
         break;
+    // A window manager frames the window after it shows, and the client's
+    // size need not change with it: the frame is known only once the framed
+    // window has moved.
+    case QEvent::Move:
     case QEvent::WindowStateChange:
         fitTextArea();
         break;

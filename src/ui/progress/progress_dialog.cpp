@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -22,6 +23,20 @@ int twips(const QFontMetrics& metrics, int value) {
     return twipsToPixels(value, fontPixelsPerInch(metrics));
 }
 
+// The title bar shows no icon. An X11 window manager draws one of its own for
+// a window that names none, so the dialog names one that shows nothing. On
+// Windows a dialog without a system menu (the flags below leave it out) gets a
+// frame without an icon, as long as none is set.
+QIcon titleBarIcon() {
+#ifdef Q_OS_WIN
+    return {};
+#else
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+#endif
+}
+
 } // namespace
 
 ProgressDialog::ProgressDialog(QWidget* parent)
@@ -33,7 +48,7 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     // The tracker's name: translations keep it.
     setWindowTitle(tr("Korvex"));
     // No icon of its own, and none borrowed from the Setup window either.
-    setWindowIcon(QIcon());
+    setWindowIcon(titleBarIcon());
     setModal(false);
 
     lblInfo_->setObjectName(QStringLiteral("lblInfo"));

@@ -111,11 +111,12 @@ void MaskedField::clearPositions(int from, int to) {
 void MaskedField::typeCharacters(const QString& characters) {
     if (characters.isEmpty())
         return;
+    // Typing overwrites from the caret; past the last position there is
+    // nothing left to overwrite, so the key is refused, as in every masked
+    // field (the symbol's one position included).
     int position = hasSelectedText() ? selectionStart() : cursorPosition();
     if (hasSelectedText())
         clearPositions(selectionStart(), selectionEnd());
-    if (rule_ == KeyRule::Symbol)
-        position = 0; // one position: whatever is typed replaces it
     for (const QChar ch : characters) {
         if (position >= text_.size())
             break;

@@ -172,8 +172,11 @@ TEST_F(FieldEditing, SymbolTakesOneCharacterAndUnderscoreMeansEmpty) {
     symbol->setFocus(Qt::TabFocusReason);
     QTest::qWait(1);
     EXPECT_EQ(symbol->selectedText(), ">");
-    typeText(symbol, QStringLiteral("ab"));
-    EXPECT_EQ(symbol->fieldText(), "b");
+    typeText(symbol, QStringLiteral("ab")); // "a" over the selection; "b" after it is refused
+    EXPECT_EQ(symbol->fieldText(), "a");
+    symbol->home(false); // before the character, a key replaces it
+    typeText(symbol, QStringLiteral("c"));
+    EXPECT_EQ(symbol->fieldText(), "c");
     QTest::keyClick(symbol, Qt::Key_Backspace);
     EXPECT_EQ(symbol->fieldText(), "_");
     typeText(symbol, QStringLiteral("\u00e9"));
