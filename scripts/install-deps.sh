@@ -9,7 +9,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev libudev-dev
   qt6-tools-dev qt6-l10n-tools
   libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
 )

@@ -40,12 +40,20 @@ constexpr std::array kCommands{
             QT_TRANSLATE_NOOP("korvex::cli", "change settings and save them as a .cfg file"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runEdit(arguments, out, err); }},
-    Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]...",
+    Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]... [--trace OUT]",
             QT_TRANSLATE_NOOP("korvex::cli", "check settings and program the tracker"), runSend},
-    Command{"ports", "[--json] [--diagnose]",
-            QT_TRANSLATE_NOOP("korvex::cli", "the serial ports, numbered as \"Comm num:\" counts "
-                                             "them, and what keeps them from use"),
+    Command{"ports", "[--json] [--diagnose] [--wait [SECONDS]]",
+            QT_TRANSLATE_NOOP("korvex::cli",
+                              "the serial ports, numbered as \"Comm num:\" counts them, and what "
+                              "keeps them from use; with --wait, the port that is plugged in next"),
             runPorts},
+    Command{"decode", "FILE [--json]",
+            QT_TRANSLATE_NOOP("korvex::cli",
+                              "what the tracker makes of a transfer trace or of raw bytes"),
+            runDecode},
+    Command{"report", "[-o FILE] [--json]",
+            QT_TRANSLATE_NOOP("korvex::cli", "one file with what someone who helps needs"),
+            runReport},
     Command{
         "simulate", "[--once] [--json]",
         QT_TRANSLATE_NOOP("korvex::cli", "a simulated tracker on a pseudo-terminal, to send to"),
@@ -66,7 +74,8 @@ A FILE of - is standard input; -o - is standard output.
 Run "korvex-cli COMMAND --help" for the options of one command,
 "korvex-cli --version" for the version.
 Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
-(a failed write to standard output or error included).
+(a failed write to standard output or error included), 3 no port appeared
+(ports --wait).
 --lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
 C for English; --json output and .cfg files are the same in every language.
 )");

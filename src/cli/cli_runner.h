@@ -2,6 +2,7 @@
 #pragma once
 
 #include "transfer/frame_sender.h"
+#include "transfer/port_events.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
 
@@ -11,7 +12,8 @@
 
 namespace korvex::cli {
 
-enum ExitCode : int { kSuccess = 0, kBuildFault = 1, kFailure = 2 };
+// kTimedOut: ports --wait saw no port appear in time.
+enum ExitCode : int { kSuccess = 0, kBuildFault = 1, kFailure = 2, kTimedOut = 3 };
 // ports --diagnose: no port can be used.
 inline constexpr int kNoUsablePort = 1;
 
@@ -23,6 +25,9 @@ struct Environment {
         return portNumberingFor(root);
     };
     FrameSender::LinkFactory linkFactory = [] { return makeSystemSerialLink(); };
+    // What tells ports --wait of a port coming; the simulators' folder is
+    // watched besides.
+    std::function<std::unique_ptr<PortEvents>()> portEvents = makeSystemPortEvents;
 };
 
 // Runs one command line (arguments[0] is the program) and returns the exit code.

@@ -16,6 +16,10 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
             const Environment& environment);
 int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
              const Environment& environment);
+int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
+              const Environment& environment);
+int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
+              const Environment& environment);
 int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err,
                 const Environment& environment);
 

@@ -2,6 +2,7 @@
 #include "cli_words.h"
 #include "commands.h"
 #include "ports_json.h"
+#include "ports_wait.h"
 #include "settings/printable_text.h"
 #include "settings_json.h"
 
@@ -49,7 +50,30 @@ void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
     }
 }
 
+// What --wait takes at most: a day.
+constexpr int kMaxWaitSeconds = 24 * 60 * 60;
+constexpr int kDefaultWaitSeconds = 60;
+
 } // namespace
+
+void printPortLine(QTextStream& out, const NumberedPort& numbered, const SerialSideReport& side) {
+    const PortDescription& p = numbered.port;
+    const QString number =
+        numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
+    // The device whole, escaped: it is what --port takes.
+    out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23) << " "
+        << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
+               .leftJustified(30)
+        << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
+        << " " << orDash(p.serialNumber) << "\n";
+    // A number or ttyUSB0 may name another adapter after a re-plug; the
+    // by-id link always names this one.
+    const SerialPortFacts* facts = p.simulated ? nullptr : side.port(p.device);
+    if (facts && !facts->driver.isEmpty())
+        out << "     driver " << printable(facts->driver) << "\n";
+    if (facts && !facts->byId.isEmpty())
+        out << "     stable name " << printable(facts->byId, kLinkLength) << "\n";
+}
 
 int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
              const Environment& environment) {
@@ -67,10 +91,44 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
                      "without a port, a group to join, ModemManager. Exit status 0 when at "
                      "least one port can be used, 1 when none can."));
     parser.addOption(diagnose);
+    const QCommandLineOption wait(
+        QStringLiteral("wait"),
+        QStringLiteral("Then wait up to SECONDS (default %1) for a port to appear, and print it "
+                       "with its stable name: unplug the cable, run this, plug it in. Exit status "
+                       "0 when a port appeared, %2 when none did in time.")
+            .arg(kDefaultWaitSeconds)
+            .arg(int(kTimedOut)));
+    parser.addOption(wait);
+    parser.addPositionalArgument(
+        QStringLiteral("SECONDS"),
+        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
+        QStringLiteral("[SECONDS]"));
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
-    const QList<NumberedPort> ports = environment.portNumbering().numbered();
+    const QStringList positional = parser.positionalArguments();
+    int waitSeconds = kDefaultWaitSeconds;
+    if (!parser.isSet(wait) && !positional.isEmpty())
+        return fail(err, QStringLiteral("ports takes a number of seconds only with --wait"));
+    if (positional.size() > 1)
+        return fail(err, QStringLiteral("ports --wait takes one number of seconds"));
+    if (!positional.isEmpty()) {
+        bool number = false;
+        waitSeconds = positional.constFirst().toInt(&number);
+        if (!number || waitSeconds < 1 || waitSeconds > kMaxWaitSeconds)
+            return fail(err,
+                        QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
+                            .arg(printable(positional.constFirst()))
+                            .arg(kMaxWaitSeconds));
+    }
+    // Listening before the list is taken: a port plugged in between is not missed.
+    std::optional<PortWatcher> watcher;
+    if (parser.isSet(wait)) {
+        watcher.emplace(environment.portNumbering(), environment.portEvents());
+        watcher->start();
+    }
+    const QList<NumberedPort> ports =
+        watcher ? watcher->snapshot().numbered() : environment.portNumbering().numbered();
     const SerialSideReport side = readSerialSide(environment.serialSide);
     int code = kSuccess;
     if (parser.isSet(diagnose)) {
@@ -88,6 +146,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QJsonObject object = portsToJson(ports, side);
         if (parser.isSet(diagnose))
             object.insert(QStringLiteral("findings"), findingsToJson(side.findings));
+        if (watcher)
+            return waitForNewPort(*watcher, environment.serialSide, waitSeconds, true, out, err);
         out << printableJson(QJsonDocument(object), QJsonDocument::Indented);
         return code;
     }
@@ -103,24 +163,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     bool unreachable = false;
     for (const NumberedPort& numbered : ports) {
-        const PortDescription& p = numbered.port;
-        const QString number =
-            numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
         unreachable = unreachable || numbered.number == 0;
-        // The device whole, escaped: it is what --port takes.
-        out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23)
-            << " "
-            << orDash(p.simulated ? CliWords::tr("Korvex simulator") : p.description)
-                   .leftJustified(30)
-            << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
-            << " " << orDash(p.serialNumber) << "\n";
-        // A number or ttyUSB0 may name another adapter after a re-plug; the
-        // by-id link always names this one.
-        const SerialPortFacts* facts = p.simulated ? nullptr : side.port(p.device);
-        if (facts && !facts->driver.isEmpty())
-            out << "     driver " << printable(facts->driver) << "\n";
-        if (facts && !facts->byId.isEmpty())
-            out << "     stable name " << printable(facts->byId, kLinkLength) << "\n";
+        printPortLine(out, numbered, side);
     }
     if (unreachable) {
         out << CliWords::tr(
@@ -142,6 +186,10 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     } else if (!side.adaptersWithoutPort.isEmpty()) {
         out << CliWords::tr("Run korvex-cli ports --diagnose to see why an adapter has no port.")
             << "\n";
+    }
+    if (watcher) {
+        out << Qt::flush;
+        return waitForNewPort(*watcher, environment.serialSide, waitSeconds, false, out, err);
     }
     return code;
 }

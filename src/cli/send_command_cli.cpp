@@ -2,6 +2,8 @@
 #include "cli_settings.h"
 #include "cli_words.h"
 #include "commands.h"
+#include "file_io/atomic_file_writer.h"
+#include "report/state_folder.h"
 #include "settings/printable_text.h"
 #include "transfer/build_and_send.h"
 
@@ -156,6 +158,21 @@ private:
 };
 #endif
 
+// Every transfer leaves its trace as the last one; with --trace, in FILE too.
+// Neither makes a transfer fail: the tracker has what it got either way.
+void keepTrace(const TransferTrace& trace, const QString& traceFile, QTextStream& err) {
+    if (trace.isEmpty())
+        return;
+    if (const Outcome kept = keepLastTrace(trace); !kept)
+        err << "korvex-cli: warning: the trace was not kept as the last transfer: "
+            << printable(kept.fault().reason, kDescriptionLength) << "\n";
+    if (traceFile.isEmpty())
+        return;
+    if (const Outcome written = writeFileAtomically(traceFile, trace.text()); !written)
+        err << "korvex-cli: warning: --trace: "
+            << printable(written.fault().reason, kDescriptionLength) << "\n";
+}
+
 } // namespace
 
 int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
@@ -176,6 +193,14 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
+    const QCommandLineOption trace(
+        QStringLiteral("trace"),
+        QStringLiteral("Also write the transfer's trace to OUT: the port and its line settings "
+                       "as opened, each write with its time, bytes and text, DTR/RTS, errors and "
+                       "the close (\"korvex-cli decode OUT\" reads it back). The last trace is "
+                       "kept in the user's state folder in any case."),
+        QStringLiteral("OUT"));
+    parser.addOption(trace);
     if (auto stop = parseCommand(parser, arguments, out, err)) {
         return *stop;
     }
@@ -209,6 +234,9 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         }
     }
 
+    if (parser.isSet(trace) && parser.value(trace).isEmpty())
+        return fail(err, QStringLiteral("--trace needs a file name"));
+
     FrameSender sender(numbering, environment.linkFactory);
     QEventLoop loop;
     ConsoleProgress progress(sender, out, err, loop, environment.serialSide);
@@ -223,6 +251,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (sender.isBusy()) {
         loop.exec();
     }
+    keepTrace(sender.lastTrace(), parser.value(trace), err);
     return progress.exitCode().value_or(kFailure);
 }
 

@@ -2,6 +2,7 @@
 #include "frame_sender.h"
 
 #include "frames.h"
+#include "transfer_trace.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -64,6 +65,8 @@ struct FrameSender::Impl {
     std::optional<PortSnapshot> snapshot; // written by the resolver, read once it finished
 
     std::unique_ptr<SerialLink> link;
+    // Shared with the link that feeds it, which the close drops.
+    std::shared_ptr<TransferTrace> trace = std::make_shared<TransferTrace>();
     std::array<QByteArray, 4> writes;
     int step = 0;
     QElapsedTimer clock;
@@ -75,6 +78,7 @@ struct FrameSender::Impl {
     void resolveAndRun(const PortSnapshot& ports, int number) {
         const Result<PortDescription> resolution = ports.resolve(number);
         if (!resolution) {
+            trace->failed(resolution.fault().reason);
             fail(resolution.fault().reason, SendOutcome::Stage::Port);
             return;
         }
@@ -83,11 +87,13 @@ struct FrameSender::Impl {
 
     void openAndRun(const SendTarget& target) {
         const QPointer<FrameSender> alive(q);
-        link = linkFactory ? linkFactory() : nullptr;
-        if (!link) {
+        std::unique_ptr<SerialLink> made = linkFactory ? linkFactory() : nullptr;
+        if (!made) {
+            trace->failed(QStringLiteral("no serial line is available on this system"));
             fail(SerialLinkWords::tr("No serial line is available on this system."));
             return;
         }
+        link = std::make_unique<TracingSerialLink>(std::move(made), trace);
         if (!link->open(target.device)) {
             const QString why = link->errorString();
             link.reset();
@@ -216,6 +222,7 @@ void FrameSender::start(const ConfigBlock& block, const PortChoice& port) {
     if (d.busy)
         return;
     d.busy = true;
+    d.trace = std::make_shared<TransferTrace>(QDateTime::currentDateTimeUtc());
     // Copied now: edits made while the transfer runs do not reach the line.
     d.writes = lineWrites(block);
     d.nextAction = 0;
@@ -282,6 +289,10 @@ void FrameSender::interrupt() {
 
 void FrameSender::setResolveInBackground(bool on) {
     impl_->resolveInBackground = on;
+}
+
+TransferTrace FrameSender::lastTrace() const {
+    return *impl_->trace;
 }
 
 bool FrameSender::isBusy() const {

@@ -6,6 +6,7 @@
 #include "send_progress.h"
 #include "serial_link.h"
 #include "settings/config_block.h"
+#include "transfer_trace.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -49,6 +50,8 @@ public:
     void interrupt();
 
     bool isBusy() const;
+    // What the last transfer did on the line, or the one under way.
+    TransferTrace lastTrace() const;
     bool isPortOpen() const;
 
 signals:

@@ -235,7 +235,61 @@ public:
 
     QString errorString() const override { return error_; }
 
+    std::optional<LineSettings> lineSettings() override {
+        if (!port_.isOpen())
+            return std::nullopt;
+        LineSettings settings;
+        settings.baudRate = port_.baudRate();
+        settings.dataBits = static_cast<int>(port_.dataBits());
+        settings.parity = parityName(port_.parity());
+        settings.stopBits = stopBitsName(port_.stopBits());
+        settings.flowControl =
+            port_.flowControl() == QSerialPort::NoFlowControl     ? QStringLiteral("none")
+            : port_.flowControl() == QSerialPort::HardwareControl ? QStringLiteral("RTS/CTS")
+                                                                  : QStringLiteral("XON/XOFF");
+        // Asking may fail (a pseudo-terminal has no modem lines); the port's
+        // error state is the transfer's, so it is left as it was.
+        QSerialPort& port = port_;
+        const QSerialPort::SerialPortError before = port.error();
+        const QSerialPort::PinoutSignals lines = port.pinoutSignals();
+        if (port.error() != before) {
+            settings.linesError = port.errorString();
+            port.clearError();
+        } else {
+            settings.dtr = lines.testFlag(QSerialPort::DataTerminalReadySignal);
+            settings.rts = lines.testFlag(QSerialPort::RequestToSendSignal);
+        }
+        return settings;
+    }
+
 private:
+    static QString parityName(QSerialPort::Parity parity) {
+        switch (parity) {
+        case QSerialPort::NoParity:
+            return QStringLiteral("none");
+        case QSerialPort::EvenParity:
+            return QStringLiteral("even");
+        case QSerialPort::OddParity:
+            return QStringLiteral("odd");
+        case QSerialPort::SpaceParity:
+            return QStringLiteral("space");
+        case QSerialPort::MarkParity:
+            return QStringLiteral("mark");
+        }
+        return QStringLiteral("unknown");
+    }
+    static QString stopBitsName(QSerialPort::StopBits bits) {
+        switch (bits) {
+        case QSerialPort::OneStop:
+            return QStringLiteral("1");
+        case QSerialPort::OneAndHalfStop:
+            return QStringLiteral("1.5");
+        case QSerialPort::TwoStop:
+            return QStringLiteral("2");
+        }
+        return QStringLiteral("unknown");
+    }
+
 #ifdef Q_OS_UNIX
     // Checks what the name points to without opening it, then holds the
     // device on a descriptor of its own, locked with flock(): the lock is on

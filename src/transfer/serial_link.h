@@ -4,8 +4,21 @@
 #include <QByteArray>
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace korvex {
+
+// A line's settings as the port holds them once open, and its modem lines.
+struct LineSettings {
+    qint32 baudRate = 0;
+    int dataBits = 0;
+    QString parity;   // "none", "even", ...
+    QString stopBits; // "1", "1.5", "2"
+    QString flowControl;
+    std::optional<bool> dtr; // unset when the device does not tell
+    std::optional<bool> rts;
+    QString linesError; // why the modem lines are not known, in the system's words
+};
 
 // A write-only serial line at 4800 baud, 8N1, no flow control.
 class SerialLink {
@@ -29,6 +42,9 @@ public:
     // called off half way.
     virtual void abandon() { close(); }
     virtual QString errorString() const = 0;
+    // What the open port holds; nothing for a link that cannot tell. Asking
+    // leaves the link's error state as it was.
+    virtual std::optional<LineSettings> lineSettings() { return std::nullopt; }
 
 protected:
     SerialLink() = default;

@@ -468,3 +468,74 @@ TEST_F(CliEndToEnd, PermissionDeniedNamesTheFix) {
 
 } // namespace
 } // namespace korvex
+
+namespace korvex {
+namespace {
+
+// The finder, the trace and the report on one road: ports --wait names the
+// simulator started while it waits (and gives up with 3 when none comes);
+// a send to it leaves its trace where asked and as the last one kept, and
+// decode reads it back as the tracker's "Success!" with the very block the
+// tracker got; a report holds every section and that trace. A state folder
+// that cannot be written only costs a warning.
+TEST_F(CliEndToEnd, FinderTraceDecodeAndReport) {
+    EXPECT_EQ(run({QStringLiteral("ports"), QStringLiteral("--wait"), QStringLiteral("1")}).code,
+              3);
+
+    QProcess waiter;
+    waiter.setProcessEnvironment(env_);
+    waiter.start(QStringLiteral(KORVEX_CLI_PATH),
+                 {QStringLiteral("ports"), QStringLiteral("--wait"), QStringLiteral("10")});
+    waiter.setReadChannel(QProcess::StandardError);
+    QByteArray waiting;
+    while (!waiting.contains("Waiting up to") && waiter.waitForReadyRead(5000))
+        waiting += waiter.readAllStandardError();
+    waiter.setReadChannel(QProcess::StandardOutput);
+    Simulator simulator;
+    const QString device = startSimulator(simulator, {QStringLiteral("--json")});
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_TRUE(waiter.waitForFinished(10000));
+    EXPECT_EQ(waiter.exitCode(), 0);
+    const auto found = QRegularExpression(QStringLiteral("New port:\n(\\d)\\s+") +
+                                          QRegularExpression::escape(device) +
+                                          QStringLiteral("\\s+Korvex simulator"))
+                           .match(QString::fromLocal8Bit(waiter.readAllStandardOutput()));
+    ASSERT_TRUE(found.hasMatch());
+
+    const QString trace = dir_.filePath(QStringLiteral("t.trace"));
+    const QStringList send{QStringLiteral("send"),    cfg_,
+                           QStringLiteral("--port"),  found.captured(1),
+                           QStringLiteral("--trace"), trace};
+    env_.insert(QStringLiteral("XDG_STATE_HOME"), cfg_); // a file: no folder can be made in it
+    const Finished unkept = run(send);
+    EXPECT_EQ(unkept.code, 0);
+    EXPECT_TRUE(unkept.err.contains("warning: the trace was not kept")) << unkept.err.toStdString();
+    env_.insert(QStringLiteral("XDG_STATE_HOME"), dir_.filePath(QStringLiteral("state")));
+    ASSERT_EQ(run(send).code, 0);
+    ASSERT_TRUE(simulator.waitForReadyRead(3000));
+    QByteArray received = simulator.readAllStandardOutput();
+    while (received.count('\n') < 2 && simulator.waitForReadyRead(3000))
+        received += simulator.readAllStandardOutput();
+
+    const Finished decoded = run({QStringLiteral("decode"), QStringLiteral("--json"), trace});
+    EXPECT_EQ(decoded.code, 0) << decoded.err.toStdString();
+    const QJsonObject verdict = lastJsonLine(decoded.out);
+    EXPECT_EQ(verdict.value(QStringLiteral("verdict")).toString(), QStringLiteral("Success!"));
+    EXPECT_EQ(verdict.value(QStringLiteral("block")), lastJsonLine(received).value("block"));
+    QFile kept(dir_.filePath(QStringLiteral("state/korvex-config/last-transfer.trace")));
+    QFile asked(trace);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly) && asked.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), asked.readAll());
+
+    const Finished report = run({QStringLiteral("report")});
+    EXPECT_EQ(report.code, 0);
+    for (const char* heading :
+         {"== Program ==", "== System and session ==", "== Locale ==", "== Ports ==",
+          "== What keeps a port from use ==", "== User and groups ==", "== Last transfer ==",
+          "== Settings last sent ==", "mycall = \"NOCALL-9\"", "write 59 bytes"})
+        EXPECT_TRUE(report.out.contains(heading)) << heading;
+    EXPECT_TRUE(report.out.contains(device.toUtf8()));
+}
+
+} // namespace
+} // namespace korvex

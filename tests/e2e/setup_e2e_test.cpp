@@ -7,15 +7,19 @@
 #include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
+#include "transfer/port_watcher.h"
 #include "ui/progress/progress_dialog.h"
 #include "ui/setup/masked_field.h"
+#include "ui/setup/port_hint.h"
 #include "ui/setup/setup_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,13 +37,27 @@ namespace {
 // The window's message boxes, answered at once and remembered.
 class RecordedPrompts final : public Prompts {
 public:
-    explicit RecordedPrompts(std::shared_ptr<QList<MessageRequest>> log)
-        : log_(std::move(log)) {}
-    std::optional<QString> chooseFile(QWidget*, const FileRequest&) override { return {}; }
+    explicit RecordedPrompts(std::shared_ptr<QList<MessageRequest>> log,
+                             std::shared_ptr<QString> reportFile = {})
+        : log_(std::move(log))
+        , reportFile_(std::move(reportFile)) {}
+    // A report is asked for, and saved there, once a file is named.
+    std::optional<QString> chooseFile(QWidget*, const FileRequest&) override {
+        if (reportFile_ && !reportFile_->isEmpty())
+            return *reportFile_;
+        return {};
+    }
     void showMessage(QWidget*, const MessageRequest& message) override { *log_ << message; }
+    MessageAnswer askMessage(QWidget* parent, const MessageRequest& message) override {
+        showMessage(parent, message);
+        return message.offerReport && reportFile_ && !reportFile_->isEmpty()
+                   ? MessageAnswer::SaveReport
+                   : MessageAnswer::Ok;
+    }
 
 private:
     std::shared_ptr<QList<MessageRequest>> log_;
+    std::shared_ptr<QString> reportFile_;
 };
 
 using korvex::testing::waitFor;
@@ -57,7 +75,7 @@ protected:
 
         SetupEnvironment environment;
         if (!realDialogs_)
-            environment.prompts = std::make_unique<RecordedPrompts>(messages_);
+            environment.prompts = std::make_unique<RecordedPrompts>(messages_, reportFile_);
         window_ = std::make_unique<SetupWindow>(std::move(environment));
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
@@ -106,6 +124,7 @@ protected:
     PtyTracker tracker_;
     std::unique_ptr<SimulatorAdvert> advert_;
     std::shared_ptr<QList<MessageRequest>> messages_ = std::make_shared<QList<MessageRequest>>();
+    std::shared_ptr<QString> reportFile_ = std::make_shared<QString>();
     std::unique_ptr<SetupWindow> window_;
     QPushButton* send_ = nullptr;
     ProgressDialog* dialog_ = nullptr;
@@ -259,6 +278,53 @@ TEST_F(SetupEndToEnd, PortsThatWillNotOpenAreExplained) {
     }
     EXPECT_FALSE(tracker_.waitForTransfer(300).has_value());
     EXPECT_TRUE(window_->close());
+}
+
+// A simulator started while the window is open is a port plugged in: the hint
+// by "Comm num:" names it within 2 s, as an alert, without moving a control;
+// F2 takes its number, and its going is said while it is chosen. A failure
+// box then saves a report that names it.
+TEST_F(SetupEndToEnd, APluggedPortIsNamedAndAFailureSavesAReport) {
+    window_->portWatcher().start();
+    auto* comm = window_->findChild<MaskedField*>(QStringLiteral("edComm"));
+    const QRect before = comm->geometry();
+    PortHint& hint = window_->portHint();
+    auto plugged = std::make_unique<PtyTracker>();
+    auto advert = std::make_unique<SimulatorAdvert>(plugged->device());
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(waitFor([&] { return hint.isVisible(); }, 2000));
+    EXPECT_LT(clock.elapsed(), 2000);
+    const QRegularExpression said(QStringLiteral("^New serial port (\\d): ") +
+                                  QRegularExpression::escape(plugged->device()) +
+                                  QStringLiteral(", Korvex simulator$"));
+    const QRegularExpressionMatch named = said.match(hint.text());
+    ASSERT_TRUE(named.hasMatch()) << hint.text().toStdString();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&hint)->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(comm->geometry(), before);
+
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_->focusWidget(), Qt::Key_F2);
+    EXPECT_EQ(comm->fieldText(), named.captured(1));
+    EXPECT_FALSE(hint.isVisible());
+
+    advert.reset();
+    ASSERT_TRUE(waitFor([&] { return hint.isVisible(); }, 3000));
+    EXPECT_TRUE(
+        hint.text().startsWith(QStringLiteral("Serial port %1 is gone").arg(named.captured(1))));
+
+    *reportFile_ = registry_.filePath(QStringLiteral("report.txt"));
+    typeComm(QStringLiteral("9"));
+    pressSendAndWait();
+    ASSERT_EQ(messages_->size(), 1);
+    EXPECT_TRUE(messages_->at(0).offerReport);
+    QFile report(*reportFile_);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    const QByteArray text = report.readAll();
+    EXPECT_TRUE(text.contains("korvex-config") && text.contains("== Last transfer ==") &&
+                text.contains(tracker_.device().toUtf8()))
+        << text.toStdString();
 }
 
 class KeyboardOnly : public SetupEndToEnd {

@@ -14,9 +14,16 @@ using TestApplication = QCoreApplication;
 #else
 #error "a test program names the Qt application it needs"
 #endif
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    // Every transfer keeps its trace in the user's state folder: a test's
+    // go to a folder of the test's own, and so do those of the programs it
+    // starts, never to the home folder of whoever runs the suite.
+    const QTemporaryDir state;
+    if (state.isValid())
+        qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     // Without a display, windows and documents go to the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -2,6 +2,7 @@
 #include "prompts.h"
 
 #include <QFileDialog>
+#include <QPushButton>
 #include <QStringList>
 
 namespace korvex {
@@ -42,14 +43,29 @@ public:
     }
 
     void showMessage(QWidget* parent, const MessageRequest& message) override {
+        askMessage(parent, message);
+    }
+
+    MessageAnswer askMessage(QWidget* parent, const MessageRequest& message) override {
         QMessageBox box(message.icon, message.title, message.text, QMessageBox::Ok, parent);
         // Messages quote what a file held; as rich text an <img> in it would
         // make the box read any file it names, /dev/zero included.
         box.setTextFormat(Qt::PlainText);
         if (!message.details.isEmpty())
             box.setDetailedText(message.details);
+        QPushButton* report = nullptr;
+        if (message.offerReport) {
+            report = box.addButton(QStringLiteral("Save report\u2026"), QMessageBox::ActionRole);
+            report->setObjectName(QStringLiteral("saveReportButton"));
+            report->setAccessibleDescription(
+                QStringLiteral("Saves one file with what someone who helps needs: the system, "
+                               "the ports and the last transfer."));
+        }
+        box.setDefaultButton(QMessageBox::Ok);
         box.exec();
         giveBackKeyboard(parent);
+        return report && box.clickedButton() == report ? MessageAnswer::SaveReport
+                                                       : MessageAnswer::Ok;
     }
 
 private:

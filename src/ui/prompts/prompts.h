@@ -33,7 +33,12 @@ struct MessageRequest {
     // Behind the box's "Show Details..." button; none when empty. (The "= {}"
     // lets a box be written as {title, text, icon} without a warning.)
     QString details = {};
+    // A failure box offers "Save report…" besides OK.
+    bool offerReport = false;
 };
+
+// Which button closed a box.
+enum class MessageAnswer { Ok, SaveReport };
 
 // The windows' file dialogs and message boxes. Tests put their own answers
 // here, so Save, Load, SEND and the manual run offscreen without modal dialogs.
@@ -45,6 +50,12 @@ public:
     virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
     // A box with a single OK button; returns once the user has closed it.
     virtual void showMessage(QWidget* parent, const MessageRequest& message) = 0;
+    // The same box, answering which button closed it: OK, or "Save report…"
+    // where the message offers it.
+    virtual MessageAnswer askMessage(QWidget* parent, const MessageRequest& message) {
+        showMessage(parent, message);
+        return MessageAnswer::Ok;
+    }
 };
 
 // Qt's file dialog and message box.

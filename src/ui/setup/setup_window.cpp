@@ -4,6 +4,9 @@
 #include "config_file/config_file.h"
 #include "control_descriptions.h"
 #include "masked_field.h"
+#include "port_hint.h"
+#include "report/state_folder.h"
+#include "report/support_report.h"
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
 #include "settings/field_table.h"
@@ -11,6 +14,7 @@
 #include "setup_icon.h"
 #include "transfer/build_and_send.h"
 #include "transfer/frame_sender.h"
+#include "transfer/port_watcher.h"
 #include "ui/instructions/instructions_window.h"
 #include "ui/progress/progress_dialog.h"
 
@@ -34,6 +38,8 @@ const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);
+// The port list waits for the first paint: it takes tens of milliseconds.
+constexpr int kWatchPortsAfterMs = 300;
 
 } // namespace
 
@@ -111,6 +117,12 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     restoreDefaults();
     connectSender();
 
+    watcher_ = new PortWatcher(
+        ports_, environment.portEvents ? std::move(environment.portEvents) : makeSystemPortEvents(),
+        this);
+    hint_ = new PortHint(form_.portField);
+    watchPorts();
+
     // Key preview: F1 is seen before the focused field gets it.
     qApp->installEventFilter(this);
     form_.editor(FieldId::txDelay).editorWidget()->setFocus(Qt::OtherFocusReason);
@@ -129,6 +141,32 @@ ProgressDialog* SetupWindow::progressDialog() {
 
 InstructionsWindow* SetupWindow::instructionsWindow() const {
     return instructions_;
+}
+
+void SetupWindow::watchPorts() {
+    connect(watcher_, &PortWatcher::portAppeared, hint_, &PortHint::showAppeared);
+    connect(watcher_, &PortWatcher::portGone, this, [this](const NumberedPort& port) {
+        // Only the chosen port's going matters to what SEND will do.
+        if (port.number > 0 && form_.portField->fieldText().toInt() == port.number)
+            hint_->showGone(port);
+    });
+    connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
+    connect(hint_, &PortHint::numberChosen, this, [this](int number) {
+        SettingsValues values = settings();
+        const FieldId id = FieldId::portNumber;
+        const Outcome taken = holdsText(id) ? values.setText(id, QString::number(number))
+                                            : values.setValue(id, number);
+        if (taken)
+            store(id, values);
+    });
+    QTimer::singleShot(kWatchPortsAfterMs, watcher_, &PortWatcher::start);
+}
+
+void SetupWindow::showPortList(const PortSnapshot& ports) {
+    form_.portField->setToolTip(
+        portsToolTip(ports, readSerialSide(serialSide_).adaptersWithoutPort));
+    form_.portField->setAccessibleDescription(fieldDescription(FieldId::portNumber) + u' ' +
+                                              form_.portField->toolTip());
 }
 
 void SetupWindow::connectButtons() {
@@ -184,6 +222,13 @@ void SetupWindow::connectSender() {
             dialog_->showStep(step);
     });
     connect(sender_, &FrameSender::finished, this, [this](const SendOutcome& outcome) {
+        // Kept before any box asks about it: "Save report…" includes it. A
+        // trace that cannot be kept leaves the transfer as it went.
+        if (const TransferTrace trace = sender_->lastTrace(); !trace.isEmpty()) {
+            if (const Outcome kept = keepLastTrace(trace); !kept)
+                qWarning("The transfer's trace was not kept: %s",
+                         qUtf8Printable(kept.fault().reason));
+        }
         if (outcome.kind == SendOutcome::Kind::Completed && dialog_)
             dialog_->showCompleted();
         if (outcome.kind == SendOutcome::Kind::Failed) {
@@ -191,8 +236,8 @@ void SetupWindow::connectSender() {
             // the fix, wait behind "Show Details...".
             const QString details =
                 findingsText(explainSendFailure(readSerialSide(serialSide_), outcome));
-            prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), outcome.reason,
-                                         QMessageBox::NoIcon, details});
+            showFailure({QString::fromLatin1(kApplicationTitle), outcome.reason,
+                         QMessageBox::NoIcon, details});
         }
         enableSend();
     });
@@ -222,8 +267,8 @@ void SetupWindow::send() {
     if (result.gpsless)
         showGpsless(*result.gpsless);
     if (!result.ok()) {
-        prompts_->showMessage(this, {tr("Invio non eseguito - Korvex"), buildFaultMessage(),
-                                     QMessageBox::Information, describeBuildFault(result.fault())});
+        showFailure({tr("Invio non eseguito - Korvex"), buildFaultMessage(), QMessageBox::Information,
+                     describeBuildFault(result.fault())});
         enableSend();
         focusField(result.fault().field.value());
         return;
@@ -231,6 +276,29 @@ void SetupWindow::send() {
     // A transfer that ended at once (no such port) has already said so.
     if (!sender_->isBusy())
         enableSend();
+}
+
+void SetupWindow::showFailure(const MessageRequest& message) {
+    MessageRequest box = message;
+    box.offerReport = true;
+    if (prompts_->askMessage(this, box) == MessageAnswer::SaveReport)
+        saveReport();
+}
+
+void SetupWindow::saveReport() {
+    FileRequest request = fileRequest(FileRequest::Kind::Save);
+    request.title = QStringLiteral("Save report");
+    request.fileName = QStringLiteral("korvex-report.txt");
+    request.filters = {{QStringLiteral("Text (*.txt)"), QStringLiteral("*.txt")},
+                       {QStringLiteral("Tutti i files"), QStringLiteral("*")}};
+    const std::optional<QString> path = prompts_->chooseFile(this, request);
+    if (!path)
+        return;
+    const QByteArray report = supportReportText(gatherSupportReport(
+        {QStringLiteral("korvex-config"), serialSide_, ports_, watcher_->listeningTo(), {}}));
+    if (const Outcome written = saveSupportReport(*path, report); !written)
+        prompts_->showMessage(this, {QString::fromLatin1(kApplicationTitle), written.fault().reason,
+                                     QMessageBox::NoIcon});
 }
 
 void SetupWindow::restoreDefaults() {

@@ -3,6 +3,7 @@
 
 #include "settings/settings_values.h"
 #include "setup_form.h"
+#include "transfer/port_events.h"
 #include "transfer/port_numbering.h"
 #include "transfer/serial_side.h"
 #include "ui/prompts/prompts.h"
@@ -16,6 +17,8 @@ namespace korvex {
 
 class FrameSender;
 class InstructionsWindow;
+class PortHint;
+class PortWatcher;
 class ProgressDialog;
 
 // Title of the transfer's failure box.
@@ -26,6 +29,7 @@ struct SetupEnvironment {
     std::optional<PortNumbering> ports; // how "Comm num:" names ports; null: the system's
     FrameSender* sender = nullptr;      // null: one over ports and real lines; adopted otherwise
     std::optional<SerialSideRoot> serialSide; // where port trouble is looked up; null: the system
+    std::unique_ptr<PortEvents> portEvents;   // what tells of ports coming; null: the system
 };
 
 // Where the file dialogs open: the program's folder when it is writable (a
@@ -55,6 +59,10 @@ public:
     // Made on first use.
     ProgressDialog* progressDialog();
     InstructionsWindow* instructionsWindow() const;
+    // Knows the ports as they come and go; it starts listening shortly
+    // after the window opens.
+    PortWatcher& portWatcher() const { return *watcher_; }
+    PortHint& portHint() const { return *hint_; }
 
     // What Load does once a file is chosen: the settings it holds, or the
     // failure box (the items before a bad one stay loaded).
@@ -75,6 +83,11 @@ private:
     void save();
     void load();
     void openInstructions();
+    void saveReport();
+    // A failure box, with "Save report…" besides OK.
+    void showFailure(const MessageRequest& message);
+    void watchPorts();
+    void showPortList(const PortSnapshot& ports);
 
     void showGpsless(bool on);
     void store(FieldId id, const SettingsValues& values);
@@ -88,6 +101,8 @@ private:
     FrameSender* sender_;
     QPointer<ProgressDialog> dialog_;
     QPointer<InstructionsWindow> instructions_;
+    PortWatcher* watcher_ = nullptr;
+    PortHint* hint_ = nullptr;
     bool iconRequested_ = false;
 
     QPointer<QWidget> sendFocusStandIn_; // where the focus went while SEND was disabled

@@ -7,6 +7,7 @@
 #include "support/serial_side_tree.h"
 #endif
 #include "transfer/frames.h"
+#include "transfer/port_watcher.h"
 #include "ui/progress/progress_dialog.h"
 
 #include <QAccessible>
@@ -93,17 +94,20 @@ TEST_F(SendTest, ProgressIsHeardStepByStep) {
 }
 
 // Enumerating the ports takes milliseconds each time: none before the window
-// shows, one per tooltip and one per SEND.
+// shows, one when it starts watching them (what new ports are told against),
+// one per tooltip and one per SEND.
 TEST_F(SendTest, EnumeratesPortsOnlyWhenAskedAndOncePerRequest) {
     showActive();
     EXPECT_EQ(listings, 0);
+    window->portWatcher().start();
+    EXPECT_EQ(listings, 1);
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
     QApplication::sendEvent(find("edComm"), &hover);
-    EXPECT_EQ(listings, 1);
+    EXPECT_EQ(listings, 2);
     click("cmdSend");
     ASSERT_TRUE(waitFor([&] { return find("cmdSend")->isEnabled(); }));
     EXPECT_EQ(line->opened, QStringList{"/dev/ttyUSB0"});
-    EXPECT_EQ(listings, 2);
+    EXPECT_EQ(listings, 3);
 }
 
 // The close box acts as OK, also mid-transfer: the dialog hides, stays

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_settings.h"
+#include "commands.h"
+#include "file_io/regular_file_reader.h"
+#include "settings/printable_text.h"
+#include "settings_json.h"
+#include "sim/tracker_receiver.h"
+#include "tracker_transfer_text.h"
+#include "transfer/transfer_trace.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <vector>
+
+namespace korvex::cli {
+namespace {
+
+// A trace of many transfers is still a few hundred kilobytes.
+constexpr qint64 kDecodeLimit = 1024 * 1024;
+// After the last byte the tracker waits this long before it gives up on a
+// transfer; the decoder jumps there at once.
+constexpr double kAfterLastMs = 60'000;
+
+// The writes a file holds: a trace's, with their times, or raw bytes as one
+// write.
+Result<QList<TracedWrite>> writesIn(const QByteArray& bytes) {
+    if (looksLikeTrace(bytes))
+        return parseTraceWrites(bytes);
+    return QList<TracedWrite>{{0, bytes}};
+}
+
+std::vector<TrackerTransfer> receive(const QList<TracedWrite>& writes) {
+    TrackerReceiver receiver;
+    std::vector<TrackerTransfer> transfers;
+    double lastAt = 0;
+    for (const TracedWrite& write : writes) {
+        const auto at = static_cast<double>(write.atMs);
+        // Time passes between writes for the tracker as it did on the line.
+        if (const std::optional<TrackerTransfer> ended = receiver.poll(at))
+            transfers.push_back(*ended);
+        for (TrackerTransfer& done : receiver.receive(write.bytes, at))
+            transfers.push_back(std::move(done));
+        lastAt = at;
+    }
+    if (const std::optional<TrackerTransfer> ended = receiver.poll(lastAt + kAfterLastMs))
+        transfers.push_back(*ended);
+    if (const std::optional<TrackerTransfer> ended = receiver.abort())
+        transfers.push_back(*ended);
+    return transfers;
+}
+
+} // namespace
+
+int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
+              const Environment&) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Reads a transfer trace (as send --trace writes it, or the last one kept in the user's "
+        "state folder) or the raw bytes of a transfer, and prints what the tracker would have "
+        "made of it, as simulate does: the display's verdict, when each write came and the "
+        "settings it carried. Exit status 0 when every transfer would have shown 'Success!', "
+        "1 when one would not."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The trace or the bytes; - for standard input."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object per transfer."));
+    parser.addOption(json);
+    if (auto stop = parseCommand(parser, arguments, out, err))
+        return *stop;
+    if (parser.positionalArguments().size() != 1)
+        return fail(err, QStringLiteral("decode needs exactly one file: a trace or raw bytes"));
+    const QString file = parser.positionalArguments().constFirst();
+    const Result<QByteArray> read = file == kStandardStream ? readStandardInput(kDecodeLimit)
+                                                            : readRegularFile(file, kDecodeLimit);
+    if (!read)
+        return fail(err, read.fault().reason);
+    const Result<QList<TracedWrite>> writes = writesIn(read.value());
+    if (!writes)
+        return fail(err, QStringLiteral("%1 is not a trace to trust: %2")
+                             .arg(printable(file), writes.fault().reason));
+    const std::vector<TrackerTransfer> transfers = receive(writes.value());
+    if (transfers.empty())
+        return fail(err,
+                    QStringLiteral("%1 holds no transfer: nothing was written to the line")
+                        .arg(printable(file)),
+                    kBuildFault);
+    int code = kSuccess;
+    int number = 0;
+    for (const TrackerTransfer& transfer : transfers) {
+        ++number;
+        if (parser.isSet(json))
+            out << printableJson(QJsonDocument(trackerTransferToJson(transfer, number)),
+                                 QJsonDocument::Compact)
+                << "\n";
+        else
+            printTrackerTransfer(out, transfer, number);
+        if (transfer.verdict != TrackerVerdict::Success)
+            code = kBuildFault;
+    }
+    return code;
+}
+
+} // namespace korvex::cli
