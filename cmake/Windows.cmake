@@ -7,7 +7,7 @@ if(NOT CMAKE_CROSSCOMPILING AND NOT MINGW)
   message(FATAL_ERROR "The Windows build is made with MinGW-w64 (cmake --preset windows)")
 endif()
 
-enable_language(RC) # the programs' icon
+enable_language(RC) # the programs' icon and version
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 # Everything installs beside the programs: a Windows program looks for its
 # manual, DLLs and plugins in its own folder.
@@ -19,7 +19,10 @@ add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 # The Qt the programs link, found through its CMake package.
 get_filename_component(_korvex_qt "${Qt6Core_DIR}/../../.." ABSOLUTE)
 set(_korvex_qt_dlls Qt6Core Qt6Gui Qt6Widgets Qt6SerialPort)
-set(_korvex_qt_plugins platforms/qwindows styles/qwindowsvistastyle imageformats/qico)
+# The manual's pictures: every format its reader decodes, PNG (built into Qt)
+# and JPEG (a plugin). RTF carries no GIF.
+set(_korvex_qt_plugins platforms/qwindows styles/qwindowsvistastyle imageformats/qico
+  imageformats/qjpeg)
 
 # The compiler's runtime, which the Qt DLLs link too.
 set(_korvex_runtime)
@@ -76,3 +79,17 @@ foreach(language IN LISTS KORVEX_LANGUAGES)
   file(COPY ${_korvex_qt_qm} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
   install(FILES ${_korvex_qt_qm} DESTINATION translations)
 endforeach()
+# Who the programs and the setup name as their maker, for Explorer's
+# Properties and for "Programs and Features".
+set(KORVEX_PUBLISHER "Korvex Config Developers")
+set(KORVEX_COPYRIGHT "Copyright (C) ${KORVEX_PUBLISHER}. GNU GPL 3 or later.")
+
+# A program's icon and version resource, from the project's one version.
+function(korvex_windows_resources target description)
+  set(KORVEX_RC_NAME ${target})
+  set(KORVEX_RC_DESCRIPTION "${description}")
+  set(KORVEX_RC_ICON "${PROJECT_SOURCE_DIR}/resources/windows/korvex-config.ico")
+  configure_file(${PROJECT_SOURCE_DIR}/resources/windows/program.rc.in
+    ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc @ONLY)
+  target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/${target}.rc)
+endfunction()

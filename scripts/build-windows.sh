@@ -89,6 +89,19 @@ if [ "$package" = 1 ]; then
   makensis -V2 -DVERSION="$version" -DSTAGE="$(realpath "$stage")" \
     -DOUTFILE="$(realpath "$dist")/korvex-config-$version-setup.exe" resources/windows/installer.nsi
   rm -f "$dist/korvex-config-$version-portable.zip"
+  # The .zip alone marks itself portable: its dialogs then open beside the
+  # program, where its user keeps the files (when that folder takes them).
+  printf '%s\r\n' "This copy of Korvex Config is portable: its Save and Load dialogs open in" \
+    "this folder until a file is saved or loaded elsewhere. Delete this file to have" \
+    "them open in your Documents folder instead." > "$stage/korvex-portable.txt"
   (cd "$(dirname "$stage")" && zip -qr9 "$OLDPWD/$dist/korvex-config-$version-portable.zip" "$(basename "$stage")")
+  rm "$stage/korvex-portable.txt"
   ls -l "$dist"
+  if [ "$run_tests" = 1 ]; then
+    # The setup as a user meets it: install, upgrade, uninstall, per user.
+    WINEPREFIX="$PWD/build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+      python3 scripts/check-windows-package.py "$dist/korvex-config-$version-setup.exe" \
+      "$stage" "$version"
+    wineserver -k || true
+  fi
 fi

@@ -22,11 +22,12 @@ test_packages=(
   desktop-file-utils appstream mandoc
   acl attr
   python3
+  orca python3-pyatspi xdotool
 )
 # 64-bit programs only: wine64 runs them, no i386 architecture needed.
 windows_packages=(
   ninja-build ccache g++-mingw-w64-x86-64-posix
-  googletest wine wine64 nsis zip python3 xz-utils
+  googletest wine wine64 nsis zip python3 xz-utils icoutils
 )
 case "${1:-}" in
   "") ;;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 #include "file_io/file_names.h"
+#include "file_io/process_start.h"
 #include "i18n/translations.h"
+#include "program_start.h"
 #include "ui/setup/setup_window.h"
 
 #include <QApplication>
@@ -9,13 +11,6 @@
 #include <cstdio>
 
 namespace {
-
-QStringList rawArguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 void print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -46,24 +41,32 @@ int answerOnTerminal(const QStringList& arguments, const QString& program) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Before anything opens a file: the display connection must not become
+    // descriptor 2, and a Save under `ulimit -f` must fail, not kill the window.
+    korvex::prepareProcess();
     // Read before QApplication exists: it needs a display, --help does not.
-    const QStringList arguments = rawArguments(argc, argv);
+    const QStringList arguments = korvex::programArguments(argc, argv);
     const QString program = QFileInfo(arguments.value(0)).fileName();
-    if (const auto shown = korvex::undecodableArgument(argc, argv)) {
+    const std::optional<QString> language =
+        korvex::requestedLanguage(arguments, qEnvironmentVariable("KORVEX_LANG"));
+    if (const auto shown = korvex::unusableArgument(argc, argv)) {
+        korvex::useParentConsole();
+        const QCoreApplication terminal(argc, argv);
+        const korvex::Translations translations(language);
         print(stderr,
               QStringLiteral("%1: %2\n").arg(program, korvex::undecodableArgumentMessage(*shown)));
         return 2;
     }
-    const std::optional<QString> language =
-        korvex::requestedLanguage(arguments, qEnvironmentVariable("KORVEX_LANG"));
     const korvex::AppCommand command = korvex::parseAppArguments(arguments);
     if (command.action != korvex::AppCommand::Action::OpenWindow) {
+        korvex::useParentConsole();
         // The catalogues need an application; this one needs no display.
         const QCoreApplication terminal(argc, argv);
         const korvex::Translations translations(language);
         return answerOnTerminal(arguments, program);
     }
 
+    const korvex::RunningMark running;
     QApplication app(argc, argv);
     const korvex::Translations translations(language);
     // Desktops match the window to its desktop entry (and its icon) by this name.

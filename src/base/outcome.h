@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "build_step.h"
 #include "field_id.h"
 
 #include <QString>
@@ -11,10 +10,12 @@
 
 namespace korvex {
 
-// What kind of failure a fault is, where callers answer kinds differently: a
-// file that never opened, one that failed halfway, one larger than the reader
-// would take.
-enum class FaultKind { CannotOpen, CannotRead, BeyondLimit };
+// Two facts a fault may carry belong to one floor each, and are defined
+// there: the step of a build (settings/build_step.h) and the kind of failure
+// a file met (file_io/fault_kind.h). Here they are names only, so that the
+// result type shared by every floor knows none of their words.
+enum class BuildStep : int;
+enum class FaultKind : int;
 
 // Why something could not be done, and where when that is known: the setting
 // it concerns and, in a build, the step.

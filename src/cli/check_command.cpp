@@ -73,11 +73,8 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const QCommandLineOption json(QStringLiteral("json"),
                                   CliWords::tr("Print one JSON object instead."));
     parser.addOption(json);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
         return *stop;
-    }
-    if (parser.positionalArguments().size() > 1) {
-        return fail(err, CliWords::tr("check takes at most one file"));
     }
 
     const LoadedSettings loaded =
@@ -85,6 +82,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const bool loadFailed = !loaded.ok();
     BuildResult result;
     if (!loadFailed) {
+        printTypingWarnings(err, loaded.settings);
         result = BuildConfigBlock(loaded.settings);
     }
 
@@ -92,6 +90,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         QJsonObject report{
             {QStringLiteral("load_error"), loadFailed ? QJsonValue(loaded.error()) : QJsonValue()},
             {QStringLiteral("settings_loaded"), settingsToJson(loaded.settings)},
+            {QStringLiteral("warnings"), typingWarningsToJson(loaded.settings)},
             {QStringLiteral("ok"), !loadFailed && result.ok()},
             {QStringLiteral("fault"),
              result.ok() ? QJsonValue() : QJsonValue(faultToJson(result.fault()))},
@@ -103,11 +102,11 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
              loadFailed ? QJsonValue() : QJsonValue(settingsToJson(result.settings))},
         };
         out << printableJson(QJsonDocument(report), QJsonDocument::Indented);
-        return loadFailed ? kFailure : (result.ok() ? kSuccess : kBuildFault);
+        return loadFailed ? loaded.code : (result.ok() ? kSuccess : kSettingsRejected);
     }
 
     if (loadFailed) {
-        return fail(err, loaded.error());
+        return failToLoad(err, arguments.constFirst(), loaded);
     }
     out << CliWords::tr("Settings as SEND writes them back:") << "\n";
     printSettings(out, result.settings);
@@ -125,7 +124,7 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (!result.ok()) {
         out.flush();
         printBuildFault(err, result.fault());
-        return kBuildFault;
+        return kSettingsRejected;
     }
     return kSuccess;
 }

@@ -32,7 +32,7 @@ constexpr std::array kCommands{
             QT_TRANSLATE_NOOP("korvex::cli", "the factory settings as a .cfg file"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runDefaults(arguments, out, err); }},
-    Command{"check", "[FILE] [--set KEY=VALUE]...",
+    Command{"check", "[FILE] [--set KEY=VALUE]... [--json]",
             QT_TRANSLATE_NOOP("korvex::cli", "check settings and show the block SEND would write"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runCheck(arguments, out, err); }},
@@ -73,9 +73,10 @@ const char* const kUsageTail = QT_TRANSLATE_NOOP("korvex::cli", R"(
 A FILE of - is standard input; -o - is standard output.
 Run "korvex-cli COMMAND --help" for the options of one command,
 "korvex-cli --version" for the version.
-Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
-(a failed write to standard output or error included), 3 no port appeared
-(ports --wait).
+Exit status: 0 success, 1 settings rejected, 2 usage error, 3 file error,
+4 settings not loaded, 5 port error, 6 no usable port (ports --diagnose),
+7 transfer refused (simulate --once), 8 output lost, 9 send interrupted,
+10 no port appeared (ports --wait).
 --lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
 C for English; --json output and .cfg files are the same in every language.
 )");
@@ -111,17 +112,51 @@ const Command* findCommand(const QString& name) {
 // Room for Qt's own words around the argument it quotes.
 constexpr qsizetype kParserMessageLength = 3 * kShownCharacters;
 
+// The one option that is meant to be given many times.
+const QLatin1String kRepeatable("set");
+
+// Why the options given cannot all be meant: one given twice with different
+// values (which of them was meant is anybody's guess).
+std::optional<QString> conflictingOption(const QCommandLineParser& parser) {
+    QStringList seen;
+    for (const QString& name : parser.optionNames()) {
+        if (name == kRepeatable || seen.contains(name))
+            continue;
+        seen << name;
+        QStringList values = parser.values(name);
+        values.removeDuplicates();
+        if (values.size() > 1) {
+            return CliWords::tr("%1%2 is given twice with different values (\"%3\" and "
+                                "\"%4\"); give it once")
+                .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), printable(name),
+                     printable(values[0]), printable(values[1]));
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
+int usageError(QTextStream& err, const QString& program, const QString& message) {
+    err << "korvex-cli: " << message << "\n";
+    const QString name = program.section(u' ', -1);
+    for (const Command& command : kCommands) {
+        if (name == QLatin1String(command.name))
+            err << CliWords::tr("Usage: %1 %2").arg(program, QLatin1String(command.arguments))
+                << "\n";
+    }
+    err << CliWords::tr("Run \"%1 --help\" for more.").arg(program) << "\n";
+    return kUsage;
+}
+
 std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                QTextStream& out, QTextStream& err) {
+                                QTextStream& out, QTextStream& err, qsizetype maxPositionals) {
+    const QString& program = arguments.constFirst();
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     parser.addOption(helpOption());
     if (!parser.parse(arguments)) {
         // Qt quotes the offending argument as it was given.
-        err << "korvex-cli: " << printable(parser.errorText(), kParserMessageLength) << "\n"
-            << CliWords::tr("Run \"%1 --help\" for usage.\n").arg(arguments.value(0));
-        return kFailure;
+        return usageError(err, program, printable(parser.errorText(), kParserMessageLength));
     }
     if (parser.isSet(QStringLiteral("help"))) {
         // Qt names the executable only; the command belongs in the usage line too.
@@ -134,10 +169,21 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
         out << help;
         return kSuccess;
     }
+    if (const auto conflict = conflictingOption(parser))
+        return usageError(err, program, *conflict);
+    const QStringList positionals = parser.positionalArguments();
+    if (positionals.size() > maxPositionals) {
+        const QString stray = printable(positionals.value(maxPositionals));
+        return usageError(err, program,
+                          maxPositionals == 0
+                              ? CliWords::tr("\"%1\" is not taken here: %2 takes no arguments")
+                                    .arg(stray, program.section(u' ', -1))
+                              : CliWords::tr("\"%1\" is one argument too many").arg(stray));
+    }
     return std::nullopt;
 }
 
-int fail(QTextStream& err, const QString& message, int code) {
+int fail(QTextStream& err, const QString& message, ExitCode code) {
     err << "korvex-cli: " << message << "\n";
     return code;
 }
@@ -148,7 +194,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (command.isEmpty() || command == QLatin1String("--help") || command == QLatin1String("-h") ||
         command == QLatin1String("help")) {
         (command.isEmpty() ? err : out) << usage();
-        return command.isEmpty() ? kFailure : kSuccess;
+        return command.isEmpty() ? kUsage : kSuccess;
     }
     if (command == QLatin1String("--version")) {
         out << "korvex-cli " << KORVEX_VERSION << "\n";
@@ -159,7 +205,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
         err << "korvex-cli: " << CliWords::tr("unknown command \"%1\"").arg(printable(command))
             << "\n\n"
             << usage();
-        return kFailure;
+        return kUsage;
     }
     QStringList rest = arguments.mid(1);
     rest[0] = printable(QFileInfo(arguments.value(0)).fileName()) + u' ' + command;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exit_code.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_events.h"
 #include "transfer/port_numbering.h"
@@ -11,11 +12,6 @@
 #include <functional>
 
 namespace korvex::cli {
-
-// kTimedOut: ports --wait saw no port appear in time.
-enum ExitCode : int { kSuccess = 0, kBuildFault = 1, kFailure = 2, kTimedOut = 3 };
-// ports --diagnose: no port can be used.
-inline constexpr int kNoUsablePort = 1;
 
 // What the commands need from the outside world; tests replace the serial side.
 struct Environment {

@@ -8,6 +8,7 @@
 #include "file_io/regular_file_reader.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
+#include "settings/typing.h"
 
 #include <QIODevice>
 
@@ -31,7 +32,13 @@ Outcome setWholeNumber(SettingsValues& settings, FieldId id, const QString& valu
     return settings.setValue(id, number);
 }
 
-// One --set, written the way a loaded file writes the field.
+// A text --set as the window's keys type it.
+Outcome setTypedText(SettingsValues& settings, FieldId id, const QString& value) {
+    const Result<QString> typed = typeIntoField(id, value);
+    return typed ? settings.setText(id, typed.value()) : typed.outcome();
+}
+
+// One --set, typed into its field.
 Outcome applySet(SettingsValues& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
@@ -45,7 +52,7 @@ Outcome applySet(SettingsValues& settings, const QString& assignment) {
             CliWords::tr("--set %1: unknown key; known keys: %2").arg(printable(key), knownKeys())};
     }
     const Outcome written =
-        holdsText(*id) ? settings.setText(*id, value) : setWholeNumber(settings, *id, value);
+        holdsText(*id) ? setTypedText(settings, *id, value) : setWholeNumber(settings, *id, value);
     if (!written) {
         return Fault{written.fault().reason, *id}.within(
             CliWords::tr("--set %1: refused").arg(key));
@@ -57,7 +64,9 @@ Outcome loadFromStandardInput(SettingsValues& settings) {
     const Result<QByteArray> read = readStandardInput(kMaxConfigFileBytes);
     if (!read) {
         const Fault& fault = read.fault();
-        return (fault.kind == FaultKind::BeyondLimit ? Fault{beyondCapReason()} : fault)
+        return (fault.kind == FaultKind::BeyondLimit
+                    ? Fault{.reason = beyondCapReason(), .kind = FaultKind::BeyondLimit}
+                    : fault)
             .within(CliWords::tr("Cannot read standard input"));
     }
     return decodeConfigFile(read.value(), settings);
@@ -72,16 +81,25 @@ LoadedSettings loadSettings(const QString& file, const QStringList& sets) {
                                                      : readConfigFile(file, loaded.settings);
         if (!read) {
             loaded.outcome = read;
+            // A fault of the file itself carries its kind; one of its content does not.
+            loaded.code = read.fault().kind ? kFileError : kNotLoaded;
             return loaded;
         }
     }
     for (const QString& assignment : sets) {
         loaded.outcome = applySet(loaded.settings, assignment);
         if (!loaded.outcome) {
+            // A malformed --set or an unknown key names no field.
+            loaded.code = loaded.outcome.fault().field ? kNotLoaded : kUsage;
             return loaded;
         }
     }
     return loaded;
+}
+
+int failToLoad(QTextStream& err, const QString& program, const LoadedSettings& loaded) {
+    return loaded.code == kUsage ? usageError(err, program, loaded.error())
+                                 : fail(err, loaded.error(), loaded.code);
 }
 
 QCommandLineOption setOption() {
@@ -94,6 +112,11 @@ QCommandLineOption setOption() {
 QCommandLineOption helpOption() {
     return QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                               CliWords::tr("Show this help."));
+}
+
+void printTypingWarnings(QTextStream& err, const SettingsValues& settings) {
+    for (const TypingWarning& warning : typingWarnings(settings))
+        err << "korvex-cli: " << CliWords::tr("warning: %1").arg(warning.message) << "\n";
 }
 
 void printBuildFault(QTextStream& err, const Fault& fault) {
@@ -116,11 +139,11 @@ int writeSettings(const QString& target, const SettingsValues& settings, QTextSt
                   QTextStream& err) {
     if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = writeConfigFile(target, settings);
-        return written ? kSuccess : fail(err, written.fault().reason);
+        return written ? kSuccess : fail(err, written.fault().reason, kFileError);
     }
     const Result<QByteArray> encoded = encodeConfigFile(settings);
     if (!encoded) {
-        return fail(err, encoded.fault().reason);
+        return fail(err, encoded.fault().reason, kFileError);
     }
     out.flush();
     if (auto* device = out.device()) {

@@ -10,13 +10,14 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <limits>
 #include <vector>
 
 namespace korvex::cli {
 namespace {
 
 // A trace of many transfers is still a few hundred kilobytes.
-constexpr qint64 kDecodeLimit = 1024 * 1024;
+constexpr qint64 kDecodeLimit = qint64{1024} * 1024;
 // After the last byte the tracker waits this long before it gives up on a
 // transfer; the decoder jumps there at once.
 constexpr double kAfterLastMs = 60'000;
@@ -29,8 +30,13 @@ Result<QList<TracedWrite>> writesIn(const QByteArray& bytes) {
     return QList<TracedWrite>{{0, bytes}};
 }
 
-std::vector<TrackerTransfer> receive(const QList<TracedWrite>& writes) {
-    TrackerReceiver receiver;
+std::vector<TrackerTransfer> receive(const QList<TracedWrite>& writes, bool timed) {
+    // Raw bytes come with no times: the gap between the preambles cannot be
+    // judged, only the bytes.
+    TrackerReceiver::Timing timing;
+    if (!timed)
+        timing.preambleGapToleranceMs = std::numeric_limits<double>::infinity();
+    TrackerReceiver receiver(timing);
     std::vector<TrackerTransfer> transfers;
     double lastAt = 0;
     for (const TracedWrite& write : writes) {
@@ -59,31 +65,41 @@ int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
         "state folder) or the raw bytes of a transfer, and prints what the tracker would have "
         "made of it, as simulate does: the display's verdict, when each write came and the "
         "settings it carried. Exit status 0 when every transfer would have shown 'Success!', "
-        "1 when one would not."));
+        "7 when one would not."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QStringLiteral("The trace or the bytes; - for standard input."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("Print one JSON object per transfer."));
     parser.addOption(json);
-    if (auto stop = parseCommand(parser, arguments, out, err))
+    if (auto stop = parseCommand(parser, arguments, out, err, 1))
         return *stop;
-    if (parser.positionalArguments().size() != 1)
-        return fail(err, QStringLiteral("decode needs exactly one file: a trace or raw bytes"));
+    if (parser.positionalArguments().isEmpty())
+        return usageError(err, arguments.constFirst(),
+                          QStringLiteral("decode needs exactly one file: a trace or raw bytes"));
     const QString file = parser.positionalArguments().constFirst();
     const Result<QByteArray> read = file == kStandardStream ? readStandardInput(kDecodeLimit)
                                                             : readRegularFile(file, kDecodeLimit);
     if (!read)
-        return fail(err, read.fault().reason);
+        return fail(err,
+                    read.fault()
+                        .within(file == kStandardStream
+                                    ? QStringLiteral("Cannot read standard input")
+                                    : QStringLiteral("Cannot read \"%1\"").arg(printable(file)))
+                        .reason,
+                    kFileError);
     const Result<QList<TracedWrite>> writes = writesIn(read.value());
     if (!writes)
-        return fail(err, QStringLiteral("%1 is not a trace to trust: %2")
-                             .arg(printable(file), writes.fault().reason));
-    const std::vector<TrackerTransfer> transfers = receive(writes.value());
+        return fail(err,
+                    QStringLiteral("%1 is not a trace to trust: %2")
+                        .arg(printable(file), writes.fault().reason),
+                    kFileError);
+    const std::vector<TrackerTransfer> transfers =
+        receive(writes.value(), looksLikeTrace(read.value()));
     if (transfers.empty())
         return fail(err,
                     QStringLiteral("%1 holds no transfer: nothing was written to the line")
                         .arg(printable(file)),
-                    kBuildFault);
+                    kTrackerRefused);
     int code = kSuccess;
     int number = 0;
     for (const TrackerTransfer& transfer : transfers) {
@@ -95,7 +111,7 @@ int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
         else
             printTrackerTransfer(out, transfer, number);
         if (transfer.verdict != TrackerVerdict::Success)
-            code = kBuildFault;
+            code = kTrackerRefused;
     }
     return code;
 }

@@ -14,11 +14,8 @@ int runDefaults(const QStringList& arguments, QTextStream& out, QTextStream& err
                                     CliWords::tr("Write to FILE (- for standard output)."),
                                     QStringLiteral("FILE"));
     parser.addOption(output);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 0)) {
         return *stop;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, CliWords::tr("defaults takes no file argument; use -o FILE"));
     }
     return writeSettings(parser.isSet(output) ? parser.value(output) : QString(kStandardStream),
                          SettingsValues(), out, err);

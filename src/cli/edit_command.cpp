@@ -19,20 +19,19 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         QStringLiteral("OUT"));
     parser.addOption(output);
     parser.addOption(setOption());
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
         return *stop;
     }
     if (!parser.isSet(output)) {
-        return fail(err, CliWords::tr("edit needs -o OUT, the file to write"));
-    }
-    if (parser.positionalArguments().size() > 1) {
-        return fail(err, CliWords::tr("edit takes at most one input file"));
+        return usageError(err, arguments.constFirst(),
+                          CliWords::tr("edit needs -o OUT, the file to write"));
     }
     const LoadedSettings loaded =
         loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));
     if (!loaded.ok()) {
-        return fail(err, loaded.error());
+        return failToLoad(err, arguments.constFirst(), loaded);
     }
+    printTypingWarnings(err, loaded.settings);
     return writeSettings(parser.value(output), loaded.settings, out, err);
 }
 

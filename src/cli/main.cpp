@@ -2,32 +2,26 @@
 #include "cli_runner.h"
 #include "cli_words.h"
 #include "standard_output.h"
+#include "undecodable_argument.h"
 
 #include "file_io/file_names.h"
+#include "file_io/process_start.h"
 #include "i18n/translations.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 int main(int argc, char** argv) {
-#ifdef Q_OS_UNIX
     // A reader that goes away early (`| head`) makes the next write fail with
-    // EPIPE instead of killing the program: that failure ends it with status
-    // 2 and says so, as any other output that could not be written.
-    ::signal(SIGPIPE, SIG_IGN);
-#endif
-    const std::array<bool, 3> closed = korvex::cli::reserveStandardStreams();
+    // EPIPE instead of killing the program: that failure ends it with its own
+    // status and says so, as any other output that could not be written.
+    const korvex::ClosedStreams closed = korvex::prepareProcess();
     // Qt would carry such an argument on with U+FFFD in place of its bytes.
-    if (const auto shown = korvex::undecodableArgument(argc, argv)) {
-        const QByteArray message =
-            "korvex-cli: " + korvex::undecodableArgumentMessage(*shown).toUtf8() + "\n";
+    if (const auto refused = korvex::cli::refuseUndecodableArgument(argc, argv)) {
+        const QByteArray message = "korvex-cli: " + refused->message.toUtf8() + "\n";
         std::fputs(message.constData(), stderr);
-        return korvex::cli::kFailure;
+        return refused->code;
     }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvex-cli"));
@@ -51,8 +45,8 @@ int main(int argc, char** argv) {
             korvex::cli::CliWords::tr("cannot write to standard output"));
         err << "korvex-cli: " << lost.reason << "\n";
         err.flush();
-        return korvex::cli::kFailure;
+        return korvex::cli::kOutputLost;
     }
     err.flush();
-    return errDevice.failed() ? korvex::cli::kFailure : code;
+    return errDevice.failed() ? korvex::cli::kOutputLost : code;
 }

@@ -8,6 +8,8 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <optional>
+#include <variant>
 
 namespace korvex::cli {
 namespace {
@@ -54,6 +56,104 @@ void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
 constexpr int kMaxWaitSeconds = 24 * 60 * 60;
 constexpr int kDefaultWaitSeconds = 60;
 
+// What was asked for: the options of the ports command.
+struct PortsRequest {
+    bool json = false;
+    bool diagnose = false;
+    // Set with --wait: how long to wait for a port to appear.
+    std::optional<int> waitSeconds;
+};
+
+// The request, or the exit code when the command stops at its arguments.
+std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, QTextStream& out,
+                                                  QTextStream& err) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
+                       "them: USB adapters first, then the "
+                       "other ports, then running simulators."));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("Print one JSON object instead."));
+    parser.addOption(json);
+    const QCommandLineOption diagnose(
+        QStringLiteral("diagnose"),
+        QStringLiteral("Also tell what keeps a port from use, and how to fix it: an adapter "
+                       "without a port, a group to join, ModemManager. Exit status 0 when at "
+                       "least one port can be used, 6 when none can."));
+    parser.addOption(diagnose);
+    const QCommandLineOption wait(
+        QStringLiteral("wait"),
+        QStringLiteral("Then wait up to SECONDS (default %1) for a port to appear, and print it "
+                       "with its stable name: unplug the cable, run this, plug it in. Exit status "
+                       "0 when a port appeared, %2 when none did in time.")
+            .arg(kDefaultWaitSeconds)
+            .arg(int(kTimedOut)));
+    parser.addOption(wait);
+    parser.addPositionalArgument(
+        QStringLiteral("SECONDS"),
+        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
+        QStringLiteral("[SECONDS]"));
+    if (auto stop = parseCommand(parser, arguments, out, err, 1))
+        return *stop;
+    PortsRequest request{parser.isSet(json), parser.isSet(diagnose), std::nullopt};
+    const QStringList positional = parser.positionalArguments();
+    const QString& program = arguments.constFirst();
+    if (!parser.isSet(wait)) {
+        if (!positional.isEmpty())
+            return usageError(err, program,
+                              QStringLiteral("\"%1\" is not taken here: ports takes a number of "
+                                             "seconds only with --wait")
+                                  .arg(printable(positional.constFirst())));
+        return request;
+    }
+    request.waitSeconds = kDefaultWaitSeconds;
+    if (!positional.isEmpty()) {
+        bool number = false;
+        request.waitSeconds = positional.constFirst().toInt(&number);
+        if (!number || *request.waitSeconds < 1 || *request.waitSeconds > kMaxWaitSeconds)
+            return usageError(
+                err, program,
+                QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
+                    .arg(printable(positional.constFirst()))
+                    .arg(kMaxWaitSeconds));
+    }
+    return request;
+}
+
+// One line a port, then what the system shows about it.
+void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
+                    const SerialSideReport& side) {
+    if (ports.isEmpty()) {
+        out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
+               "run this again.\n";
+        return;
+    }
+    out << "No.  Device                 Description                    Maker            "
+           "VID:PID    "
+           "Serial\n";
+    bool unreachable = false;
+    for (const NumberedPort& numbered : ports) {
+        unreachable = unreachable || numbered.number == 0;
+        printPortLine(out, numbered, side);
+    }
+    if (unreachable) {
+        out << "A port marked - has no number of its own: give it by its device with --port.\n";
+    }
+}
+
+void printAdaptersWithoutPort(QTextStream& out, const QList<AdapterWithoutPort>& adapters) {
+    for (const AdapterWithoutPort& adapter : adapters) {
+        out << "-    adapter without a port: "
+            << QStringLiteral("%1:%2")
+                   .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
+                   .arg(adapter.productId, 4, 16, QLatin1Char('0'))
+            << " " << adapter.chip << " on USB " << printable(adapter.usbName);
+        if (!adapter.product.isEmpty())
+            out << " (" << printable(adapter.product) << ")";
+        out << "\n";
+    }
+}
+
 } // namespace
 
 void printPortLine(QTextStream& out, const NumberedPort& numbered, const SerialSideReport& side) {
@@ -77,53 +177,14 @@ void printPortLine(QTextStream& out, const NumberedPort& numbered, const SerialS
 
 int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
              const Environment& environment) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        CliWords::tr("Lists the serial ports numbered the way \"Comm num:\" and --port count "
-                     "them: USB adapters first, then the "
-                     "other ports, then running simulators."));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  CliWords::tr("Print one JSON object instead."));
-    parser.addOption(json);
-    const QCommandLineOption diagnose(
-        QStringLiteral("diagnose"),
-        CliWords::tr("Also tell what keeps a port from use, and how to fix it: an adapter "
-                     "without a port, a group to join, ModemManager. Exit status 0 when at "
-                     "least one port can be used, 1 when none can."));
-    parser.addOption(diagnose);
-    const QCommandLineOption wait(
-        QStringLiteral("wait"),
-        QStringLiteral("Then wait up to SECONDS (default %1) for a port to appear, and print it "
-                       "with its stable name: unplug the cable, run this, plug it in. Exit status "
-                       "0 when a port appeared, %2 when none did in time.")
-            .arg(kDefaultWaitSeconds)
-            .arg(int(kTimedOut)));
-    parser.addOption(wait);
-    parser.addPositionalArgument(
-        QStringLiteral("SECONDS"),
-        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
-        QStringLiteral("[SECONDS]"));
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    const auto parsed = parsePortsRequest(arguments, out, err);
+    if (const int* stop = std::get_if<int>(&parsed))
         return *stop;
-    }
-    const QStringList positional = parser.positionalArguments();
-    int waitSeconds = kDefaultWaitSeconds;
-    if (!parser.isSet(wait) && !positional.isEmpty())
-        return fail(err, QStringLiteral("ports takes a number of seconds only with --wait"));
-    if (positional.size() > 1)
-        return fail(err, QStringLiteral("ports --wait takes one number of seconds"));
-    if (!positional.isEmpty()) {
-        bool number = false;
-        waitSeconds = positional.constFirst().toInt(&number);
-        if (!number || waitSeconds < 1 || waitSeconds > kMaxWaitSeconds)
-            return fail(err,
-                        QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
-                            .arg(printable(positional.constFirst()))
-                            .arg(kMaxWaitSeconds));
-    }
+    const PortsRequest request = std::get<PortsRequest>(parsed);
+
     // Listening before the list is taken: a port plugged in between is not missed.
     std::optional<PortWatcher> watcher;
-    if (parser.isSet(wait)) {
+    if (request.waitSeconds) {
         watcher.emplace(environment.portNumbering(), environment.portEvents());
         watcher->start();
     }
@@ -131,7 +192,7 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
         watcher ? watcher->snapshot().numbered() : environment.portNumbering().numbered();
     const SerialSideReport side = readSerialSide(environment.serialSide);
     int code = kSuccess;
-    if (parser.isSet(diagnose)) {
+    if (request.diagnose) {
         const bool any = std::any_of(ports.begin(), ports.end(),
                                      [&](const NumberedPort& n) { return usable(n.port, side); });
         code = any ? kSuccess : kNoUsablePort;
@@ -142,46 +203,19 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
             << CliWords::tr("simulators are not listed: %1").arg(printable(problem, problem.size()))
             << "\n";
     }
-    if (parser.isSet(json)) {
+    if (request.json) {
         QJsonObject object = portsToJson(ports, side);
-        if (parser.isSet(diagnose))
+        if (request.diagnose)
             object.insert(QStringLiteral("findings"), findingsToJson(side.findings));
         if (watcher)
-            return waitForNewPort(*watcher, environment.serialSide, waitSeconds, true, out, err);
+            return waitForNewPort(*watcher, environment.serialSide, *request.waitSeconds, true, out,
+                                  err);
         out << printableJson(QJsonDocument(object), QJsonDocument::Indented);
         return code;
     }
-    if (ports.isEmpty()) {
-        out << CliWords::tr("No serial ports found. Plug in the USB serial adapter of the "
-                            "tracker's cable and run this again.")
-            << "\n";
-    }
-    if (!ports.isEmpty()) {
-        out << "No.  Device                 Description                    Maker            "
-               "VID:PID    "
-               "Serial\n";
-    }
-    bool unreachable = false;
-    for (const NumberedPort& numbered : ports) {
-        unreachable = unreachable || numbered.number == 0;
-        printPortLine(out, numbered, side);
-    }
-    if (unreachable) {
-        out << CliWords::tr(
-                   "A port marked - has no number of its own: give it by its device with --port.")
-            << "\n";
-    }
-    for (const AdapterWithoutPort& adapter : side.adaptersWithoutPort) {
-        out << "-    adapter without a port: "
-            << QStringLiteral("%1:%2")
-                   .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
-                   .arg(adapter.productId, 4, 16, QLatin1Char('0'))
-            << " " << adapter.chip << " on USB " << printable(adapter.usbName);
-        if (!adapter.product.isEmpty())
-            out << " (" << printable(adapter.product) << ")";
-        out << "\n";
-    }
-    if (parser.isSet(diagnose)) {
+    printPortTable(out, ports, side);
+    printAdaptersWithoutPort(out, side.adaptersWithoutPort);
+    if (request.diagnose) {
         printFindings(out, side.findings);
     } else if (!side.adaptersWithoutPort.isEmpty()) {
         out << CliWords::tr("Run korvex-cli ports --diagnose to see why an adapter has no port.")
@@ -189,7 +223,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     if (watcher) {
         out << Qt::flush;
-        return waitForNewPort(*watcher, environment.serialSide, waitSeconds, false, out, err);
+        return waitForNewPort(*watcher, environment.serialSide, *request.waitSeconds, false, out,
+                              err);
     }
     return code;
 }

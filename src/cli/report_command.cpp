@@ -27,10 +27,8 @@ int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
                                   QStringLiteral("Write one JSON object instead of text."));
     parser.addOption(output);
     parser.addOption(json);
-    if (auto stop = parseCommand(parser, arguments, out, err))
+    if (auto stop = parseCommand(parser, arguments, out, err, 0))
         return *stop;
-    if (!parser.positionalArguments().isEmpty())
-        return fail(err, QStringLiteral("report takes no arguments; write it with -o FILE"));
 
     // What the window would hear new ports through, as this system offers it.
     const std::unique_ptr<PortEvents> events = makeSystemPortEvents();
@@ -49,7 +47,12 @@ int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = saveSupportReport(target, report);
         if (!written)
-            return fail(err, written.fault().reason);
+            return fail(err,
+                        written.fault()
+                            .within(QStringLiteral("Cannot write \"%1\"")
+                                        .arg(printable(target, target.size())))
+                            .reason,
+                        kFileError);
         out << "Report written to " << printable(target, target.size()) << "\n";
         return kSuccess;
     }

@@ -2,6 +2,7 @@
 #include "settings_json.h"
 
 #include "settings/field_table.h"
+#include "settings/typing.h"
 
 #include <QByteArray>
 
@@ -18,6 +19,17 @@ QJsonObject settingsToJson(const SettingsValues& settings) {
         }
     }
     return object;
+}
+
+QJsonArray typingWarningsToJson(const SettingsValues& settings) {
+    QJsonArray warnings;
+    for (const TypingWarning& warning : typingWarnings(settings)) {
+        warnings.append(
+            QJsonObject{{QStringLiteral("field"), QLatin1String(fieldInfo(warning.field).key)},
+                        {QStringLiteral("value"), settings.text(warning.field)},
+                        {QStringLiteral("message"), warning.message}});
+    }
+    return warnings;
 }
 
 QByteArray printableJson(const QJsonDocument& document, QJsonDocument::JsonFormat format) {

@@ -5,6 +5,7 @@
 #include "settings/settings_values.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -13,6 +14,9 @@ namespace korvex::cli {
 // Settings keyed by their short names: texts as strings (prompt characters
 // included), the Mic-E index and the two switches as integers.
 QJsonObject settingsToJson(const SettingsValues& settings);
+
+// Each loaded value its field's keys could not have typed: field, value, message.
+QJsonArray typingWarningsToJson(const SettingsValues& settings);
 
 QString blockToHex(const ConfigBlock& block);
 

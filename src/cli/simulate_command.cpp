@@ -77,17 +77,14 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
                                   CliWords::tr("Print one JSON object per transfer."));
     parser.addOption(once);
     parser.addOption(json);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 0)) {
         return *stop;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return fail(err, CliWords::tr("simulate takes no arguments"));
     }
 
     const StopSignals stopSignals;
     PtyTracker tracker;
     if (!tracker.ok()) {
-        return fail(err, tracker.error());
+        return fail(err, tracker.error(), kPortError);
     }
     const SimulatorAdvert advert(tracker.device());
     if (!advert.ok()) {
@@ -113,8 +110,10 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         // Transfers nobody sees are no use: once the output's reader is gone
         // the simulator stops, and leaves the port lists with its advert.
         if (readerGone(STDOUT_FILENO)) {
-            code = fail(err, CliWords::tr("standard output has no reader any more (its pipe or "
-                                          "terminal closed); the simulator stops"));
+            code = fail(err,
+                        CliWords::tr("standard output has no reader any more (its pipe or "
+                                     "terminal closed); the simulator stops"),
+                        kOutputLost);
             break;
         }
         const std::optional<TrackerTransfer> transfer = tracker.waitForTransfer(100);
@@ -131,7 +130,7 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         }
         out << Qt::flush;
         if (parser.isSet(once)) {
-            code = transfer->verdict == TrackerVerdict::Success ? kSuccess : kBuildFault;
+            code = transfer->verdict == TrackerVerdict::Success ? kSuccess : kTrackerRefused;
             break;
         }
     }

@@ -15,7 +15,9 @@ namespace korvex::cli {
 // Every write goes straight to the descriptor, in full or not at all.
 class StandardOutput final : public QIODevice {
 public:
-    // `fd` is 1 or 2; `closedAtStart` when the program was started with it closed.
+    // `fd` is 1 or 2; `closedAtStart` when the program was started with it
+    // closed: writes to standard output then fail, those to standard error
+    // are dropped (the status is that of the work done).
     StandardOutput(int fd, bool closedAtStart);
 
     bool failed() const { return !outcome_.ok(); }
@@ -28,6 +30,7 @@ protected:
 
 private:
     int fd_;
+    bool closedAtStart_;
     Outcome outcome_ = Outcome::success();
 };
 
@@ -35,11 +38,5 @@ private:
 // up), told without writing: a program that writes only now and then learns
 // it at once instead of at its next write.
 bool readerGone(int fd);
-
-// Which of standard input, output and error the program was started with
-// closed. Each closed one is held open on /dev/null, so no file opened later
-// takes its number and receives what was meant for the terminal.
-// Indexed by descriptor number: 0 input, 1 output, 2 error.
-std::array<bool, 3> reserveStandardStreams();
 
 } // namespace korvex::cli

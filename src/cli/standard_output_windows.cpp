@@ -38,15 +38,22 @@ DWORD writeToConsole(HANDLE console, QByteArrayView bytes) {
 } // namespace
 
 StandardOutput::StandardOutput(int fd, bool closedAtStart)
-    : fd_(fd) {
-    if (closedAtStart)
-        outcome_ = Fault{qt_error_string(ERROR_INVALID_HANDLE)};
+    : fd_(fd)
+    , closedAtStart_(closedAtStart) {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
 qint64 StandardOutput::writeData(const char* data, qint64 size) {
     if (failed())
         return -1;
+    if (closedAtStart_) {
+        // Standard error closed by the caller is their 2>/dev/null: what
+        // goes there is not wanted. Standard output was the work itself.
+        if (fd_ == 2)
+            return size;
+        outcome_ = Fault{qt_error_string(ERROR_INVALID_HANDLE)};
+        return -1;
+    }
     const HANDLE handle = handleOf(fd_);
     DWORD mode = 0;
     const QByteArrayView bytes(data, size);
@@ -60,12 +67,6 @@ qint64 StandardOutput::writeData(const char* data, qint64 size) {
         return -1;
     }
     return size;
-}
-
-std::array<bool, 3> reserveStandardStreams() {
-    // A program started without a stream has no handle for it; nothing
-    // opened later can take its place, so there is nothing to hold.
-    return {missing(::GetStdHandle(STD_INPUT_HANDLE)), missing(handleOf(1)), missing(handleOf(2))};
 }
 
 } // namespace korvex::cli

@@ -27,7 +27,8 @@ QString beyondCapReason();
 
 // Reads the items and assigns them step by step; on a failure the settings
 // assigned before it keep their new values. The items are Windows-1252 text,
-// or UTF-8 after a byte-order mark (as some editors save them).
+// or UTF-8 after a byte-order mark or where the whole file reads as UTF-8
+// (as Notepad saves it), or UTF-16 after its byte-order mark.
 Outcome decodeConfigFile(const QByteArray& bytes, SettingsValues& settings);
 // Reads a regular file only: a FIFO, device or socket is refused, never waited on.
 Outcome readConfigFile(const QString& path, SettingsValues& settings);

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -29,6 +30,52 @@ constexpr int kItemCount = static_cast<int>(kConfigItems.size());
 // "ï»¿", which no first item (a port number) can hold, so old files never
 // start with it.
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+// Notepad's "Unicode" and "Unicode big endian". As Windows-1252 these would
+// be "ÿþ" and "þÿ", which no first item can hold either.
+constexpr QByteArrayView kUtf16LeMark("\xFF\xFE");
+constexpr QByteArrayView kUtf16BeMark("\xFE\xFF");
+
+// The file's bytes as the item reader takes them: single-byte Windows-1252,
+// or UTF-8 from `start` on.
+struct ConfigText {
+    QByteArray bytes;
+    qsizetype start = 0;
+    bool utf8 = false;
+};
+
+// Notepad saves UTF-8 without a byte-order mark by default. Such a file is
+// read as UTF-8 when all of it is valid UTF-8, it holds at least one
+// multi-byte sequence, and every character it then holds has a Windows-1252
+// code (the fields take no other). Windows-1252 text passes the first two
+// tests only when an accented capital or a symbol is followed by one or more
+// of the symbols from 0x80 to 0xBF ("Ã©"), which a tracker's settings do not
+// hold; where the two readings still both fit, UTF-8 is the one Notepad wrote.
+bool readsAsUtf8(const QByteArray& bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return !utf8.hasError() && !firstUnencodable(text);
+}
+
+Result<ConfigText> configText(const QByteArray& bytes) {
+    if (bytes.startsWith(kByteOrderMark))
+        return ConfigText{bytes, kByteOrderMark.size(), true};
+    const bool littleEndian = bytes.startsWith(kUtf16LeMark);
+    if (littleEndian || bytes.startsWith(kUtf16BeMark)) {
+        QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        const QString text = utf16.decode(QByteArrayView(bytes).sliced(kUtf16LeMark.size()));
+        if (utf16.hasError() || bytes.size() % 2 != 0) {
+            return Fault{QStringLiteral(
+                "The file begins as UTF-16 text (Notepad's \"Unicode\") but is not valid "
+                "UTF-16. Open it in Notepad and save it again with the encoding \"ANSI\" or "
+                "\"UTF-8\".")};
+        }
+        return ConfigText{text.toUtf8(), 0, true};
+    }
+    return ConfigText{bytes, 0, readsAsUtf8(bytes)};
+}
 
 struct RawItem {
     QString text;
@@ -118,9 +165,8 @@ private:
 // any. A failure leaves earlier assignments in place.
 class ConfigLoader {
 public:
-    ConfigLoader(const QByteArray& bytes, SettingsValues& settings)
-        : reader_(bytes, bytes.startsWith(kByteOrderMark) ? kByteOrderMark.size() : 0,
-                  bytes.startsWith(kByteOrderMark))
+    ConfigLoader(const ConfigText& text, SettingsValues& settings)
+        : reader_(text.bytes, text.start, text.utf8)
         , settings_(settings) {}
 
     Outcome run() {
@@ -269,7 +315,10 @@ private:
 } // namespace
 
 Outcome decodeConfigFile(const QByteArray& bytes, SettingsValues& settings) {
-    return ConfigLoader(bytes, settings).run();
+    const Result<ConfigText> text = configText(bytes);
+    if (!text)
+        return text.fault();
+    return ConfigLoader(text.value(), settings).run();
 }
 
 Outcome readConfigFile(const QString& path, SettingsValues& settings) {
@@ -278,7 +327,7 @@ Outcome readConfigFile(const QString& path, SettingsValues& settings) {
         const Fault& fault = read.fault();
         const QString shown = printable(path, path.size());
         if (fault.kind == FaultKind::BeyondLimit)
-            return Fault{beyondCapReason()}.within(
+            return Fault{.reason = beyondCapReason(), .kind = FaultKind::BeyondLimit}.within(
                 ConfigFileWords::tr("Cannot read \"%1\"").arg(shown));
         return fault.within(fault.kind == FaultKind::CannotOpen
                                 ? ConfigFileWords::tr("Cannot open \"%1\"").arg(shown)

@@ -28,7 +28,7 @@ public:
 
     // A text item: the field's text between double quotes, nothing escaped.
     bool quotedText(FieldId id) {
-        const QString text = settings_.text(id);
+        const QString text = storedText(id);
         if (text.contains(u'"')) {
             return fail(id, ConfigFileWords::tr(
                                 "Cannot save: %1 holds a double quote (\"), which a "
@@ -68,6 +68,17 @@ public:
     }
 
 private:
+    // "Comm num:" takes two digits where COM numbers above 9 are common, yet
+    // programs that read these files take one: a port above 9 is not stored
+    // (the file says no port, as a cleared field does), so such a program
+    // still loads the file rather than taking COM12 for COM1 or refusing it.
+    QString storedText(FieldId id) const {
+        const QString text = settings_.text(id);
+        if (id == FieldId::portNumber && text.size() > 1)
+            return QString(kPromptChar);
+        return text;
+    }
+
     bool fail(FieldId id, QString why) {
         failure_ = Fault{std::move(why), id};
         return false;

@@ -5,6 +5,7 @@
 #include "file_descriptor.h"
 #include "file_names.h"
 #include "file_write_steps.h"
+#include "system_error.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +36,7 @@ constexpr int kTemporaryNameAttempts = 100;
 constexpr char kAccessList[] = "system.posix_acl_access";
 
 Outcome failedWith(int error) {
-    return Fault{qt_error_string(error)};
+    return Fault{systemErrorText(error)};
 }
 
 int refused(const FileCalls& calls, FileStep step) {
@@ -210,7 +211,7 @@ QString attributeFailureReason(const AttributeFailure& failure) {
             : FileWriterWords::tr("its extended attribute %1").arg(QString::fromUtf8(failure.name));
     return FileWriterWords::tr(
                "%1 could not be given to the new file (%2); the file was left as it is")
-        .arg(what, qt_error_string(failure.error));
+        .arg(what, systemErrorText(failure.error));
 }
 
 // Linking an unnamed file by its descriptor's name needs /proc; without it
@@ -382,7 +383,7 @@ QString folderRefusal(const QByteArray& folder, int error) {
     return FileWriterWords::tr(
                "its folder \"%1\" takes no new file (%2), and a safe save writes the "
                "new content to a new file beside the old one")
-        .arg(QDir(QFile::decodeName(folder)).absolutePath(), qt_error_string(error));
+        .arg(QDir(QFile::decodeName(folder)).absolutePath(), systemErrorText(error));
 }
 
 // A writable file in a folder that takes no new file is rewritten where it
@@ -406,7 +407,7 @@ Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray&
             folderRefusal(folderPath, createError) +
             FileWriterWords::tr(". Writing in place needs the space for it reserved first, which "
                                 "failed (%1); the file was left as it is")
-                .arg(qt_error_string(reserved))};
+                .arg(systemErrorText(reserved))};
     int error = writeAll(file.get(), bytes, calls.write);
     if (error == 0 && ::ftruncate(file.get(), bytes.size()) != 0)
         error = errno;
@@ -418,7 +419,7 @@ Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray&
         return Fault{FileWriterWords::tr(
                          "%1; its folder takes no new file, so it was being rewritten in place "
                          "and may now be incomplete")
-                         .arg(qt_error_string(error))};
+                         .arg(systemErrorText(error))};
     return Outcome::success();
 }
 
@@ -513,7 +514,7 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const Fil
     if (folderSynced != 0)
         return Fault{
             FileWriterWords::tr("the new file is in place, but its folder could not be synced: %1")
-                .arg(qt_error_string(folderSynced))};
+                .arg(systemErrorText(folderSynced))};
     return Outcome::success();
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atomic_file_writer.h"
+#include "file_names.h"
 #include "windows_file.h"
 
 #include <QDir>
@@ -74,18 +75,16 @@ public:
         file_ = WindowsHandle();
         if (!temporary_.isEmpty() && !placed_)
             ::DeleteFileW(wide(temporary_));
+        if (!backup_.isEmpty())
+            ::DeleteFileW(wide(backup_));
     }
     Replacement(const Replacement&) = delete;
     Replacement& operator=(const Replacement&) = delete;
 
     // CREATE_NEW: never an existing file, never one planted under our name.
     DWORD createTemporary() {
-        const qsizetype slash = target_.lastIndexOf(QLatin1Char('\\'));
-        const QString folder = target_.left(slash + 1);
-        const QString name = target_.mid(slash + 1).left(kMaxNameInTemporary);
         for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-            const QString candidate =
-                folder + QLatin1Char('.') + name + QLatin1Char('.') + randomSuffix();
+            const QString candidate = besideTarget();
             WindowsHandle file(::CreateFileW(wide(candidate), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                              FILE_ATTRIBUTE_NORMAL, nullptr));
             if (file.valid()) {
@@ -111,21 +110,56 @@ public:
 
     // ReplaceFileW keeps the replaced file's security descriptor, attributes
     // and creation time; a new file is moved into place, written through.
+    // ReplaceFileW is given a name of ours to move the old file to: without
+    // one it may make a helper file of its own (rfXXXX.tmp) and leave it
+    // behind when the old file cannot be moved, as when another program
+    // holds it open. Ours goes on every way out; where the old file was
+    // moved there and the new one could not follow, it is moved back first.
     DWORD takePlace(bool replacing) {
-        const BOOL done = replacing
-                              ? ::ReplaceFileW(wide(target_), wide(temporary_), nullptr,
-                                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                              : ::MoveFileExW(wide(temporary_), wide(target_),
-                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-        if (!done)
-            return ::GetLastError();
+        if (!replacing) {
+            if (!::MoveFileExW(wide(temporary_), wide(target_),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+                return ::GetLastError();
+            placed_ = true;
+            return 0;
+        }
+        backup_ = unusedName();
+        if (backup_.isEmpty())
+            return ERROR_FILE_EXISTS;
+        if (!::ReplaceFileW(wide(target_), wide(temporary_), wide(backup_),
+                            REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+                !::MoveFileExW(wide(backup_), wide(target_), MOVEFILE_WRITE_THROUGH))
+                backup_.clear(); // the old content: left where it is rather than lost
+            return error;
+        }
         placed_ = true;
         return 0;
     }
 
 private:
+    QString besideTarget() const {
+        const qsizetype slash = target_.lastIndexOf(QLatin1Char('\\'));
+        const QString folder = target_.left(slash + 1);
+        const QString name = target_.mid(slash + 1).left(kMaxNameInTemporary);
+        return folder + QLatin1Char('.') + name + QLatin1Char('.') + randomSuffix();
+    }
+
+    // A name beside the target that nothing has; empty when none was found.
+    QString unusedName() const {
+        for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+            QString candidate = besideTarget();
+            if (::GetFileAttributesW(wide(candidate)) == INVALID_FILE_ATTRIBUTES &&
+                ::GetLastError() == ERROR_FILE_NOT_FOUND)
+                return candidate;
+        }
+        return {};
+    }
+
     QString target_;
     QString temporary_;
+    QString backup_;
     WindowsHandle file_;
     bool placed_ = false;
 };
@@ -135,6 +169,9 @@ private:
 Outcome writeFileAtomically(const QString& path, QByteArrayView bytes) {
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\')))
         return failedWith(ERROR_INVALID_NAME);
+    // Said in words of our own before the system answers with a bare code.
+    if (const QString why = windowsReservedNameReason(path); !why.isEmpty())
+        return Fault{why};
     const QString given = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     const DWORD givenAttributes = ::GetFileAttributesW(wide(given));
     const bool replacing = givenAttributes != INVALID_FILE_ATTRIBUTES;

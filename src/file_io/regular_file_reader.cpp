@@ -5,6 +5,7 @@
 
 #include "file_descriptor.h"
 #include "file_names.h"
+#include "system_error.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -50,7 +51,7 @@ Result<QByteArray> readDescriptor(int fd, qint64 limit) {
         bytes.resize(at + want);
         const qint64 got = readSome(fd, bytes.data() + at, want);
         if (got < 0)
-            return failed(FaultKind::CannotRead, qt_error_string(errno));
+            return failed(FaultKind::CannotRead, systemErrorText(errno));
         bytes.resize(at + got);
         if (got == 0)
             return bytes;
@@ -58,7 +59,7 @@ Result<QByteArray> readDescriptor(int fd, qint64 limit) {
     char probe;
     const qint64 more = readSome(fd, &probe, 1);
     if (more < 0)
-        return failed(FaultKind::CannotRead, qt_error_string(errno));
+        return failed(FaultKind::CannotRead, systemErrorText(errno));
     if (more > 0)
         return failed(FaultKind::BeyondLimit, beyondLimitReason(limit));
     return bytes;
@@ -80,11 +81,11 @@ Result<FileDescriptor> openRegular(const QString& path) {
         const bool special =
             ::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode);
         return failed(FaultKind::CannotOpen,
-                      special ? notRegularReason(st.st_mode) : qt_error_string(openError));
+                      special ? notRegularReason(st.st_mode) : systemErrorText(openError));
     }
     struct stat st {};
     if (::fstat(opened.get(), &st) != 0)
-        return failed(FaultKind::CannotOpen, qt_error_string(errno));
+        return failed(FaultKind::CannotOpen, systemErrorText(errno));
     if (!S_ISREG(st.st_mode))
         return failed(FaultKind::CannotOpen, notRegularReason(st.st_mode));
     return opened;

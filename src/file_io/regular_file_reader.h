@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/outcome.h"
+#include "fault_kind.h"
 
 #include <QByteArray>
 #include <QString>

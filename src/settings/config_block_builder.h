@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "base/build_step.h"
 #include "base/field_id.h"
 #include "base/outcome.h"
+#include "build_step.h"
 #include "config_block.h"
 #include "settings_values.h"
 

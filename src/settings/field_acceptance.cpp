@@ -63,6 +63,12 @@ Result<QString> acceptText(FieldId id, const QString& text) {
                                                                   nullptr, info.limit))
                                .arg(printable(text)));
         }
+        // A port number is its digits, "_" for none: a single digit keeps the
+        // one position every file and program has known ("3", not "3_").
+        if (id == FieldId::portNumber && info.limit > 1) {
+            const QString digits = QString(text).remove(kPromptChar);
+            return digits.isEmpty() ? QString(kPromptChar) : digits;
+        }
         return text.leftJustified(info.limit, kPromptChar);
     }
     case FieldKind::Symbol:

@@ -12,7 +12,7 @@ using R = KeyRule;
 
 // clang-format off
 constexpr std::array<FieldInfo, kFieldCount> kFields{{
-    {FieldId::portNumber,         "edComm",          "comm",        K::Numeric,    1,  0, 0, R::Digits,   QT_TRANSLATE_NOOP("Field", "Comm num:"),            "",         "", nullptr},
+    {FieldId::portNumber,         "edComm",          "comm",        K::Numeric,    kPortNumberDigits,  0, 0, R::Digits,   QT_TRANSLATE_NOOP("Field", "Comm num:"),            "",         "", nullptr},
     {FieldId::txDelay, "edNumFlagsAuto",  "txdelay",     K::Numeric,    3,  0, 0, R::Digits,   QT_TRANSLATE_NOOP("Field", "TX DELAY"),             QT_TRANSLATE_NOOP("Field", "mS"),       "", nullptr},
     {FieldId::messageRetries,    "edMsgRepeat",     "retries",     K::Numeric,    3,  0, 0, R::Digits,   QT_TRANSLATE_NOOP("Field", "Msg Retries"),          "",         "", nullptr},
     {FieldId::micEMessage,      "cbMicEMsg",       "mice",        K::ListChoice, 0, -1, 7, R::None,     QT_TRANSLATE_NOOP("Field", "Mic-E msg"),            "",         "", nullptr},

@@ -20,6 +20,15 @@ enum class FieldKind {
 
 inline constexpr QChar kPromptChar = u'_';
 
+// The digits of "Comm num:". On Windows the number is the COM port's own, and
+// USB adapters often get numbers above 9 there; elsewhere it counts the
+// listed ports, and one digit has always been enough.
+#ifdef _WIN32
+inline constexpr int kPortNumberDigits = 2;
+#else
+inline constexpr int kPortNumberDigits = 1;
+#endif
+
 struct FieldInfo {
     FieldId id;
     const char*

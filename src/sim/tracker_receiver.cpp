@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracker_receiver.h"
 
-#include "transfer/frames.h"
+#include "tracker_line.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +21,8 @@ QString lcdText(TrackerVerdict verdict, int frame) {
         return QStringLiteral("No preamble %1").arg(frame);
     case TrackerVerdict::FrameTimeout:
         return QStringLiteral("Timeout frame %1").arg(frame);
+    case TrackerVerdict::EarlyFrame:
+        return QStringLiteral("Early frame %1").arg(frame);
     }
     return {};
 }
@@ -64,15 +66,21 @@ std::optional<TrackerTransfer> TrackerReceiver::take(std::uint8_t byte, double a
     case State::Discard:
         return std::nullopt; // handled by receive()
     case State::BetweenFrames:
+        // Bytes right behind frame 1 (a frame too long) or a preamble well
+        // before its time: the sender's timeline is off.
+        if (since < timing_.preambleGapMs - timing_.preambleGapToleranceMs)
+            return finish(TrackerVerdict::EarlyFrame, frame_);
         state_ = State::Preamble;
         count_ = 0;
         [[fallthrough]];
     case State::Preamble:
-        if (count_ == 0)
+        if (count_ == 0) {
             current_.marks[2 * static_cast<std::size_t>(frame_ - 1)] = since;
-        if (byte != kFramePreamble[static_cast<std::size_t>(count_)])
+            frameStart_ = current_.received.size() - 1;
+        }
+        if (byte != tracker::kPreamble[static_cast<std::size_t>(count_)])
             return finish(TrackerVerdict::MissingPreamble, frame_);
-        if (++count_ == static_cast<int>(kFramePreamble.size())) {
+        if (++count_ == static_cast<int>(tracker::kPreamble.size())) {
             state_ = State::Data;
             count_ = 0;
         }
@@ -80,15 +88,16 @@ std::optional<TrackerTransfer> TrackerReceiver::take(std::uint8_t byte, double a
     case State::Data: {
         if (count_ == 0)
             current_.marks[2 * static_cast<std::size_t>(frame_ - 1) + 1] = since;
-        if (count_ < static_cast<int>(kFrameDataSize)) {
-            block_[static_cast<std::size_t>(frame_ - 1) * kFrameDataSize +
-                   static_cast<std::size_t>(count_)] = byte;
-            ++count_;
+        if (++count_ < tracker::kFrameBytes) {
+            block_[static_cast<std::size_t>((frame_ - 1) * tracker::kFrameDataBytes + count_ - 1)] =
+                byte;
             return std::nullopt;
         }
-        const auto data = std::span<const std::uint8_t, kFrameDataSize>(
-            block_.data() + static_cast<std::size_t>(frame_ - 1) * kFrameDataSize, kFrameDataSize);
-        if (byte != frameChecksum(data))
+        // The checksum byte: the sum of what came before it on the line.
+        const auto frame = std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(current_.received.constData()) + frameStart_,
+            static_cast<std::size_t>(current_.received.size() - 1 - frameStart_));
+        if (byte != tracker::lineSum(frame))
             return finish(TrackerVerdict::BadChecksum, frame_);
         if (frame_ == 2)
             return finish(TrackerVerdict::Success, 0);
@@ -141,7 +150,8 @@ std::optional<double> TrackerReceiver::deadline() const {
     case State::Idle:
         return std::nullopt;
     case State::BetweenFrames:
-        return lastByteAt_ + timing_.frameGapMs;
+        // Counted from preamble 1, which came first.
+        return current_.startedAtMs + timing_.preambleGapMs + timing_.preambleGapToleranceMs;
     case State::Discard:
         return lastByteAt_ + timing_.quietMs;
     case State::Preamble:

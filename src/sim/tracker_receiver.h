@@ -3,6 +3,7 @@
 
 #include "settings/block_decoder.h"
 #include "settings/config_block.h"
+#include "tracker_line.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,6 +21,7 @@ enum class TrackerVerdict {
     ShortFrame,      // the bytes of a preamble or frame stopped coming
     MissingPreamble, // a frame did not start with 255 255
     FrameTimeout,    // frame 2 did not follow frame 1 in time
+    EarlyFrame,      // bytes came between the frames before preamble 2 was due
 };
 
 // A burst of bytes as it came off the line; `atMs` counts from the first byte
@@ -56,10 +58,12 @@ public:
         // At 4800 baud bytes come every 2 ms; the sender's own pause between a
         // preamble and its frame is 10 ms.
         double byteGapMs = 250;
-        // Frame 2 is due 400 ms after frame 1, and the next transfer 1.6 s
-        // after the last: a frame later than this is not taken as frame 2,
-        // so frame 1 of the next transfer never completes this one.
-        double frameGapMs = 1000;
+        // Preamble 2 is due this long after preamble 1, give or take the
+        // tolerance; the next transfer comes 1.6 s after the last, so a
+        // frame later than the window is not taken as frame 2, and frame 1
+        // of the next transfer never completes this one.
+        double preambleGapMs = tracker::kPreambleGapMs;
+        double preambleGapToleranceMs = tracker::kPreambleGapToleranceMs;
         // After a broken frame the rest is ignored until the line is quiet
         // this long, so that one bad transfer gives one verdict.
         double quietMs = 1000;
@@ -91,6 +95,7 @@ private:
     State state_ = State::Idle;
     int frame_ = 1;
     int count_ = 0;
+    qsizetype frameStart_ = 0; // where the frame's preamble began in the bytes received
     double lastByteAt_ = 0;
     double lastChunkAt_ = 0;
     ConfigBlock block_{};

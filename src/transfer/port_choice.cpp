@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "port_choice.h"
 
-#include "base/field_id.h"
-#include "settings/field_acceptance.h"
-
 #include <QRegularExpression>
 
 namespace korvex {
 
 PortChoice PortChoice::fromField(const QString& commText) {
+    int number = 0;
     for (const QChar c : commText) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            return PortChoice(c.unicode() - '0', {});
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9') && number <= kHighestPortNumber)
+            number = number * 10 + (c.unicode() - '0');
     }
-    return PortChoice(0, {});
+    return PortChoice(number, {});
 }
 
 std::optional<PortChoice> PortChoice::fromArgument(const QString& argument) {
@@ -22,11 +20,12 @@ std::optional<PortChoice> PortChoice::fromArgument(const QString& argument) {
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     if (!digits.match(argument).hasMatch())
         return ofDevice(argument);
-    // A number goes where a typed one would: what "Comm num:" refuses is no port.
-    const Result<QString> accepted = acceptText(FieldId::portNumber, argument);
-    if (!accepted)
+    // A port beyond what "Comm num:" holds is still a port: COM12 on Windows.
+    bool isNumber = false;
+    const int number = argument.toInt(&isNumber);
+    if (!isNumber || number > kHighestPortNumber)
         return std::nullopt;
-    return fromField(accepted.value());
+    return PortChoice(number, {});
 }
 
 PortChoice PortChoice::ofDevice(QString device) {

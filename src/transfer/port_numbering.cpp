@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "port_numbering.h"
+#include "port_choice.h"
 
 #ifdef Q_OS_UNIX
 #include "simulator_registry.h"
@@ -104,7 +105,6 @@ PortSnapshot::PortSnapshot(QList<PortDescription> ports, bool windowsStyle)
     , windowsStyle_(windowsStyle) {}
 
 QList<NumberedPort> PortSnapshot::numbered() const {
-    constexpr int kHighestDigit = 9;
     QList<NumberedPort> result;
     for (qsizetype i = 0; i < ports_.size(); ++i) {
         int number = static_cast<int>(i) + 1;
@@ -115,7 +115,7 @@ QList<NumberedPort> PortSnapshot::numbered() const {
                 !isNumber)
                 number = 0;
         }
-        result.append({number > kHighestDigit ? 0 : number, ports_[i]});
+        result.append({number > kHighestPortNumber ? 0 : number, ports_[i]});
     }
     return result;
 }
@@ -123,8 +123,8 @@ QList<NumberedPort> PortSnapshot::numbered() const {
 Result<PortDescription> PortSnapshot::resolve(int number) const {
     if (number <= 0) {
         return Fault{
-            PortsWords::tr("No port selected: enter a port number from 1 to 9 in \"Comm num:\" "
-                           "(korvex-cli ports lists the serial ports of this computer).")};
+            PortsWords::tr("No port selected: enter a port number in \"Comm num:\" (korvex-cli "
+                           "ports lists the serial ports of this computer).")};
     }
 
     if (windowsStyle_) {

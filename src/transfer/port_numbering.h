@@ -22,7 +22,7 @@ struct PortDescription {
 };
 
 struct NumberedPort {
-    int number; // what to enter in "Comm num:"; 0 when no digit reaches it
+    int number; // what --port takes, and "Comm num:" where it has the digits; 0 for none
     PortDescription port;
 };
 
@@ -35,7 +35,7 @@ public:
 
     // The numbered list, entry 0 being port 1.
     const QList<PortDescription>& ports() const { return ports_; }
-    // Each port with the digit that selects it: its position elsewhere, its
+    // Each port with the number that selects it: its position elsewhere, its
     // COM number on Windows.
     QList<NumberedPort> numbered() const;
     // The port a digit names, or why there is none and what to do.
@@ -46,7 +46,7 @@ private:
     bool windowsStyle_;
 };
 
-// Maps the one digit of "Comm num:" to a device. On Windows the digit is the
+// Maps the number of "Comm num:" or --port to a device. On Windows the digit is the
 // COM number. Elsewhere it is the n-th entry of a stable list: USB adapters
 // first, then other real ports, then running simulators. Enumerating takes
 // milliseconds, so each request takes one snapshot and asks it everything.

@@ -152,7 +152,7 @@ TEST(CliPorts, DiagnoseNamesTheBrailleRuleAndItsFix) {
         QStringList arguments{"korvex-cli", "ports", "--diagnose"};
         EXPECT_EQ(runCli(arguments + (json ? QStringList{"--json"} : QStringList{}), outStream,
                          errStream, environment),
-                  1);
+                  kNoUsablePort);
         outStream.flush();
         const QString fix = "sudo sed -i '1s/^/# /' /etc/udev/rules.d/85-brltty.rules";
         if (json) {

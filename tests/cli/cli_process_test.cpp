@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/exit_code.h"
 #include "config_file/config_file.h"
 #include "settings/field_table.h"
 #include "settings/settings_values.h"
@@ -130,7 +131,7 @@ TEST_P(CliOutputFault, ExitsWithTwo) {
     qputenv("KORVEX_SIMULATOR_DIR", QFile::encodeName(registry.path()));
     const Finished r = runCliProcess(c.arguments, c.streams);
     qunsetenv("KORVEX_SIMULATOR_DIR");
-    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_EQ(r.code, cli::kOutputLost) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
     EXPECT_TRUE(QDir(registry.path()).isEmpty()) << "a simulator stayed listed";
 }
@@ -183,7 +184,7 @@ TEST_P(CliFifoInput, IsRefusedAtOnce) {
     arguments.replaceInStrings(QStringLiteral("%1"), fifo);
     arguments.replaceInStrings(QStringLiteral("%2"), dir.filePath(QStringLiteral("out.cfg")));
     const Finished r = runCliProcess(arguments);
-    EXPECT_EQ(r.code, 2) << r.err.toStdString();
+    EXPECT_EQ(r.code, cli::kFileError) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("it is a named pipe (FIFO), not a regular file"))
         << r.err.toStdString();
 }
@@ -199,7 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliProcess, PseudoTerminalMasterIsNotAFile) {
     const Finished r = runCliProcess({QStringLiteral("check"), QStringLiteral("/dev/ptmx")});
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, cli::kFileError);
     EXPECT_TRUE(r.err.contains("it is a character device, not a regular file"))
         << r.err.toStdString();
 }
@@ -262,7 +263,7 @@ const ShellTrial kShellTrials[] = {
     {"Stale", "touch -d-2hours .t.cfg.ab12cd34 .t.cfg.AB12CD34; $CLI defaults -o t.cfg; ls .t.cfg*",
      ".t.cfg.AB12CD34\n"},
     {"LostBytes", "$CLI defaults -o \"$(printf '\\357\\277\\275')\" 2>&1 | grep -c U+FFFD", "1\n"},
-    {"Latin1NameCli", "$CLI defaults -o \"$(printf '\\351.cfg')\"; echo $?; ls", "2\nt.cfg\n"},
+    {"Latin1NameCli", "$CLI defaults -o \"$(printf '\\351.cfg')\"; echo $?; ls", "3\nt.cfg\n"},
     {"Latin1NameWindow",
      "timeout 5 $APP \"$(printf '\\351.cfg')\" 2>&1 | grep -c 'not valid UTF-8'", "1\n"},
 };
@@ -309,7 +310,7 @@ TEST(CliProcess, SaveOnAFullDiskFailsAndKeepsTheOldFile) {
         const Finished r =
             runCliProcess({QStringLiteral("edit"), QStringLiteral("--set"),
                            QStringLiteral("mycall=N0CALL-7"), QStringLiteral("-o"), target});
-        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.code, cli::kFileError);
         EXPECT_TRUE(r.err.contains("No space left on device")) << r.err.toStdString();
     }
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
@@ -369,7 +370,7 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"TerminalTitleAndClearInTheStatus",
                     factoryFileWith(FieldId::statusText, "\x1b]0;title\x07\x1b[2J"),
                     {},
-                    2,
+                    cli::kNotLoaded,
                     "\\x1B]0;title\\x07\\x1B[2J"},
         // Windows-1252 leaves 0x9D undefined: it reads as the C1 control OSC.
         HostileCase{"C1ControlInALoadedStatus",
@@ -387,12 +388,13 @@ INSTANTIATE_TEST_SUITE_P(
         HostileCase{"HugeItem",
                     factoryFileWith(FieldId::txDelay, QByteArray(900000, '9') + "\x9d"),
                     {},
-                    2,
+                    cli::kNotLoaded,
                     "9999\xe2\x80\xa6"},
+        // Typed, the control would be refused; loaded, it reaches the build.
         HostileCase{"C1ControlInABuildFault",
+                    factoryFileWith(FieldId::aprsPath, "A-99999999999\x9d"),
                     {},
-                    {QStringLiteral("--set"), QStringLiteral("path=A-99999999999\u009d")},
-                    1,
+                    cli::kSettingsRejected,
                     "SSID number \"99999999999\\x9D\" is too large"},
         HostileCase{"UnknownKey",
                     {},
@@ -481,7 +483,8 @@ TEST(CliProcess, InterruptedSendClosesThePortAsFoundAndSaysSo) {
         ASSERT_TRUE(send.waitForFinished(5000));
         pty.stopReading();
         const QByteArray err = send.readAllStandardError();
-        EXPECT_TRUE(send.exitStatus() == QProcess::NormalExit && send.exitCode() == 2 &&
+        EXPECT_TRUE(send.exitStatus() == QProcess::NormalExit &&
+                    send.exitCode() == cli::kInterrupted &&
                     err.contains("may hold a partial transfer"))
             << err.toStdString();
         ASSERT_EQ(::tcgetattr(pty.slaveFd(), &after), 0);

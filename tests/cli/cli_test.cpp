@@ -7,11 +7,13 @@
 #include "settings/printable_text.h"
 #include "settings/settings_values.h"
 #include "support/case_name.h"
-#include "transfer/fake_serial_link.h"
+#include "support/fake_serial_link.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -70,7 +72,7 @@ TEST(CliCheck, FaultKeepsTheWriteBacksMadeBeforeIt) {
     const CliRun r = run({QStringLiteral("check"), QStringLiteral("--json"),
                           QStringLiteral("--set"), QStringLiteral("txdelay=050"),
                           QStringLiteral("--set"), QStringLiteral("retries=256")});
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.code, kSettingsRejected);
     const QJsonObject json = r.json();
     EXPECT_FALSE(json.value(QStringLiteral("ok")).toBool());
     const QJsonObject fault = json.value(QStringLiteral("fault")).toObject();
@@ -98,7 +100,7 @@ TEST(CliCheck, TextReportNamesChangesAndTheFault) {
     EXPECT_TRUE(r.out.contains(QStringLiteral("000: 08 06 00 3E")));
 
     r = run({QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall=")});
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.code, kSettingsRejected);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Parametri incompleti o non corretti")));
     EXPECT_TRUE(r.err.contains(QStringLiteral("step 19, field \"MY CALLSIGN\" (mycall)")))
         << r.err.toStdString();
@@ -109,7 +111,7 @@ TEST(CliCheck, PartialLoadIsReportedWithoutABuild) {
     const QString path = dir.filePath(QStringLiteral("short.cfg"));
     writeFile(path, "\"3\",\"100\",\"009\",2,\"#\",1\r\n");
     const CliRun r = run({QStringLiteral("check"), path, QStringLiteral("--json")});
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, kNotLoaded);
     const QJsonObject json = r.json();
     EXPECT_FALSE(json.value(QStringLiteral("load_error")).toString().isEmpty());
     EXPECT_FALSE(json.value(QStringLiteral("ok")).toBool());
@@ -145,25 +147,73 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   "unknown key"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=9")},
-                  2,
+                  kNotLoaded,
                   "out of range"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mice=x")},
-                  2,
+                  kNotLoaded,
                   "not a whole number"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("txdelay=12a")},
-                  2,
-                  "only digits"},
+                  kNotLoaded,
+                  "\"a\" (U+0061) cannot be typed into \"TX DELAY\" (txdelay)"},
         UsageCase{{QStringLiteral("check"), QStringLiteral("--set"), QStringLiteral("mycall")},
                   2,
                   "KEY=VALUE"},
-        UsageCase{
-            {QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")}, 2, "/nonexistent.cfg"},
+        UsageCase{{QStringLiteral("check"), QStringLiteral("/nonexistent.cfg")},
+                  kFileError,
+                  "/nonexistent.cfg"},
         UsageCase{{QStringLiteral("edit")}, 2, "-o OUT"},
-        UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"}),
+        UsageCase{{QStringLiteral("send")}, 2, "exactly one .cfg file"},
+        // A word or an option too many is refused with the usage line, in every command.
+        UsageCase{{"ports", "extra"}, 2, "Usage: korvex-cli ports [--json] [--diagnose]"},
+        UsageCase{{"check", "a.cfg", "b.cfg"}, 2, "\"b.cfg\" is one argument too many"},
+        UsageCase{{"defaults", "-o", "a", "--output", "b"}, 2, "-o is given twice with different"},
+        UsageCase{{"send", "a.cfg", "--port", "1", "--port", "2"}, 2, "--port is given twice"},
+        UsageCase{{"send", "a.cfg", "--trace", "a", "--trace", "b"}, 2, "--trace is given twice"},
+        UsageCase{
+            {"ports", "--wait", "0"}, 2, "Usage: korvex-cli ports [--json] [--diagnose] [--wait"},
+        UsageCase{{"decode", "a", "b"}, 2, "Usage: korvex-cli decode FILE [--json]"},
+        UsageCase{{"report", "x"}, 2, "Usage: korvex-cli report [-o FILE] [--json]"},
+        // Typing: the character the window's keys discard is named with its field.
+        UsageCase{{"check", "--set", "message=hi {there}|"},
+                  kNotLoaded,
+                  "\"{\" (U+007B) cannot be typed into \"Message text\" (message)"}),
+
     [](auto i) { return test::caseName(i.index, i.param.arguments.join(u' ')); });
 
+struct TypingCase {
+    const char* key;
+    const char* given;
+    const char* typed; // by --set; a file keeps `given`, with a warning if they differ
+};
+
+class CliTypingTest : public ::testing::TestWithParam<TypingCase> {};
+
+TEST_P(CliTypingTest, SetTypesAndALoadedValueIsKeptButWarnedAbout) {
+    const TypingCase& c = GetParam();
+    const QString key = QLatin1String(c.key);
+    const CliRun set = run({"check", "--json", "--set", key + u'=' + QLatin1String(c.given)});
+    EXPECT_EQ(set.json()["settings_loaded"][key].toString(), QLatin1String(c.typed));
+    QTemporaryDir dir;
+    SettingsValues settings;
+    ASSERT_TRUE(settings.setText(*fieldByKey(key), QLatin1String(c.given)));
+    writeFile(dir.filePath("t.cfg"), encodeConfigFile(settings).value());
+    const CliRun loaded = run({"check", "--json", dir.filePath("t.cfg")});
+    EXPECT_EQ(loaded.json()["settings_loaded"][key].toString(), QLatin1String(c.given));
+    const bool warns = qstrcmp(c.given, c.typed) != 0;
+    EXPECT_EQ(loaded.json()["warnings"][0]["field"].toString(), warns ? key : QString());
+    EXPECT_EQ(loaded.err.contains("warning: " + describeField(*fieldByKey(key))), warns);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, CliTypingTest,
+                         ::testing::Values(TypingCase{"mycall", "dl1xyz-9", "DL1XYZ-9"},
+                                           TypingCase{"path", "wide1-1,wide2-1", "WIDE1-1,WIDE2-1"},
+                                           TypingCase{"message", "qrv 145.5", "QRV 145.5"},
+                                           TypingCase{"status", "Qrv 145.5", "Qrv 145.5"}),
+                         [](auto i) { return std::string(i.param.key); });
+
 TEST(CliHelp, EveryCommandHasHelp) {
-    for (const char* command : {"defaults", "check", "edit", "send", "ports"}) {
+    for (const char* command :
+         {"defaults", "check", "edit", "send", "ports", "decode", "report", "simulate"}) {
         const CliRun r = run({QString::fromLatin1(command), QStringLiteral("--help")});
         EXPECT_EQ(r.code, 0) << command;
         EXPECT_TRUE(
@@ -192,7 +242,7 @@ TEST(CliFiles, DefaultsAndEditWriteTheSameFormatAsTheWindow) {
 
     const CliRun refused = run({QStringLiteral("edit"), QStringLiteral("--set"),
                                 QStringLiteral("status=say \"hi\""), QStringLiteral("-o"), edited});
-    EXPECT_EQ(refused.code, 2);
+    EXPECT_EQ(refused.code, kFileError);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("double quote")));
     EXPECT_TRUE(back == [&] {
         SettingsValues again;
@@ -237,7 +287,7 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
 
     const CliRun set = run(
         {QStringLiteral("check"), QStringLiteral("--set"), QLatin1String(info.key) + u'=' + value});
-    EXPECT_EQ(set.code, 2);
+    EXPECT_EQ(set.code, kNotLoaded);
     EXPECT_TRUE(set.err.contains(QStringLiteral("--set %1: refused: the character \"%2\"")
                                      .arg(QLatin1String(info.key), shown)))
         << set.err.toStdString();
@@ -253,7 +303,7 @@ TEST_P(ControlCharacterTest, RefusedOnLoadSetAndSave) {
     writeFile(path,
               file.replace('"' + factory.text(id).toLatin1() + '"', '"' + value.toLatin1() + '"'));
     const CliRun load = run({QStringLiteral("check"), path});
-    EXPECT_EQ(load.code, 2);
+    EXPECT_EQ(load.code, kNotLoaded);
     EXPECT_TRUE(
         load.err.contains(QStringLiteral("Item %1, %2: \"%3\" is refused: the character \"%4\"")
                               .arg(itemNumberOf(id))
@@ -363,27 +413,36 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
     SendFixture portZero;
     CliRun r = run({QStringLiteral("send"), file, QStringLiteral("--port"), QStringLiteral("0")},
                    portZero.environment());
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, kPortError);
     EXPECT_TRUE(portZero.log->writes.isEmpty());
+
+    // A port beyond COM255, with a hint as this system names ports; a name
+    // that cannot be opened, refused by its own name.
+    r = run({"send", file, "--port", "256"}, portZero.environment());
+    const QString device = QSysInfo::productType() == "windows" ? "COM12" : "/dev/ttyUSB0";
+    EXPECT_TRUE(
+        r.err.contains("1 to 255; for another port give its device, e.g. --port " + device));
+    r = run({QStringLiteral("check"), dir.filePath(QStringLiteral("\u0141\u00f3d\u017a.cfg"))});
+    EXPECT_TRUE(r.err.contains(QStringLiteral("\u0141\u00f3d\u017a.cfg"))) << r.err.toStdString();
 
     SendFixture busy;
     korvex::testing::FakeBehaviour inUse;
     inUse.openError = QStringLiteral("/dev/fake0 is in use by another program");
     r = run({QStringLiteral("send"), file}, busy.environment(inUse));
-    EXPECT_EQ(r.code, 2);
+    EXPECT_EQ(r.code, kPortError);
     EXPECT_TRUE(r.err.contains(QStringLiteral("in use")));
 
     SendFixture silent;
     korvex::testing::FakeBehaviour closes;
     closes.closedAfterOpen = true;
     r = run({QStringLiteral("send"), file}, silent.environment(closes));
-    EXPECT_EQ(r.code, 2) << "a transfer that sent nothing is no success";
+    EXPECT_EQ(r.code, kPortError) << "a transfer that sent nothing is no success";
     EXPECT_TRUE(silent.log->writes.isEmpty());
 
     SendFixture fault;
     r = run({QStringLiteral("send"), file, QStringLiteral("--set"), QStringLiteral("speed0=2555")},
             fault.environment());
-    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.code, kSettingsRejected);
     EXPECT_EQ(fault.log->links, 0);
 }
 

@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace korvex {
 namespace {
@@ -229,6 +231,33 @@ TEST(ConfigFile, TextsTravelInWindows1252) {
     SettingsValues back;
     ASSERT_TRUE(decodeConfigFile(out.value(), back).ok());
     EXPECT_EQ(back.text(FieldId::statusText), s.text(FieldId::statusText));
+}
+
+// The example's message in each encoding Notepad saves: how it reads, or
+// the start of the refusal.
+TEST(ConfigFile, NotepadEncodingsReadAsWritten) {
+    const QString message = QStringLiteral("M\u00dcNCHEN \u20ac");
+    const auto example = [](const QByteArray& messageBytes) {
+        return QByteArray(kExampleFile).replace("MESSAGE SENT USING KORVEX V2.1 !", messageBytes);
+    };
+    const QString text = QString::fromLatin1(example("@")).replace(u'@', message);
+    const QByteArray le = QStringEncoder(QStringEncoder::Utf16LE).encode(text);
+    const std::pair<QByteArray, QString> cases[] = {
+        {example("M\xdcNCHEN \x80"), message},
+        {example(message.toUtf8()), message},
+        {"\xEF\xBB\xBF" + example(message.toUtf8()), message},
+        {"\xFF\xFE" + le, message},
+        {"\xFE\xFF" + QStringEncoder(QStringEncoder::Utf16BE).encode(text), message},
+        {"\xFF\xFE" + le.chopped(1), "The file begins as UTF-16"},
+        {example("\xC4\x80"), QStringLiteral("\u00c4\u20ac")}, // UTF-8 of U+0100: no field takes it
+    };
+    for (const auto& [bytes, reads] : cases) {
+        SettingsValues s;
+        const Outcome read = decodeConfigFile(bytes, s);
+        EXPECT_TRUE(
+            (read.ok() ? s.text(FieldId::messageText) : outcomeText(read)).startsWith(reads))
+            << outcomeText(read).toStdString();
+    }
 }
 
 TEST(ConfigFile, DoubleQuoteIsRefusedAndNamesTheField) {

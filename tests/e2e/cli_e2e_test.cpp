@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/exit_code.h"
 #include "settings/config_block_builder.h"
 #include "settings/settings_values.h"
 #include "sim/tracker_simulator.h"
@@ -131,7 +132,7 @@ TEST_F(CliEndToEnd, SendByPortNumberReachesTheSimulatorIntact) {
                            QStringLiteral("--set"), QStringLiteral("txdelay=50"),
                            QStringLiteral("--set"), QStringLiteral("gpstimeout=0"),
                            QStringLiteral("--set"), QStringLiteral("rxposoff=1"),
-                           QStringLiteral("--set"), QStringLiteral("status=Ciao da Città")};
+                           QStringLiteral("--set"), QStringLiteral("status=Ciao da Citta")};
     const Finished sent = run(
         QStringList{QStringLiteral("send"), cfg_, QStringLiteral("--port"), listed.captured(1)} +
         sets);
@@ -259,7 +260,7 @@ TEST_F(CliEndToEnd, LineFaultsEndTheSendWithTheirReason) {
         const QString port = c.prepare(tracker, holders);
         tracker.start();
         const Finished sent = run({QStringLiteral("send"), cfg_, QStringLiteral("--port"), port});
-        EXPECT_EQ(sent.code, 2);
+        EXPECT_EQ(sent.code, port.isEmpty() ? cli::kUsage : cli::kPortError);
         EXPECT_LT(sent.ms, 5000);
         EXPECT_TRUE(sent.err.contains(c.says)) << sent.err.toStdString();
         EXPECT_FALSE(sent.out.contains("Data sent")) << sent.out.toStdString();
@@ -458,7 +459,7 @@ TEST_F(CliEndToEnd, PermissionDeniedNamesTheFix) {
     }
     tracker.start();
     const Finished sent = run(arguments, program);
-    EXPECT_EQ(sent.code, 2) << sent.err.toStdString();
+    EXPECT_EQ(sent.code, cli::kPortError) << sent.err.toStdString();
     EXPECT_TRUE(sent.err.contains("permission denied")) << sent.err.toStdString();
     EXPECT_TRUE(sent.err.contains("dialout") || sent.err.contains("usermod") ||
                 sent.err.contains("log in again"))
@@ -473,14 +474,14 @@ namespace korvex {
 namespace {
 
 // The finder, the trace and the report on one road: ports --wait names the
-// simulator started while it waits (and gives up with 3 when none comes);
+// simulator started while it waits (and gives up when none comes);
 // a send to it leaves its trace where asked and as the last one kept, and
 // decode reads it back as the tracker's "Success!" with the very block the
 // tracker got; a report holds every section and that trace. A state folder
 // that cannot be written only costs a warning.
 TEST_F(CliEndToEnd, FinderTraceDecodeAndReport) {
     EXPECT_EQ(run({QStringLiteral("ports"), QStringLiteral("--wait"), QStringLiteral("1")}).code,
-              3);
+              cli::kTimedOut);
 
     QProcess waiter;
     waiter.setProcessEnvironment(env_);

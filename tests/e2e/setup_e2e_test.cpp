@@ -137,7 +137,9 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     ASSERT_GE(number, 1);
     ASSERT_LE(number, 9) << "more than eight ports before the simulator";
     typeComm(QString::number(number));
-    SettingsValues settings = window_->settings();
+    const Result<SettingsValues> read = window_->settings();
+    ASSERT_TRUE(read.ok()) << read.fault().reason.toStdString();
+    SettingsValues settings = read.value();
     const std::vector<std::pair<FieldId, QString>> edits{
         {FieldId::myCall, QStringLiteral("IK2ABC-7")},
         {FieldId::aprsPath, QStringLiteral("WIDE2-2")},
@@ -181,16 +183,19 @@ TEST_F(SetupEndToEnd, SendReachesTheTrackerIntactOnTheTimeline) {
     EXPECT_EQ(transfer->lcd, QStringLiteral("Success!"));
     ASSERT_TRUE(transfer->block.has_value());
     EXPECT_EQ(*transfer->block, built.block);
+    const Result<SettingsValues> after = window_->settings();
+    ASSERT_TRUE(after.ok()) << after.fault().reason.toStdString();
+    ASSERT_TRUE(transfer->decoded.has_value());
     for (const FieldInfo& info : fieldTable()) {
         if (info.id == FieldId::portNumber)
             continue;
         const std::size_t i = fieldIndex(info.id);
         if (holdsText(info.id))
             EXPECT_EQ(transfer->decoded->texts[i].value_or(QStringLiteral("?")).toStdString(),
-                      window_->settings().text(info.id).toStdString())
+                      after.value().text(info.id).toStdString())
                 << info.key;
         else
-            EXPECT_EQ(transfer->decoded->values[i].value_or(-1), window_->settings().value(info.id))
+            EXPECT_EQ(transfer->decoded->values[i].value_or(-1), after.value().value(info.id))
                 << info.key;
     }
 

@@ -186,6 +186,13 @@ TEST(TrackerReceiver, GivesItsVerdictOnEveryKindOfLine) {
         change(line[write].bytes);
         return line;
     };
+    // Preamble 2 and frame 2 moved on the timeline by shiftMs.
+    auto shifted = [&](double shiftMs) {
+        auto line = good;
+        line[2].atMs += shiftMs;
+        line[3].atMs += shiftMs;
+        return line;
+    };
     auto cut = [&](std::size_t writes) {
         return std::vector<Timed>(good.begin(), good.begin() + static_cast<long>(writes));
     };
@@ -240,6 +247,14 @@ TEST(TrackerReceiver, GivesItsVerdictOnEveryKindOfLine) {
          }(),
          // The late frame is taken for the first of a new transfer.
          {QStringLiteral("Timeout frame 2"), QStringLiteral("Timeout frame 2")}},
+        {"preamble gap within its tolerance", shifted(90), {QStringLiteral("Success!")}},
+        {"preamble gap short by 200 ms", shifted(-200), {QStringLiteral("Early frame 2")}},
+        {"preamble gap long by 200 ms",
+         shifted(200),
+         {QStringLiteral("Timeout frame 2"), QStringLiteral("Timeout frame 2")}},
+        {"frame 1 too long",
+         with(1, [](QByteArray& b) { b.append(char(0)); }),
+         {QStringLiteral("Early frame 2")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

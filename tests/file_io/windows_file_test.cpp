@@ -56,6 +56,25 @@ TEST(WindowsSave, ReplacesFilesOnlyAndNamesEveryRefusal) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
+// A file another program holds open without sharing, and names that are no
+// files: refused in words of ours, with nothing left beside them.
+TEST(WindowsSave, RefusalsLeaveNoHelperFile) {
+    QTemporaryDir folder;
+    const QString held = folder.filePath("held.cfg");
+    ASSERT_TRUE(writeFileAtomically(held, "before").ok());
+    const HANDLE holder =
+        ::CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(held).utf16()),
+                      GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(writeFileAtomically(held, "after").ok());
+    ::CloseHandle(holder);
+    EXPECT_EQ(contentOf(held), "before");
+    for (const char* name : {"CON", "nul.cfg", "COM1", "held.cfg:stream"})
+        EXPECT_TRUE(
+            outcomeText(writeFileAtomically(folder.filePath(name), "x")).contains("Windows"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"held.cfg"});
+}
+
 TEST(WindowsRead, TakesDiskFilesUpToTheLimitOnly) {
     QTemporaryDir folder;
     const QString path = folder.filePath("k.cfg");

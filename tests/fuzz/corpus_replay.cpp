@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer (gcc builds), each target runs over its committed corpus
 // as an ordinary test, so every input that ever found a fault keeps being run.
+#include "file_io/process_start.h"
+
 #include <QDir>
 #include <QFile>
 #include <cstdint>
@@ -10,6 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 int main(int argc, char** argv) {
+    korvex::prepareProcess();
     if (LLVMFuzzerInitialize)
         LLVMFuzzerInitialize(&argc, &argv);
     int inputs = 0;

@@ -14,10 +14,15 @@ using TestApplication = QCoreApplication;
 #else
 #error "a test program names the Qt application it needs"
 #endif
+#include "file_io/process_start.h"
+
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
+    // Started as the programs are, under whatever ctest or a launcher leaves.
+    korvex::prepareProcess();
     // Every transfer keeps its trace in the user's state folder: a test's
     // go to a folder of the test's own, and so do those of the programs it
     // starts, never to the home folder of whoever runs the suite.
@@ -30,6 +35,8 @@ int main(int argc, char* argv[]) {
     // The programs a test starts speak English, whatever the machine's
     // locale; a test that wants another language loads its catalogue itself.
     qputenv("KORVEX_LANG", "C");
+    // Settings a test writes (the window's last folder) stay out of the user's.
+    QStandardPaths::setTestModeEnabled(true);
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_serial_link.h"
 #include "settings/settings_values.h"
+#include "support/fake_serial_link.h"
 #include "transfer/build_and_send.h"
 #include "transfer/frames.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_serial_link.h"
+#include "support/fake_serial_link.h"
 #include "support/pseudo_terminal.h"
 #include "transfer/frames.h"
 #include "transfer/serial_device_check.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fake_serial_link.h"
+#include "support/fake_serial_link.h"
 #include "support/wait_for.h"
 #include "transfer/port_watcher.h"
 #include "transfer/transfer_trace.h"

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/outcome.h"
+#include "file_io/fault_kind.h"
 
 #include <QByteArray>
 #include <QString>

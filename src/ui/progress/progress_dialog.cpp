@@ -142,6 +142,13 @@ void ProgressDialog::showStep(int step) {
 
 void ProgressDialog::showCompleted() {
     setInfo(resultText());
+    // The result comes as a changed description, which Orca does not speak;
+    // the focused OK button's description it speaks with the button.
+    QString heard = resultText().simplified();
+    if (!resultNote_.isEmpty())
+        heard += u' ' + resultNote_;
+    resultNote_.clear();
+    okButton_->setAccessibleDescription(heard);
     okButton_->show();
     // Enter closes the dialog at once, without a hunt for the button. The
     // window is only brought forward while the program is in front.

@@ -29,6 +29,9 @@ public:
     void showStep(int step);
     // Every write went out: the result text and OK.
     void showCompleted();
+    // What a screen reader hears after the result of the next transfer (the
+    // GPSless state, say); the window shows the result alone.
+    void setResultNote(const QString& note) { resultNote_ = note; }
 
     // The text shown, line breaks as CR LF.
     QString infoText() const { return info_; }
@@ -42,6 +45,7 @@ private:
     QPushButton* okButton_;
     QString info_;
     QString sending_; // the progress text before its step dots
+    QString resultNote_;
 };
 
 } // namespace korvex

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prompts.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPushButton>
 #include <QStringList>
@@ -51,8 +54,18 @@ public:
         // Messages quote what a file held; as rich text an <img> in it would
         // make the box read any file it names, /dev/zero included.
         box.setTextFormat(Qt::PlainText);
-        if (!message.details.isEmpty())
+        if (!message.details.isEmpty()) {
             box.setDetailedText(message.details);
+            // A screen reader reads the text and the focused OK; the button
+            // that shows the details it would never mention.
+            for (QAbstractButton* button : box.buttons()) {
+                if (box.buttonRole(button) == QMessageBox::ActionRole)
+                    box.button(QMessageBox::Ok)
+                        ->setAccessibleDescription(
+                            QCoreApplication::translate("Prompts", "The box also offers \"%1\".")
+                                .arg(button->text()));
+            }
+        }
         QPushButton* report = nullptr;
         if (message.offerReport) {
             report = box.addButton(QStringLiteral("Save report\u2026"), QMessageBox::ActionRole);
@@ -71,9 +84,19 @@ public:
 private:
     // Where no window manager hands the keyboard back to the window a dialog
     // came from, the focus would be nowhere.
+    // A window manager quick to hand the focus back may do so while the
+    // dialog still holds the window modal: Qt then takes the handover as
+    // blocked and leaves no window active, though the keys reach this one.
+    // A screen reader never hears the window come back, and what opens from
+    // it next is not announced either. Here that handover is completed.
     static void giveBackKeyboard(QWidget* parent) {
-        if (parent)
-            parent->window()->activateWindow();
+        if (!parent)
+            return;
+        QWidget* window = parent->window();
+        window->activateWindow();
+        if (!QApplication::activeWindow() && window->windowHandle() &&
+            QGuiApplication::focusWindow() == window->windowHandle())
+            QApplication::setActiveWindow(window);
     }
 };
 

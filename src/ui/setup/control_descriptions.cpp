@@ -67,7 +67,9 @@ QString shownNearby(FieldId id) {
     case FieldId::portNumber:
         return Description::tr("The number of the serial port");
     case FieldId::gpsTimeout:
-        return Description::tr("0 = GPSless mode");
+        // The one digit field that keeps the caret where it is on entry.
+        return Description::tr("0 = GPSless mode. Entering leaves the digits unselected: to "
+                               "replace them, select them first with Shift+End, then type");
     case FieldId::statusText:
         return Description::tr("In GPSless mode, the GPSless beacon");
     default:

@@ -6,6 +6,7 @@
 #include "settings/field_number.h"
 #include "settings/field_table.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -26,7 +27,8 @@ MaskedField::MaskedField(KeyRule rule, int positions, QWidget* parent)
 }
 
 void MaskedField::setFieldText(const QString& text) {
-    text_ = text;
+    // Every position is there, filled or not: a two-digit "Comm num:" holds "3_".
+    text_ = text.leftJustified(positions_, kPromptChar);
     if (editing_) {
         const int cursor = std::min<int>(cursorPosition(), static_cast<int>(text_.size()));
         QLineEdit::setText(text_);
@@ -74,11 +76,31 @@ void MaskedField::selectWhenFocused() {
 
 void MaskedField::focusInEvent(QFocusEvent* event) {
     const bool entering = !editing_;
+    if (entering && QAccessible::isActive() && event->reason() != Qt::MouseFocusReason) {
+        // Qt tells assistive technology of the focus only after this handler.
+        // The reformat's caret event would arrive first, and Orca would take
+        // the field as current already and skip its name and unit. With a
+        // reader listening, the reformat follows the focus (a click keeps
+        // the caret where it lands, so it is done at once).
+        QLineEdit::focusInEvent(event);
+        const bool selectedByTab = hasSelectedText();
+        QTimer::singleShot(0, this, [this, selectedByTab] {
+            if (!hasFocus() || editing_)
+                return;
+            showEditing(true);
+            finishEntering(true, selectedByTab);
+        });
+        return;
+    }
     showEditing(true);
     QLineEdit::focusInEvent(event);
+    finishEntering(entering, hasSelectedText());
+}
+
+void MaskedField::finishEntering(bool entering, bool selectedByTab) {
     if (selectOnNextFocus_ || (entering && selectOnFocus_)) {
         selectWhenFocused();
-    } else if (entering && hasSelectedText()) {
+    } else if (entering && selectedByTab) {
         // QLineEdit selects everything when tabbed into; this field does not.
         deselect();
         setCursorPosition(0);

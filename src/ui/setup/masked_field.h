@@ -65,6 +65,9 @@ private:
     void commit(int cursor);
     void revertForeignEdit(const QString& before, int cursor);
     void selectWhenFocused();
+    // The end of taking the focus: the whole text selected, or the caret at
+    // the start where Tab selected it and this field does not.
+    void finishEntering(bool entering, bool selectedByTab);
 
     KeyRule rule_;
     int positions_;

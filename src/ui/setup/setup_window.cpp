@@ -3,12 +3,14 @@
 
 #include "config_file/config_file.h"
 #include "control_descriptions.h"
+#include "field_accessibility.h"
 #include "masked_field.h"
 #include "port_hint.h"
 #include "report/state_folder.h"
 #include "report/support_report.h"
 #include "settings/config_block_builder.h"
 #include "settings/factory_defaults.h"
+#include "settings/field_acceptance.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "setup_icon.h"
@@ -25,8 +27,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace korvex {
@@ -43,26 +50,23 @@ constexpr int kWatchPortsAfterMs = 300;
 
 } // namespace
 
-QString dialogFolder(const QString& programFolder, const QString& documentsFolder) {
-    const QFileInfo program(programFolder);
-    if (!programFolder.isEmpty() && program.isDir() && program.isWritable())
-        return program.absoluteFilePath();
-    if (!documentsFolder.isEmpty())
-        return documentsFolder;
-    return QDir::homePath();
-}
-
 QString portsToolTip(const PortSnapshot& ports,
                      const QList<AdapterWithoutPort>& adaptersWithoutPort) {
     QList<NumberedPort> numbered = ports.numbered();
-    // "Comm num:" holds one digit, so only ports 1 to 9 can be chosen.
     numbered.removeIf([](const NumberedPort& n) { return n.number == 0; });
     std::stable_sort(
         numbered.begin(), numbered.end(),
         [](const NumberedPort& a, const NumberedPort& b) { return a.number < b.number; });
     QStringList lines;
+    // What the digits of "Comm num:" cannot hold is still listed, with the
+    // way to reach it.
+    int fieldHolds = 1;
+    for (int digit = 0; digit < kPortNumberDigits; ++digit)
+        fieldHolds *= 10;
     for (const auto& [number, port] : numbered) {
         QString line = SetupWindow::tr("%1 = %2").arg(number).arg(port.device);
+        if (number >= fieldHolds)
+            line += QStringLiteral(" [korvex-cli send FILE --port %1]").arg(number);
         QStringList about;
         if (port.simulated)
             about << SetupWindow::tr("Korvex simulator");
@@ -96,6 +100,8 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     , prompts_(environment.prompts ? std::move(environment.prompts) : makeDialogPrompts())
     , serialSide_(environment.serialSide.value_or(serialSideRootFromEnvironment()))
     , ports_(environment.ports ? *environment.ports : portNumberingFor(serialSide_))
+    , lastFolder_(environment.settingsFile.isEmpty() ? RememberedFolder::defaultSettingsFile()
+                                                     : environment.settingsFile)
     , sender_(environment.sender ? environment.sender
                                  : new FrameSender(ports_, makeSystemSerialLink, this)) {
     sender_->setParent(this);
@@ -106,7 +112,10 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(tr("Korvex Config v2.1 by QZ9KRV"));
 
+    // Before any control is read: a control keeps the reading it first got.
+    installFieldAccessibility();
     form_ = buildSetupForm(*this);
+    scrollWhereTooLarge();
     // The GPSless captions start in the button-text colour; only a build
     // changes them.
     showGpsless(false);
@@ -152,7 +161,8 @@ void SetupWindow::watchPorts() {
     });
     connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
     connect(hint_, &PortHint::numberChosen, this, [this](int number) {
-        SettingsValues values = settings();
+        // Only the port number is stored from it: nothing else is read.
+        SettingsValues values;
         const FieldId id = FieldId::portNumber;
         const Outcome taken = holdsText(id) ? values.setText(id, QString::number(number))
                                             : values.setValue(id, number);
@@ -171,7 +181,10 @@ void SetupWindow::showPortList(const PortSnapshot& ports) {
 
 void SetupWindow::connectButtons() {
     connect(form_.sendButton, &QPushButton::clicked, this, &SetupWindow::send);
-    connect(form_.defaultButton, &QPushButton::clicked, this, &SetupWindow::restoreDefaults);
+    connect(form_.defaultButton, &QPushButton::clicked, this, [this] {
+        restoreDefaults();
+        tellOutcome(form_.defaultButton, tr("Factory settings restored"));
+    });
     connect(form_.saveButton, &QPushButton::clicked, this, &SetupWindow::save);
     connect(form_.loadButton, &QPushButton::clicked, this, &SetupWindow::load);
     connect(form_.helpButton, &QPushButton::clicked, this, &SetupWindow::openInstructions);
@@ -180,17 +193,21 @@ void SetupWindow::connectButtons() {
     // should not spend.
 }
 
-SettingsValues SetupWindow::settings() const {
+Result<SettingsValues> SetupWindow::settings() const {
     SettingsValues values;
     for (const FieldInfo& info : fieldTable()) {
         const Outcome read =
             holdsText(info.id) ? values.setText(info.id, form_.textEditor(info.id).fieldText())
                                : values.setValue(info.id, form_.valueEditor(info.id).fieldValue());
         // Typed, pasted, dropped or stored, an editor takes only what its
-        // field accepts; anything else is a fault of this program.
-        if (!read)
-            qWarning("Setup window: %s", qUtf8Printable(read.fault().reason));
-        Q_ASSERT(read.ok());
+        // field accepts; anything else is a fault of this program. Sending or
+        // saving the factory value in its place would hide it and give the
+        // user a setting they never saw: whoever asks gets the fault instead.
+        if (!read) {
+            Fault fault = read.fault();
+            fault.field = info.id;
+            return fault;
+        }
     }
     return values;
 }
@@ -199,14 +216,26 @@ void SetupWindow::store(FieldId id, const SettingsValues& values) {
     if (holdsText(id)) {
         TextFieldEditor& editor = form_.textEditor(id);
         // Storing an unchanged text would still reset what the editor keeps
-        // beside it: its undo history, its cursor, its modified flag.
-        if (editor.fieldText() != values.text(id))
+        // beside it: its undo history, its cursor, its modified flag. The
+        // field's own reading of the editor counts ("3_" of a two-digit
+        // "Comm num:" is its "3").
+        const Result<QString> shown = acceptText(id, editor.fieldText());
+        if (!shown || shown.value() != values.text(id))
             editor.setFieldText(values.text(id));
         return;
     }
     ValueFieldEditor& editor = form_.valueEditor(id);
     if (!editor.showsValue(values.value(id)))
         editor.setFieldValue(values.value(id));
+}
+
+void SetupWindow::showUnreadableField(const QString& title, const Fault& fault) {
+    // Told as a build fault is, less the step: no step was reached.
+    prompts_->showMessage(
+        this,
+        {title, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
+         QStringLiteral("field %1: %2").arg(describeField(fault.field.value()), fault.reason)});
+    focusField(fault.field.value());
 }
 
 void SetupWindow::showSettings(const SettingsValues& values) {
@@ -245,30 +274,42 @@ void SetupWindow::connectSender() {
 
 void SetupWindow::enableSend() {
     form_.sendButton->setEnabled(true);
-    if (sendFocusStandIn_ && focusWidget() == sendFocusStandIn_)
+    if (sendHadFocus_ && !focusWidget())
         form_.sendButton->setFocus(Qt::OtherFocusReason);
-    sendFocusStandIn_ = nullptr;
+    sendHadFocus_ = false;
 }
 
 void SetupWindow::send() {
-    const bool sendHadFocus = focusWidget() == form_.sendButton;
+    // Qt would move the focus off the disabled button to the next one, and a
+    // screen reader would announce that button as if it had been pressed.
+    // The focus rests nowhere instead; unless the user moves it on, it comes
+    // back when SEND does, so a keyboard user finds their place again.
+    sendHadFocus_ = focusWidget() == form_.sendButton;
+    if (sendHadFocus_)
+        form_.sendButton->clearFocus();
     form_.sendButton->setEnabled(false);
-    // Qt moves the focus off the disabled button, to the next one; unless the
-    // user moves it on, it comes back when SEND does, so a keyboard user
-    // finds their place again.
-    sendFocusStandIn_ = sendHadFocus ? focusWidget() : nullptr;
-    const SettingsValues given = settings();
+    const Result<SettingsValues> shown = settings();
+    if (!shown) {
+        showUnreadableField(kFaultTitle, shown.fault());
+        enableSend();
+        return;
+    }
+    const SettingsValues& given = shown.value();
     const BuildResult result = buildAndSend(given, *sender_);
     // Only what the build changed: a field it left alone is not stored again.
     for (const FieldInfo& info : fieldTable()) {
         if (!result.settings.sameAt(info.id, given))
             store(info.id, result.settings);
     }
-    if (result.gpsless)
+    if (result.gpsless) {
         showGpsless(*result.gpsless);
+        // Heard with the transfer's result: the captions only change colour.
+        if (result.ok())
+            progressDialog()->setResultNote(gpslessState(*result.gpsless) + u'.');
+    }
     if (!result.ok()) {
-        showFailure({tr("Invio non eseguito - Korvex"), buildFaultMessage(), QMessageBox::Information,
-                     describeBuildFault(result.fault())});
+        showFailure({tr("Invio non eseguito - Korvex"), buildFaultMessage(),
+                     QMessageBox::Information, describeBuildFault(result.fault())});
         enableSend();
         focusField(result.fault().field.value());
         return;
@@ -302,7 +343,8 @@ void SetupWindow::saveReport() {
 }
 
 void SetupWindow::restoreDefaults() {
-    SettingsValues values = settings();
+    // Every setting gets its factory value: nothing shown now is kept.
+    SettingsValues values;
     SetDefaults(values);
     showSettings(values);
 }
@@ -313,8 +355,8 @@ FileRequest SetupWindow::fileRequest(FileRequest::Kind kind) const {
     const bool save = kind == FileRequest::Kind::Save;
     request.title = save ? tr("Salva File") : tr("Apertura File");
     request.directory =
-        dialogFolder(QCoreApplication::applicationDirPath(),
-                     QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        dialogFolder({lastFolder_.folder(), QCoreApplication::applicationDirPath(),
+                      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
     request.fileName = QString::fromLatin1(kDefaultConfigFileName);
     request.filters = {{tr("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
                        {tr("Tutti i files"), QStringLiteral("*")}};
@@ -330,9 +372,18 @@ void SetupWindow::save() {
     // A confirmed dialog makes the chosen folder the current one; files named
     // bare (the manual among them) are then looked for there.
     QDir::setCurrent(QFileInfo(*path).absolutePath());
-    if (const Outcome written = writeConfigFile(*path, settings()); !written)
+    const Result<SettingsValues> shown = settings();
+    if (!shown) {
+        showUnreadableField(kSaveFailedTitle, shown.fault());
+        return;
+    }
+    if (const Outcome written = writeConfigFile(*path, shown.value()); !written) {
         prompts_->showMessage(this,
                               {kSaveFailedTitle, written.fault().reason, QMessageBox::NoIcon});
+        return;
+    }
+    lastFolder_.remember(*path);
+    tellOutcome(form_.saveButton, tr("Saved to %1").arg(QFileInfo(*path).fileName()));
 }
 
 void SetupWindow::load() {
@@ -340,19 +391,29 @@ void SetupWindow::load() {
         prompts_->chooseFile(this, fileRequest(FileRequest::Kind::Open));
     if (!path)
         return;
-    loadFile(*path);
+    if (loadFile(*path))
+        tellOutcome(form_.loadButton, tr("Loaded from %1").arg(QFileInfo(*path).fileName()));
 }
 
-void SetupWindow::loadFile(const QString& path) {
+bool SetupWindow::loadFile(const QString& path) {
     // Made absolute first: the folder change below would move a relative name.
     const QFileInfo file(path);
     QDir::setCurrent(file.absolutePath());
     // The items before a bad one stay loaded: they are shown before the box.
-    SettingsValues values = settings();
+    // The file's items go over what the window shows, which must be read first.
+    const Result<SettingsValues> shown = settings();
+    if (!shown) {
+        showUnreadableField(kLoadFailedTitle, shown.fault());
+        return false;
+    }
+    SettingsValues values = shown.value();
     const Outcome read = readConfigFile(file.absoluteFilePath(), values);
     showSettings(values);
     if (!read)
         prompts_->showMessage(this, {kLoadFailedTitle, read.fault().reason, QMessageBox::NoIcon});
+    else
+        lastFolder_.remember(file.absoluteFilePath());
+    return read.ok();
 }
 
 void SetupWindow::openInstructions() {
@@ -381,6 +442,51 @@ void SetupWindow::showGpsless(bool on) {
         form_.editor(id).editorWidget()->setAccessibleDescription(
             on ? fieldDescription(id) + u' ' + gpslessState(on) + u'.' : fieldDescription(id));
     }
+}
+
+void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
+    if (!spokenNote_)
+        spokenNote_ = new SpokenNote(this);
+    spokenNote_->say(button->text() + QStringLiteral(": ") + outcome);
+}
+
+void SetupWindow::scrollWhereTooLarge() {
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    // Room for the window's frame: window managers draw title bars taller
+    // than the style's own, so twice that is kept free.
+    const int titleBar = 2 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QSize room = shown->availableGeometry().size() - QSize(2 * border, titleBar + 2 * border);
+    const QSize needed = sizeHint();
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return;
+    // The frames and their controls move into a scrolled area; the window
+    // takes the screen's room, no more than the controls need.
+    auto* content = new QWidget;
+    content->setLayout(layout());
+    scrollArea_ = new QScrollArea;
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scrollArea_);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize whole = needed + QSize(bar, bar);
+    // Only the direction that lacks room scrolls.
+    if (whole.width() <= room.width())
+        scrollArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (whole.height() <= room.height())
+        scrollArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setMaximumSize(whole);
+    resize(whole.boundedTo(room));
+    // Tab scrolls to the control it reaches; the focus set by the program
+    // (a refused field, SEND given back) should be seen too.
+    connect(qApp, &QApplication::focusChanged, scrollArea_, [this](QWidget*, QWidget* now) {
+        if (now && scrollArea_ && scrollArea_->widget()->isAncestorOf(now))
+            scrollArea_->ensureWidgetVisible(now);
+    });
 }
 
 void SetupWindow::focusField(FieldId id) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "dialog_folder.h"
 #include "settings/settings_values.h"
 #include "setup_form.h"
 #include "transfer/port_events.h"
@@ -13,6 +14,9 @@
 #include <memory>
 #include <optional>
 
+class QPushButton;
+class QScrollArea;
+
 namespace korvex {
 
 class FrameSender;
@@ -20,6 +24,7 @@ class InstructionsWindow;
 class PortHint;
 class PortWatcher;
 class ProgressDialog;
+class SpokenNote;
 
 // Title of the transfer's failure box.
 inline constexpr const char* kApplicationTitle = "Korvex Config";
@@ -30,12 +35,8 @@ struct SetupEnvironment {
     FrameSender* sender = nullptr;      // null: one over ports and real lines; adopted otherwise
     std::optional<SerialSideRoot> serialSide; // where port trouble is looked up; null: the system
     std::unique_ptr<PortEvents> portEvents;   // what tells of ports coming; null: the system
+    QString settingsFile; // where the last folder is remembered; empty: the user's settings
 };
-
-// Where the file dialogs open: the program's folder when it is writable (a
-// portable copy keeps its files beside it), else the documents folder (an
-// installed program's folder is read-only).
-QString dialogFolder(const QString& programFolder, const QString& documentsFolder);
 
 // What each digit of "Comm num:" opens on this computer, and the adapters
 // that have no port to open.
@@ -50,8 +51,10 @@ public:
     explicit SetupWindow(SetupEnvironment environment = {}, QWidget* parent = nullptr);
     ~SetupWindow() override;
 
-    // The settings as the window shows them.
-    SettingsValues settings() const;
+    // The settings as the window shows them, or the fault of the first editor
+    // that holds what its field refuses (a fault of this program, never
+    // papered over with another value).
+    Result<SettingsValues> settings() const;
     // Shows values: an editor is stored into only when it does not show its
     // value yet, so an unchanged field keeps its undo history.
     void showSettings(const SettingsValues& values);
@@ -66,7 +69,8 @@ public:
 
     // What Load does once a file is chosen: the settings it holds, or the
     // failure box (the items before a bad one stay loaded).
-    void loadFile(const QString& path);
+    // Whether the whole file was read.
+    bool loadFile(const QString& path);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -90,7 +94,14 @@ private:
     void showPortList(const PortSnapshot& ports);
 
     void showGpsless(bool on);
+    // Tells a screen reader what a command did ("Save: Saved to Korvex.cfg").
+    void tellOutcome(QPushButton* button, const QString& outcome);
+    void scrollWhereTooLarge();
     void store(FieldId id, const SettingsValues& values);
+    // The box of a command that stopped at an editor holding what its field
+    // refuses: the fixed message, the field and the reason behind "Show
+    // Details...", the focus on that field.
+    void showUnreadableField(const QString& title, const Fault& fault);
     void focusField(FieldId id);
     FileRequest fileRequest(FileRequest::Kind kind) const;
 
@@ -98,6 +109,7 @@ private:
     std::unique_ptr<Prompts> prompts_;
     SerialSideRoot serialSide_;
     PortNumbering ports_;
+    RememberedFolder lastFolder_;
     FrameSender* sender_;
     QPointer<ProgressDialog> dialog_;
     QPointer<InstructionsWindow> instructions_;
@@ -105,7 +117,9 @@ private:
     PortHint* hint_ = nullptr;
     bool iconRequested_ = false;
 
-    QPointer<QWidget> sendFocusStandIn_; // where the focus went while SEND was disabled
+    bool sendHadFocus_ = false;        // SEND gets the focus back when it is enabled again
+    SpokenNote* spokenNote_ = nullptr; // tells a screen reader what a command did
+    QPointer<QScrollArea> scrollArea_; // only where the window is larger than the screen
 };
 
 } // namespace korvex

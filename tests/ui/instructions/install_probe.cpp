@@ -3,6 +3,7 @@
 // the installed program and started from another folder, it opens the
 // instructions window exactly as the Setup window does and reports which file
 // it showed. Exit 0: the manual was found and read; 1: the missing-file box.
+#include "file_io/process_start.h"
 #include "instructions/instructions_window.h"
 #include "ui/prompts/prompts.h"
 
@@ -32,6 +33,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    korvex::prepareProcess();
     QApplication app(argc, argv);
     int status = 2; // neither outcome within the time limit
     ReportedBoxes prompts(status);

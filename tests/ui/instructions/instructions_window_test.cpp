@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QLoggingCategory>
 #include <QPointer>
 #include <QScreen>
@@ -99,6 +100,12 @@ protected:
     std::vector<Box>& boxes = prompts.boxes;
     QPointer<InstructionsWindow> window;
 };
+
+// The manual's pictures are PNG and JPEG: without the JPEG plugin beside it a
+// Windows build shows a placeholder.
+TEST(ManualPictures, EveryFormatTheReaderTakesCanBeDecoded) {
+    EXPECT_TRUE(QImageReader::supportedImageFormats().contains("jpeg"));
+}
 
 TEST_F(InstructionsWindowTest, IsAnOwnerlessModelessSizableWindow) {
     InstructionsWindow w;

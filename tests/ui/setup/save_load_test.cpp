@@ -13,6 +13,7 @@
 #include "support/file_faults.h"
 
 #include <sys/inotify.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -69,9 +70,10 @@ TEST_F(SaveLoadTest, DialogsAskAsTheToolAlwaysDid) {
         EXPECT_EQ(request.filters[0].label, "File di configurazione (*.cfg)");
         EXPECT_EQ(request.filters[0].pattern, "*.cfg");
         EXPECT_EQ(request.filters[1].label, "Tutti i files");
-        // The build folder is writable, so the dialogs open beside the program.
-        EXPECT_EQ(request.directory,
+        // A build is no portable copy: its folder is no place for the user's files.
+        EXPECT_NE(request.directory,
                   QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
+        EXPECT_TRUE(takesNewFiles(request.directory)) << request.directory.toStdString();
     }
     // Cancelled: nothing said, nothing written, the folder unchanged.
     EXPECT_TRUE(prompts->messages.isEmpty());
@@ -114,7 +116,23 @@ TEST_F(SaveLoadTest, AFailedSaveSaysSoUnderItsTitleAndKeepsTheOldFile) {
     EXPECT_EQ(readAll(path("old.cfg")), "previous");
 }
 
-#ifdef Q_OS_UNIX // a tmpfs to fill, a FIFO
+#ifdef Q_OS_UNIX // a tmpfs to fill, a FIFO, a file-size limit
+// Under `ulimit -f` the write fails instead of the window dying with every
+// unsaved edit: the box names the limit and the old file stays.
+TEST_F(SaveLoadTest, ASaveBeyondTheFileSizeLimitSaysSoAndKeepsTheOldFile) {
+    writeAll(path("old.cfg"), "previous");
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit limited{16, before.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    prompts->answer = path("old.cfg");
+    click("cmdSave");
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ASSERT_EQ(prompts->messages.size(), 1);
+    EXPECT_TRUE(prompts->messages[0].text.contains("the file size limit of this session"));
+    EXPECT_EQ(readAll(path("old.cfg")), "previous");
+}
+
 // A full disk and files that are not files: the box says why, under the
 // command's own title, and nothing on disk changes.
 TEST_F(SaveLoadTest, FullDiskAndSpecialFilesAreReportedUnderTheirTitles) {

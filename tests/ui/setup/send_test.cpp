@@ -9,14 +9,17 @@
 #include "transfer/frames.h"
 #include "transfer/port_watcher.h"
 #include "ui/progress/progress_dialog.h"
+#include "ui/setup/rule_line_edit.h"
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace korvex::testing {
@@ -116,6 +119,7 @@ TEST_F(SendTest, CloseBoxHidesTheDialogUntilTheNextTransfer) {
     showActive();
     QPointer<ProgressDialog> dialog = window->progressDialog();
     auto* ok = dialog->findChild<QPushButton*>("OKButton");
+    ASSERT_NE(ok, nullptr);
     EXPECT_EQ(dialog->parentWidget(), window.get()); // no taskbar entry of its own
     EXPECT_FALSE(dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
 
@@ -169,6 +173,34 @@ TEST_F(SendTest, UndoStillWorksInAFieldTheSendLeftAlone) {
     ASSERT_TRUE(call->isUndoAvailable());
     call->undo();
     EXPECT_EQ(call->text(), "NOCALL-9");
+}
+
+// An editor holding what its field refuses is a fault of this program: SEND,
+// Save and Load stop at it with the reason, and nothing stands in for it.
+TEST_F(SendTest, AnEditorHoldingARefusedTextStopsEachCommandWithTheReason) {
+    const QTemporaryDir folder;
+    const std::pair<const char*, const char*> commands[] = {
+        {"cmdSend", "Invio non eseguito - Korvex"}, {"cmdSave", "Korwex"}, {"cmdLoad", "Korvex"}};
+    showActive();
+    auto* call = find<RuleLineEdit>("edMyCall");
+    call->setFieldText(QStringLiteral("IK2\u0101"));
+    for (const auto& [button, title] : commands) {
+        prompts->messages.clear();
+        prompts->answer = folder.filePath(QStringLiteral("Korvex.cfg"));
+        click(button);
+        ASSERT_EQ(prompts->messages.size(), 1) << button;
+        const MessageRequest& box = prompts->messages[0];
+        EXPECT_EQ(box.title, title);
+        EXPECT_EQ(box.text, "Parametri incompleti o non corretti");
+        EXPECT_TRUE(box.details.startsWith("field \"MY CALLSIGN\" (mycall): the character ") &&
+                    box.details.contains("U+0101"))
+            << box.details.toStdString();
+        QTest::qWait(1);
+        EXPECT_EQ(QApplication::focusWidget(), call) << button;
+    }
+    EXPECT_EQ(call->text(), QStringLiteral("IK2\u0101"));
+    EXPECT_TRUE(line->opened.isEmpty());
+    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("Korvex.cfg"))));
 }
 
 // A rejected field: the fixed message, with the step, field and reason in its
@@ -243,7 +275,9 @@ TEST(SendFindingTest, AnAdapterWithoutAPortIsExplainedInTheDetails) {
     environment.prompts = std::make_unique<FakePrompts>(log);
     environment.serialSide = tree.root();
     SetupWindow window(std::move(environment));
-    QTest::mouseClick(window.findChild<QWidget*>("cmdSend"), Qt::LeftButton);
+    auto* send = window.findChild<QWidget*>("cmdSend");
+    ASSERT_NE(send, nullptr);
+    QTest::mouseClick(send, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return !log->messages.isEmpty(); }));
     EXPECT_TRUE(log->messages[0].text.startsWith("Port 1 does not exist"));
     EXPECT_TRUE(log->messages[0].details.contains("Load the driver with: sudo modprobe cp210x"))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/fake_serial_link.h"
 #include "support/wait_for.h"
 #include "transfer/frame_sender.h"
 #include "transfer/port_numbering.h"
@@ -15,47 +16,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 
 namespace korvex::testing {
-
-// What reached the fake serial line.
-struct LineLog {
-    QStringList opened;
-    QList<QByteArray> writes;
-    int closes = 0;
-    QByteArray all() const {
-        QByteArray bytes;
-        for (const QByteArray& write : writes)
-            bytes += write;
-        return bytes;
-    }
-};
-
-class FakeLink final : public SerialLink {
-public:
-    explicit FakeLink(std::shared_ptr<LineLog> log)
-        : log_(std::move(log)) {}
-    bool open(const QString& device) override {
-        log_->opened << device;
-        open_ = true;
-        return true;
-    }
-    bool isOpen() const override { return open_; }
-    bool write(const QByteArray& bytes) override {
-        log_->writes << bytes;
-        return true;
-    }
-    void close() override {
-        if (open_)
-            ++log_->closes;
-        open_ = false;
-    }
-    QString errorString() const override { return {}; }
-
-private:
-    std::shared_ptr<LineLog> log_;
-    bool open_ = false;
-};
 
 // The dialogs the window asked for, and the answer the next file dialog gives.
 struct PromptLog {
@@ -105,16 +68,22 @@ inline void typeText(QWidget* widget, const QString& text) {
 // change through the field's rules and shown as a loaded file's would be.
 struct ShownSettings {
     SetupWindow& window;
-    QString text(FieldId id) const { return window.settings().text(id); }
-    int value(FieldId id) const { return window.settings().value(id); }
+    // Every editor holds what its field accepts, or the test fails.
+    SettingsValues all() const {
+        const Result<SettingsValues> read = window.settings();
+        EXPECT_TRUE(read.ok()) << (read.ok() ? "" : read.fault().reason.toStdString());
+        return read.ok() ? read.value() : SettingsValues();
+    }
+    QString text(FieldId id) const { return all().text(id); }
+    int value(FieldId id) const { return all().value(id); }
     Outcome setText(FieldId id, const QString& text) const {
-        SettingsValues values = window.settings();
+        SettingsValues values = all();
         Outcome changed = values.setText(id, text);
         window.showSettings(values);
         return changed;
     }
     Outcome setValue(FieldId id, int value) const {
-        SettingsValues values = window.settings();
+        SettingsValues values = all();
         Outcome changed = values.setValue(id, value);
         window.showSettings(values);
         return changed;
@@ -133,8 +102,9 @@ protected:
             return ports;
         });
         environment.ports = numbering;
-        environment.sender =
-            new FrameSender(numbering, [log = line] { return std::make_unique<FakeLink>(log); });
+        environment.sender = new FrameSender(numbering, [log = line] {
+            return std::make_unique<FakeSerialLink>(log, FakeBehaviour{});
+        });
         window = std::make_unique<SetupWindow>(std::move(environment));
     }
 
@@ -146,7 +116,9 @@ protected:
 
     template <typename T = QWidget> T* find(const QString& name) const {
         T* widget = window->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
+        // A missing control fails this test here, not by a crash that hides the rest.
+        if (!widget)
+            throw std::logic_error("the window has no control named " + name.toStdString());
         return widget;
     }
 
@@ -157,7 +129,7 @@ protected:
     void click(const QString& button) { QTest::mouseClick(find(button), Qt::LeftButton); }
 
     std::shared_ptr<PromptLog> prompts = std::make_shared<PromptLog>();
-    std::shared_ptr<LineLog> line = std::make_shared<LineLog>();
+    std::shared_ptr<Log> line = std::make_shared<Log>(); // what reached the serial line
     QList<PortDescription> ports{fakePort(QStringLiteral("ttyUSB0"), QStringLiteral("FT232R"))};
     int listings = 0; // how often the ports were enumerated
     std::unique_ptr<SetupWindow> window;

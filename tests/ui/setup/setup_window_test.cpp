@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace korvex::testing {
 namespace {
@@ -276,11 +278,37 @@ TEST_F(SetupWindowTest, ClosingTakesTheDialogAndTheManualAlong) {
     EXPECT_TRUE(dialog.isNull());
 }
 
-TEST(DialogFolder, ProgramFolderWhenWritableElseDocuments) {
-    const QString here = QDir::tempPath();
-    EXPECT_EQ(dialogFolder(here, "/docs"), QFileInfo(here).absoluteFilePath());
-    EXPECT_EQ(dialogFolder("/no/such/folder", "/docs"), "/docs");
-    EXPECT_EQ(dialogFolder("/no/such/folder", QString()), QDir::homePath());
+// The last folder used, a portable copy's own folder (marked), the documents,
+// home: the first that really takes a new file.
+TEST(DialogFolder, LastUsedThenPortableCopyThenDocumentsThenHome) {
+    QTemporaryDir root;
+    for (const char* name : {"last", "program", "portable", "documents"})
+        ASSERT_TRUE(QDir(root.path()).mkpath(name));
+    const auto at = [&](const char* name) {
+        return QFileInfo(root.filePath(name)).absoluteFilePath();
+    };
+    QFile mark(QDir(at("portable")).filePath(kPortableMarker));
+    ASSERT_TRUE(mark.open(QIODevice::WriteOnly));
+    const QString gone = mark.fileName() + "/gone";
+    const std::pair<DialogFolders, QString> cases[] = {
+        {{at("last"), at("portable"), at("documents")}, at("last")},
+        {{gone, at("portable"), at("documents")}, at("portable")},
+        {{gone, at("program"), at("documents")}, at("documents")},
+        {{{}, at("program"), gone}, QDir::homePath()},
+    };
+    for (const auto& [folders, opens] : cases)
+        EXPECT_EQ(dialogFolder(folders), opens) << folders.last.toStdString();
+    RememberedFolder(root.filePath("settings.ini")).remember(QDir(at("last")).filePath("x.cfg"));
+    EXPECT_EQ(RememberedFolder(root.filePath("settings.ini")).folder(), at("last"));
+}
+
+// "Comm num:" lists every port, and how to reach one its digits cannot.
+TEST(PortsToolTip, ListsPortsAboveTheFieldsDigitsWithTheirWay) {
+    const QString tip = portsToolTip(PortSnapshot({{"COM12", "COM12", {}, {}, {}, {}, {}, false},
+                                                   {"COM120", "COM120", {}, {}, {}, {}, {}, false}},
+                                                  true));
+    EXPECT_EQ(tip.contains("12 = COM12\n"), kPortNumberDigits > 1) << tip.toStdString();
+    EXPECT_TRUE(tip.contains("120 = COM120 [korvex-cli send FILE --port 120]"));
 }
 
 } // namespace

@@ -12,8 +12,12 @@
 
 namespace korvex::testing {
 
+// A serial line that keeps what reaches it, for every test program that sends:
+// the core's, the CLI's and the window's.
+//
 // One log for the links and the sender's signals, so a test sees the exact
-// interleaving; writes are stamped against the moment the dialog was shown.
+// interleaving; writes are stamped against the moment the dialog was shown
+// (when a fakeSender() logged it).
 struct Log {
     QStringList events;
     QList<QByteArray> writes;
@@ -22,6 +26,10 @@ struct Log {
     qint64 completedAt = -1;
     int links = 0;
     bool open = false;
+    QStringList opened; // the devices opened, in order
+    int closes = 0;     // closes of an open line
+
+    QByteArray all() const { return writes.join(); }
 };
 
 struct FakeBehaviour {
@@ -40,6 +48,7 @@ public:
     ~FakeSerialLink() override { close(); }
     bool open(const QString& device) override {
         log_->events << "open " + device;
+        log_->opened << device;
         error_ = b_.openError.value_or(QString());
         log_->open = open_ = !b_.openError && !b_.closedAfterOpen;
         return !b_.openError;
@@ -53,12 +62,14 @@ public:
         }
         log_->events << QStringLiteral("write %1").arg(bytes.size());
         log_->writes << bytes;
-        log_->writeTimes << log_->sinceStart.elapsed();
+        log_->writeTimes << (log_->sinceStart.isValid() ? log_->sinceStart.elapsed() : -1);
         return true;
     }
     void close() override {
-        if (open_)
+        if (open_) {
             log_->events << "close";
+            ++log_->closes;
+        }
         log_->open = open_ = false;
     }
     QString errorString() const override { return error_; }

@@ -6,6 +6,7 @@
 #include "report/state_folder.h"
 #include "settings/printable_text.h"
 #include "transfer/build_and_send.h"
+#include "transfer/port_choice.h"
 
 #include <QEventLoop>
 
@@ -75,23 +76,27 @@ private:
                      .split(u'\n', Qt::SkipEmptyParts))
                 err << "  " << printable(line, kDescriptionLength) << "\n";
             err << Qt::flush;
-            exitCode_ = kFailure;
+            exitCode_ = kPortError;
             return;
         case SendOutcome::Kind::Silent:
-            exitCode_ = fail(err, CliWords::tr("the port closed itself right after opening; "
-                                               "nothing was sent"));
+            exitCode_ = fail(err,
+                             CliWords::tr("the port closed itself right after opening; "
+                                          "nothing was sent"),
+                             kPortError);
             return;
         case SendOutcome::Kind::Interrupted:
             if (!device_.isEmpty())
                 err << "\n";
-            exitCode_ = fail(
-                err, outcome.partlySent
+            exitCode_ =
+                fail(err,
+                     outcome.partlySent
                          ? CliWords::tr("interrupted; %1 is closed again with its line settings "
                                         "as they were. Part of the data had gone out, so the "
                                         "tracker may hold a partial transfer: send again before "
                                         "relying on it.")
                                .arg(device_)
-                         : CliWords::tr("interrupted before anything was sent"));
+                         : CliWords::tr("interrupted before anything was sent"),
+                     kInterrupted);
             return;
         }
     }
@@ -158,19 +163,43 @@ private:
 };
 #endif
 
+// A device as the people who use this build name one.
+#ifdef Q_OS_WIN
+constexpr QLatin1StringView kExampleDevice("COM12");
+#else
+constexpr QLatin1StringView kExampleDevice("/dev/ttyUSB0");
+#endif
+
+QString portOptionHelp() {
+#ifdef Q_OS_WIN
+    return CliWords::tr("The COM port's number (12 is COM12), or its name such as COM12. "
+                        "Default: the file's port number.");
+#else
+    return CliWords::tr(
+        "Port number as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
+        "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
+        "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
+        "the file's port number.");
+#endif
+}
+
 // Every transfer leaves its trace as the last one; with --trace, in FILE too.
 // Neither makes a transfer fail: the tracker has what it got either way.
 void keepTrace(const TransferTrace& trace, const QString& traceFile, QTextStream& err) {
     if (trace.isEmpty())
         return;
     if (const Outcome kept = keepLastTrace(trace); !kept)
-        err << "korvex-cli: warning: the trace was not kept as the last transfer: "
-            << printable(kept.fault().reason, kDescriptionLength) << "\n";
+        err << "korvex-cli: "
+            << CliWords::tr("warning: the trace was not kept as the last transfer: %1")
+                   .arg(printable(kept.fault().reason, kDescriptionLength))
+            << "\n";
     if (traceFile.isEmpty())
         return;
     if (const Outcome written = writeFileAtomically(traceFile, trace.text()); !written)
-        err << "korvex-cli: warning: --trace: "
-            << printable(written.fault().reason, kDescriptionLength) << "\n";
+        err << "korvex-cli: "
+            << CliWords::tr("warning: --trace: %1")
+                   .arg(printable(written.fault().reason, kDescriptionLength))
+            << "\n";
 }
 
 } // namespace
@@ -183,59 +212,58 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         "SEND does and programs the tracker: 122 bytes in four writes at 4800 baud. Nothing is "
         "read back: look for 'Success!' on the tracker's display."));
     parser.addPositionalArgument(QStringLiteral("FILE"), CliWords::tr("The .cfg file to send."));
-    const QCommandLineOption port(
-        QStringLiteral("port"),
-        CliWords::tr(
-            "Port number 1-9 as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
-            "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
-            "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
-            "the file's port number."),
-        QStringLiteral("N|DEVICE"));
+    const QCommandLineOption port(QStringLiteral("port"), portOptionHelp(),
+                                  QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
     const QCommandLineOption trace(
         QStringLiteral("trace"),
-        QStringLiteral("Also write the transfer's trace to OUT: the port and its line settings "
-                       "as opened, each write with its time, bytes and text, DTR/RTS, errors and "
-                       "the close (\"korvex-cli decode OUT\" reads it back). The last trace is "
-                       "kept in the user's state folder in any case."),
+        CliWords::tr("Also write the transfer's trace to OUT: the port and its line settings "
+                     "as opened, each write with its time, bytes and text, DTR/RTS, errors and "
+                     "the close (\"korvex-cli decode OUT\" reads it back). The last trace is "
+                     "kept in the user's state folder in any case."),
         QStringLiteral("OUT"));
     parser.addOption(trace);
-    if (auto stop = parseCommand(parser, arguments, out, err)) {
+    if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
         return *stop;
     }
-    if (parser.positionalArguments().size() != 1) {
-        return fail(
-            err,
-            CliWords::tr("send needs exactly one .cfg file (make one with \"korvex-cli defaults -o "
-                         "FILE\" or with Save in the window)"));
+    if (parser.positionalArguments().isEmpty()) {
+        return usageError(err, arguments.constFirst(),
+                          CliWords::tr("send needs exactly one .cfg file (make one with "
+                                       "\"korvex-cli defaults -o FILE\" or with Save in the "
+                                       "window)"));
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
     if (!loaded.ok()) {
-        return fail(err, loaded.error());
+        return failToLoad(err, arguments.constFirst(), loaded);
     }
+    printTypingWarnings(err, loaded.settings);
 
     const PortNumbering numbering = environment.portNumbering();
     std::optional<PortChoice> chosen; // none: the file's port number
     if (parser.isSet(port)) {
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
-            return fail(err, CliWords::tr("--port needs a port number 1-9 or a device, e.g. "
-                                          "--port /dev/ttyUSB0"));
+            return usageError(err, arguments.constFirst(),
+                              CliWords::tr("--port needs a port number or a device, e.g. "
+                                           "--port %1")
+                                  .arg(kExampleDevice));
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
-            return fail(
-                err,
-                CliWords::tr("--port %1: port numbers run from 1 to 9; for another port give its "
-                             "device, e.g. --port /dev/ttyUSB0")
-                    .arg(printable(wanted)));
+            return usageError(err, arguments.constFirst(),
+                              CliWords::tr("--port %1: port numbers run from 1 to %2; for "
+                                           "another port give its device, e.g. --port %3")
+                                  .arg(printable(wanted))
+                                  .arg(kHighestPortNumber)
+                                  .arg(kExampleDevice));
         }
     }
 
     if (parser.isSet(trace) && parser.value(trace).isEmpty())
-        return fail(err, QStringLiteral("--trace needs a file name"));
+        return usageError(err, arguments.constFirst(),
+                          CliWords::tr("--trace needs a file name, e.g. --trace send.trace"));
 
     FrameSender sender(numbering, environment.linkFactory);
     QEventLoop loop;
@@ -246,13 +274,13 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const BuildResult built = buildAndSend(loaded.settings, sender, chosen);
     if (!built.ok()) {
         printBuildFault(err, built.fault());
-        return kBuildFault;
+        return kSettingsRejected;
     }
     if (sender.isBusy()) {
         loop.exec();
     }
     keepTrace(sender.lastTrace(), parser.value(trace), err);
-    return progress.exitCode().value_or(kFailure);
+    return progress.exitCode().value_or(kPortError);
 }
 
 } // namespace korvex::cli
