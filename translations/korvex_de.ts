@@ -135,6 +135,10 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
         <source>Cannot write &quot;%1&quot;</source>
         <translation>&quot;%1&quot; kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>The file begins as UTF-16 text (Notepad&apos;s &quot;Unicode&quot;) but is not valid UTF-16. Open it in Notepad and save it again with the encoding &quot;ANSI&quot; or &quot;UTF-8&quot;.</source>
+        <translation>Die Datei beginnt als UTF-16-Text (&quot;Unicode&quot; im Editor), ist aber kein gültiges UTF-16. Öffnen Sie sie im Editor und speichern Sie sie erneut mit der Codierung &quot;ANSI&quot; oder &quot;UTF-8&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Description</name>
@@ -209,10 +213,6 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
         <translation>Die Nummer der seriellen Schnittstelle</translation>
     </message>
     <message>
-        <source>0 = GPSless mode</source>
-        <translation>0 = Betrieb ohne GPS</translation>
-    </message>
-    <message>
         <source>In GPSless mode, the GPSless beacon</source>
         <translation>Im Betrieb ohne GPS die Bake ohne GPS</translation>
     </message>
@@ -223,6 +223,10 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
     <message>
         <source>GPSless mode: off</source>
         <translation>Betrieb ohne GPS: aus</translation>
+    </message>
+    <message>
+        <source>0 = GPSless mode. Entering leaves the digits unselected: to replace them, select them first with Shift+End, then type</source>
+        <translation>0 = Betrieb ohne GPS. Beim Betreten bleiben die Ziffern unmarkiert: um sie zu ersetzen, markieren Sie sie zuerst mit Umschalt+Ende und tippen dann</translation>
     </message>
 </context>
 <context>
@@ -408,6 +412,41 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
     </message>
 </context>
 <context>
+    <name>FileKind</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es ist ein Ordner, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a regular file</source>
+        <translation>es ist ein zeichenorientiertes Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a regular file</source>
+        <translation>es ist ein blockorientiertes Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>es ist eine benannte Pipe (FIFO), keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es ist ein Socket, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a regular file</source>
+        <translation>es ist ein symbolischer Link, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a regular file</source>
+        <translation>es ist eine Spezialdatei, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es ist eine benannte Pipe, keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>its name holds U+FFFD, which stands for bytes that could not be read as text; the name would reach the system changed and could name another file, so it was refused (rename the file)</source>
@@ -416,6 +455,18 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
     <message>
         <source>the argument &quot;%1&quot; is not valid UTF-8. Names are passed to the system exactly as given, and this one cannot be: rename the file (convmv does it) and try again</source>
         <translation>das Argument &quot;%1&quot; ist kein gültiges UTF-8. Namen werden genau so an das System weitergegeben, wie sie angegeben sind, und dieser kann es nicht: Benennen Sie die Datei um (convmv erledigt das) und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the &quot;:&quot; makes it a stream inside the file before it, which Windows keeps hidden; a file name cannot hold &quot;:&quot;</source>
+        <translation>der &quot;:&quot; macht daraus einen Datenstrom in der Datei davor, den Windows verborgen hält; ein Dateiname darf keinen &quot;:&quot; enthalten</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a Windows device, not of a file, whatever ending follows it; choose another name</source>
+        <translation>%1 ist der Name eines Windows-Geräts, nicht einer Datei, gleich welche Endung folgt; wählen Sie einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>Windows drops the dot or space at the end of a name, so another file would be written; choose a name without it</source>
+        <translation>Windows lässt den Punkt oder das Leerzeichen am Ende eines Namens weg, so würde eine andere Datei geschrieben; wählen Sie einen Namen ohne</translation>
     </message>
 </context>
 <context>
@@ -468,13 +519,13 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
         <source>it leads through a symbolic link another user made in a shared folder; it was not followed</source>
         <translation>er führt über einen symbolischen Link, den ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat; ihm wurde nicht gefolgt</translation>
     </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
-    <message>
-        <source>No port selected: enter a port number from 1 to 9 in &quot;Comm num:&quot; (korvex-cli ports lists the serial ports of this computer).</source>
-        <translation>Keine Schnittstelle gewählt: Tragen Sie in &quot;COM-Nr.:&quot; eine Nummer von 1 bis 9 ein (korvex-cli ports listet die seriellen Schnittstellen dieses Computers).</translation>
-    </message>
     <message>
         <source>Port %1 does not exist: no serial port was found on this computer. Plug in the serial adapter, then try again (korvex-cli ports lists the ports it finds).</source>
         <translation>Schnittstelle %1 gibt es nicht: Auf diesem Computer wurde keine serielle Schnittstelle gefunden. Stecken Sie den seriellen Adapter ein und versuchen Sie es erneut (korvex-cli ports listet die gefundenen Schnittstellen).</translation>
@@ -490,6 +541,25 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
     <message>
         <source>Port %1 does not exist: %2. Run korvex-cli ports to see which number belongs to which device.</source>
         <translation>Schnittstelle %1 gibt es nicht: %2. korvex-cli ports zeigt, welche Nummer zu welchem Gerät gehört.</translation>
+    </message>
+    <message>
+        <source>No port selected: enter a port number in &quot;Comm num:&quot; (korvex-cli ports lists the serial ports of this computer).</source>
+        <translation>Keine Schnittstelle gewählt: Geben Sie bei &quot;COM-Nr.:&quot; eine Schnittstellennummer ein (korvex-cli ports listet die seriellen Schnittstellen dieses Computers).</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>The box also offers &quot;%1&quot;.</source>
+        <translation>Das Fenster bietet auch &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Bericht speichern…</translation>
+    </message>
+    <message>
+        <source>Saves one file with what someone who helps needs: the system, the ports and the last transfer.</source>
+        <translation>Speichert eine Datei mit dem, was ein Helfer braucht: das System, die Schnittstellen und die letzte Übertragung.</translation>
     </message>
 </context>
 <context>
@@ -746,6 +816,50 @@ Dann ziehen Sie das Kabel ab und stecken es wieder ein.</translation>
     </message>
 </context>
 <context>
+    <name>StateFolder</name>
+    <message>
+        <source>no state folder: neither XDG_STATE_HOME nor HOME names one</source>
+        <translation>kein Zustandsordner: weder XDG_STATE_HOME noch HOME nennt einen</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>the file size limit of this session (`ulimit -f`) was reached</source>
+        <translation>die Dateigrößengrenze dieser Sitzung (`ulimit -f`) wurde erreicht</translation>
+    </message>
+    <message>
+        <source>the limit of open files of this session (`ulimit -n`) was reached</source>
+        <translation>die Grenze für offene Dateien dieser Sitzung (`ulimit -n`) wurde erreicht</translation>
+    </message>
+</context>
+<context>
+    <name>TransferTrace</name>
+    <message>
+        <source>line %1 says %2 bytes but holds %3</source>
+        <translation>Zeile %1 nennt %2 Bytes, enthält aber %3</translation>
+    </message>
+</context>
+<context>
+    <name>Typing</name>
+    <message>
+        <source>the character %1 cannot be typed into %2</source>
+        <translation>das Zeichen %1 lässt sich nicht in %2 eintippen</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which typing turns into %3; it is kept as read</source>
+        <translation>%1 enthält %2, das beim Tippen zu %3 wird; es bleibt, wie es gelesen wurde</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which typing never lets through; it is kept as read</source>
+        <translation>%1 enthält %2, das beim Tippen nie durchgelassen wird; es bleibt, wie es gelesen wurde</translation>
+    </message>
+</context>
+<context>
     <name>korvex::InstructionsWindow</name>
     <message>
         <source>Istruzioni:</source>
@@ -762,6 +876,37 @@ Dann ziehen Sie das Kabel ab und stecken es wieder ein.</translation>
     <message>
         <source>Manca il file di help %1</source>
         <translation>Die Hilfedatei %1 fehlt</translation>
+    </message>
+</context>
+<context>
+    <name>korvex::PortHint</name>
+    <message>
+        <source>Korvex simulator</source>
+        <translation>Korvex-Simulator</translation>
+    </message>
+    <message>
+        <source>New serial port %1: %2</source>
+        <translation>Neue serielle Schnittstelle %1: %2</translation>
+    </message>
+    <message>
+        <source>New serial port: %1</source>
+        <translation>Neue serielle Schnittstelle: %1</translation>
+    </message>
+    <message>
+        <source>Serial port %1 is gone: %2</source>
+        <translation>Serielle Schnittstelle %1 ist weg: %2</translation>
+    </message>
+    <message>
+        <source>Press F2 or click here to put %1 into Comm num.</source>
+        <translation>Drücken Sie F2 oder klicken Sie hier, um %1 in COM-Nr. einzutragen.</translation>
+    </message>
+    <message>
+        <source>Comm num cannot reach it: send to it with korvex-cli send --port and its device.</source>
+        <translation>COM-Nr. erreicht sie nicht: Senden Sie mit korvex-cli send --port und ihrem Gerät.</translation>
+    </message>
+    <message>
+        <source>Comm num still names it; plug it in again or choose another port.</source>
+        <translation>COM-Nr. nennt sie noch; stecken Sie sie wieder ein oder wählen Sie eine andere Schnittstelle.</translation>
     </message>
 </context>
 <context>
@@ -839,6 +984,34 @@ Dann ziehen Sie das Kabel ab und stecken es wieder ein.</translation>
         <source>Korvex Config - Istruzioni</source>
         <translation>Korvex Config - Anleitung</translation>
     </message>
+    <message>
+        <source>Factory settings restored</source>
+        <translation>Werkseinstellungen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Gespeichert in %1</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <translation>Geladen aus %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvex::cli</name>
@@ -857,10 +1030,6 @@ Dann ziehen Sie das Kabel ab und stecken es wieder ein.</translation>
     <message>
         <source>check settings and program the tracker</source>
         <translation>Einstellungen prüfen und den Tracker programmieren</translation>
-    </message>
-    <message>
-        <source>the serial ports, numbered as &quot;Comm num:&quot; counts them, and what keeps them from use</source>
-        <translation>die seriellen Schnittstellen, nummeriert wie &quot;COM-Nr.:&quot; sie zählt, und was ihre Nutzung verhindert</translation>
     </message>
     <message>
         <source>a simulated tracker on a pseudo-terminal, to send to</source>
@@ -883,33 +1052,6 @@ Befehle:
 </translation>
     </message>
     <message>
-        <source>
-A FILE of - is standard input; -o - is standard output.
-Run &quot;korvex-cli COMMAND --help&quot; for the options of one command,
-&quot;korvex-cli --version&quot; for the version.
-Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
-(a failed write to standard output or error included).
---lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
-C for English; --json output and .cfg files are the same in every language.
-</source>
-        <translation>
-DATEI - ist die Standardeingabe; -o - die Standardausgabe.
-&quot;korvex-cli BEFEHL --help&quot; zeigt die Optionen eines Befehls,
-&quot;korvex-cli --version&quot; die Version.
-Exit-Status: 0 Erfolg, 1 Einstellungen abgelehnt, 2 Fehler bei Aufruf, Datei,
-Laden oder Schnittstelle (auch ein misslungenes Schreiben auf die Standard-
-ausgabe oder -fehlerausgabe).
---lang NAME (oder KORVEX_LANG) wählt die Sprache der Meldungen: de, es, it,
-C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleich.
-</translation>
-    </message>
-    <message>
-        <source>Run &quot;%1 --help&quot; for usage.
-</source>
-        <translation>&quot;%1 --help&quot; zeigt, wie das Programm aufgerufen wird.
-</translation>
-    </message>
-    <message>
         <source>unknown command &quot;%1&quot;</source>
         <translation>unbekannter Befehl &quot;%1&quot;</translation>
     </message>
@@ -928,10 +1070,6 @@ C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleic
     <message>
         <source>Print one JSON object instead.</source>
         <translation>Stattdessen ein JSON-Objekt ausgeben.</translation>
-    </message>
-    <message>
-        <source>check takes at most one file</source>
-        <translation>check nimmt höchstens eine Datei</translation>
     </message>
     <message>
         <source>Settings as SEND writes them back:</source>
@@ -998,10 +1136,6 @@ C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleic
         <translation>In DATEI schreiben (- für die Standardausgabe).</translation>
     </message>
     <message>
-        <source>defaults takes no file argument; use -o FILE</source>
-        <translation>defaults nimmt kein Dateiargument; verwenden Sie -o DATEI</translation>
-    </message>
-    <message>
         <source>Loads FILE onto the factory settings (no FILE: the factory settings), applies each --set and saves the result as OUT.</source>
         <translation>Lädt FILE über die Werkseinstellungen (ohne FILE: die Werkseinstellungen), wendet jedes --set an und speichert das Ergebnis als OUT.</translation>
     </message>
@@ -1018,20 +1152,12 @@ C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleic
         <translation>edit braucht -o OUT, die zu schreibende Datei</translation>
     </message>
     <message>
-        <source>edit takes at most one input file</source>
-        <translation>edit nimmt höchstens eine Eingabedatei</translation>
-    </message>
-    <message>
         <source>Nothing stands in the way that the system shows.</source>
         <translation>Das System zeigt kein Hindernis.</translation>
     </message>
     <message>
         <source>Lists the serial ports numbered the way &quot;Comm num:&quot; and --port count them: USB adapters first, then the other ports, then running simulators.</source>
         <translation>Listet die seriellen Schnittstellen, nummeriert wie &quot;COM-Nr.:&quot; und --port sie zählen: zuerst USB-Adapter, dann die übrigen Schnittstellen, dann laufende Simulatoren.</translation>
-    </message>
-    <message>
-        <source>Also tell what keeps a port from use, and how to fix it: an adapter without a port, a group to join, ModemManager. Exit status 0 when at least one port can be used, 1 when none can.</source>
-        <translation>Sagt auch, was die Nutzung einer Schnittstelle verhindert und wie es zu beheben ist: ein Adapter ohne Schnittstelle, eine Gruppe zum Beitreten, ModemManager. Exit-Status 0, wenn mindestens eine Schnittstelle nutzbar ist, 1, wenn keine.</translation>
     </message>
     <message>
         <source>simulators are not listed: %1</source>
@@ -1086,14 +1212,6 @@ C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleic
         <translation>Die zu sendende .cfg-Datei.</translation>
     </message>
     <message>
-        <source>--port needs a port number 1-9 or a device, e.g. --port /dev/ttyUSB0</source>
-        <translation>--port braucht eine Schnittstellennummer 1-9 oder ein Gerät, z. B. --port /dev/ttyUSB0</translation>
-    </message>
-    <message>
-        <source>--port %1: port numbers run from 1 to 9; for another port give its device, e.g. --port /dev/ttyUSB0</source>
-        <translation>--port %1: Schnittstellennummern gehen von 1 bis 9; für eine andere Schnittstelle geben Sie ihr Gerät an, z. B. --port /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>Transfer %1:</source>
         <translation>Übertragung %1:</translation>
     </message>
@@ -1144,10 +1262,6 @@ C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleic
         <translation>Ein JSON-Objekt je Übertragung ausgeben.</translation>
     </message>
     <message>
-        <source>simulate takes no arguments</source>
-        <translation>simulate nimmt keine Argumente</translation>
-    </message>
-    <message>
         <source>not listed among the ports (%1); send to the device by name</source>
         <translation>nicht unter den Schnittstellen gelistet (%1); senden Sie an das Gerät mit seinem Namen</translation>
     </message>
@@ -1184,12 +1298,191 @@ C für Englisch; die --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleic
         <translation>Lädt FILE über die Werkseinstellungen, wendet jedes --set an, prüft die Einstellungen genau wie SENDEN und programmiert den Tracker: 122 Bytes in vier Schreibvorgängen mit 4800 Baud. Es wird nichts zurückgelesen: Achten Sie auf &apos;Success!&apos; im Display des Trackers.</translation>
     </message>
     <message>
-        <source>Port number 1-9 as &quot;korvex-cli ports&quot; lists them, or a device such as /dev/ttyUSB0 (a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: the file&apos;s port number.</source>
-        <translation>Schnittstellennummer 1-9, wie &quot;korvex-cli ports&quot; sie listet, oder ein Gerät wie /dev/ttyUSB0 (ein Name mit / ist ein Pfad und wird so geöffnet). Ein Pfad unter /dev/serial/by-id/ nennt denselben Adapter auch nach dem Neueinstecken, wenn aus ttyUSB0 womöglich ttyUSB1 wurde. Vorgabe: die Schnittstellennummer der Datei.</translation>
-    </message>
-    <message>
         <source>send needs exactly one .cfg file (make one with &quot;korvex-cli defaults -o FILE&quot; or with Save in the window)</source>
         <translation>send braucht genau eine .cfg-Datei (erstellen Sie eine mit &quot;korvex-cli defaults -o FILE&quot; oder mit Speichern im Fenster)</translation>
+    </message>
+    <message>
+        <source>the serial ports, numbered as &quot;Comm num:&quot; counts them, and what keeps them from use; with --wait, the port that is plugged in next</source>
+        <translation>die seriellen Schnittstellen, nummeriert wie &quot;COM-Nr.:&quot; sie zählt, und was ihre Nutzung verhindert; mit --wait die als Nächstes eingesteckte</translation>
+    </message>
+    <message>
+        <source>what the tracker makes of a transfer trace or of raw bytes</source>
+        <translation>was der Tracker aus einer Übertragungsspur oder rohen Bytes macht</translation>
+    </message>
+    <message>
+        <source>one file with what someone who helps needs</source>
+        <translation>eine Datei mit dem, was ein Helfer braucht</translation>
+    </message>
+    <message>
+        <source>
+A FILE of - is standard input; -o - is standard output.
+Run &quot;korvex-cli COMMAND --help&quot; for the options of one command,
+&quot;korvex-cli --version&quot; for the version.
+Exit status: 0 success, 1 settings rejected, 2 usage error, 3 file error,
+4 settings not loaded, 5 port error, 6 no usable port (ports --diagnose),
+7 transfer refused (simulate --once), 8 output lost, 9 send interrupted,
+10 no port appeared (ports --wait).
+--lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
+C for English; --json output and .cfg files are the same in every language.
+</source>
+        <translation>
+DATEI - ist die Standardeingabe; -o - die Standardausgabe.
+&quot;korvex-cli BEFEHL --help&quot; zeigt die Optionen eines Befehls,
+&quot;korvex-cli --version&quot; die Version.
+Exit-Status: 0 Erfolg, 1 Einstellungen abgelehnt, 2 Aufruffehler,
+3 Dateifehler, 4 Einstellungen nicht geladen, 5 Schnittstellenfehler,
+6 keine nutzbare Schnittstelle (ports --diagnose), 7 Übertragung abgelehnt
+(simulate --once), 8 Ausgabe verloren, 9 Senden unterbrochen,
+10 keine Schnittstelle erschienen (ports --wait).
+--lang NAME (oder KORVEX_LANG) wählt die Sprache der Meldungen: de, es, it,
+C für Englisch; --json-Ausgabe und .cfg-Dateien sind in jeder Sprache gleich.
+</translation>
+    </message>
+    <message>
+        <source>%1%2 is given twice with different values (&quot;%3&quot; and &quot;%4&quot;); give it once</source>
+        <translation>%1%2 ist zweimal mit verschiedenen Werten angegeben (&quot;%3&quot; und &quot;%4&quot;); geben Sie es nur einmal an</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2</source>
+        <translation>Aufruf: %1 %2</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for more.</source>
+        <translation>&quot;%1 --help&quot; zeigt mehr.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken here: %2 takes no arguments</source>
+        <translation>&quot;%1&quot; wird hier nicht angenommen: %2 nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is one argument too many</source>
+        <translation>&quot;%1&quot; ist ein Argument zu viel</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Reads a transfer trace (as send --trace writes it, or the last one kept in the user&apos;s state folder) or the raw bytes of a transfer, and prints what the tracker would have made of it, as simulate does: the display&apos;s verdict, when each write came and the settings it carried. Exit status 0 when every transfer would have shown &apos;Success!&apos;, 7 when one would not.</source>
+        <translation>Liest eine Übertragungsspur (wie send --trace sie schreibt, oder die letzte im Zustandsordner des Benutzers aufbewahrte) oder die rohen Bytes einer Übertragung und gibt aus, was der Tracker daraus gemacht hätte, wie simulate: das Urteil des Displays, wann jeder Schreibvorgang kam und welche Einstellungen er trug. Exit-Status 0, wenn jede Übertragung &apos;Success!&apos; gezeigt hätte, 7, wenn eine es nicht hätte.</translation>
+    </message>
+    <message>
+        <source>The trace or the bytes; - for standard input.</source>
+        <translation>Die Spur oder die Bytes; - für die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>decode needs exactly one file: a trace or raw bytes</source>
+        <translation>decode braucht genau eine Datei: eine Spur oder rohe Bytes</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a trace to trust: %2</source>
+        <translation>%1 ist keine verlässliche Spur: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no transfer: nothing was written to the line</source>
+        <translation>%1 enthält keine Übertragung: auf die Leitung wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>Also tell what keeps a port from use, and how to fix it: an adapter without a port, a group to join, ModemManager. Exit status 0 when at least one port can be used, 6 when none can.</source>
+        <translation>Auch sagen, was die Nutzung einer Schnittstelle verhindert und wie es zu beheben ist: ein Adapter ohne Schnittstelle, eine Gruppe zum Beitreten, ModemManager. Exit-Status 0, wenn mindestens eine Schnittstelle nutzbar ist, 6, wenn keine es ist.</translation>
+    </message>
+    <message>
+        <source>Then wait up to SECONDS (default %1) for a port to appear, and print it with its stable name: unplug the cable, run this, plug it in. Exit status 0 when a port appeared, %2 when none did in time.</source>
+        <translation>Dann bis zu SECONDS Sekunden (Vorgabe %1) warten, bis eine Schnittstelle erscheint, und sie mit ihrem festen Namen ausgeben: Kabel abziehen, dies starten, Kabel einstecken. Exit-Status 0, wenn eine Schnittstelle erschien, %2, wenn keine rechtzeitig erschien.</translation>
+    </message>
+    <message>
+        <source>With --wait: how long to wait, 1 to %1.</source>
+        <translation>Mit --wait: wie lange gewartet wird, 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken here: ports takes a number of seconds only with --wait</source>
+        <translation>&quot;%1&quot; wird hier nicht angenommen: ports nimmt eine Anzahl Sekunden nur mit --wait</translation>
+    </message>
+    <message>
+        <source>--wait %1: give a whole number of seconds from 1 to %2</source>
+        <translation>--wait %1: geben Sie eine ganze Zahl von Sekunden von 1 bis %2 an</translation>
+    </message>
+    <message>
+        <source>Waiting up to 1 second for a port to appear: plug in the cable now.</source>
+        <translation>Warte bis zu 1 Sekunde, bis eine Schnittstelle erscheint: Stecken Sie jetzt das Kabel ein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting up to %n seconds for a port to appear: plug in the cable now.</source>
+        <translation>
+            <numerusform>Warte bis zu %n Sekunde, bis eine Schnittstelle erscheint: Stecken Sie jetzt das Kabel ein.</numerusform>
+            <numerusform>Warte bis zu %n Sekunden, bis eine Schnittstelle erscheint: Stecken Sie jetzt das Kabel ein.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no port appeared within 1 second. Check the cable and the adapter; ports --diagnose tells what the system shows.</source>
+        <translation>innerhalb 1 Sekunde ist keine Schnittstelle erschienen. Prüfen Sie Kabel und Adapter; ports --diagnose sagt, was das System zeigt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no port appeared within %n seconds. Check the cable and the adapter; ports --diagnose tells what the system shows.</source>
+        <translation>
+            <numerusform>innerhalb %n Sekunde ist keine Schnittstelle erschienen. Prüfen Sie Kabel und Adapter; ports --diagnose sagt, was das System zeigt.</numerusform>
+            <numerusform>innerhalb von %n Sekunden ist keine Schnittstelle erschienen. Prüfen Sie Kabel und Adapter; ports --diagnose sagt, was das System zeigt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New port:</source>
+        <translation>Neue Schnittstelle:</translation>
+    </message>
+    <message>
+        <source>Writes one file to attach to a request for help: the program and Qt versions, the system and desktop session, the locale, the serial ports with their drivers and stable names, what keeps them from use (as ports --diagnose), the user&apos;s groups, the last transfer&apos;s trace and the settings it carried. It holds nothing secret. The file is replaced in one step.</source>
+        <translation>Schreibt eine Datei, die einer Bitte um Hilfe beigelegt wird: die Versionen des Programms und von Qt, das System und die Desktop-Sitzung, die Locale, die seriellen Schnittstellen mit ihren Treibern und festen Namen, was ihre Nutzung verhindert (wie ports --diagnose), die Gruppen des Benutzers, die Spur der letzten Übertragung und die Einstellungen, die sie trug. Sie enthält nichts Geheimes. Die Datei wird in einem Schritt ersetzt.</translation>
+    </message>
+    <message>
+        <source>Write the report to FILE (- for standard output, the default).</source>
+        <translation>Den Bericht in DATEI schreiben (- für die Standardausgabe, die Vorgabe).</translation>
+    </message>
+    <message>
+        <source>Write one JSON object instead of text.</source>
+        <translation>Ein JSON-Objekt statt Text schreiben.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;</source>
+        <translation>&quot;%1&quot; kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>Bericht geschrieben nach %1</translation>
+    </message>
+    <message>
+        <source>The COM port&apos;s number (12 is COM12), or its name such as COM12. Default: the file&apos;s port number.</source>
+        <translation>Die Nummer der COM-Schnittstelle (12 ist COM12) oder ihr Name, etwa COM12. Vorgabe: die Schnittstellennummer der Datei.</translation>
+    </message>
+    <message>
+        <source>Port number as &quot;korvex-cli ports&quot; lists them, or a device such as /dev/ttyUSB0 (a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: the file&apos;s port number.</source>
+        <translation>Schnittstellennummer, wie &quot;korvex-cli ports&quot; sie listet, oder ein Gerät wie /dev/ttyUSB0 (ein Name mit / ist ein Pfad und wird so geöffnet, wie er angegeben ist). Ein Pfad unter /dev/serial/by-id/ nennt denselben Adapter auch nach dem erneuten Einstecken, wenn aus ttyUSB0 vielleicht ttyUSB1 geworden ist. Vorgabe: die Schnittstellennummer der Datei.</translation>
+    </message>
+    <message>
+        <source>warning: the trace was not kept as the last transfer: %1</source>
+        <translation>Warnung: die Spur wurde nicht als letzte Übertragung aufbewahrt: %1</translation>
+    </message>
+    <message>
+        <source>warning: --trace: %1</source>
+        <translation>Warnung: --trace: %1</translation>
+    </message>
+    <message>
+        <source>Also write the transfer&apos;s trace to OUT: the port and its line settings as opened, each write with its time, bytes and text, DTR/RTS, errors and the close (&quot;korvex-cli decode OUT&quot; reads it back). The last trace is kept in the user&apos;s state folder in any case.</source>
+        <translation>Die Spur der Übertragung auch nach OUT schreiben: die Schnittstelle und ihre Leitungseinstellungen beim Öffnen, jeden Schreibvorgang mit Zeit, Bytes und Text, DTR/RTS, Fehler und das Schließen (&quot;korvex-cli decode OUT&quot; liest sie wieder). Die letzte Spur wird in jedem Fall im Zustandsordner des Benutzers aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>--port needs a port number or a device, e.g. --port %1</source>
+        <translation>--port braucht eine Schnittstellennummer oder ein Gerät, z. B. --port %1</translation>
+    </message>
+    <message>
+        <source>--port %1: port numbers run from 1 to %2; for another port give its device, e.g. --port %3</source>
+        <translation>--port %1: Schnittstellennummern reichen von 1 bis %2; für eine andere Schnittstelle geben Sie ihr Gerät an, z. B. --port %3</translation>
+    </message>
+    <message>
+        <source>--trace needs a file name, e.g. --trace send.trace</source>
+        <translation>--trace braucht einen Dateinamen, z. B. --trace send.trace</translation>
     </message>
 </context>
 </TS>

@@ -135,6 +135,10 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
         <source>Cannot write &quot;%1&quot;</source>
         <translation>No se puede escribir &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>The file begins as UTF-16 text (Notepad&apos;s &quot;Unicode&quot;) but is not valid UTF-16. Open it in Notepad and save it again with the encoding &quot;ANSI&quot; or &quot;UTF-8&quot;.</source>
+        <translation>El archivo empieza como texto UTF-16 (el &quot;Unicode&quot; del Bloc de notas) pero no es UTF-16 válido. Ábralo en el Bloc de notas y guárdelo de nuevo con la codificación &quot;ANSI&quot; o &quot;UTF-8&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Description</name>
@@ -209,10 +213,6 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
         <translation>El número del puerto serie</translation>
     </message>
     <message>
-        <source>0 = GPSless mode</source>
-        <translation>0 = modo sin GPS</translation>
-    </message>
-    <message>
         <source>In GPSless mode, the GPSless beacon</source>
         <translation>En modo sin GPS, la baliza sin GPS</translation>
     </message>
@@ -223,6 +223,10 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
     <message>
         <source>GPSless mode: off</source>
         <translation>Modo sin GPS: desactivado</translation>
+    </message>
+    <message>
+        <source>0 = GPSless mode. Entering leaves the digits unselected: to replace them, select them first with Shift+End, then type</source>
+        <translation>0 = modo sin GPS. Al entrar, las cifras quedan sin seleccionar: para sustituirlas, selecciónelas primero con Mayús+Fin y luego escriba</translation>
     </message>
 </context>
 <context>
@@ -408,6 +412,41 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
     </message>
 </context>
 <context>
+    <name>FileKind</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>es una carpeta, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a regular file</source>
+        <translation>es un dispositivo de caracteres, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a regular file</source>
+        <translation>es un dispositivo de bloques, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a regular file</source>
+        <translation>es un enlace simbólico, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a regular file</source>
+        <translation>es un archivo especial, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>es una tubería con nombre, no un archivo normal</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>its name holds U+FFFD, which stands for bytes that could not be read as text; the name would reach the system changed and could name another file, so it was refused (rename the file)</source>
@@ -416,6 +455,18 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
     <message>
         <source>the argument &quot;%1&quot; is not valid UTF-8. Names are passed to the system exactly as given, and this one cannot be: rename the file (convmv does it) and try again</source>
         <translation>el argumento &quot;%1&quot; no es UTF-8 válido. Los nombres se pasan al sistema tal como se dan, y este no puede pasarse: cambie el nombre del archivo (convmv lo hace) y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>the &quot;:&quot; makes it a stream inside the file before it, which Windows keeps hidden; a file name cannot hold &quot;:&quot;</source>
+        <translation>los &quot;:&quot; lo convierten en un flujo dentro del archivo anterior, que Windows mantiene oculto; un nombre de archivo no puede contener &quot;:&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a Windows device, not of a file, whatever ending follows it; choose another name</source>
+        <translation>%1 es el nombre de un dispositivo de Windows, no de un archivo, sea cual sea la extensión que siga; elija otro nombre</translation>
+    </message>
+    <message>
+        <source>Windows drops the dot or space at the end of a name, so another file would be written; choose a name without it</source>
+        <translation>Windows quita el punto o el espacio al final de un nombre, así que se escribiría otro archivo; elija un nombre sin ellos</translation>
     </message>
 </context>
 <context>
@@ -468,13 +519,13 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
         <source>it leads through a symbolic link another user made in a shared folder; it was not followed</source>
         <translation>pasa por un enlace simbólico que otro usuario creó en una carpeta compartida; no se ha seguido</translation>
     </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
-    <message>
-        <source>No port selected: enter a port number from 1 to 9 in &quot;Comm num:&quot; (korvex-cli ports lists the serial ports of this computer).</source>
-        <translation>No hay ningún puerto elegido: introduzca en &quot;Núm. COM:&quot; un número de puerto del 1 al 9 (korvex-cli ports enumera los puertos serie de este ordenador).</translation>
-    </message>
     <message>
         <source>Port %1 does not exist: no serial port was found on this computer. Plug in the serial adapter, then try again (korvex-cli ports lists the ports it finds).</source>
         <translation>El puerto %1 no existe: no se ha encontrado ningún puerto serie en este ordenador. Conecte el adaptador serie y vuelva a intentarlo (korvex-cli ports enumera los puertos que encuentra).</translation>
@@ -490,6 +541,25 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
     <message>
         <source>Port %1 does not exist: %2. Run korvex-cli ports to see which number belongs to which device.</source>
         <translation>El puerto %1 no existe: %2. Ejecute korvex-cli ports para ver qué número corresponde a qué dispositivo.</translation>
+    </message>
+    <message>
+        <source>No port selected: enter a port number in &quot;Comm num:&quot; (korvex-cli ports lists the serial ports of this computer).</source>
+        <translation>Ningún puerto elegido: escriba un número de puerto en &quot;Núm. COM:&quot; (korvex-cli ports enumera los puertos serie de este ordenador).</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>The box also offers &quot;%1&quot;.</source>
+        <translation>El cuadro ofrece también &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Guardar informe…</translation>
+    </message>
+    <message>
+        <source>Saves one file with what someone who helps needs: the system, the ports and the last transfer.</source>
+        <translation>Guarda un archivo con lo que necesita quien ayuda: el sistema, los puertos y la última transferencia.</translation>
     </message>
 </context>
 <context>
@@ -746,6 +816,50 @@ Después desconecte el cable y vuelva a conectarlo.</translation>
     </message>
 </context>
 <context>
+    <name>StateFolder</name>
+    <message>
+        <source>no state folder: neither XDG_STATE_HOME nor HOME names one</source>
+        <translation>no hay carpeta de estado: ni XDG_STATE_HOME ni HOME indican una</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>the file size limit of this session (`ulimit -f`) was reached</source>
+        <translation>se alcanzó el límite de tamaño de archivo de esta sesión (`ulimit -f`)</translation>
+    </message>
+    <message>
+        <source>the limit of open files of this session (`ulimit -n`) was reached</source>
+        <translation>se alcanzó el límite de archivos abiertos de esta sesión (`ulimit -n`)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferTrace</name>
+    <message>
+        <source>line %1 says %2 bytes but holds %3</source>
+        <translation>la línea %1 indica %2 bytes pero contiene %3</translation>
+    </message>
+</context>
+<context>
+    <name>Typing</name>
+    <message>
+        <source>the character %1 cannot be typed into %2</source>
+        <translation>el carácter %1 no se puede escribir en %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which typing turns into %3; it is kept as read</source>
+        <translation>%1 contiene %2, que al escribir se convierte en %3; se conserva tal como se leyó</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which typing never lets through; it is kept as read</source>
+        <translation>%1 contiene %2, que al escribir nunca se admite; se conserva tal como se leyó</translation>
+    </message>
+</context>
+<context>
     <name>korvex::InstructionsWindow</name>
     <message>
         <source>Istruzioni:</source>
@@ -762,6 +876,37 @@ Después desconecte el cable y vuelva a conectarlo.</translation>
     <message>
         <source>Manca il file di help %1</source>
         <translation>Falta el archivo de ayuda %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvex::PortHint</name>
+    <message>
+        <source>Korvex simulator</source>
+        <translation>Simulador Korvex</translation>
+    </message>
+    <message>
+        <source>New serial port %1: %2</source>
+        <translation>Nuevo puerto serie %1: %2</translation>
+    </message>
+    <message>
+        <source>New serial port: %1</source>
+        <translation>Nuevo puerto serie: %1</translation>
+    </message>
+    <message>
+        <source>Serial port %1 is gone: %2</source>
+        <translation>El puerto serie %1 ha desaparecido: %2</translation>
+    </message>
+    <message>
+        <source>Press F2 or click here to put %1 into Comm num.</source>
+        <translation>Pulse F2 o haga clic aquí para poner %1 en Núm. COM.</translation>
+    </message>
+    <message>
+        <source>Comm num cannot reach it: send to it with korvex-cli send --port and its device.</source>
+        <translation>Núm. COM no lo alcanza: envíe con korvex-cli send --port y su dispositivo.</translation>
+    </message>
+    <message>
+        <source>Comm num still names it; plug it in again or choose another port.</source>
+        <translation>Núm. COM aún lo indica; vuelva a conectarlo o elija otro puerto.</translation>
     </message>
 </context>
 <context>
@@ -839,6 +984,34 @@ Después desconecte el cable y vuelva a conectarlo.</translation>
         <source>Korvex Config - Istruzioni</source>
         <translation>Korvex Config - Instrucciones</translation>
     </message>
+    <message>
+        <source>Factory settings restored</source>
+        <translation>Valores de fábrica restablecidos</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>campo %1: %2</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Guardado en %1</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <translation>Cargado de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvex::cli</name>
@@ -857,10 +1030,6 @@ Después desconecte el cable y vuelva a conectarlo.</translation>
     <message>
         <source>check settings and program the tracker</source>
         <translation>comprueba los ajustes y programa el tracker</translation>
-    </message>
-    <message>
-        <source>the serial ports, numbered as &quot;Comm num:&quot; counts them, and what keeps them from use</source>
-        <translation>los puertos serie, numerados como los cuenta &quot;Núm. COM:&quot;, y qué impide usarlos</translation>
     </message>
     <message>
         <source>a simulated tracker on a pseudo-terminal, to send to</source>
@@ -883,32 +1052,6 @@ ajustes, comprobaciones y tiempos que la ventana de Korvex Config.
 </translation>
     </message>
     <message>
-        <source>
-A FILE of - is standard input; -o - is standard output.
-Run &quot;korvex-cli COMMAND --help&quot; for the options of one command,
-&quot;korvex-cli --version&quot; for the version.
-Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
-(a failed write to standard output or error included).
---lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
-C for English; --json output and .cfg files are the same in every language.
-</source>
-        <translation>
-Un ARCHIVO - es la entrada estándar; -o - es la salida estándar.
-&quot;korvex-cli ORDEN --help&quot; muestra las opciones de una orden,
-&quot;korvex-cli --version&quot; la versión.
-Estado de salida: 0 éxito, 1 ajustes rechazados, 2 error de uso, de archivo, de
-carga o de puerto (incluida una escritura fallida en la salida estándar o de error).
---lang NOMBRE (o KORVEX_LANG) elige el idioma de los mensajes: de, es, it, C para
-inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
-</translation>
-    </message>
-    <message>
-        <source>Run &quot;%1 --help&quot; for usage.
-</source>
-        <translation>Ejecute &quot;%1 --help&quot; para ver el uso.
-</translation>
-    </message>
-    <message>
         <source>unknown command &quot;%1&quot;</source>
         <translation>orden desconocida &quot;%1&quot;</translation>
     </message>
@@ -927,10 +1070,6 @@ inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
     <message>
         <source>Print one JSON object instead.</source>
         <translation>Imprime en su lugar un objeto JSON.</translation>
-    </message>
-    <message>
-        <source>check takes at most one file</source>
-        <translation>check admite como mucho un archivo</translation>
     </message>
     <message>
         <source>Settings as SEND writes them back:</source>
@@ -997,10 +1136,6 @@ inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
         <translation>Escribe en FILE (- para la salida estándar).</translation>
     </message>
     <message>
-        <source>defaults takes no file argument; use -o FILE</source>
-        <translation>defaults no admite un archivo como argumento; use -o FILE</translation>
-    </message>
-    <message>
         <source>Loads FILE onto the factory settings (no FILE: the factory settings), applies each --set and saves the result as OUT.</source>
         <translation>Carga FILE sobre los valores de fábrica (sin FILE: los valores de fábrica), aplica cada --set y guarda el resultado como OUT.</translation>
     </message>
@@ -1017,20 +1152,12 @@ inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
         <translation>edit necesita -o OUT, el archivo que escribir</translation>
     </message>
     <message>
-        <source>edit takes at most one input file</source>
-        <translation>edit admite como mucho un archivo de entrada</translation>
-    </message>
-    <message>
         <source>Nothing stands in the way that the system shows.</source>
         <translation>El sistema no muestra ningún impedimento.</translation>
     </message>
     <message>
         <source>Lists the serial ports numbered the way &quot;Comm num:&quot; and --port count them: USB adapters first, then the other ports, then running simulators.</source>
         <translation>Enumera los puertos serie numerados como los cuentan &quot;Núm. COM:&quot; y --port: primero los adaptadores USB, luego los demás puertos y después los simuladores en marcha.</translation>
-    </message>
-    <message>
-        <source>Also tell what keeps a port from use, and how to fix it: an adapter without a port, a group to join, ModemManager. Exit status 0 when at least one port can be used, 1 when none can.</source>
-        <translation>Indica también qué impide usar un puerto y cómo arreglarlo: un adaptador sin puerto, un grupo al que unirse, ModemManager. Estado de salida 0 si al menos un puerto se puede usar, 1 si ninguno.</translation>
     </message>
     <message>
         <source>simulators are not listed: %1</source>
@@ -1085,14 +1212,6 @@ inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
         <translation>El archivo .cfg que enviar.</translation>
     </message>
     <message>
-        <source>--port needs a port number 1-9 or a device, e.g. --port /dev/ttyUSB0</source>
-        <translation>--port necesita un número de puerto 1-9 o un dispositivo, p. ej. --port /dev/ttyUSB0</translation>
-    </message>
-    <message>
-        <source>--port %1: port numbers run from 1 to 9; for another port give its device, e.g. --port /dev/ttyUSB0</source>
-        <translation>--port %1: los números de puerto van del 1 al 9; para otro puerto indique su dispositivo, p. ej. --port /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>Transfer %1:</source>
         <translation>Transferencia %1:</translation>
     </message>
@@ -1143,10 +1262,6 @@ inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
         <translation>Imprime un objeto JSON por transferencia.</translation>
     </message>
     <message>
-        <source>simulate takes no arguments</source>
-        <translation>simulate no admite argumentos</translation>
-    </message>
-    <message>
         <source>not listed among the ports (%1); send to the device by name</source>
         <translation>no figura entre los puertos (%1); envíe al dispositivo por su nombre</translation>
     </message>
@@ -1183,12 +1298,191 @@ inglés; la salida --json y los archivos .cfg son iguales en todos los idiomas.
         <translation>Carga FILE sobre los valores de fábrica, aplica cada --set, comprueba los ajustes exactamente como ENVIAR y programa el tracker: 122 bytes en cuatro escrituras a 4800 baudios. No se lee nada de vuelta: compruebe que aparece &apos;Success!&apos; en la pantalla del tracker.</translation>
     </message>
     <message>
-        <source>Port number 1-9 as &quot;korvex-cli ports&quot; lists them, or a device such as /dev/ttyUSB0 (a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: the file&apos;s port number.</source>
-        <translation>Número de puerto 1-9 tal como los enumera &quot;korvex-cli ports&quot;, o un dispositivo como /dev/ttyUSB0 (un nombre con / es una ruta y se abre tal cual). Una ruta /dev/serial/by-id/ designa el mismo adaptador tras volver a conectarlo, cuando ttyUSB0 puede haberse convertido en ttyUSB1. Por defecto: el número de puerto del archivo.</translation>
-    </message>
-    <message>
         <source>send needs exactly one .cfg file (make one with &quot;korvex-cli defaults -o FILE&quot; or with Save in the window)</source>
         <translation>send necesita exactamente un archivo .cfg (cree uno con &quot;korvex-cli defaults -o FILE&quot; o con Guardar en la ventana)</translation>
+    </message>
+    <message>
+        <source>the serial ports, numbered as &quot;Comm num:&quot; counts them, and what keeps them from use; with --wait, the port that is plugged in next</source>
+        <translation>los puertos serie, numerados como los cuenta &quot;Núm. COM:&quot;, y lo que impide usarlos; con --wait, el próximo que se conecte</translation>
+    </message>
+    <message>
+        <source>what the tracker makes of a transfer trace or of raw bytes</source>
+        <translation>lo que el tracker entiende de una traza de transferencia o de bytes sin procesar</translation>
+    </message>
+    <message>
+        <source>one file with what someone who helps needs</source>
+        <translation>un archivo con lo que necesita quien ayuda</translation>
+    </message>
+    <message>
+        <source>
+A FILE of - is standard input; -o - is standard output.
+Run &quot;korvex-cli COMMAND --help&quot; for the options of one command,
+&quot;korvex-cli --version&quot; for the version.
+Exit status: 0 success, 1 settings rejected, 2 usage error, 3 file error,
+4 settings not loaded, 5 port error, 6 no usable port (ports --diagnose),
+7 transfer refused (simulate --once), 8 output lost, 9 send interrupted,
+10 no port appeared (ports --wait).
+--lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
+C for English; --json output and .cfg files are the same in every language.
+</source>
+        <translation>
+Un ARCHIVO - es la entrada estándar; -o - es la salida estándar.
+&quot;korvex-cli ORDEN --help&quot; muestra las opciones de una orden,
+&quot;korvex-cli --version&quot; la versión.
+Estado de salida: 0 éxito, 1 ajustes rechazados, 2 error de uso,
+3 error de archivo, 4 ajustes no cargados, 5 error de puerto,
+6 ningún puerto utilizable (ports --diagnose), 7 transferencia rechazada
+(simulate --once), 8 salida perdida, 9 envío interrumpido,
+10 no apareció ningún puerto (ports --wait).
+--lang NOMBRE (o KORVEX_LANG) elige el idioma de los mensajes: de, es, it,
+C para inglés; la salida --json y los archivos .cfg son iguales en todo idioma.
+</translation>
+    </message>
+    <message>
+        <source>%1%2 is given twice with different values (&quot;%3&quot; and &quot;%4&quot;); give it once</source>
+        <translation>%1%2 se da dos veces con valores distintos (&quot;%3&quot; y &quot;%4&quot;); délo una sola vez</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2</source>
+        <translation>Uso: %1 %2</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for more.</source>
+        <translation>Ejecute &quot;%1 --help&quot; para saber más.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken here: %2 takes no arguments</source>
+        <translation>&quot;%1&quot; no se admite aquí: %2 no admite argumentos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is one argument too many</source>
+        <translation>&quot;%1&quot; es un argumento de más</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>Reads a transfer trace (as send --trace writes it, or the last one kept in the user&apos;s state folder) or the raw bytes of a transfer, and prints what the tracker would have made of it, as simulate does: the display&apos;s verdict, when each write came and the settings it carried. Exit status 0 when every transfer would have shown &apos;Success!&apos;, 7 when one would not.</source>
+        <translation>Lee una traza de transferencia (como la escribe send --trace, o la última guardada en la carpeta de estado del usuario) o los bytes sin procesar de una transferencia, e imprime lo que el tracker habría entendido, como hace simulate: el veredicto de la pantalla, cuándo llegó cada escritura y los ajustes que llevaba. Estado de salida 0 si cada transferencia habría mostrado &apos;Success!&apos;, 7 si alguna no.</translation>
+    </message>
+    <message>
+        <source>The trace or the bytes; - for standard input.</source>
+        <translation>La traza o los bytes; - para la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>decode needs exactly one file: a trace or raw bytes</source>
+        <translation>decode necesita exactamente un archivo: una traza o bytes sin procesar</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;</source>
+        <translation>No se puede leer &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is not a trace to trust: %2</source>
+        <translation>%1 no es una traza fiable: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no transfer: nothing was written to the line</source>
+        <translation>%1 no contiene ninguna transferencia: no se escribió nada en la línea</translation>
+    </message>
+    <message>
+        <source>Also tell what keeps a port from use, and how to fix it: an adapter without a port, a group to join, ModemManager. Exit status 0 when at least one port can be used, 6 when none can.</source>
+        <translation>Dice también qué impide usar un puerto y cómo arreglarlo: un adaptador sin puerto, un grupo al que unirse, ModemManager. Estado de salida 0 si al menos un puerto se puede usar, 6 si ninguno.</translation>
+    </message>
+    <message>
+        <source>Then wait up to SECONDS (default %1) for a port to appear, and print it with its stable name: unplug the cable, run this, plug it in. Exit status 0 when a port appeared, %2 when none did in time.</source>
+        <translation>Luego espera hasta SECONDS segundos (por omisión %1) a que aparezca un puerto y lo imprime con su nombre estable: desconecte el cable, ejecute esto, conéctelo. Estado de salida 0 si apareció un puerto, %2 si ninguno a tiempo.</translation>
+    </message>
+    <message>
+        <source>With --wait: how long to wait, 1 to %1.</source>
+        <translation>Con --wait: cuánto esperar, de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken here: ports takes a number of seconds only with --wait</source>
+        <translation>&quot;%1&quot; no se admite aquí: ports admite un número de segundos solo con --wait</translation>
+    </message>
+    <message>
+        <source>--wait %1: give a whole number of seconds from 1 to %2</source>
+        <translation>--wait %1: indique un número entero de segundos de 1 a %2</translation>
+    </message>
+    <message>
+        <source>Waiting up to 1 second for a port to appear: plug in the cable now.</source>
+        <translation>Esperando hasta 1 segundo a que aparezca un puerto: conecte ahora el cable.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting up to %n seconds for a port to appear: plug in the cable now.</source>
+        <translation>
+            <numerusform>Esperando hasta %n segundo a que aparezca un puerto: conecte ahora el cable.</numerusform>
+            <numerusform>Esperando hasta %n segundos a que aparezca un puerto: conecte ahora el cable.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no port appeared within 1 second. Check the cable and the adapter; ports --diagnose tells what the system shows.</source>
+        <translation>no apareció ningún puerto en 1 segundo. Revise el cable y el adaptador; ports --diagnose dice lo que muestra el sistema.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no port appeared within %n seconds. Check the cable and the adapter; ports --diagnose tells what the system shows.</source>
+        <translation>
+            <numerusform>no apareció ningún puerto en %n segundo. Revise el cable y el adaptador; ports --diagnose dice lo que muestra el sistema.</numerusform>
+            <numerusform>no apareció ningún puerto en %n segundos. Revise el cable y el adaptador; ports --diagnose dice lo que muestra el sistema.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New port:</source>
+        <translation>Nuevo puerto:</translation>
+    </message>
+    <message>
+        <source>Writes one file to attach to a request for help: the program and Qt versions, the system and desktop session, the locale, the serial ports with their drivers and stable names, what keeps them from use (as ports --diagnose), the user&apos;s groups, the last transfer&apos;s trace and the settings it carried. It holds nothing secret. The file is replaced in one step.</source>
+        <translation>Escribe un archivo para adjuntar a una petición de ayuda: las versiones del programa y de Qt, el sistema y la sesión de escritorio, la configuración regional, los puertos serie con sus controladores y nombres estables, lo que impide usarlos (como ports --diagnose), los grupos del usuario, la traza de la última transferencia y los ajustes que llevaba. No contiene nada secreto. El archivo se sustituye en un solo paso.</translation>
+    </message>
+    <message>
+        <source>Write the report to FILE (- for standard output, the default).</source>
+        <translation>Escribe el informe en FILE (- para la salida estándar, por omisión).</translation>
+    </message>
+    <message>
+        <source>Write one JSON object instead of text.</source>
+        <translation>Escribe un objeto JSON en lugar de texto.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;</source>
+        <translation>No se puede escribir &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>Informe escrito en %1</translation>
+    </message>
+    <message>
+        <source>The COM port&apos;s number (12 is COM12), or its name such as COM12. Default: the file&apos;s port number.</source>
+        <translation>El número del puerto COM (12 es COM12), o su nombre, como COM12. Por omisión: el número de puerto del archivo.</translation>
+    </message>
+    <message>
+        <source>Port number as &quot;korvex-cli ports&quot; lists them, or a device such as /dev/ttyUSB0 (a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: the file&apos;s port number.</source>
+        <translation>Número de puerto como lo enumera &quot;korvex-cli ports&quot;, o un dispositivo como /dev/ttyUSB0 (un nombre con / es una ruta, que se abre tal como se da). Una ruta /dev/serial/by-id/ indica el mismo adaptador tras volver a conectarlo, cuando ttyUSB0 puede haberse convertido en ttyUSB1. Por omisión: el número de puerto del archivo.</translation>
+    </message>
+    <message>
+        <source>warning: the trace was not kept as the last transfer: %1</source>
+        <translation>aviso: la traza no se guardó como última transferencia: %1</translation>
+    </message>
+    <message>
+        <source>warning: --trace: %1</source>
+        <translation>aviso: --trace: %1</translation>
+    </message>
+    <message>
+        <source>Also write the transfer&apos;s trace to OUT: the port and its line settings as opened, each write with its time, bytes and text, DTR/RTS, errors and the close (&quot;korvex-cli decode OUT&quot; reads it back). The last trace is kept in the user&apos;s state folder in any case.</source>
+        <translation>Escribe también la traza de la transferencia en OUT: el puerto y sus ajustes de línea al abrirlo, cada escritura con su hora, bytes y texto, DTR/RTS, errores y el cierre (&quot;korvex-cli decode OUT&quot; la vuelve a leer). La última traza se guarda en todo caso en la carpeta de estado del usuario.</translation>
+    </message>
+    <message>
+        <source>--port needs a port number or a device, e.g. --port %1</source>
+        <translation>--port necesita un número de puerto o un dispositivo, p. ej. --port %1</translation>
+    </message>
+    <message>
+        <source>--port %1: port numbers run from 1 to %2; for another port give its device, e.g. --port %3</source>
+        <translation>--port %1: los números de puerto van de 1 a %2; para otro puerto indique su dispositivo, p. ej. --port %3</translation>
+    </message>
+    <message>
+        <source>--trace needs a file name, e.g. --trace send.trace</source>
+        <translation>--trace necesita un nombre de archivo, p. ej. --trace send.trace</translation>
     </message>
 </context>
 </TS>

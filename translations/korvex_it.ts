@@ -135,6 +135,10 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
         <source>Cannot write &quot;%1&quot;</source>
         <translation>Impossibile scrivere &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>The file begins as UTF-16 text (Notepad&apos;s &quot;Unicode&quot;) but is not valid UTF-16. Open it in Notepad and save it again with the encoding &quot;ANSI&quot; or &quot;UTF-8&quot;.</source>
+        <translation>Il file inizia come testo UTF-16 (il &quot;Unicode&quot; del Blocco note) ma non è UTF-16 valido. Aprirlo nel Blocco note e salvarlo di nuovo con la codifica &quot;ANSI&quot; o &quot;UTF-8&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>Description</name>
@@ -209,10 +213,6 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
         <translation>Il numero della porta seriale</translation>
     </message>
     <message>
-        <source>0 = GPSless mode</source>
-        <translation>0 = modalità senza GPS</translation>
-    </message>
-    <message>
         <source>In GPSless mode, the GPSless beacon</source>
         <translation>In modalità senza GPS, il beacon senza GPS</translation>
     </message>
@@ -223,6 +223,10 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
     <message>
         <source>GPSless mode: off</source>
         <translation>Modalità senza GPS: non attiva</translation>
+    </message>
+    <message>
+        <source>0 = GPSless mode. Entering leaves the digits unselected: to replace them, select them first with Shift+End, then type</source>
+        <translation>0 = modalità senza GPS. Entrando, le cifre non vengono selezionate: per sostituirle, selezionarle prima con Maiusc+Fine, poi digitare</translation>
     </message>
 </context>
 <context>
@@ -408,6 +412,41 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
     </message>
 </context>
 <context>
+    <name>FileKind</name>
+    <message>
+        <source>it is a folder, not a regular file</source>
+        <translation>è una cartella, non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a character device, not a regular file</source>
+        <translation>è un dispositivo a caratteri, non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a block device, not a regular file</source>
+        <translation>è un dispositivo a blocchi, non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a named pipe (FIFO), not a regular file</source>
+        <translation>è una named pipe (FIFO), non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>è un socket, non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, not a regular file</source>
+        <translation>è un collegamento simbolico, non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a regular file</source>
+        <translation>è un file speciale, non un file regolare</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a regular file</source>
+        <translation>è una named pipe, non un file regolare</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>its name holds U+FFFD, which stands for bytes that could not be read as text; the name would reach the system changed and could name another file, so it was refused (rename the file)</source>
@@ -416,6 +455,18 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
     <message>
         <source>the argument &quot;%1&quot; is not valid UTF-8. Names are passed to the system exactly as given, and this one cannot be: rename the file (convmv does it) and try again</source>
         <translation>l&apos;argomento &quot;%1&quot; non è UTF-8 valido. I nomi vengono passati al sistema esattamente come dati, e questo non può esserlo: rinominare il file (lo fa convmv) e riprovare</translation>
+    </message>
+    <message>
+        <source>the &quot;:&quot; makes it a stream inside the file before it, which Windows keeps hidden; a file name cannot hold &quot;:&quot;</source>
+        <translation>i &quot;:&quot; ne fanno un flusso dentro il file che lo precede, che Windows tiene nascosto; un nome di file non può contenere &quot;:&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is the name of a Windows device, not of a file, whatever ending follows it; choose another name</source>
+        <translation>%1 è il nome di un dispositivo di Windows, non di un file, qualunque estensione segua; scegliere un altro nome</translation>
+    </message>
+    <message>
+        <source>Windows drops the dot or space at the end of a name, so another file would be written; choose a name without it</source>
+        <translation>Windows toglie il punto o lo spazio alla fine di un nome, quindi verrebbe scritto un altro file; scegliere un nome senza</translation>
     </message>
 </context>
 <context>
@@ -468,13 +519,13 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
         <source>it leads through a symbolic link another user made in a shared folder; it was not followed</source>
         <translation>passa per un collegamento simbolico creato da un altro utente in una cartella condivisa; non è stato seguito</translation>
     </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
 </context>
 <context>
     <name>Ports</name>
-    <message>
-        <source>No port selected: enter a port number from 1 to 9 in &quot;Comm num:&quot; (korvex-cli ports lists the serial ports of this computer).</source>
-        <translation>Nessuna porta scelta: inserire in &quot;Num. COM:&quot; un numero di porta da 1 a 9 (korvex-cli ports elenca le porte seriali di questo computer).</translation>
-    </message>
     <message>
         <source>Port %1 does not exist: no serial port was found on this computer. Plug in the serial adapter, then try again (korvex-cli ports lists the ports it finds).</source>
         <translation>La porta %1 non esiste: su questo computer non è stata trovata nessuna porta seriale. Collegare l&apos;adattatore seriale, poi riprovare (korvex-cli ports elenca le porte che trova).</translation>
@@ -490,6 +541,25 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
     <message>
         <source>Port %1 does not exist: %2. Run korvex-cli ports to see which number belongs to which device.</source>
         <translation>La porta %1 non esiste: %2. Eseguire korvex-cli ports per vedere quale numero corrisponde a quale dispositivo.</translation>
+    </message>
+    <message>
+        <source>No port selected: enter a port number in &quot;Comm num:&quot; (korvex-cli ports lists the serial ports of this computer).</source>
+        <translation>Nessuna porta scelta: inserire un numero di porta in &quot;Num. COM:&quot; (korvex-cli ports elenca le porte seriali di questo computer).</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>The box also offers &quot;%1&quot;.</source>
+        <translation>La finestra offre anche &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Save report…</source>
+        <translation>Salva rapporto…</translation>
+    </message>
+    <message>
+        <source>Saves one file with what someone who helps needs: the system, the ports and the last transfer.</source>
+        <translation>Salva un file con ciò che serve a chi aiuta: il sistema, le porte e l&apos;ultimo trasferimento.</translation>
     </message>
 </context>
 <context>
@@ -746,6 +816,50 @@ Poi scollegare il cavo e ricollegarlo.</translation>
     </message>
 </context>
 <context>
+    <name>StateFolder</name>
+    <message>
+        <source>no state folder: neither XDG_STATE_HOME nor HOME names one</source>
+        <translation>nessuna cartella di stato: né XDG_STATE_HOME né HOME ne indicano una</translation>
+    </message>
+    <message>
+        <source>cannot make the folder %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>the file size limit of this session (`ulimit -f`) was reached</source>
+        <translation>è stato raggiunto il limite di dimensione dei file di questa sessione (`ulimit -f`)</translation>
+    </message>
+    <message>
+        <source>the limit of open files of this session (`ulimit -n`) was reached</source>
+        <translation>è stato raggiunto il limite di file aperti di questa sessione (`ulimit -n`)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferTrace</name>
+    <message>
+        <source>line %1 says %2 bytes but holds %3</source>
+        <translation>la riga %1 dichiara %2 byte ma ne contiene %3</translation>
+    </message>
+</context>
+<context>
+    <name>Typing</name>
+    <message>
+        <source>the character %1 cannot be typed into %2</source>
+        <translation>il carattere %1 non si può digitare in %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which typing turns into %3; it is kept as read</source>
+        <translation>%1 contiene %2, che digitando diventa %3; viene mantenuto come letto</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which typing never lets through; it is kept as read</source>
+        <translation>%1 contiene %2, che digitando non passa mai; viene mantenuto come letto</translation>
+    </message>
+</context>
+<context>
     <name>korvex::InstructionsWindow</name>
     <message>
         <source>Istruzioni:</source>
@@ -762,6 +876,37 @@ Poi scollegare il cavo e ricollegarlo.</translation>
     <message>
         <source>Manca il file di help %1</source>
         <translation>Manca il file di help %1</translation>
+    </message>
+</context>
+<context>
+    <name>korvex::PortHint</name>
+    <message>
+        <source>Korvex simulator</source>
+        <translation>Simulatore Korvex</translation>
+    </message>
+    <message>
+        <source>New serial port %1: %2</source>
+        <translation>Nuova porta seriale %1: %2</translation>
+    </message>
+    <message>
+        <source>New serial port: %1</source>
+        <translation>Nuova porta seriale: %1</translation>
+    </message>
+    <message>
+        <source>Serial port %1 is gone: %2</source>
+        <translation>La porta seriale %1 non c&apos;è più: %2</translation>
+    </message>
+    <message>
+        <source>Press F2 or click here to put %1 into Comm num.</source>
+        <translation>Premere F2 o fare clic qui per mettere %1 in Num. COM.</translation>
+    </message>
+    <message>
+        <source>Comm num cannot reach it: send to it with korvex-cli send --port and its device.</source>
+        <translation>Num. COM non la raggiunge: inviare con korvex-cli send --port e il suo dispositivo.</translation>
+    </message>
+    <message>
+        <source>Comm num still names it; plug it in again or choose another port.</source>
+        <translation>Num. COM la indica ancora; ricollegarla o scegliere un&apos;altra porta.</translation>
     </message>
 </context>
 <context>
@@ -839,6 +984,34 @@ Poi scollegare il cavo e ricollegarlo.</translation>
         <source>Korvex Config - Istruzioni</source>
         <translation>Korvex Config - Istruzioni</translation>
     </message>
+    <message>
+        <source>Factory settings restored</source>
+        <translation>Impostazioni di fabbrica ripristinate</translation>
+    </message>
+    <message>
+        <source>field %1: %2</source>
+        <translation>campo %1: %2</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Salva rapporto</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Testo (*.txt)</translation>
+    </message>
+    <message>
+        <source>Saved to %1</source>
+        <translation>Salvato in %1</translation>
+    </message>
+    <message>
+        <source>Loaded from %1</source>
+        <translation>Caricato da %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>korvex::cli</name>
@@ -857,10 +1030,6 @@ Poi scollegare il cavo e ricollegarlo.</translation>
     <message>
         <source>check settings and program the tracker</source>
         <translation>controlla le impostazioni e programma il tracker</translation>
-    </message>
-    <message>
-        <source>the serial ports, numbered as &quot;Comm num:&quot; counts them, and what keeps them from use</source>
-        <translation>le porte seriali, numerate come le conta &quot;Num. COM:&quot;, e cosa ne impedisce l&apos;uso</translation>
     </message>
     <message>
         <source>a simulated tracker on a pseudo-terminal, to send to</source>
@@ -883,33 +1052,6 @@ Comandi:
 </translation>
     </message>
     <message>
-        <source>
-A FILE of - is standard input; -o - is standard output.
-Run &quot;korvex-cli COMMAND --help&quot; for the options of one command,
-&quot;korvex-cli --version&quot; for the version.
-Exit status: 0 success, 1 settings rejected, 2 usage, file, load or port error
-(a failed write to standard output or error included).
---lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
-C for English; --json output and .cfg files are the same in every language.
-</source>
-        <translation>
-Un FILE - è lo standard input; -o - è lo standard output.
-&quot;korvex-cli COMANDO --help&quot; mostra le opzioni di un comando,
-&quot;korvex-cli --version&quot; la versione.
-Stato di uscita: 0 successo, 1 impostazioni rifiutate, 2 errore di uso, di file,
-di caricamento o di porta (compresa una scrittura non riuscita su standard output
-o standard error).
---lang NOME (o KORVEX_LANG) sceglie la lingua dei messaggi: de, es, it, C per
-l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
-</translation>
-    </message>
-    <message>
-        <source>Run &quot;%1 --help&quot; for usage.
-</source>
-        <translation>Eseguire &quot;%1 --help&quot; per l&apos;uso.
-</translation>
-    </message>
-    <message>
         <source>unknown command &quot;%1&quot;</source>
         <translation>comando sconosciuto &quot;%1&quot;</translation>
     </message>
@@ -928,10 +1070,6 @@ l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
     <message>
         <source>Print one JSON object instead.</source>
         <translation>Stampa invece un oggetto JSON.</translation>
-    </message>
-    <message>
-        <source>check takes at most one file</source>
-        <translation>check accetta al massimo un file</translation>
     </message>
     <message>
         <source>Settings as SEND writes them back:</source>
@@ -998,10 +1136,6 @@ l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
         <translation>Scrive in FILE (- per lo standard output).</translation>
     </message>
     <message>
-        <source>defaults takes no file argument; use -o FILE</source>
-        <translation>defaults non accetta file come argomento; usare -o FILE</translation>
-    </message>
-    <message>
         <source>Loads FILE onto the factory settings (no FILE: the factory settings), applies each --set and saves the result as OUT.</source>
         <translation>Carica FILE sulle impostazioni di fabbrica (senza FILE: le impostazioni di fabbrica), applica ogni --set e salva il risultato come OUT.</translation>
     </message>
@@ -1018,20 +1152,12 @@ l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
         <translation>edit richiede -o OUT, il file da scrivere</translation>
     </message>
     <message>
-        <source>edit takes at most one input file</source>
-        <translation>edit accetta al massimo un file di ingresso</translation>
-    </message>
-    <message>
         <source>Nothing stands in the way that the system shows.</source>
         <translation>Il sistema non mostra alcun ostacolo.</translation>
     </message>
     <message>
         <source>Lists the serial ports numbered the way &quot;Comm num:&quot; and --port count them: USB adapters first, then the other ports, then running simulators.</source>
         <translation>Elenca le porte seriali numerate come le contano &quot;Num. COM:&quot; e --port: prima gli adattatori USB, poi le altre porte, poi i simulatori in esecuzione.</translation>
-    </message>
-    <message>
-        <source>Also tell what keeps a port from use, and how to fix it: an adapter without a port, a group to join, ModemManager. Exit status 0 when at least one port can be used, 1 when none can.</source>
-        <translation>Dice anche cosa impedisce l&apos;uso di una porta e come rimediare: un adattatore senza porta, un gruppo a cui unirsi, ModemManager. Stato di uscita 0 se almeno una porta è utilizzabile, 1 se nessuna lo è.</translation>
     </message>
     <message>
         <source>simulators are not listed: %1</source>
@@ -1086,14 +1212,6 @@ l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
         <translation>Il file .cfg da inviare.</translation>
     </message>
     <message>
-        <source>--port needs a port number 1-9 or a device, e.g. --port /dev/ttyUSB0</source>
-        <translation>--port richiede un numero di porta 1-9 o un dispositivo, p. es. --port /dev/ttyUSB0</translation>
-    </message>
-    <message>
-        <source>--port %1: port numbers run from 1 to 9; for another port give its device, e.g. --port /dev/ttyUSB0</source>
-        <translation>--port %1: i numeri di porta vanno da 1 a 9; per un&apos;altra porta indicarne il dispositivo, p. es. --port /dev/ttyUSB0</translation>
-    </message>
-    <message>
         <source>Transfer %1:</source>
         <translation>Trasferimento %1:</translation>
     </message>
@@ -1144,10 +1262,6 @@ l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
         <translation>Stampa un oggetto JSON per trasferimento.</translation>
     </message>
     <message>
-        <source>simulate takes no arguments</source>
-        <translation>simulate non accetta argomenti</translation>
-    </message>
-    <message>
         <source>not listed among the ports (%1); send to the device by name</source>
         <translation>non elencato tra le porte (%1); inviare al dispositivo per nome</translation>
     </message>
@@ -1184,12 +1298,191 @@ l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
         <translation>Carica FILE sulle impostazioni di fabbrica, applica ogni --set, controlla le impostazioni esattamente come INVIA e programma il tracker: 122 byte in quattro scritture a 4800 baud. Non viene riletto nulla: controllare che sul display del tracker compaia &apos;Success!&apos;.</translation>
     </message>
     <message>
-        <source>Port number 1-9 as &quot;korvex-cli ports&quot; lists them, or a device such as /dev/ttyUSB0 (a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: the file&apos;s port number.</source>
-        <translation>Numero di porta 1-9 come le elenca &quot;korvex-cli ports&quot;, o un dispositivo come /dev/ttyUSB0 (un nome che contiene / è un percorso, aperto così com&apos;è). Un percorso /dev/serial/by-id/ indica lo stesso adattatore anche dopo averlo ricollegato, quando ttyUSB0 può essere diventato ttyUSB1. Predefinito: il numero di porta del file.</translation>
-    </message>
-    <message>
         <source>send needs exactly one .cfg file (make one with &quot;korvex-cli defaults -o FILE&quot; or with Save in the window)</source>
         <translation>send richiede esattamente un file .cfg (crearne uno con &quot;korvex-cli defaults -o FILE&quot; o con Salva nella finestra)</translation>
+    </message>
+    <message>
+        <source>the serial ports, numbered as &quot;Comm num:&quot; counts them, and what keeps them from use; with --wait, the port that is plugged in next</source>
+        <translation>le porte seriali, numerate come le conta &quot;Num. COM:&quot;, e cosa ne impedisce l&apos;uso; con --wait, la porta collegata per prima</translation>
+    </message>
+    <message>
+        <source>what the tracker makes of a transfer trace or of raw bytes</source>
+        <translation>cosa ricava il tracker da una traccia di trasferimento o da byte grezzi</translation>
+    </message>
+    <message>
+        <source>one file with what someone who helps needs</source>
+        <translation>un file con ciò che serve a chi aiuta</translation>
+    </message>
+    <message>
+        <source>
+A FILE of - is standard input; -o - is standard output.
+Run &quot;korvex-cli COMMAND --help&quot; for the options of one command,
+&quot;korvex-cli --version&quot; for the version.
+Exit status: 0 success, 1 settings rejected, 2 usage error, 3 file error,
+4 settings not loaded, 5 port error, 6 no usable port (ports --diagnose),
+7 transfer refused (simulate --once), 8 output lost, 9 send interrupted,
+10 no port appeared (ports --wait).
+--lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
+C for English; --json output and .cfg files are the same in every language.
+</source>
+        <translation>
+Un FILE - è lo standard input; -o - è lo standard output.
+&quot;korvex-cli COMANDO --help&quot; mostra le opzioni di un comando,
+&quot;korvex-cli --version&quot; la versione.
+Stato di uscita: 0 successo, 1 impostazioni rifiutate, 2 errore d&apos;uso,
+3 errore di file, 4 impostazioni non caricate, 5 errore di porta,
+6 nessuna porta utilizzabile (ports --diagnose), 7 trasferimento rifiutato
+(simulate --once), 8 output perso, 9 invio interrotto,
+10 nessuna porta comparsa (ports --wait).
+--lang NOME (o KORVEX_LANG) sceglie la lingua dei messaggi: de, es, it,
+C per l&apos;inglese; l&apos;output --json e i file .cfg sono uguali in ogni lingua.
+</translation>
+    </message>
+    <message>
+        <source>%1%2 is given twice with different values (&quot;%3&quot; and &quot;%4&quot;); give it once</source>
+        <translation>%1%2 è dato due volte con valori diversi (&quot;%3&quot; e &quot;%4&quot;); darlo una volta sola</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2</source>
+        <translation>Uso: %1 %2</translation>
+    </message>
+    <message>
+        <source>Run &quot;%1 --help&quot; for more.</source>
+        <translation>&quot;%1 --help&quot; dice di più.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken here: %2 takes no arguments</source>
+        <translation>&quot;%1&quot; non è accettato qui: %2 non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is one argument too many</source>
+        <translation>&quot;%1&quot; è un argomento di troppo</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avviso: %1</translation>
+    </message>
+    <message>
+        <source>Reads a transfer trace (as send --trace writes it, or the last one kept in the user&apos;s state folder) or the raw bytes of a transfer, and prints what the tracker would have made of it, as simulate does: the display&apos;s verdict, when each write came and the settings it carried. Exit status 0 when every transfer would have shown &apos;Success!&apos;, 7 when one would not.</source>
+        <translation>Legge una traccia di trasferimento (come la scrive send --trace, o l&apos;ultima conservata nella cartella di stato dell&apos;utente) o i byte grezzi di un trasferimento, e stampa cosa ne avrebbe ricavato il tracker, come fa simulate: il verdetto del display, quando è arrivata ogni scrittura e le impostazioni che portava. Stato di uscita 0 quando ogni trasferimento avrebbe mostrato &apos;Success!&apos;, 7 quando uno no.</translation>
+    </message>
+    <message>
+        <source>The trace or the bytes; - for standard input.</source>
+        <translation>La traccia o i byte; - per lo standard input.</translation>
+    </message>
+    <message>
+        <source>decode needs exactly one file: a trace or raw bytes</source>
+        <translation>decode vuole esattamente un file: una traccia o byte grezzi</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;</source>
+        <translation>Impossibile leggere &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is not a trace to trust: %2</source>
+        <translation>%1 non è una traccia affidabile: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no transfer: nothing was written to the line</source>
+        <translation>%1 non contiene alcun trasferimento: sulla linea non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>Also tell what keeps a port from use, and how to fix it: an adapter without a port, a group to join, ModemManager. Exit status 0 when at least one port can be used, 6 when none can.</source>
+        <translation>Dice anche cosa impedisce l&apos;uso di una porta e come rimediare: un adattatore senza porta, un gruppo a cui unirsi, ModemManager. Stato di uscita 0 quando almeno una porta è utilizzabile, 6 quando nessuna lo è.</translation>
+    </message>
+    <message>
+        <source>Then wait up to SECONDS (default %1) for a port to appear, and print it with its stable name: unplug the cable, run this, plug it in. Exit status 0 when a port appeared, %2 when none did in time.</source>
+        <translation>Poi attende fino a SECONDS secondi (predefinito %1) che compaia una porta e la stampa col suo nome stabile: scollegare il cavo, eseguire questo, ricollegarlo. Stato di uscita 0 quando una porta è comparsa, %2 quando nessuna è comparsa in tempo.</translation>
+    </message>
+    <message>
+        <source>With --wait: how long to wait, 1 to %1.</source>
+        <translation>Con --wait: quanto attendere, da 1 a %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not taken here: ports takes a number of seconds only with --wait</source>
+        <translation>&quot;%1&quot; non è accettato qui: ports accetta un numero di secondi solo con --wait</translation>
+    </message>
+    <message>
+        <source>--wait %1: give a whole number of seconds from 1 to %2</source>
+        <translation>--wait %1: indicare un numero intero di secondi da 1 a %2</translation>
+    </message>
+    <message>
+        <source>Waiting up to 1 second for a port to appear: plug in the cable now.</source>
+        <translation>Attendo fino a 1 secondo che compaia una porta: collegare ora il cavo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Waiting up to %n seconds for a port to appear: plug in the cable now.</source>
+        <translation>
+            <numerusform>Attendo fino a %n secondo che compaia una porta: collegare ora il cavo.</numerusform>
+            <numerusform>Attendo fino a %n secondi che compaia una porta: collegare ora il cavo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no port appeared within 1 second. Check the cable and the adapter; ports --diagnose tells what the system shows.</source>
+        <translation>nessuna porta è comparsa entro 1 secondo. Controllare il cavo e l&apos;adattatore; ports --diagnose dice cosa mostra il sistema.</translation>
+    </message>
+    <message numerus="yes">
+        <source>no port appeared within %n seconds. Check the cable and the adapter; ports --diagnose tells what the system shows.</source>
+        <translation>
+            <numerusform>nessuna porta è comparsa entro %n secondo. Controllare il cavo e l&apos;adattatore; ports --diagnose dice cosa mostra il sistema.</numerusform>
+            <numerusform>nessuna porta è comparsa entro %n secondi. Controllare il cavo e l&apos;adattatore; ports --diagnose dice cosa mostra il sistema.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New port:</source>
+        <translation>Nuova porta:</translation>
+    </message>
+    <message>
+        <source>Writes one file to attach to a request for help: the program and Qt versions, the system and desktop session, the locale, the serial ports with their drivers and stable names, what keeps them from use (as ports --diagnose), the user&apos;s groups, the last transfer&apos;s trace and the settings it carried. It holds nothing secret. The file is replaced in one step.</source>
+        <translation>Scrive un file da allegare a una richiesta di aiuto: le versioni del programma e di Qt, il sistema e la sessione desktop, la lingua e le impostazioni locali, le porte seriali con i loro driver e nomi stabili, cosa ne impedisce l&apos;uso (come ports --diagnose), i gruppi dell&apos;utente, la traccia dell&apos;ultimo trasferimento e le impostazioni che portava. Non contiene nulla di segreto. Il file viene sostituito in un solo passo.</translation>
+    </message>
+    <message>
+        <source>Write the report to FILE (- for standard output, the default).</source>
+        <translation>Scrive il rapporto in FILE (- per lo standard output, il predefinito).</translation>
+    </message>
+    <message>
+        <source>Write one JSON object instead of text.</source>
+        <translation>Scrive un oggetto JSON invece del testo.</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;</source>
+        <translation>Impossibile scrivere &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Report written to %1</source>
+        <translation>Rapporto scritto in %1</translation>
+    </message>
+    <message>
+        <source>The COM port&apos;s number (12 is COM12), or its name such as COM12. Default: the file&apos;s port number.</source>
+        <translation>Il numero della porta COM (12 è COM12), o il suo nome, come COM12. Predefinito: il numero di porta del file.</translation>
+    </message>
+    <message>
+        <source>Port number as &quot;korvex-cli ports&quot; lists them, or a device such as /dev/ttyUSB0 (a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: the file&apos;s port number.</source>
+        <translation>Numero di porta come lo elenca &quot;korvex-cli ports&quot;, o un dispositivo come /dev/ttyUSB0 (un nome che contiene / è un percorso, aperto così com&apos;è). Un percorso /dev/serial/by-id/ indica lo stesso adattatore anche dopo averlo ricollegato, quando ttyUSB0 può essere diventato ttyUSB1. Predefinito: il numero di porta del file.</translation>
+    </message>
+    <message>
+        <source>warning: the trace was not kept as the last transfer: %1</source>
+        <translation>avviso: la traccia non è stata conservata come ultimo trasferimento: %1</translation>
+    </message>
+    <message>
+        <source>warning: --trace: %1</source>
+        <translation>avviso: --trace: %1</translation>
+    </message>
+    <message>
+        <source>Also write the transfer&apos;s trace to OUT: the port and its line settings as opened, each write with its time, bytes and text, DTR/RTS, errors and the close (&quot;korvex-cli decode OUT&quot; reads it back). The last trace is kept in the user&apos;s state folder in any case.</source>
+        <translation>Scrive anche la traccia del trasferimento in OUT: la porta e i parametri di linea come aperta, ogni scrittura con ora, byte e testo, DTR/RTS, errori e la chiusura (&quot;korvex-cli decode OUT&quot; la rilegge). L&apos;ultima traccia viene comunque conservata nella cartella di stato dell&apos;utente.</translation>
+    </message>
+    <message>
+        <source>--port needs a port number or a device, e.g. --port %1</source>
+        <translation>--port vuole un numero di porta o un dispositivo, ad es. --port %1</translation>
+    </message>
+    <message>
+        <source>--port %1: port numbers run from 1 to %2; for another port give its device, e.g. --port %3</source>
+        <translation>--port %1: i numeri di porta vanno da 1 a %2; per un&apos;altra porta indicarne il dispositivo, ad es. --port %3</translation>
+    </message>
+    <message>
+        <source>--trace needs a file name, e.g. --trace send.trace</source>
+        <translation>--trace vuole un nome di file, ad es. --trace send.trace</translation>
     </message>
 </context>
 </TS>

@@ -69,29 +69,29 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
                                                   QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
-                       "them: USB adapters first, then the "
-                       "other ports, then running simulators."));
+        CliWords::tr("Lists the serial ports numbered the way \"Comm num:\" and --port count "
+                     "them: USB adapters first, then the "
+                     "other ports, then running simulators."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object instead."));
+                                  CliWords::tr("Print one JSON object instead."));
     parser.addOption(json);
     const QCommandLineOption diagnose(
         QStringLiteral("diagnose"),
-        QStringLiteral("Also tell what keeps a port from use, and how to fix it: an adapter "
-                       "without a port, a group to join, ModemManager. Exit status 0 when at "
-                       "least one port can be used, 6 when none can."));
+        CliWords::tr("Also tell what keeps a port from use, and how to fix it: an adapter "
+                     "without a port, a group to join, ModemManager. Exit status 0 when at "
+                     "least one port can be used, 6 when none can."));
     parser.addOption(diagnose);
     const QCommandLineOption wait(
         QStringLiteral("wait"),
-        QStringLiteral("Then wait up to SECONDS (default %1) for a port to appear, and print it "
-                       "with its stable name: unplug the cable, run this, plug it in. Exit status "
-                       "0 when a port appeared, %2 when none did in time.")
+        CliWords::tr("Then wait up to SECONDS (default %1) for a port to appear, and print it "
+                     "with its stable name: unplug the cable, run this, plug it in. Exit status "
+                     "0 when a port appeared, %2 when none did in time.")
             .arg(kDefaultWaitSeconds)
             .arg(int(kTimedOut)));
     parser.addOption(wait);
     parser.addPositionalArgument(
         QStringLiteral("SECONDS"),
-        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
+        CliWords::tr("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
         QStringLiteral("[SECONDS]"));
     if (auto stop = parseCommand(parser, arguments, out, err, 1))
         return *stop;
@@ -101,8 +101,8 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
     if (!parser.isSet(wait)) {
         if (!positional.isEmpty())
             return usageError(err, program,
-                              QStringLiteral("\"%1\" is not taken here: ports takes a number of "
-                                             "seconds only with --wait")
+                              CliWords::tr("\"%1\" is not taken here: ports takes a number of "
+                                           "seconds only with --wait")
                                   .arg(printable(positional.constFirst())));
         return request;
     }
@@ -111,11 +111,10 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
         bool number = false;
         request.waitSeconds = positional.constFirst().toInt(&number);
         if (!number || *request.waitSeconds < 1 || *request.waitSeconds > kMaxWaitSeconds)
-            return usageError(
-                err, program,
-                QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
-                    .arg(printable(positional.constFirst()))
-                    .arg(kMaxWaitSeconds));
+            return usageError(err, program,
+                              CliWords::tr("--wait %1: give a whole number of seconds from 1 to %2")
+                                  .arg(printable(positional.constFirst()))
+                                  .arg(kMaxWaitSeconds));
     }
     return request;
 }
@@ -124,8 +123,9 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
 void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
                     const SerialSideReport& side) {
     if (ports.isEmpty()) {
-        out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
-               "run this again.\n";
+        out << CliWords::tr("No serial ports found. Plug in the USB serial adapter of the "
+                            "tracker's cable and run this again.")
+            << "\n";
         return;
     }
     out << "No.  Device                 Description                    Maker            "
@@ -137,7 +137,9 @@ void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
         printPortLine(out, numbered, side);
     }
     if (unreachable) {
-        out << "A port marked - has no number of its own: give it by its device with --port.\n";
+        out << CliWords::tr(
+                   "A port marked - has no number of its own: give it by its device with --port.")
+            << "\n";
     }
 }
 
@@ -162,8 +164,7 @@ void printPortLine(QTextStream& out, const NumberedPort& numbered, const SerialS
         numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
     // The device whole, escaped: it is what --port takes.
     out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23) << " "
-        << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
-               .leftJustified(30)
+        << orDash(p.simulated ? CliWords::tr("Korvex simulator") : p.description).leftJustified(30)
         << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
         << " " << orDash(p.serialNumber) << "\n";
     // A number or ttyUSB0 may name another adapter after a re-plug; the

@@ -67,7 +67,7 @@ Result<ConfigText> configText(const QByteArray& bytes) {
                              QStringDecoder::Flag::Stateless);
         const QString text = utf16.decode(QByteArrayView(bytes).sliced(kUtf16LeMark.size()));
         if (utf16.hasError() || bytes.size() % 2 != 0) {
-            return Fault{QStringLiteral(
+            return Fault{ConfigFileWords::tr(
                 "The file begins as UTF-16 text (Notepad's \"Unicode\") but is not valid "
                 "UTF-16. Open it in Notepad and save it again with the encoding \"ANSI\" or "
                 "\"UTF-8\".")};

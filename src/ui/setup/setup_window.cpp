@@ -232,9 +232,8 @@ void SetupWindow::store(FieldId id, const SettingsValues& values) {
 void SetupWindow::showUnreadableField(const QString& title, const Fault& fault) {
     // Told as a build fault is, less the step: no step was reached.
     prompts_->showMessage(
-        this,
-        {title, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
-         QStringLiteral("field %1: %2").arg(describeField(fault.field.value()), fault.reason)});
+        this, {title, buildFaultMessage(), QMessageBox::Information,
+               tr("field %1: %2").arg(describeField(fault.field.value()), fault.reason)});
     focusField(fault.field.value());
 }
 
@@ -290,7 +289,7 @@ void SetupWindow::send() {
     form_.sendButton->setEnabled(false);
     const Result<SettingsValues> shown = settings();
     if (!shown) {
-        showUnreadableField(kFaultTitle, shown.fault());
+        showUnreadableField(tr("Invio non eseguito - Korvex"), shown.fault());
         enableSend();
         return;
     }
@@ -328,10 +327,10 @@ void SetupWindow::showFailure(const MessageRequest& message) {
 
 void SetupWindow::saveReport() {
     FileRequest request = fileRequest(FileRequest::Kind::Save);
-    request.title = QStringLiteral("Save report");
+    request.title = tr("Save report");
     request.fileName = QStringLiteral("korvex-report.txt");
-    request.filters = {{QStringLiteral("Text (*.txt)"), QStringLiteral("*.txt")},
-                       {QStringLiteral("Tutti i files"), QStringLiteral("*")}};
+    request.filters = {{tr("Text (*.txt)"), QStringLiteral("*.txt")},
+                       {tr("Tutti i files"), QStringLiteral("*")}};
     const std::optional<QString> path = prompts_->chooseFile(this, request);
     if (!path)
         return;
@@ -447,7 +446,7 @@ void SetupWindow::showGpsless(bool on) {
 void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
     if (!spokenNote_)
         spokenNote_ = new SpokenNote(this);
-    spokenNote_->say(button->text() + QStringLiteral(": ") + outcome);
+    spokenNote_->say(tr("%1: %2").arg(button->text(), outcome));
 }
 
 void SetupWindow::scrollWhereTooLarge() {
