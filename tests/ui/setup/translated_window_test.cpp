@@ -5,6 +5,7 @@
 // would show it.
 #include "setup_harness.h"
 #include "ui/progress/progress_dialog.h"
+#include "ui/setup/port_hint.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -63,6 +64,10 @@ protected:
 
 TEST_P(TranslatedWindowTest, EveryTextIsTranslatedAndFits) {
     showActive();
+    // The hint over "Comm num:" has its words only once a port comes.
+    PortDescription adapter;
+    adapter.device = QStringLiteral("/dev/ttyUSB0");
+    window->findChild<PortHint*>()->showAppeared({3, adapter});
     expectEveryTextShown(*window);
     ProgressDialog& progress = *window->progressDialog();
     progress.showStarted({QStringLiteral("/dev/ttyUSB0"), 1});
