@@ -3,6 +3,7 @@
 #include "file_io/file_names.h"
 #include "file_io/process_start.h"
 #include "program_start.h"
+#include "ui/setup/readable_indicator_style.h"
 #include "ui/setup/setup_window.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
 
     const korvex::RunningMark running;
     QApplication app(argc, argv);
+    QApplication::setStyle(korvex::makeReadableIndicatorStyle());
     // Desktops match the window to its desktop entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Config"));
     korvex::SetupWindow window;
