@@ -230,9 +230,12 @@ class OrcaSession:
 
     def press(self, keys, expect, timeout=None):
         """Presses keys (an xdotool key list, or a text to type when given as
-        ("type", text)); returns what Orca said up to the last of expect."""
+        ("type", text)), or starts a helper given as ("spawn", argv); returns
+        what Orca said up to the last of expect."""
         if isinstance(keys, tuple) and keys and keys[0] == "type":
             self.type(keys[1])
+        elif isinstance(keys, tuple) and keys and keys[0] == "spawn":
+            self.spawn(keys[1], stdout=subprocess.DEVNULL)
         else:
             self.keys(*keys.split())
         return self.wait_for(expect, "after %r" % (keys,), timeout)

@@ -161,6 +161,9 @@ void SetupWindow::watchPorts() {
             hint_->showGone(port);
     });
     connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
+    // Orca passes over an alert that appears inside a window; a notification
+    // it speaks.
+    connect(hint_, &PortHint::presented, this, [this](const QString& words) { say(words); });
     connect(hint_, &PortHint::numberChosen, this, [this](int number) {
         // Only the port number is stored from it: nothing else is read.
         SettingsValues values;
@@ -261,6 +264,9 @@ void SetupWindow::connectSender() {
         }
         if (outcome.kind == SendOutcome::Kind::Completed && dialog_)
             dialog_->showCompleted();
+        // SEND back before a box opens: the box then hands the keyboard back
+        // to it, not to the window's first field.
+        enableSend();
         if (outcome.kind == SendOutcome::Kind::Failed) {
             // The box says what failed; what the system shows about it, and
             // the fix, wait behind "Show Details...".
@@ -269,7 +275,6 @@ void SetupWindow::connectSender() {
             showFailure({QString::fromLatin1(kApplicationTitle), outcome.reason,
                          QMessageBox::NoIcon, details});
         }
-        enableSend();
     });
 }
 
@@ -446,9 +451,13 @@ void SetupWindow::showGpsless(bool on) {
 }
 
 void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
+    say(button->text() + QStringLiteral(": ") + outcome);
+}
+
+void SetupWindow::say(const QString& words) {
     if (!spokenNote_)
         spokenNote_ = new SpokenNote(this);
-    spokenNote_->say(button->text() + QStringLiteral(": ") + outcome);
+    spokenNote_->say(words);
 }
 
 void SetupWindow::scrollWhereTooLarge() {
