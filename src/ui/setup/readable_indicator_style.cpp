@@ -45,8 +45,9 @@ bool isDarkPalette(const QPalette& palette) {
 }
 
 double contrastRatio(const QColor& a, const QColor& b) {
-    const auto [darker, lighter] = std::minmax(relativeLuminance(a), relativeLuminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double first = relativeLuminance(a);
+    const double second = relativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
 ReadableIndicatorStyle::ReadableIndicatorStyle(QStyle* base)
