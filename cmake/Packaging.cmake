@@ -32,6 +32,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # platform plugins are loaded at run time, so nothing links them: named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4)")
+# Qt's own words (its dialogs' buttons) in the user's language; the program's
+# own catalogues are in the package.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)
 

@@ -68,6 +68,17 @@ install(FILES ${_korvex_runtime} DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/Korvex_Config.rtf ${PROJECT_SOURCE_DIR}/LICENSE
   DESTINATION .)
 
+# Qt's own words (its dialogs' buttons, the fields' context menu) in the
+# languages the program speaks: Debian's catalogues of the same Qt version,
+# beside the programs as the program's own are.
+foreach(language IN LISTS KORVEX_LANGUAGES)
+  set(_korvex_qt_qm /usr/share/qt6/translations/qtbase_${language}.qm)
+  if(NOT EXISTS ${_korvex_qt_qm})
+    message(FATAL_ERROR "${_korvex_qt_qm} is missing: install qt6-translations-l10n")
+  endif()
+  file(COPY ${_korvex_qt_qm} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translations)
+  install(FILES ${_korvex_qt_qm} DESTINATION translations)
+endforeach()
 # Who the programs and the setup name as their maker, for Explorer's
 # Properties and for "Programs and Features".
 set(KORVEX_PUBLISHER "Korvex Config Developers")

@@ -10,7 +10,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev libudev-dev
-  libqt6svg6 qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools
+  libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
 )
 test_packages=(
   googletest libgtest-dev
@@ -20,6 +21,7 @@ test_packages=(
   file dpkg-dev lintian
   desktop-file-utils appstream mandoc
   acl attr
+  python3
   orca python3-pyatspi xdotool
 )
 # 64-bit programs only: wine64 runs them, no i386 architecture needed.

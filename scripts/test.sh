@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 preset="${1:-dev}"
 
 bash scripts/install-deps.sh --tests
+# Every text the sources show is in the .ts files, with its placeholders.
+bash scripts/check-translations.sh
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen

@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace korvex {
 namespace {
@@ -16,10 +17,14 @@ const char* const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "session",         "geometry"};
 const char* const kQtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
+struct AppWords {
+    Q_DECLARE_TR_FUNCTIONS(AppWords)
+};
+
 } // namespace
 
 QString appUsage(const QString& program) {
-    return QStringLiteral(
+    return AppWords::tr(
                "Usage: %1 [FILE]\n"
                "\n"
                "Opens the Korvex Config window to edit the settings of a Korvex APRS tracker\n"
@@ -29,10 +34,16 @@ QString appUsage(const QString& program) {
                "Options:\n"
                "  -h, --help     show this help and exit\n"
                "  -v, --version  show the version and exit\n"
+               "  --lang NAME    the language of the window (de, es, it, ...; C for English);\n"
+               "                 KORVEX_LANG does the same, else the system's locale decides\n"
                "\n"
                "Qt's options (-platform NAME, -style NAME, ...) are accepted too.\n"
                "See korvex-config(1); korvex-cli(1) does the same from a terminal.\n")
         .arg(program);
+}
+
+QString appUsageHint(const QString& program) {
+    return AppWords::tr("Run \"%1 --help\" for usage.\n").arg(program);
 }
 
 AppCommand parseAppArguments(const QStringList& arguments) {
@@ -45,6 +56,8 @@ AppCommand parseAppArguments(const QStringList& arguments) {
     parser.addOption(version);
     for (const char* name : kQtValueOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("V")));
+    // Taken by main() before any text is shown; accepted here so it is no error.
+    parser.addOption(QCommandLineOption(QStringLiteral("lang"), {}, QStringLiteral("NAME")));
     for (const char* name : kQtFlagOptions)
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 
@@ -58,7 +71,7 @@ AppCommand parseAppArguments(const QStringList& arguments) {
         command.action = AppCommand::Action::PrintVersion;
     } else if (parser.positionalArguments().size() > 1) {
         command.action = AppCommand::Action::UsageError;
-        command.message = QStringLiteral("one FILE at most");
+        command.message = AppWords::tr("one FILE at most");
     } else {
         command.file = parser.positionalArguments().value(0);
     }

@@ -20,5 +20,7 @@ struct AppCommand {
 AppCommand parseAppArguments(const QStringList& arguments);
 
 QString appUsage(const QString& program);
+// The line after a usage error that points to --help.
+QString appUsageHint(const QString& program);
 
 } // namespace korvex

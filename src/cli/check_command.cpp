@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 #include "commands.h"
 #include "settings/config_block_builder.h"
 #include "settings/field_table.h"
@@ -37,7 +38,7 @@ void printChanges(QTextStream& out, const SettingsValues& before, const Settings
         }
     }
     if (!any) {
-        out << "  (none)\n";
+        out << "  " << CliWords::tr("(none)") << "\n";
     }
 }
 
@@ -62,15 +63,15 @@ QJsonObject faultToJson(const Fault& fault) {
 
 int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliWords::tr(
         "Loads FILE onto the factory settings (no FILE: the factory settings), applies each --set, "
         "and checks them exactly as SEND does: shows the settings as SEND would write them back, "
         "every value it changed, GPSless mode and the configuration block."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A .cfg file."),
+    parser.addPositionalArgument(QStringLiteral("FILE"), CliWords::tr("A .cfg file."),
                                  QStringLiteral("[FILE]"));
     parser.addOption(setOption());
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object instead."));
+                                  CliWords::tr("Print one JSON object instead."));
     parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
         return *stop;
@@ -107,14 +108,18 @@ int runCheck(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (loadFailed) {
         return failToLoad(err, arguments.constFirst(), loaded);
     }
-    out << "Settings as SEND writes them back:\n";
+    out << CliWords::tr("Settings as SEND writes them back:") << "\n";
     printSettings(out, result.settings);
-    out << "Changed by the check:\n";
+    out << CliWords::tr("Changed by the check:") << "\n";
     printChanges(out, loaded.settings, result.settings);
-    out << "GPSless mode: " << (result.gpsless ? (*result.gpsless ? "on" : "off") : "not reached")
+    out << (!result.gpsless   ? CliWords::tr("GPSless mode: not reached")
+            : *result.gpsless ? CliWords::tr("GPSless mode: on")
+                              : CliWords::tr("GPSless mode: off"))
         << "\n";
-    out << "Configuration block (" << kBlockSize << " bytes" << (result.ok() ? "" : ", incomplete")
-        << "):\n";
+    out << (result.ok() ? CliWords::tr("Configuration block (%1 bytes):")
+                        : CliWords::tr("Configuration block (%1 bytes, incomplete):"))
+               .arg(kBlockSize)
+        << "\n";
     printBlock(out, result.block);
     if (!result.ok()) {
         out.flush();

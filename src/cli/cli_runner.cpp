@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_runner.h"
+#include "cli_words.h"
 
 #include "cli_settings.h"
 #include "commands.h"
 #include "settings/printable_text.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <array>
 
 namespace korvex::cli {
 namespace {
+
+QString words(const char* text) {
+    return CliWords::tr(text);
+}
 
 // A command as the dispatcher runs it and as the usage lists it.
 struct Command {
@@ -22,40 +28,48 @@ struct Command {
 
 // In the order the usage lists them.
 constexpr std::array kCommands{
-    Command{"defaults", "[-o FILE]", "the factory settings as a .cfg file",
+    Command{"defaults", "[-o FILE]",
+            QT_TRANSLATE_NOOP("korvex::cli", "the factory settings as a .cfg file"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runDefaults(arguments, out, err); }},
     Command{"check", "[FILE] [--set KEY=VALUE]... [--json]",
-            "check settings and show the block SEND would write",
+            QT_TRANSLATE_NOOP("korvex::cli", "check settings and show the block SEND would write"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runCheck(arguments, out, err); }},
     Command{"edit", "[FILE] [--set KEY=VALUE]... -o OUT",
-            "change settings and save them as a .cfg file",
+            QT_TRANSLATE_NOOP("korvex::cli", "change settings and save them as a .cfg file"),
             [](const QStringList& arguments, QTextStream& out, QTextStream& err,
                const Environment&) { return runEdit(arguments, out, err); }},
     Command{"send", "FILE [--port N|DEVICE] [--set KEY=VALUE]... [--trace OUT]",
-            "check settings and program the tracker", runSend},
+            QT_TRANSLATE_NOOP("korvex::cli", "check settings and program the tracker"), runSend},
     Command{"ports", "[--json] [--diagnose] [--wait [SECONDS]]",
-            "the serial ports, numbered as \"Comm num:\" counts them, and what keeps them from "
-            "use; with --wait, the port that is plugged in next",
+            QT_TRANSLATE_NOOP("korvex::cli",
+                              "the serial ports, numbered as \"Comm num:\" counts them, and what "
+                              "keeps them from use; with --wait, the port that is plugged in next"),
             runPorts},
-    Command{"decode", "FILE [--json]", "what the tracker makes of a transfer trace or of raw bytes",
+    Command{"decode", "FILE [--json]",
+            QT_TRANSLATE_NOOP("korvex::cli",
+                              "what the tracker makes of a transfer trace or of raw bytes"),
             runDecode},
-    Command{"report", "[-o FILE] [--json]", "one file with what someone who helps needs",
+    Command{"report", "[-o FILE] [--json]",
+            QT_TRANSLATE_NOOP("korvex::cli", "one file with what someone who helps needs"),
             runReport},
-    Command{"simulate", "[--once] [--json]", "a simulated tracker on a pseudo-terminal, to send to",
-            runSimulate},
+    Command{
+        "simulate", "[--once] [--json]",
+        QT_TRANSLATE_NOOP("korvex::cli", "a simulated tracker on a pseudo-terminal, to send to"),
+        runSimulate},
 };
 
-const char* const kUsageHead = R"(Usage: korvex-cli COMMAND [options]
+const char* const kUsageHead =
+    QT_TRANSLATE_NOOP("korvex::cli", R"(Usage: korvex-cli COMMAND [options]
 
 Programs a Korvex APRS tracker from the command line, with the same settings,
 checks and timing as the Korvex Config window.
 
 Commands:
-)";
+)");
 
-const char* const kUsageTail = R"(
+const char* const kUsageTail = QT_TRANSLATE_NOOP("korvex::cli", R"(
 A FILE of - is standard input; -o - is standard output.
 Run "korvex-cli COMMAND --help" for the options of one command,
 "korvex-cli --version" for the version.
@@ -63,13 +77,15 @@ Exit status: 0 success, 1 settings rejected, 2 usage error, 3 file error,
 4 settings not loaded, 5 port error, 6 no usable port (ports --diagnose),
 7 transfer refused (simulate --once), 8 output lost, 9 send interrupted,
 10 no port appeared (ports --wait).
-)";
+--lang NAME (or KORVEX_LANG) chooses the language of the messages: de, es, it,
+C for English; --json output and .cfg files are the same in every language.
+)");
 
 // Where the summaries start; a longer command line puts its summary below it.
 constexpr qsizetype kSummaryColumn = 38;
 
 QString usage() {
-    QString text = QLatin1String(kUsageHead);
+    QString text = words(kUsageHead);
     for (const Command& command : kCommands) {
         const QString line = QStringLiteral("  %1 %2").arg(QLatin1String(command.name),
                                                            QLatin1String(command.arguments));
@@ -79,9 +95,9 @@ QString usage() {
         } else {
             text += line + u'\n' + QString(kSummaryColumn, u' ');
         }
-        text += QLatin1String(command.summary) + u'\n';
+        text += words(command.summary) + u'\n';
     }
-    return text + QLatin1String(kUsageTail);
+    return text + words(kUsageTail);
 }
 
 const Command* findCommand(const QString& name) {
@@ -110,8 +126,8 @@ std::optional<QString> conflictingOption(const QCommandLineParser& parser) {
         QStringList values = parser.values(name);
         values.removeDuplicates();
         if (values.size() > 1) {
-            return QStringLiteral("%1%2 is given twice with different values (\"%3\" and "
-                                  "\"%4\"); give it once")
+            return CliWords::tr("%1%2 is given twice with different values (\"%3\" and "
+                                "\"%4\"); give it once")
                 .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), printable(name),
                      printable(values[0]), printable(values[1]));
         }
@@ -126,9 +142,10 @@ int usageError(QTextStream& err, const QString& program, const QString& message)
     const QString name = program.section(u' ', -1);
     for (const Command& command : kCommands) {
         if (name == QLatin1String(command.name))
-            err << "Usage: " << program << " " << command.arguments << "\n";
+            err << CliWords::tr("Usage: %1 %2").arg(program, QLatin1String(command.arguments))
+                << "\n";
     }
-    err << "Run \"" << program << " --help\" for more.\n";
+    err << CliWords::tr("Run \"%1 --help\" for more.").arg(program) << "\n";
     return kUsage;
 }
 
@@ -159,9 +176,9 @@ std::optional<int> parseCommand(QCommandLineParser& parser, const QStringList& a
         const QString stray = printable(positionals.value(maxPositionals));
         return usageError(err, program,
                           maxPositionals == 0
-                              ? QStringLiteral("\"%1\" is not taken here: %2 takes no arguments")
+                              ? CliWords::tr("\"%1\" is not taken here: %2 takes no arguments")
                                     .arg(stray, program.section(u' ', -1))
-                              : QStringLiteral("\"%1\" is one argument too many").arg(stray));
+                              : CliWords::tr("\"%1\" is one argument too many").arg(stray));
     }
     return std::nullopt;
 }
@@ -185,7 +202,9 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     const Command* const found = findCommand(command);
     if (!found) {
-        err << "korvex-cli: unknown command \"" << printable(command) << "\"\n\n" << usage();
+        err << "korvex-cli: " << CliWords::tr("unknown command \"%1\"").arg(printable(command))
+            << "\n\n"
+            << usage();
         return kUsage;
     }
     QStringList rest = arguments.mid(1);

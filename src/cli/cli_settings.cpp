@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 
 #include "commands.h"
 #include "config_file/config_file.h"
@@ -26,7 +27,7 @@ Outcome setWholeNumber(SettingsValues& settings, FieldId id, const QString& valu
     bool isNumber = false;
     const int number = value.trimmed().toInt(&isNumber);
     if (!isNumber) {
-        return Fault{QStringLiteral("\"%1\" is not a whole number").arg(printable(value)), id};
+        return Fault{CliWords::tr("\"%1\" is not a whole number").arg(printable(value)), id};
     }
     return settings.setValue(id, number);
 }
@@ -41,20 +42,20 @@ Outcome setTypedText(SettingsValues& settings, FieldId id, const QString& value)
 Outcome applySet(SettingsValues& settings, const QString& assignment) {
     const qsizetype equals = assignment.indexOf(u'=');
     if (equals <= 0) {
-        return Fault{QStringLiteral("--set \"%1\": expected KEY=VALUE").arg(printable(assignment))};
+        return Fault{CliWords::tr("--set \"%1\": expected KEY=VALUE").arg(printable(assignment))};
     }
     const QString key = assignment.left(equals);
     const QString value = assignment.mid(equals + 1);
     const auto id = fieldByKey(key);
     if (!id) {
-        return Fault{QStringLiteral("--set %1: unknown key; known keys: %2")
-                         .arg(printable(key), knownKeys())};
+        return Fault{
+            CliWords::tr("--set %1: unknown key; known keys: %2").arg(printable(key), knownKeys())};
     }
     const Outcome written =
         holdsText(*id) ? setTypedText(settings, *id, value) : setWholeNumber(settings, *id, value);
     if (!written) {
         return Fault{written.fault().reason, *id}.within(
-            QStringLiteral("--set %1: refused").arg(key));
+            CliWords::tr("--set %1: refused").arg(key));
     }
     return Outcome::success();
 }
@@ -66,7 +67,7 @@ Outcome loadFromStandardInput(SettingsValues& settings) {
         return (fault.kind == FaultKind::BeyondLimit
                     ? Fault{.reason = beyondCapReason(), .kind = FaultKind::BeyondLimit}
                     : fault)
-            .within(QStringLiteral("Cannot read standard input"));
+            .within(CliWords::tr("Cannot read standard input"));
     }
     return decodeConfigFile(read.value(), settings);
 }
@@ -104,22 +105,22 @@ int failToLoad(QTextStream& err, const QString& program, const LoadedSettings& l
 QCommandLineOption setOption() {
     return QCommandLineOption(
         QStringList{QStringLiteral("set")},
-        QStringLiteral("Set one setting, e.g. --set mycall=N0CALL-7 (repeatable)."),
+        CliWords::tr("Set one setting, e.g. --set mycall=N0CALL-7 (repeatable)."),
         QStringLiteral("KEY=VALUE"));
 }
 
 QCommandLineOption helpOption() {
     return QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")},
-                              QStringLiteral("Show this help."));
+                              CliWords::tr("Show this help."));
 }
 
 void printTypingWarnings(QTextStream& err, const SettingsValues& settings) {
     for (const TypingWarning& warning : typingWarnings(settings))
-        err << "korvex-cli: warning: " << warning.message << "\n";
+        err << "korvex-cli: " << CliWords::tr("warning: %1").arg(warning.message) << "\n";
 }
 
 void printBuildFault(QTextStream& err, const Fault& fault) {
-    err << kBuildFaultMessage << "\n  " << describeBuildFault(fault) << "\n";
+    err << buildFaultMessage() << "\n  " << describeBuildFault(fault) << "\n";
 }
 
 QString displayValue(const SettingsValues& settings, FieldId id) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 #include "commands.h"
 #include "file_io/regular_file_reader.h"
 #include "settings/printable_text.h"
@@ -60,22 +61,22 @@ std::vector<TrackerTransfer> receive(const QList<TracedWrite>& writes, bool time
 int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
               const Environment&) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliWords::tr(
         "Reads a transfer trace (as send --trace writes it, or the last one kept in the user's "
         "state folder) or the raw bytes of a transfer, and prints what the tracker would have "
         "made of it, as simulate does: the display's verdict, when each write came and the "
         "settings it carried. Exit status 0 when every transfer would have shown 'Success!', "
         "7 when one would not."));
     parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QStringLiteral("The trace or the bytes; - for standard input."));
+                                 CliWords::tr("The trace or the bytes; - for standard input."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object per transfer."));
+                                  CliWords::tr("Print one JSON object per transfer."));
     parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err, 1))
         return *stop;
     if (parser.positionalArguments().isEmpty())
         return usageError(err, arguments.constFirst(),
-                          QStringLiteral("decode needs exactly one file: a trace or raw bytes"));
+                          CliWords::tr("decode needs exactly one file: a trace or raw bytes"));
     const QString file = parser.positionalArguments().constFirst();
     const Result<QByteArray> read = file == kStandardStream ? readStandardInput(kDecodeLimit)
                                                             : readRegularFile(file, kDecodeLimit);
@@ -83,21 +84,21 @@ int runDecode(const QStringList& arguments, QTextStream& out, QTextStream& err,
         return fail(err,
                     read.fault()
                         .within(file == kStandardStream
-                                    ? QStringLiteral("Cannot read standard input")
-                                    : QStringLiteral("Cannot read \"%1\"").arg(printable(file)))
+                                    ? CliWords::tr("Cannot read standard input")
+                                    : CliWords::tr("Cannot read \"%1\"").arg(printable(file)))
                         .reason,
                     kFileError);
     const Result<QList<TracedWrite>> writes = writesIn(read.value());
     if (!writes)
         return fail(err,
-                    QStringLiteral("%1 is not a trace to trust: %2")
+                    CliWords::tr("%1 is not a trace to trust: %2")
                         .arg(printable(file), writes.fault().reason),
                     kFileError);
     const std::vector<TrackerTransfer> transfers =
         receive(writes.value(), looksLikeTrace(read.value()));
     if (transfers.empty())
         return fail(err,
-                    QStringLiteral("%1 holds no transfer: nothing was written to the line")
+                    CliWords::tr("%1 holds no transfer: nothing was written to the line")
                         .arg(printable(file)),
                     kTrackerRefused);
     int code = kSuccess;

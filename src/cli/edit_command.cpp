@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 #include "commands.h"
 
 namespace korvex::cli {
@@ -7,14 +8,14 @@ namespace korvex::cli {
 int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Loads FILE onto the factory settings (no FILE: the factory "
-                       "settings), applies each --set and saves the result as OUT."));
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"), QStringLiteral("A .cfg file to start from (- for standard input)."),
-        QStringLiteral("[FILE]"));
+        CliWords::tr("Loads FILE onto the factory settings (no FILE: the factory "
+                     "settings), applies each --set and saves the result as OUT."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 CliWords::tr("A .cfg file to start from (- for standard input)."),
+                                 QStringLiteral("[FILE]"));
     const QCommandLineOption output(
         QStringList{QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("The .cfg file to write (required; - for standard output)."),
+        CliWords::tr("The .cfg file to write (required; - for standard output)."),
         QStringLiteral("OUT"));
     parser.addOption(output);
     parser.addOption(setOption());
@@ -23,7 +24,7 @@ int runEdit(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     }
     if (!parser.isSet(output)) {
         return usageError(err, arguments.constFirst(),
-                          QStringLiteral("edit needs -o OUT, the file to write"));
+                          CliWords::tr("edit needs -o OUT, the file to write"));
     }
     const LoadedSettings loaded =
         loadSettings(parser.positionalArguments().value(0), parser.values(QStringLiteral("set")));

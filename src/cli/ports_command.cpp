@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_words.h"
 #include "commands.h"
 #include "ports_json.h"
 #include "ports_wait.h"
@@ -39,7 +40,7 @@ bool usable(const PortDescription& port, const SerialSideReport& side) {
 
 void printFindings(QTextStream& out, const QList<SerialFinding>& findings) {
     if (findings.isEmpty()) {
-        out << "Nothing stands in the way that the system shows.\n";
+        out << CliWords::tr("Nothing stands in the way that the system shows.") << "\n";
         return;
     }
     for (const SerialFinding& finding : findings) {
@@ -68,29 +69,29 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
                                                   QTextStream& err) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists the serial ports numbered the way \"Comm num:\" and --port count "
-                       "them: USB adapters first, then the "
-                       "other ports, then running simulators."));
+        CliWords::tr("Lists the serial ports numbered the way \"Comm num:\" and --port count "
+                     "them: USB adapters first, then the "
+                     "other ports, then running simulators."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object instead."));
+                                  CliWords::tr("Print one JSON object instead."));
     parser.addOption(json);
     const QCommandLineOption diagnose(
         QStringLiteral("diagnose"),
-        QStringLiteral("Also tell what keeps a port from use, and how to fix it: an adapter "
-                       "without a port, a group to join, ModemManager. Exit status 0 when at "
-                       "least one port can be used, 6 when none can."));
+        CliWords::tr("Also tell what keeps a port from use, and how to fix it: an adapter "
+                     "without a port, a group to join, ModemManager. Exit status 0 when at "
+                     "least one port can be used, 6 when none can."));
     parser.addOption(diagnose);
     const QCommandLineOption wait(
         QStringLiteral("wait"),
-        QStringLiteral("Then wait up to SECONDS (default %1) for a port to appear, and print it "
-                       "with its stable name: unplug the cable, run this, plug it in. Exit status "
-                       "0 when a port appeared, %2 when none did in time.")
+        CliWords::tr("Then wait up to SECONDS (default %1) for a port to appear, and print it "
+                     "with its stable name: unplug the cable, run this, plug it in. Exit status "
+                     "0 when a port appeared, %2 when none did in time.")
             .arg(kDefaultWaitSeconds)
             .arg(int(kTimedOut)));
     parser.addOption(wait);
     parser.addPositionalArgument(
         QStringLiteral("SECONDS"),
-        QStringLiteral("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
+        CliWords::tr("With --wait: how long to wait, 1 to %1.").arg(kMaxWaitSeconds),
         QStringLiteral("[SECONDS]"));
     if (auto stop = parseCommand(parser, arguments, out, err, 1))
         return *stop;
@@ -100,8 +101,8 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
     if (!parser.isSet(wait)) {
         if (!positional.isEmpty())
             return usageError(err, program,
-                              QStringLiteral("\"%1\" is not taken here: ports takes a number of "
-                                             "seconds only with --wait")
+                              CliWords::tr("\"%1\" is not taken here: ports takes a number of "
+                                           "seconds only with --wait")
                                   .arg(printable(positional.constFirst())));
         return request;
     }
@@ -110,11 +111,10 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
         bool number = false;
         request.waitSeconds = positional.constFirst().toInt(&number);
         if (!number || *request.waitSeconds < 1 || *request.waitSeconds > kMaxWaitSeconds)
-            return usageError(
-                err, program,
-                QStringLiteral("--wait %1: give a whole number of seconds from 1 to %2")
-                    .arg(printable(positional.constFirst()))
-                    .arg(kMaxWaitSeconds));
+            return usageError(err, program,
+                              CliWords::tr("--wait %1: give a whole number of seconds from 1 to %2")
+                                  .arg(printable(positional.constFirst()))
+                                  .arg(kMaxWaitSeconds));
     }
     return request;
 }
@@ -123,8 +123,9 @@ std::variant<PortsRequest, int> parsePortsRequest(const QStringList& arguments, 
 void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
                     const SerialSideReport& side) {
     if (ports.isEmpty()) {
-        out << "No serial ports found. Plug in the USB serial adapter of the tracker's cable and "
-               "run this again.\n";
+        out << CliWords::tr("No serial ports found. Plug in the USB serial adapter of the "
+                            "tracker's cable and run this again.")
+            << "\n";
         return;
     }
     out << "No.  Device                 Description                    Maker            "
@@ -136,7 +137,9 @@ void printPortTable(QTextStream& out, const QList<NumberedPort>& ports,
         printPortLine(out, numbered, side);
     }
     if (unreachable) {
-        out << "A port marked - has no number of its own: give it by its device with --port.\n";
+        out << CliWords::tr(
+                   "A port marked - has no number of its own: give it by its device with --port.")
+            << "\n";
     }
 }
 
@@ -161,8 +164,7 @@ void printPortLine(QTextStream& out, const NumberedPort& numbered, const SerialS
         numbered.number > 0 ? QString::number(numbered.number) : QStringLiteral("-");
     // The device whole, escaped: it is what --port takes.
     out << number.leftJustified(5) << printable(p.device, p.device.size()).leftJustified(23) << " "
-        << orDash(p.simulated ? QStringLiteral("Korvex simulator") : p.description)
-               .leftJustified(30)
+        << orDash(p.simulated ? CliWords::tr("Korvex simulator") : p.description).leftJustified(30)
         << " " << orDash(p.manufacturer).leftJustified(16) << " " << usbId(p).leftJustified(10)
         << " " << orDash(p.serialNumber) << "\n";
     // A number or ttyUSB0 may name another adapter after a re-plug; the
@@ -198,7 +200,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     if (const Outcome listing = checkSimulatorListing(); !listing) {
         const QString& problem = listing.fault().reason;
-        err << "korvex-cli: simulators are not listed: " << printable(problem, problem.size())
+        err << "korvex-cli: "
+            << CliWords::tr("simulators are not listed: %1").arg(printable(problem, problem.size()))
             << "\n";
     }
     if (request.json) {
@@ -216,7 +219,8 @@ int runPorts(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (request.diagnose) {
         printFindings(out, side.findings);
     } else if (!side.adaptersWithoutPort.isEmpty()) {
-        out << "Run korvex-cli ports --diagnose to see why an adapter has no port.\n";
+        out << CliWords::tr("Run korvex-cli ports --diagnose to see why an adapter has no port.")
+            << "\n";
     }
     if (watcher) {
         out << Qt::flush;

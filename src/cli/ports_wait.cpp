@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ports_wait.h"
 
+#include "cli_words.h"
 #include "ports_json.h"
 #include "settings_json.h"
 
@@ -16,8 +17,14 @@ int waitForNewPort(PortWatcher& watcher, const SerialSideRoot& serialSide, int s
                    QTextStream& out, QTextStream& err) {
     const QList<NumberedPort> before = watcher.snapshot().numbered();
     if (!json) {
-        err << "Waiting up to " << seconds << (seconds == 1 ? " second" : " seconds")
-            << " for a port to appear: plug in the cable now.\n"
+        // One text for one second, as English has it; the other with the
+        // plural forms of each language.
+        err << (seconds == 1 ? CliWords::tr("Waiting up to 1 second for a port to appear: plug "
+                                            "in the cable now.")
+                             : CliWords::tr("Waiting up to %n seconds for a port to appear: plug "
+                                            "in the cable now.",
+                                            nullptr, seconds))
+            << "\n"
             << Qt::flush;
     }
     QEventLoop loop;
@@ -44,12 +51,17 @@ int waitForNewPort(PortWatcher& watcher, const SerialSideRoot& serialSide, int s
         return appeared ? kSuccess : kTimedOut;
     }
     if (!appeared) {
-        err << "korvex-cli: no port appeared within " << seconds
-            << (seconds == 1 ? " second" : " seconds")
-            << ". Check the cable and the adapter; ports --diagnose tells what the system shows.\n";
+        err << "korvex-cli: "
+            << (seconds == 1
+                    ? CliWords::tr("no port appeared within 1 second. Check the cable and the "
+                                   "adapter; ports --diagnose tells what the system shows.")
+                    : CliWords::tr("no port appeared within %n seconds. Check the cable and the "
+                                   "adapter; ports --diagnose tells what the system shows.",
+                                   nullptr, seconds))
+            << "\n";
         return kTimedOut;
     }
-    out << "New port:\n";
+    out << CliWords::tr("New port:") << "\n";
     printPortLine(out, *appeared, side);
     return kSuccess;
 }

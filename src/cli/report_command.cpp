@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 #include "commands.h"
 #include "file_io/atomic_file_writer.h"
 #include "report/support_report.h"
@@ -13,18 +14,18 @@ namespace korvex::cli {
 int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
               const Environment& environment) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliWords::tr(
         "Writes one file to attach to a request for help: the program and Qt versions, the "
         "system and desktop session, the locale, the serial ports with their drivers and stable "
         "names, what keeps them from use (as ports --diagnose), the user's groups, the last "
         "transfer's trace and the settings it carried. It holds nothing secret. The file is "
         "replaced in one step."));
     const QCommandLineOption output(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write the report to FILE (- for standard "
-                                                   "output, the default)."),
+                                    CliWords::tr("Write the report to FILE (- for standard "
+                                                 "output, the default)."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Write one JSON object instead of text."));
+                                  CliWords::tr("Write one JSON object instead of text."));
     parser.addOption(output);
     parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err, 0))
@@ -47,13 +48,14 @@ int runReport(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (target != kStandardStream && !namesStandardOutput(target)) {
         const Outcome written = saveSupportReport(target, report);
         if (!written)
-            return fail(err,
-                        written.fault()
-                            .within(QStringLiteral("Cannot write \"%1\"")
-                                        .arg(printable(target, target.size())))
-                            .reason,
-                        kFileError);
-        out << "Report written to " << printable(target, target.size()) << "\n";
+            return fail(
+                err,
+                written.fault()
+                    .within(
+                        CliWords::tr("Cannot write \"%1\"").arg(printable(target, target.size())))
+                    .reason,
+                kFileError);
+        out << CliWords::tr("Report written to %1").arg(printable(target, target.size())) << "\n";
         return kSuccess;
     }
     out.flush();

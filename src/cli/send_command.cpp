@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_settings.h"
+#include "cli_words.h"
 #include "commands.h"
 #include "file_io/atomic_file_writer.h"
 #include "report/state_folder.h"
@@ -35,10 +36,11 @@ public:
         : serialSide_(std::move(serialSide)) {
         QObject::connect(&sender, &FrameSender::started, [this, &err](const SendTarget& target) {
             device_ = printable(target.device, kDeviceLength);
-            err << "Sending data on " << device_;
-            if (target.portNumber)
-                err << " (port " << *target.portNumber << ")";
-            err << "..." << Qt::flush;
+            err << (target.portNumber ? CliWords::tr("Sending data on %1 (port %2)...")
+                                            .arg(device_)
+                                            .arg(*target.portNumber)
+                                      : CliWords::tr("Sending data on %1...").arg(device_))
+                << Qt::flush;
         });
         QObject::connect(&sender, &FrameSender::progressed,
                          [&err](int) { err << "." << Qt::flush; });
@@ -56,8 +58,10 @@ private:
         switch (outcome.kind) {
         case SendOutcome::Kind::Completed:
             err << "\n" << Qt::flush;
-            out << "Data sent to " << device_ << "\n"
-                << "Nothing is read back: look for 'Success!' on the tracker's display.\n"
+            out << CliWords::tr("Data sent to %1").arg(device_) << "\n"
+                << CliWords::tr(
+                       "Nothing is read back: look for 'Success!' on the tracker's display.")
+                << "\n"
                 << Qt::flush;
             exitCode_ = kSuccess;
             return;
@@ -76,8 +80,8 @@ private:
             return;
         case SendOutcome::Kind::Silent:
             exitCode_ = fail(err,
-                             QStringLiteral("the port closed itself right after opening; "
-                                            "nothing was sent"),
+                             CliWords::tr("the port closed itself right after opening; "
+                                          "nothing was sent"),
                              kPortError);
             return;
         case SendOutcome::Kind::Interrupted:
@@ -86,12 +90,12 @@ private:
             exitCode_ =
                 fail(err,
                      outcome.partlySent
-                         ? QStringLiteral("interrupted; %1 is closed again with its line settings "
-                                          "as they were. Part of the data had gone out, so the "
-                                          "tracker may hold a partial transfer: send again before "
-                                          "relying on it.")
+                         ? CliWords::tr("interrupted; %1 is closed again with its line settings "
+                                        "as they were. Part of the data had gone out, so the "
+                                        "tracker may hold a partial transfer: send again before "
+                                        "relying on it.")
                                .arg(device_)
-                         : QStringLiteral("interrupted before anything was sent"),
+                         : CliWords::tr("interrupted before anything was sent"),
                      kInterrupted);
             return;
         }
@@ -168,10 +172,10 @@ constexpr QLatin1StringView kExampleDevice("/dev/ttyUSB0");
 
 QString portOptionHelp() {
 #ifdef Q_OS_WIN
-    return QStringLiteral("The COM port's number (12 is COM12), or its name such as COM12. "
-                          "Default: the file's port number.");
+    return CliWords::tr("The COM port's number (12 is COM12), or its name such as COM12. "
+                        "Default: the file's port number.");
 #else
-    return QStringLiteral(
+    return CliWords::tr(
         "Port number as \"korvex-cli ports\" lists them, or a device such as /dev/ttyUSB0 "
         "(a name holding a / is a path, opened as given). A /dev/serial/by-id/ path names "
         "the same adapter after a re-plug, when ttyUSB0 may have become ttyUSB1. Default: "
@@ -185,13 +189,17 @@ void keepTrace(const TransferTrace& trace, const QString& traceFile, QTextStream
     if (trace.isEmpty())
         return;
     if (const Outcome kept = keepLastTrace(trace); !kept)
-        err << "korvex-cli: warning: the trace was not kept as the last transfer: "
-            << printable(kept.fault().reason, kDescriptionLength) << "\n";
+        err << "korvex-cli: "
+            << CliWords::tr("warning: the trace was not kept as the last transfer: %1")
+                   .arg(printable(kept.fault().reason, kDescriptionLength))
+            << "\n";
     if (traceFile.isEmpty())
         return;
     if (const Outcome written = writeFileAtomically(traceFile, trace.text()); !written)
-        err << "korvex-cli: warning: --trace: "
-            << printable(written.fault().reason, kDescriptionLength) << "\n";
+        err << "korvex-cli: "
+            << CliWords::tr("warning: --trace: %1")
+                   .arg(printable(written.fault().reason, kDescriptionLength))
+            << "\n";
 }
 
 } // namespace
@@ -199,21 +207,21 @@ void keepTrace(const TransferTrace& trace, const QString& traceFile, QTextStream
 int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
             const Environment& environment) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CliWords::tr(
         "Loads FILE onto the factory settings, applies each --set, checks the settings exactly as "
         "SEND does and programs the tracker: 122 bytes in four writes at 4800 baud. Nothing is "
         "read back: look for 'Success!' on the tracker's display."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The .cfg file to send."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), CliWords::tr("The .cfg file to send."));
     const QCommandLineOption port(QStringLiteral("port"), portOptionHelp(),
                                   QStringLiteral("N|DEVICE"));
     parser.addOption(port);
     parser.addOption(setOption());
     const QCommandLineOption trace(
         QStringLiteral("trace"),
-        QStringLiteral("Also write the transfer's trace to OUT: the port and its line settings "
-                       "as opened, each write with its time, bytes and text, DTR/RTS, errors and "
-                       "the close (\"korvex-cli decode OUT\" reads it back). The last trace is "
-                       "kept in the user's state folder in any case."),
+        CliWords::tr("Also write the transfer's trace to OUT: the port and its line settings "
+                     "as opened, each write with its time, bytes and text, DTR/RTS, errors and "
+                     "the close (\"korvex-cli decode OUT\" reads it back). The last trace is "
+                     "kept in the user's state folder in any case."),
         QStringLiteral("OUT"));
     parser.addOption(trace);
     if (auto stop = parseCommand(parser, arguments, out, err, 1)) {
@@ -221,9 +229,9 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     if (parser.positionalArguments().isEmpty()) {
         return usageError(err, arguments.constFirst(),
-                          QStringLiteral("send needs exactly one .cfg file (make one with "
-                                         "\"korvex-cli defaults -o FILE\" or with Save in the "
-                                         "window)"));
+                          CliWords::tr("send needs exactly one .cfg file (make one with "
+                                       "\"korvex-cli defaults -o FILE\" or with Save in the "
+                                       "window)"));
     }
     LoadedSettings loaded = loadSettings(parser.positionalArguments().constFirst(),
                                          parser.values(QStringLiteral("set")));
@@ -238,15 +246,15 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
         const QString wanted = parser.value(port);
         if (wanted.isEmpty()) {
             return usageError(err, arguments.constFirst(),
-                              QStringLiteral("--port needs a port number or a device, e.g. "
-                                             "--port %1")
+                              CliWords::tr("--port needs a port number or a device, e.g. "
+                                           "--port %1")
                                   .arg(kExampleDevice));
         }
         chosen = PortChoice::fromArgument(wanted);
         if (!chosen) {
             return usageError(err, arguments.constFirst(),
-                              QStringLiteral("--port %1: port numbers run from 1 to %2; for "
-                                             "another port give its device, e.g. --port %3")
+                              CliWords::tr("--port %1: port numbers run from 1 to %2; for "
+                                           "another port give its device, e.g. --port %3")
                                   .arg(printable(wanted))
                                   .arg(kHighestPortNumber)
                                   .arg(kExampleDevice));
@@ -255,7 +263,7 @@ int runSend(const QStringList& arguments, QTextStream& out, QTextStream& err,
 
     if (parser.isSet(trace) && parser.value(trace).isEmpty())
         return usageError(err, arguments.constFirst(),
-                          QStringLiteral("--trace needs a file name, e.g. --trace send.trace"));
+                          CliWords::tr("--trace needs a file name, e.g. --trace send.trace"));
 
     FrameSender sender(numbering, environment.linkFactory);
     QEventLoop loop;

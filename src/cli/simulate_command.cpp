@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_words.h"
 #include "commands.h"
 #include "settings/printable_text.h"
 #include "settings_json.h"
@@ -61,19 +62,19 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
                 const Environment& environment) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Plays a Korvex tracker on a pseudo-terminal, for trials without the "
-                       "hardware. Prints the device to send "
-                       "to (on standard error with --json), then for each transfer what the "
-                       "tracker's display shows ('Success!' "
-                       "or why it refused the data), when each write arrived, and the settings it "
-                       "received. While it runs, "
-                       "\"korvex-cli ports\" and the window's \"Comm num:\" list it after the real "
-                       "ports. Ends on Ctrl+C."));
+        CliWords::tr("Plays a Korvex tracker on a pseudo-terminal, for trials without the "
+                     "hardware. Prints the device to send "
+                     "to (on standard error with --json), then for each transfer what the "
+                     "tracker's display shows ('Success!' "
+                     "or why it refused the data), when each write arrived, and the settings it "
+                     "received. While it runs, "
+                     "\"korvex-cli ports\" and the window's \"Comm num:\" list it after the real "
+                     "ports. Ends on Ctrl+C."));
     const QCommandLineOption once(
         QStringLiteral("once"),
-        QStringLiteral("Exit after one transfer (status 0 when it succeeded, 1 if not)."));
+        CliWords::tr("Exit after one transfer (status 0 when it succeeded, 1 if not)."));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("Print one JSON object per transfer."));
+                                  CliWords::tr("Print one JSON object per transfer."));
     parser.addOption(once);
     parser.addOption(json);
     if (auto stop = parseCommand(parser, arguments, out, err, 0)) {
@@ -87,19 +88,20 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
     }
     const SimulatorAdvert advert(tracker.device());
     if (!advert.ok()) {
-        err << "korvex-cli: not listed among the ports ("
-            << printable(advert.error(), advert.error().size())
-            << "); send to the device by name\n";
+        err << "korvex-cli: "
+            << CliWords::tr("not listed among the ports (%1); send to the device by name")
+                   .arg(printable(advert.error(), advert.error().size()))
+            << "\n";
     }
 
     QString where = tracker.device();
     for (const auto& [number, port] : environment.portNumbering().numbered()) {
         if (number > 0 && port.device == tracker.device()) {
-            where += QStringLiteral(" (port %1 in \"Comm num:\" and --port)").arg(number);
+            where += CliWords::tr(" (port %1 in \"Comm num:\" and --port)").arg(number);
         }
     }
     QTextStream& banner = parser.isSet(json) ? err : out;
-    banner << "Korvex simulator listening on " << where << "\n" << Qt::flush;
+    banner << CliWords::tr("Korvex simulator listening on %1").arg(where) << "\n" << Qt::flush;
 
     tracker.start();
     int count = 0;
@@ -109,8 +111,8 @@ int runSimulate(const QStringList& arguments, QTextStream& out, QTextStream& err
         // the simulator stops, and leaves the port lists with its advert.
         if (readerGone(STDOUT_FILENO)) {
             code = fail(err,
-                        QStringLiteral("standard output has no reader any more (its pipe or "
-                                       "terminal closed); the simulator stops"),
+                        CliWords::tr("standard output has no reader any more (its pipe or "
+                                     "terminal closed); the simulator stops"),
                         kOutputLost);
             break;
         }

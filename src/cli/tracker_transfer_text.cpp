@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tracker_transfer_text.h"
 
+#include "cli_words.h"
+
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "settings_json.h"
@@ -66,26 +68,35 @@ QJsonObject trackerTransferToJson(const TrackerTransfer& t, int number) {
 }
 
 void printTrackerTransfer(QTextStream& out, const TrackerTransfer& t, int number) {
-    out << "Transfer " << number << ": " << t.lcd << "\n";
-    out << "  Arrived (ms after the first byte):";
+    // The tracker's own words (its display) stay as it shows them.
+    out << CliWords::tr("Transfer %1:").arg(number) << " " << t.lcd << "\n";
+    out << "  " << CliWords::tr("Arrived (ms after the first byte):");
     for (std::size_t i = 0; i < t.marks.size(); ++i) {
         if (t.marks[i])
             out << " " << kMarkNames[i] << " " << ms(*t.marks[i]);
     }
-    out << "\n  Writes:";
+    out << "\n  " << CliWords::tr("Writes:");
     for (const Arrival& a : t.arrivals)
-        out << " " << a.bytes << (a.bytes == 1 ? " byte at " : " bytes at ") << ms(a.atMs) << ";";
+        out << " "
+            << (a.bytes == 1 ? CliWords::tr("1 byte at %1")
+                             : CliWords::tr("%n bytes at %1", nullptr, a.bytes))
+                   .arg(ms(a.atMs))
+            << ";";
     out << "\n";
     if (!t.decoded) {
-        out << "  Received " << t.received.size() << " bytes: " << t.received.toHex(' ').toUpper()
-            << "\n";
+        out << "  "
+            << CliWords::tr("Received %n bytes:", nullptr, static_cast<int>(t.received.size()))
+            << " " << t.received.toHex(' ').toUpper() << "\n";
         return;
     }
-    out << "  GPSless mode: " << (t.decoded->gpsless ? "on" : "off") << "\n";
-    out << "  Settings:\n";
+    out << "  "
+        << (t.decoded->gpsless ? CliWords::tr("GPSless mode: on")
+                               : CliWords::tr("GPSless mode: off"))
+        << "\n";
+    out << "  " << CliWords::tr("Settings:") << "\n";
     for (const FieldInfo& info : fieldTable()) {
         const std::size_t i = fieldIndex(info.id);
-        QString shown = QStringLiteral("(not sent)");
+        QString shown = CliWords::tr("(not sent)");
         if (t.decoded->texts[i])
             shown = QLatin1Char('"') + printable(*t.decoded->texts[i]) + QLatin1Char('"');
         else if (t.decoded->values[i])

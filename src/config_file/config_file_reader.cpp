@@ -9,6 +9,7 @@
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
@@ -19,6 +20,10 @@
 
 namespace korvex {
 namespace {
+
+struct ConfigFileWords {
+    Q_DECLARE_TR_FUNCTIONS(ConfigFile)
+};
 
 constexpr int kItemCount = static_cast<int>(kConfigItems.size());
 // Some editors begin a UTF-8 file with one. As Windows-1252 it would be
@@ -62,7 +67,7 @@ Result<ConfigText> configText(const QByteArray& bytes) {
                              QStringDecoder::Flag::Stateless);
         const QString text = utf16.decode(QByteArrayView(bytes).sliced(kUtf16LeMark.size()));
         if (utf16.hasError() || bytes.size() % 2 != 0) {
-            return Fault{QStringLiteral(
+            return Fault{ConfigFileWords::tr(
                 "The file begins as UTF-16 text (Notepad's \"Unicode\") but is not valid "
                 "UTF-16. Open it in Notepad and save it again with the encoding \"ANSI\" or "
                 "\"UTF-8\".")};
@@ -193,11 +198,11 @@ private:
         while (static_cast<int>(items_.size()) < upTo) {
             auto item = reader_.next();
             if (!item) {
-                return fail(
-                    Fault{QStringLiteral("The file ends after item %1 of %2: it is not a complete "
-                                         "configuration file.")
-                              .arg(items_.size())
-                              .arg(kItemCount)});
+                return fail(Fault{
+                    ConfigFileWords::tr("The file ends after item %1 of %2: it is not a complete "
+                                        "configuration file.")
+                        .arg(items_.size())
+                        .arg(kItemCount)});
             }
             items_.push_back(std::move(*item));
         }
@@ -209,7 +214,7 @@ private:
     }
 
     QString itemName(int number, FieldId id) const {
-        return QStringLiteral("Item %1, %2").arg(number).arg(describeField(id));
+        return ConfigFileWords::tr("Item %1, %2").arg(number).arg(describeField(id));
     }
 
     bool assignText(int number, FieldId id) {
@@ -222,8 +227,9 @@ private:
         std::optional<double> parsed =
             raw.text.trimmed().isEmpty() && !raw.quoted ? 0.0 : wholeNumber(raw.text);
         if (!parsed) {
-            return failItem(number, id,
-                            QStringLiteral("\"%1\" is not a number.").arg(printable(raw.text)));
+            return failItem(
+                number, id,
+                ConfigFileWords::tr("\"%1\" is not a number.").arg(printable(raw.text)));
         }
         const double rounded = roundHalfEven(*parsed);
         if (!(rounded >= std::numeric_limits<std::int16_t>::min() &&
@@ -255,7 +261,7 @@ private:
     }
 
     static QString overflowReason(const QString& text) {
-        return QStringLiteral("%1 is out of range (overflow).").arg(printable(text));
+        return ConfigFileWords::tr("%1 is out of range (overflow).").arg(printable(text));
     }
 
     // Item 15 packs the status interval (low seven bits) and the
@@ -280,7 +286,7 @@ private:
             return true;
         }
         return failItem(number, id,
-                        QStringLiteral("\"%1\" is refused: %2.")
+                        ConfigFileWords::tr("\"%1\" is refused: %2.")
                             .arg(printable(rawItem(number).text), written.fault().reason));
     }
 
@@ -322,16 +328,16 @@ Outcome readConfigFile(const QString& path, SettingsValues& settings) {
         const QString shown = printable(path, path.size());
         if (fault.kind == FaultKind::BeyondLimit)
             return Fault{.reason = beyondCapReason(), .kind = FaultKind::BeyondLimit}.within(
-                QStringLiteral("Cannot read \"%1\"").arg(shown));
-        const QString verb =
-            fault.kind == FaultKind::CannotOpen ? QStringLiteral("open") : QStringLiteral("read");
-        return fault.within(QStringLiteral("Cannot %1 \"%2\"").arg(verb, shown));
+                ConfigFileWords::tr("Cannot read \"%1\"").arg(shown));
+        return fault.within(fault.kind == FaultKind::CannotOpen
+                                ? ConfigFileWords::tr("Cannot open \"%1\"").arg(shown)
+                                : ConfigFileWords::tr("Cannot read \"%1\"").arg(shown));
     }
     return decodeConfigFile(read.value(), settings);
 }
 
 QString beyondCapReason() {
-    return QStringLiteral("it is larger than %1 MiB (a settings file is about 200 bytes)")
+    return ConfigFileWords::tr("it is larger than %1 MiB (a settings file is about 200 bytes)")
         .arg(kMaxConfigFileBytes >> 20);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_file.h"
+
 #include "config_items.h"
+#include <QCoreApplication>
 
 #include "file_io/atomic_file_writer.h"
 #include "settings/config_block.h"
@@ -15,6 +17,10 @@
 namespace korvex {
 namespace {
 
+struct ConfigFileWords {
+    Q_DECLARE_TR_FUNCTIONS(ConfigFile)
+};
+
 class ItemWriter {
 public:
     explicit ItemWriter(const SettingsValues& settings)
@@ -24,21 +30,22 @@ public:
     bool quotedText(FieldId id) {
         const QString text = storedText(id);
         if (text.contains(u'"')) {
-            return fail(id,
-                        QStringLiteral("Cannot save: %1 holds a double quote (\"), which a "
-                                       "configuration file cannot store. Remove it and save again.")
-                            .arg(describeField(id)));
+            return fail(id, ConfigFileWords::tr(
+                                "Cannot save: %1 holds a double quote (\"), which a "
+                                "configuration file cannot store. Remove it and save again.")
+                                .arg(describeField(id)));
         }
         if (const auto control = firstControlCharacter(text)) {
-            return fail(id, QStringLiteral("Cannot save: %1 holds the control character %2, which "
-                                           "a configuration file cannot store. Remove it and save "
-                                           "again.")
-                                .arg(describeField(id), describeCharacter(*control)));
+            return fail(id,
+                        ConfigFileWords::tr("Cannot save: %1 holds the control character %2, which "
+                                            "a configuration file cannot store. Remove it and save "
+                                            "again.")
+                            .arg(describeField(id), describeCharacter(*control)));
         }
         const auto bytes = toCp1252(text);
         if (!bytes) {
-            return fail(id, QStringLiteral("Cannot save: %1 holds a character that has no "
-                                           "Windows-1252 code.")
+            return fail(id, ConfigFileWords::tr("Cannot save: %1 holds a character that has no "
+                                                "Windows-1252 code.")
                                 .arg(describeField(id)));
         }
         separate();
@@ -129,7 +136,7 @@ Outcome writeConfigFile(const QString& path, const SettingsValues& settings) {
     }
     if (const Outcome written = writeFileAtomically(path, encoded.value()); !written) {
         return written.fault().within(
-            QStringLiteral("Cannot write \"%1\"").arg(printable(path, path.size())));
+            ConfigFileWords::tr("Cannot write \"%1\"").arg(printable(path, path.size())));
     }
     return Outcome::success();
 }

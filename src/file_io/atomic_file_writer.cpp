@@ -7,6 +7,7 @@
 #include "file_write_steps.h"
 #include "system_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -22,6 +23,10 @@
 
 namespace korvex {
 namespace {
+
+struct FileWriterWords {
+    Q_DECLARE_TR_FUNCTIONS(FileWriter)
+};
 
 // As many links as the kernel follows before it reports a loop.
 constexpr int kMaxLinkHops = 40;
@@ -200,11 +205,12 @@ AttributeFailure copyAttributes(const AttributeSource& from, int to) {
 
 QString attributeFailureReason(const AttributeFailure& failure) {
     const QString what =
-        failure.name.isEmpty() ? QStringLiteral("its extended attributes")
+        failure.name.isEmpty() ? FileWriterWords::tr("its extended attributes")
         : failure.name == kAccessList
-            ? QStringLiteral("its access list")
-            : QStringLiteral("its extended attribute %1").arg(QString::fromUtf8(failure.name));
-    return QStringLiteral("%1 could not be given to the new file (%2); the file was left as it is")
+            ? FileWriterWords::tr("its access list")
+            : FileWriterWords::tr("its extended attribute %1").arg(QString::fromUtf8(failure.name));
+    return FileWriterWords::tr(
+               "%1 could not be given to the new file (%2); the file was left as it is")
         .arg(what, systemErrorText(failure.error));
 }
 
@@ -374,8 +380,9 @@ void removeStaleTemporaries(int folder, const QByteArray& name) {
 }
 
 QString folderRefusal(const QByteArray& folder, int error) {
-    return QStringLiteral("its folder \"%1\" takes no new file (%2), and a safe save writes the "
-                          "new content to a new file beside the old one")
+    return FileWriterWords::tr(
+               "its folder \"%1\" takes no new file (%2), and a safe save writes the "
+               "new content to a new file beside the old one")
         .arg(QDir(QFile::decodeName(folder)).absolutePath(), systemErrorText(error));
 }
 
@@ -391,15 +398,15 @@ Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray&
     if (!file.valid() || ::fstat(file.get(), &opened) != 0 || opened.st_ino != old.st_ino ||
         opened.st_dev != old.st_dev)
         return Fault{folderRefusal(folderPath, createError) +
-                     QStringLiteral("; the file itself is not writable either")};
+                     FileWriterWords::tr("; the file itself is not writable either")};
     int reserved = refused(calls, FileStep::Reserve);
     if (reserved == 0 && !bytes.isEmpty() && ::fallocate(file.get(), 0, 0, bytes.size()) != 0)
         reserved = errno;
     if (reserved != 0)
         return Fault{
             folderRefusal(folderPath, createError) +
-            QStringLiteral(". Writing in place needs the space for it reserved first, which "
-                           "failed (%1); the file was left as it is")
+            FileWriterWords::tr(". Writing in place needs the space for it reserved first, which "
+                                "failed (%1); the file was left as it is")
                 .arg(systemErrorText(reserved))};
     int error = writeAll(file.get(), bytes, calls.write);
     if (error == 0 && ::ftruncate(file.get(), bytes.size()) != 0)
@@ -409,10 +416,10 @@ Outcome writeInPlace(int folder, const QByteArray& folderPath, const QByteArray&
     if (error == 0)
         error = file.closeChecked();
     if (error != 0)
-        return Fault{
-            QStringLiteral("%1; its folder takes no new file, so it was being rewritten in place "
-                           "and may now be incomplete")
-                .arg(systemErrorText(error))};
+        return Fault{FileWriterWords::tr(
+                         "%1; its folder takes no new file, so it was being rewritten in place "
+                         "and may now be incomplete")
+                         .arg(systemErrorText(error))};
     return Outcome::success();
 }
 
@@ -447,7 +454,7 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const Fil
     if (resolved.descriptor)
         return writeToDescriptor(*resolved.descriptor, bytes, calls);
     if (resolved.planted)
-        return Fault{QStringLiteral(
+        return Fault{FileWriterWords::tr(
             "it leads through a symbolic link another user made in a shared folder; it was "
             "not followed")};
     if (resolved.error != 0)
@@ -471,11 +478,11 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const Fil
     if (!replacing && errno != ENOENT)
         return failedWith(errno);
     if (replacing && !S_ISREG(old.st_mode))
-        return Fault{notRegularReason(old.st_mode) + QStringLiteral("; it was left as it is")};
+        return Fault{notRegularReason(old.st_mode) + FileWriterWords::tr("; it was left as it is")};
     if (replacing && !(old.st_mode & S_IWUSR))
-        return Fault{
-            QStringLiteral("it is write-protected (its owner may not write it); it was left as "
-                           "it is")};
+        return Fault{FileWriterWords::tr(
+            "it is write-protected (its owner may not write it); it was left as "
+            "it is")};
 
     Replacement replacement(folder.get(), name, calls);
     // A new file is created with 0666 and the kernel applies the umask (and
@@ -506,7 +513,7 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes, const Fil
         folderSynced = errno;
     if (folderSynced != 0)
         return Fault{
-            QStringLiteral("the new file is in place, but its folder could not be synced: %1")
+            FileWriterWords::tr("the new file is in place, but its folder could not be synced: %1")
                 .arg(systemErrorText(folderSynced))};
     return Outcome::success();
 }

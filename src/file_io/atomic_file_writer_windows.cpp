@@ -55,7 +55,7 @@ QString refusal(const QString& native, DWORD attributes) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY)
         return windowsNotRegularReason(FILE_TYPE_DISK, attributes);
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        return QStringLiteral("the file is read-only");
+        return QCoreApplication::translate("FileWriter", "the file is read-only");
     // Device names (NUL, COM1, CON) and pipes pass for files by their name.
     const WindowsHandle file(::CreateFileW(wide(native), 0,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -186,7 +186,7 @@ Outcome writeFileAtomically(const QString& path, QByteArrayView bytes) {
         if (attributes == INVALID_FILE_ATTRIBUTES)
             return failedWith(::GetLastError());
         if (const QString why = refusal(target, attributes); !why.isEmpty())
-            return Fault{why + QStringLiteral("; it was left as it is")};
+            return Fault{why + QCoreApplication::translate("FileWriter", "; it was left as it is")};
     }
 
     Replacement replacement(target);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cerrno>
 #include <utility>
@@ -39,26 +40,24 @@ private:
     int fd_;
 };
 
-// What a file that is not a regular one is, for a message: "it is <this>, not
-// a regular file".
-inline QString fileKindName(mode_t mode) {
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISCHR(mode))
-        return QStringLiteral("a character device");
-    if (S_ISBLK(mode))
-        return QStringLiteral("a block device");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe (FIFO)");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
-    return QStringLiteral("a special file");
-}
-
+// What a file that is not a regular one is, for a message. Whole sentences: a language may inflect
+// what the kind of file is.
 inline QString notRegularReason(mode_t mode) {
-    return QStringLiteral("it is %1, not a regular file").arg(fileKindName(mode));
+    if (S_ISDIR(mode))
+        return QCoreApplication::translate("FileKind", "it is a folder, not a regular file");
+    if (S_ISCHR(mode))
+        return QCoreApplication::translate("FileKind",
+                                           "it is a character device, not a regular file");
+    if (S_ISBLK(mode))
+        return QCoreApplication::translate("FileKind", "it is a block device, not a regular file");
+    if (S_ISFIFO(mode))
+        return QCoreApplication::translate("FileKind",
+                                           "it is a named pipe (FIFO), not a regular file");
+    if (S_ISSOCK(mode))
+        return QCoreApplication::translate("FileKind", "it is a socket, not a regular file");
+    if (S_ISLNK(mode))
+        return QCoreApplication::translate("FileKind", "it is a symbolic link, not a regular file");
+    return QCoreApplication::translate("FileKind", "it is a special file, not a regular file");
 }
 
 } // namespace korvex

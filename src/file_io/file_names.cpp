@@ -2,19 +2,26 @@
 #include "file_names.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 
 namespace korvex {
+namespace {
+struct FileNamesWords {
+    Q_DECLARE_TR_FUNCTIONS(FileNames)
+};
+} // namespace
 
 bool nameLostBytes(const QString& path) {
     return path.contains(QChar::ReplacementCharacter);
 }
 
 QString lostBytesReason() {
-    return QStringLiteral("its name holds U+FFFD, which stands for bytes that could not be read "
-                          "as text; the name would reach the system changed and could name "
-                          "another file, so it was refused (rename the file)");
+    return FileNamesWords::tr(
+        "its name holds U+FFFD, which stands for bytes that could not be read "
+        "as text; the name would reach the system changed and could name "
+        "another file, so it was refused (rename the file)");
 }
 
 std::optional<int> firstUndecodableArgument(int argc, char** argv) {
@@ -47,9 +54,10 @@ std::optional<QString> undecodableArgument(int argc, char** argv) {
 }
 
 QString undecodableArgumentMessage(const QString& shown) {
-    return QStringLiteral("the argument \"%1\" is not valid UTF-8. Names are passed to the system "
-                          "exactly as given, and this one cannot be: rename the file (convmv "
-                          "does it) and try again")
+    return FileNamesWords::tr(
+               "the argument \"%1\" is not valid UTF-8. Names are passed to the system "
+               "exactly as given, and this one cannot be: rename the file (convmv "
+               "does it) and try again")
         .arg(shown);
 }
 
@@ -59,8 +67,8 @@ QString windowsReservedNameReason(const QString& path) {
     const QString rest = QString(path).remove(drive);
     const QString name = rest.mid(std::max(rest.lastIndexOf(u'/'), rest.lastIndexOf(u'\\')) + 1);
     if (name.contains(u':')) {
-        return QStringLiteral("the \":\" makes it a stream inside the file before it, which "
-                              "Windows keeps hidden; a file name cannot hold \":\"");
+        return FileNamesWords::tr("the \":\" makes it a stream inside the file before it, which "
+                                  "Windows keeps hidden; a file name cannot hold \":\"");
     }
     // Windows ignores an ending and the spaces before it: nul.cfg is NUL.
     static const QRegularExpression device(
@@ -68,13 +76,13 @@ QString windowsReservedNameReason(const QString& path) {
             "^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|(COM|LPT)[1-9\u00b9\u00b2\u00b3]) *(\\..*)?$"),
         QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch match = device.match(name); match.hasMatch()) {
-        return QStringLiteral("%1 is the name of a Windows device, not of a file, whatever "
-                              "ending follows it; choose another name")
+        return FileNamesWords::tr("%1 is the name of a Windows device, not of a file, whatever "
+                                  "ending follows it; choose another name")
             .arg(match.captured(1).toUpper());
     }
     if (name.endsWith(u'.') || name.endsWith(u' ')) {
-        return QStringLiteral("Windows drops the dot or space at the end of a name, so another "
-                              "file would be written; choose a name without it");
+        return FileNamesWords::tr("Windows drops the dot or space at the end of a name, so another "
+                                  "file would be written; choose a name without it");
     }
     return {};
 }

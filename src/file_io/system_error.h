@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cerrno>
@@ -13,9 +14,11 @@ namespace korvex {
 inline QString systemErrorText(int error) {
     switch (error) {
     case EFBIG:
-        return QStringLiteral("the file size limit of this session (`ulimit -f`) was reached");
+        return QCoreApplication::translate(
+            "SystemError", "the file size limit of this session (`ulimit -f`) was reached");
     case EMFILE:
-        return QStringLiteral("the limit of open files of this session (`ulimit -n`) was reached");
+        return QCoreApplication::translate(
+            "SystemError", "the limit of open files of this session (`ulimit -n`) was reached");
     default:
         return qt_error_string(error);
     }

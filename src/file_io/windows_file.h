@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 #include <algorithm>
 #include <utility>
@@ -67,16 +68,16 @@ inline const wchar_t* wide(const QString& text) {
 // "it is <this>, not a regular file" for what GetFileType and the attributes
 // say; empty for a file on a disk.
 inline QString windowsNotRegularReason(DWORD fileType, DWORD attributes) {
-    QString kind;
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        kind = QStringLiteral("a folder");
-    else if (fileType == FILE_TYPE_CHAR)
-        kind = QStringLiteral("a character device");
-    else if (fileType == FILE_TYPE_PIPE)
-        kind = QStringLiteral("a named pipe");
-    else if (fileType != FILE_TYPE_DISK)
-        kind = QStringLiteral("a special file");
-    return kind.isEmpty() ? kind : QStringLiteral("it is %1, not a regular file").arg(kind);
+        return QCoreApplication::translate("FileKind", "it is a folder, not a regular file");
+    if (fileType == FILE_TYPE_CHAR)
+        return QCoreApplication::translate("FileKind",
+                                           "it is a character device, not a regular file");
+    if (fileType == FILE_TYPE_PIPE)
+        return QCoreApplication::translate("FileKind", "it is a named pipe, not a regular file");
+    if (fileType != FILE_TYPE_DISK)
+        return QCoreApplication::translate("FileKind", "it is a special file, not a regular file");
+    return {};
 }
 
 } // namespace korvex

@@ -3,6 +3,7 @@
 
 #include "file_io/atomic_file_writer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,12 +37,14 @@ QString lastTracePath() {
 Outcome keepLastTrace(const TransferTrace& trace) {
     const QString path = lastTracePath();
     if (path.isEmpty())
-        return Fault{QStringLiteral("no state folder: neither XDG_STATE_HOME nor HOME names one")};
+        return Fault{QCoreApplication::translate(
+            "StateFolder", "no state folder: neither XDG_STATE_HOME nor HOME names one")};
     // Made for the user alone: a trace shows what went to the tracker.
     const QString folder = stateFolder();
     const bool existed = QFileInfo(folder).isDir();
     if (!existed && !QDir().mkpath(folder))
-        return Fault{QStringLiteral("cannot make the folder %1").arg(folder)};
+        return Fault{
+            QCoreApplication::translate("StateFolder", "cannot make the folder %1").arg(folder)};
 #ifndef Q_OS_WIN
     if (!existed)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

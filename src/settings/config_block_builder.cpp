@@ -6,10 +6,15 @@
 #include "field_number.h"
 #include "field_table.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace korvex {
 namespace {
+
+struct BlockBuilderWords {
+    Q_DECLARE_TR_FUNCTIONS(BlockBuilder)
+};
 
 // One build: the steps in their fixed order, each stopping the build at its
 // first failure. Every step re-reads its field from the corrected settings
@@ -39,7 +44,7 @@ private:
     bool writeBack(BuildStep step, FieldId id, const QString& text) {
         if (const Outcome written = settings_.setText(id, text); !written) {
             return fail(step, id,
-                        QStringLiteral("the field cannot hold \"%1\": %2")
+                        BlockBuilderWords::tr("the field cannot hold \"%1\": %2")
                             .arg(text, written.fault().reason));
         }
         return true;
@@ -53,7 +58,7 @@ private:
         const double rounded = roundHalfEven(value);
         if (!(rounded >= 0 && rounded <= 255)) {
             return fail(step, id,
-                        QStringLiteral("overflow: %1 does not fit a byte (0 to 255)")
+                        BlockBuilderWords::tr("overflow: %1 does not fit a byte (0 to 255)")
                             .arg(rounded, 0, 'f', 0));
         }
         result_.block[static_cast<std::size_t>(offset)] = static_cast<std::uint8_t>(rounded);
@@ -90,7 +95,8 @@ private:
         constexpr BuildStep step = BuildStep::MicEMessage;
         const int index = settings_.value(FieldId::micEMessage);
         if (index < 0) {
-            return fail(step, FieldId::micEMessage, QStringLiteral("no Mic-E message is selected"));
+            return fail(step, FieldId::micEMessage,
+                        BlockBuilderWords::tr("no Mic-E message is selected"));
         }
         return storeByte(step, FieldId::micEMessage, block::kMicEIndex, index);
     }
@@ -99,12 +105,12 @@ private:
         constexpr BuildStep step = BuildStep::Symbol;
         const QString text = settings_.text(FieldId::symbol);
         if (text.isEmpty()) {
-            return fail(step, FieldId::symbol, QStringLiteral("the symbol is empty"));
+            return fail(step, FieldId::symbol, BlockBuilderWords::tr("the symbol is empty"));
         }
         const auto code = cp1252Code(text[0]);
         if (!code) {
             return fail(step, FieldId::symbol,
-                        QStringLiteral("overflow: the symbol has no single-byte code"));
+                        BlockBuilderWords::tr("overflow: the symbol has no single-byte code"));
         }
         return storeByte(step, FieldId::symbol, block::kSymbol, *code);
     }
@@ -227,11 +233,11 @@ private:
     bool requiredCalls() {
         if (settings_.text(FieldId::myCall).isEmpty()) {
             return fail(BuildStep::RequiredCalls, FieldId::myCall,
-                        QStringLiteral("the own call sign is empty"));
+                        BlockBuilderWords::tr("the own call sign is empty"));
         }
         if (settings_.text(FieldId::unprotoCall).isEmpty()) {
             return fail(BuildStep::RequiredCalls, FieldId::unprotoCall,
-                        QStringLiteral("the unproto call is empty"));
+                        BlockBuilderWords::tr("the unproto call is empty"));
         }
         return true;
     }
@@ -242,13 +248,17 @@ private:
 
 } // namespace
 
+QString buildFaultMessage() {
+    return QCoreApplication::translate("BlockBuilder", "Parametri incompleti o non corretti");
+}
+
 BuildResult BuildConfigBlock(const SettingsValues& settings) {
     return BlockBuilder(settings).run();
 }
 
 QString describeBuildFault(const Fault& fault) {
     // Every build fault names its step and field; a fault without them is not one of ours.
-    return QStringLiteral("step %1, field %2: %3")
+    return BlockBuilderWords::tr("step %1, field %2: %3")
         .arg(stepNumber(fault.step.value()))
         .arg(describeField(fault.field.value()), fault.reason);
 }

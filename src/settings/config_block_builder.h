@@ -13,7 +13,7 @@
 namespace korvex {
 
 // What SEND says when the build stops, in the window's box and on the CLI.
-inline constexpr const char* kBuildFaultMessage = "Parametri incompleti o non corretti";
+QString buildFaultMessage();
 
 // A build's fault always names its step and its field (the window focuses that
 // field).

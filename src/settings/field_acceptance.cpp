@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "field_acceptance.h"
 
+#include <QCoreApplication>
+
 #include "cp1252.h"
 #include "field_table.h"
 #include "printable_text.h"
 
 namespace korvex {
 namespace {
+
+struct FieldRulesWords {
+    Q_DECLARE_TR_FUNCTIONS(FieldRules)
+};
 
 Fault refusal(FieldId id, QString reason) {
     return {std::move(reason), id};
@@ -32,11 +38,11 @@ std::optional<QChar> firstControlCharacter(QStringView text) {
 Result<QString> acceptText(FieldId id, const QString& text) {
     const FieldInfo& info = fieldInfo(id);
     if (const auto bad = firstUnencodable(text)) {
-        return refusal(id, QStringLiteral("the character %1 has no Windows-1252 code")
+        return refusal(id, FieldRulesWords::tr("the character %1 has no Windows-1252 code")
                                .arg(describeCharacter(*bad)));
     }
     if (const auto control = firstControlCharacter(text)) {
-        return refusal(id, QStringLiteral("the character %1 is a control character")
+        return refusal(id, FieldRulesWords::tr("the character %1 is a control character")
                                .arg(describeCharacter(*control)));
     }
     switch (info.kind) {
@@ -44,17 +50,18 @@ Result<QString> acceptText(FieldId id, const QString& text) {
         for (const QChar ch : text) {
             if (!ch.isDigit() || ch.unicode() > '9') {
                 if (ch != kPromptChar) {
-                    return refusal(
-                        id, QStringLiteral("\"%1\" is not a number: only digits fit this field")
-                                .arg(printable(text)));
+                    return refusal(id, FieldRulesWords::tr(
+                                           "\"%1\" is not a number: only digits fit this field")
+                                           .arg(printable(text)));
                 }
             }
         }
         if (text.size() > info.limit) {
-            return refusal(id, QStringLiteral("\"%1\" has more than %2 digit%3")
-                                   .arg(printable(text))
-                                   .arg(info.limit)
-                                   .arg(info.limit == 1 ? "" : "s"));
+            return refusal(id,
+                           (info.limit == 1 ? FieldRulesWords::tr("\"%1\" has more than 1 digit")
+                                            : FieldRulesWords::tr("\"%1\" has more than %n digits",
+                                                                  nullptr, info.limit))
+                               .arg(printable(text)));
         }
         // A port number is its digits, "_" for none: a single digit keeps the
         // one position every file and program has known ("3", not "3_").
@@ -67,12 +74,12 @@ Result<QString> acceptText(FieldId id, const QString& text) {
     case FieldKind::Symbol:
         if (text.size() > 1) {
             return refusal(
-                id, QStringLiteral("\"%1\" is more than one character").arg(printable(text)));
+                id, FieldRulesWords::tr("\"%1\" is more than one character").arg(printable(text)));
         }
         return text.isEmpty() ? QString(kPromptChar) : text;
     case FieldKind::Text:
         if (text.size() > info.limit) {
-            return refusal(id, QStringLiteral("the text is %1 characters long; at most %2 fit")
+            return refusal(id, FieldRulesWords::tr("the text is %1 characters long; at most %2 fit")
                                    .arg(text.size())
                                    .arg(info.limit));
         }
@@ -81,16 +88,16 @@ Result<QString> acceptText(FieldId id, const QString& text) {
     case FieldKind::Flag:
         break;
     }
-    return refusal(id, QStringLiteral("this setting holds a number, not a text"));
+    return refusal(id, FieldRulesWords::tr("this setting holds a number, not a text"));
 }
 
 Outcome acceptValue(FieldId id, int value) {
     const FieldInfo& info = fieldInfo(id);
     if (info.kind != FieldKind::ListChoice && info.kind != FieldKind::Flag) {
-        return refusal(id, QStringLiteral("this setting holds a text, not a number"));
+        return refusal(id, FieldRulesWords::tr("this setting holds a text, not a number"));
     }
     if (value < info.minValue || value > info.maxValue) {
-        return refusal(id, QStringLiteral("%1 is out of range: %2 to %3 expected")
+        return refusal(id, FieldRulesWords::tr("%1 is out of range: %2 to %3 expected")
                                .arg(value)
                                .arg(info.minValue)
                                .arg(info.maxValue));

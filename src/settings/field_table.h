@@ -39,6 +39,7 @@ struct FieldInfo {
     int minValue; // ListChoice / Flag: accepted range
     int maxValue;
     KeyRule keyRule;
+    // The texts below are English; fieldText() gives them in the user's language.
     const char* caption; // the label beside it (or the check box caption)
     const char* unit;    // the label on its right, if any
     const char* toolTip;
@@ -48,6 +49,9 @@ struct FieldInfo {
 };
 
 const std::array<FieldInfo, kFieldCount>& fieldTable();
+// One of a field's texts (caption, unit, tooltip, context) as the user reads
+// it; empty for an empty or absent text.
+QString fieldText(const char* text);
 const FieldInfo& fieldInfo(FieldId id);
 
 // The one name of a setting, for people: its caption as the window shows it,

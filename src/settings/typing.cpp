@@ -5,10 +5,15 @@
 #include "field_acceptance.h"
 #include "field_table.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace korvex {
 namespace {
+
+struct TypingWords {
+    Q_DECLARE_TR_FUNCTIONS(Typing)
+};
 
 // What the field's keys make of one character: the character it receives,
 // or nothing when it is discarded.
@@ -40,7 +45,7 @@ Result<QString> typeIntoField(FieldId id, const QString& text) {
         }
         const auto kept = typed(info, ch);
         if (!kept) {
-            return Fault{QStringLiteral("the character %1 cannot be typed into %2")
+            return Fault{TypingWords::tr("the character %1 cannot be typed into %2")
                              .arg(describeCharacter(ch), describeField(id)),
                          id};
         }
@@ -58,12 +63,16 @@ QList<TypingWarning> typingWarnings(const SettingsValues& settings) {
             const auto kept = typed(info, ch);
             if (kept == ch)
                 continue;
-            const QString effect =
-                kept ? QStringLiteral("which typing turns into %1").arg(describeCharacter(*kept))
-                     : QStringLiteral("which typing never lets through");
-            warnings.append(
-                {info.id, QStringLiteral("%1 holds %2, %3; it is kept as read")
-                              .arg(describeField(info.id), describeCharacter(ch), effect)});
+            // Whole sentences: no language glues the effect on as English does.
+            const QString message =
+                kept
+                    ? TypingWords::tr("%1 holds %2, which typing turns into %3; it is kept as read")
+                          .arg(describeField(info.id), describeCharacter(ch),
+                               describeCharacter(*kept))
+                    : TypingWords::tr("%1 holds %2, which typing never lets through; it is kept "
+                                      "as read")
+                          .arg(describeField(info.id), describeCharacter(ch));
+            warnings.append({info.id, message});
             break;
         }
     }

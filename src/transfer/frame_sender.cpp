@@ -4,6 +4,7 @@
 #include "frames.h"
 #include "transfer_trace.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QThread>
 #include <algorithm>
@@ -14,6 +15,10 @@
 namespace korvex {
 
 namespace {
+
+struct SerialLinkWords {
+    Q_DECLARE_TR_FUNCTIONS(SerialLink)
+};
 
 // What happens at each point of the timeline, counted from the moment the
 // port opened.
@@ -85,7 +90,7 @@ struct FrameSender::Impl {
         std::unique_ptr<SerialLink> made = linkFactory ? linkFactory() : nullptr;
         if (!made) {
             trace->failed(QStringLiteral("no serial line is available on this system"));
-            fail(QStringLiteral("No serial line is available on this system."));
+            fail(SerialLinkWords::tr("No serial line is available on this system."));
             return;
         }
         link = std::make_unique<TracingSerialLink>(std::move(made), trace);

@@ -6,6 +6,7 @@
 #include "simulator_registry.h"
 #endif
 
+#include <QCoreApplication>
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <utility>
@@ -13,6 +14,10 @@
 namespace korvex {
 
 namespace {
+
+struct PortsWords {
+    Q_DECLARE_TR_FUNCTIONS(Ports)
+};
 
 // Linux names USB serial adapters ttyUSB* (converter chips) and ttyACM* (CDC
 // devices); both count as adapters even when the system reports no vendor id.
@@ -118,7 +123,7 @@ QList<NumberedPort> PortSnapshot::numbered() const {
 Result<PortDescription> PortSnapshot::resolve(int number) const {
     if (number <= 0) {
         return Fault{
-            QStringLiteral("No port selected: enter a port number in \"Comm num:\" (korvex-cli "
+            PortsWords::tr("No port selected: enter a port number in \"Comm num:\" (korvex-cli "
                            "ports lists the serial ports of this computer).")};
     }
 
@@ -142,16 +147,16 @@ Result<PortDescription> PortSnapshot::resolve(int number) const {
         return list[number - 1];
 
     if (list.isEmpty()) {
-        return Fault{QStringLiteral("Port %1 does not exist: no serial port was found on this "
+        return Fault{PortsWords::tr("Port %1 does not exist: no serial port was found on this "
                                     "computer. Plug in the serial adapter, then try again "
                                     "(korvex-cli ports lists the ports it finds).")
                          .arg(number)};
     }
     const QString count =
         list.size() == 1
-            ? QStringLiteral("there is only 1 serial port (number 1)")
-            : QStringLiteral("there are %1 serial ports (numbers 1 to %1)").arg(list.size());
-    return Fault{QStringLiteral("Port %1 does not exist: %2. Run korvex-cli ports to "
+            ? PortsWords::tr("there is only 1 serial port (number 1)")
+            : PortsWords::tr("there are %1 serial ports (numbers 1 to %1)").arg(list.size());
+    return Fault{PortsWords::tr("Port %1 does not exist: %2. Run korvex-cli ports to "
                                 "see which number belongs to which device.")
                      .arg(number)
                      .arg(count)};

@@ -6,6 +6,7 @@
 #include "serial_side.h"
 #endif
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -28,6 +29,10 @@
 namespace korvex {
 
 namespace {
+
+struct SerialLinkWords {
+    Q_DECLARE_TR_FUNCTIONS(SerialLink)
+};
 
 // A write hands its bytes to the driver; a driver that takes none for this
 // long is stuck (a disconnected adapter, a far end that never reads).
@@ -109,9 +114,10 @@ QString openFailureText(const QString& device, QSerialPort::SerialPortError erro
     case QSerialPort::DeviceNotFoundError:
         // An adapter without its driver has no COM port at all.
         return describeOpenFailure(SerialOpenFailure::Missing, device, systemText) +
-               QStringLiteral(" In Device Manager the adapter must be listed under \"Ports (COM "
-                              "& LPT)\" with its COM number; under \"Other devices\" it has no "
-                              "driver: install the adapter's driver first.");
+               SerialLinkWords::tr(
+                   " In Device Manager the adapter must be listed under \"Ports (COM "
+                   "& LPT)\" with its COM number; under \"Other devices\" it has no "
+                   "driver: install the adapter's driver first.");
     case QSerialPort::PermissionError:
         // Windows answers "access denied" for a port that another program holds.
         return describeOpenFailure(SerialOpenFailure::Busy, device, systemText);
@@ -180,7 +186,7 @@ public:
 
     bool write(const QByteArray& bytes) override {
         if (!port_.isOpen()) {
-            error_ = QStringLiteral("Cannot write to %1: the port is not open.").arg(device_);
+            error_ = SerialLinkWords::tr("Cannot write to %1: the port is not open.").arg(device_);
             return false;
         }
         port_.clearError();
@@ -192,9 +198,9 @@ public:
         // event loop, and the pauses between the writes would lose their meaning.
         if (!handOver(kHandOverTimeoutMs)) {
             if (error_.isEmpty()) {
-                error_ = QStringLiteral("Cannot write to %1: the port took no data for %2 ms "
-                                        "(%3 bytes still waiting). Check the cable and the "
-                                        "adapter, then try again.")
+                error_ = SerialLinkWords::tr("Cannot write to %1: the port took no data for %2 ms "
+                                             "(%3 bytes still waiting). Check the cable and the "
+                                             "adapter, then try again.")
                              .arg(device_)
                              .arg(kHandOverTimeoutMs)
                              .arg(port_.bytesToWrite());
@@ -421,11 +427,11 @@ private:
 
     QString writeFailureText() const {
         if (port_.error() == QSerialPort::ResourceError) {
-            return QStringLiteral("Cannot write to %1: the device went away (%2). Check that "
-                                  "the serial adapter is still plugged in, then try again.")
+            return SerialLinkWords::tr("Cannot write to %1: the device went away (%2). Check that "
+                                       "the serial adapter is still plugged in, then try again.")
                 .arg(device_, port_.errorString());
         }
-        return QStringLiteral("Cannot write to %1: %2.").arg(device_, port_.errorString());
+        return SerialLinkWords::tr("Cannot write to %1: %2.").arg(device_, port_.errorString());
     }
 
     QSerialPort port_;
@@ -454,41 +460,47 @@ QString describeOpenFailure(SerialOpenFailure kind, const QString& device,
                             const QString& systemText, const DeviceAccess& access) {
     switch (kind) {
     case SerialOpenFailure::Missing:
-        return QStringLiteral("Cannot open %1: there is no such device. Check that the serial "
-                              "adapter is plugged in and that \"Comm num:\" names the right port "
-                              "(korvex-cli ports lists them).")
+        return SerialLinkWords::tr(
+                   "Cannot open %1: there is no such device. Check that the serial "
+                   "adapter is plugged in and that \"Comm num:\" names the right port "
+                   "(korvex-cli ports lists them).")
             .arg(device);
     case SerialOpenFailure::Busy:
-        return QStringLiteral("Cannot open %1: the port is in use by another program. Close the "
-                              "program that holds it (a terminal, another configurator), then "
-                              "try again.")
+        return SerialLinkWords::tr(
+                   "Cannot open %1: the port is in use by another program. Close the "
+                   "program that holds it (a terminal, another configurator), then "
+                   "try again.")
             .arg(device);
     case SerialOpenFailure::PermissionDenied:
         if (access.group.isEmpty() || !access.groupMayWrite) {
-            return QStringLiteral("Cannot open %1: permission denied, and no group of users may "
-                                  "write to it. Ask the administrator for write access to the "
-                                  "device (for example a udev rule that gives it to the "
-                                  "\"dialout\" group).")
+            return SerialLinkWords::tr(
+                       "Cannot open %1: permission denied, and no group of users may "
+                       "write to it. Ask the administrator for write access to the "
+                       "device (for example a udev rule that gives it to the "
+                       "\"dialout\" group).")
                 .arg(device);
         }
         if (access.listedInGroup) {
-            return QStringLiteral("Cannot open %1: permission denied. You are in the group \"%2\" "
-                                  "that owns it, but this login session started before you "
-                                  "were added: log out and log in again.")
+            return SerialLinkWords::tr(
+                       "Cannot open %1: permission denied. You are in the group \"%2\" "
+                       "that owns it, but this login session started before you "
+                       "were added: log out and log in again.")
                 .arg(device, access.group);
         }
-        return QStringLiteral("Cannot open %1: permission denied. The device belongs to the group "
-                              "\"%2\". Add yourself to it with: sudo usermod -aG %2 $USER, then "
-                              "log out and log in again.")
+        return SerialLinkWords::tr(
+                   "Cannot open %1: permission denied. The device belongs to the group "
+                   "\"%2\". Add yourself to it with: sudo usermod -aG %2 $USER, then "
+                   "log out and log in again.")
             .arg(device, access.group);
     case SerialOpenFailure::NotSerialPort:
-        return QStringLiteral("Cannot use %1: it is not a serial port, so nothing was sent. Give "
-                              "the serial adapter's device (korvex-cli ports lists them).")
+        return SerialLinkWords::tr(
+                   "Cannot use %1: it is not a serial port, so nothing was sent. Give "
+                   "the serial adapter's device (korvex-cli ports lists them).")
             .arg(device);
     case SerialOpenFailure::Other:
         break;
     }
-    return QStringLiteral("Cannot open %1: %2.").arg(device, systemText);
+    return SerialLinkWords::tr("Cannot open %1: %2.").arg(device, systemText);
 }
 
 } // namespace korvex

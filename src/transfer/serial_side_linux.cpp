@@ -3,6 +3,7 @@
 // rule folders and /proc under one root, and only what is there is reported.
 #include "serial_side.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,10 @@
 namespace korvex {
 
 namespace {
+
+struct SerialSideWords {
+    Q_DECLARE_TR_FUNCTIONS(SerialSide)
+};
 
 // Sysfs attributes and /proc entries are a line; a rules file is small.
 constexpr qint64 kAttributeBytes = 4096;
@@ -319,7 +324,7 @@ QString usbId(quint16 vendorId, quint16 productId) {
 }
 
 QString adapterName(const AdapterWithoutPort& adapter) {
-    return QStringLiteral("%1 (%2) on USB %3")
+    return SerialSideWords::tr("%1 (%2) on USB %3")
         .arg(usbId(adapter.vendorId, adapter.productId), adapter.chip, adapter.usbName);
 }
 
@@ -386,12 +391,13 @@ void addAdapterFindings(const Tree& tree, SerialSideReport& report) {
                 {SerialFinding::Kind::BrailleRule,
                  {},
                  name,
-                 QStringLiteral("Adapter without a port: %1. A udev rule of the braille display "
-                                "service (brltty) matches this adapter, so the service takes it "
-                                "and no serial port is made: %2, line %3.")
+                 SerialSideWords::tr(
+                     "Adapter without a port: %1. A udev rule of the braille display "
+                     "service (brltty) matches this adapter, so the service takes it "
+                     "and no serial port is made: %2, line %3.")
                      .arg(name, rule->file)
                      .arg(rule->line),
-                 QStringLiteral(
+                 SerialSideWords::tr(
                      "Leave out that one rule with a local copy of the file (a file of the same "
                      "name in /etc/udev/rules.d replaces it; the braille service keeps working "
                      "for braille displays, so do not remove it):\n%1Then unplug the adapter and "
@@ -407,15 +413,16 @@ void addAdapterFindings(const Tree& tree, SerialSideReport& report) {
             {SerialFinding::Kind::NoDriver,
              {},
              name,
-             loaded ? QStringLiteral("Adapter without a port: %1. No driver has taken it, though "
-                                     "its driver %2 is loaded.")
-                          .arg(name, adapter.module)
-                    : QStringLiteral("Adapter without a port: %1. No driver has taken it: its "
-                                     "driver module %2 is not loaded.")
-                          .arg(name, adapter.module),
-             loaded ? QStringLiteral("Unplug the adapter and plug it in again.")
-                    : QStringLiteral("Load the driver with: sudo modprobe %1\nThen unplug the "
-                                     "adapter and plug it in again.")
+             loaded
+                 ? SerialSideWords::tr("Adapter without a port: %1. No driver has taken it, though "
+                                       "its driver %2 is loaded.")
+                       .arg(name, adapter.module)
+                 : SerialSideWords::tr("Adapter without a port: %1. No driver has taken it: its "
+                                       "driver module %2 is not loaded.")
+                       .arg(name, adapter.module),
+             loaded ? SerialSideWords::tr("Unplug the adapter and plug it in again.")
+                    : SerialSideWords::tr("Load the driver with: sudo modprobe %1\nThen unplug the "
+                                          "adapter and plug it in again.")
                           .arg(adapter.module)});
     }
 }
@@ -427,19 +434,20 @@ SerialFinding modemManagerFinding(const SerialPortFacts& port) {
                     .arg(*port.vendorId, 4, 16, QLatin1Char('0'))
                     .arg(*port.productId, 4, 16, QLatin1Char('0'));
     }
-    return {SerialFinding::Kind::ModemManager,
-            port.device,
-            {},
-            QStringLiteral("ModemManager is running. It probes every new ttyACM port for a few "
-                           "seconds after the port appears, and %1 is such a port.")
-                .arg(port.device),
-            QStringLiteral("Wait a few seconds and try again. To keep ModemManager away from this "
-                           "device for good, mark it with a udev rule:\n"
-                           "  echo '%1, ENV{ID_MM_DEVICE_IGNORE}=\"1\"' | sudo tee "
-                           "/etc/udev/rules.d/70-korvex-tracker.rules\n"
-                           "  sudo udevadm control --reload-rules\n"
-                           "Then unplug the cable and plug it in again.")
-                .arg(match)};
+    return {
+        SerialFinding::Kind::ModemManager,
+        port.device,
+        {},
+        SerialSideWords::tr("ModemManager is running. It probes every new ttyACM port for a few "
+                            "seconds after the port appears, and %1 is such a port.")
+            .arg(port.device),
+        SerialSideWords::tr("Wait a few seconds and try again. To keep ModemManager away from this "
+                            "device for good, mark it with a udev rule:\n"
+                            "  echo '%1, ENV{ID_MM_DEVICE_IGNORE}=\"1\"' | sudo tee "
+                            "/etc/udev/rules.d/70-korvex-tracker.rules\n"
+                            "  sudo udevadm control --reload-rules\n"
+                            "Then unplug the cable and plug it in again.")
+            .arg(match)};
 }
 
 SerialFinding permissionFinding(const SerialPortFacts& port) {

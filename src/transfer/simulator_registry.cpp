@@ -4,6 +4,7 @@
 #include "file_io/file_descriptor.h"
 #include "simulator_advert_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -18,6 +19,10 @@
 
 namespace korvex {
 namespace {
+
+struct SimulatorsWords {
+    Q_DECLARE_TR_FUNCTIONS(Simulators)
+};
 
 constexpr mode_t kPrivateMode = 0700;
 
@@ -36,15 +41,16 @@ struct RegistryPlace {
 // one, or why not.
 Outcome checkPrivate(const QString& path, const struct stat& info) {
     if (S_ISLNK(info.st_mode))
-        return Fault{QStringLiteral("%1 is a symbolic link").arg(path)};
+        return Fault{SimulatorsWords::tr("%1 is a symbolic link").arg(path)};
     if (!S_ISDIR(info.st_mode))
-        return Fault{QStringLiteral("%1 is not a folder").arg(path)};
+        return Fault{SimulatorsWords::tr("%1 is not a folder").arg(path)};
     if (info.st_uid != ::geteuid())
-        return Fault{QStringLiteral("%1 belongs to another user").arg(path)};
+        return Fault{SimulatorsWords::tr("%1 belongs to another user").arg(path)};
     if ((info.st_mode & 07777) != kPrivateMode) {
-        return Fault{QStringLiteral("%1 is open to other users (mode %2, where 0700 is needed)")
-                         .arg(path)
-                         .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'))};
+        return Fault{
+            SimulatorsWords::tr("%1 is open to other users (mode %2, where 0700 is needed)")
+                .arg(path)
+                .arg(info.st_mode & 07777, 4, 8, QLatin1Char('0'))};
     }
     return Outcome::success();
 }
@@ -66,7 +72,7 @@ Result<FileDescriptor> openPrivateFolder(const QString& path) {
     struct stat opened {};
     if (!folder.valid() || ::fstat(folder.get(), &opened) != 0 || opened.st_dev != seen.st_dev ||
         opened.st_ino != seen.st_ino)
-        return Fault{QStringLiteral("%1 changed while it was opened").arg(path)};
+        return Fault{SimulatorsWords::tr("%1 changed while it was opened").arg(path)};
     if (const Outcome checked = checkPrivate(path, opened); !checked)
         return checked.fault();
     return folder;
@@ -89,11 +95,11 @@ Result<FileDescriptor> makePrivateFolder(const QString& path) {
         if (made.valid() && ::fstat(made.get(), &info) == 0 && info.st_uid == ::geteuid())
             ::fchmod(made.get(), kPrivateMode);
     } else if (errno != EEXIST) {
-        return Fault{QStringLiteral("cannot create %1: %2").arg(path, systemError(errno))};
+        return Fault{SimulatorsWords::tr("cannot create %1: %2").arg(path, systemError(errno))};
     }
     Result<FileDescriptor> folder = openPrivateFolder(path);
     if (folder && !folder.value().valid())
-        return Fault{QStringLiteral("cannot create %1").arg(path)};
+        return Fault{SimulatorsWords::tr("cannot create %1").arg(path)};
     return folder;
 }
 
@@ -187,7 +193,7 @@ QList<PortDescription> advertisedSimulators() {
         port.device = entry->device;
         port.portName =
             entry->device.startsWith(QLatin1String("/dev/")) ? entry->device.mid(5) : entry->device;
-        port.description = QStringLiteral("Korvex simulator (process %1)").arg(entry->pid);
+        port.description = SimulatorsWords::tr("Korvex simulator (process %1)").arg(entry->pid);
         port.simulated = true;
         result.append(port);
     }

@@ -3,6 +3,7 @@
 
 #include "settings/printable_text.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <utility>
 
@@ -131,10 +132,11 @@ Result<QList<TracedWrite>> parseTraceWrites(QByteArrayView text) {
             continue;
         const QByteArray bytes = QByteArray::fromHex(match.captured(3).toLatin1());
         if (bytes.size() != match.captured(2).toLongLong())
-            return Fault{QStringLiteral("line %1 says %2 bytes but holds %3")
-                             .arg(lineNumber)
-                             .arg(match.captured(2))
-                             .arg(bytes.size())};
+            return Fault{
+                QCoreApplication::translate("TransferTrace", "line %1 says %2 bytes but holds %3")
+                    .arg(lineNumber)
+                    .arg(match.captured(2))
+                    .arg(bytes.size())};
         writes.append({match.captured(1).toLongLong(), bytes});
     }
     return writes;

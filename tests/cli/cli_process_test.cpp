@@ -97,6 +97,17 @@ TEST(CliProcess, CheckJsonPrintsOneObject) {
     EXPECT_TRUE(r.out.contains("\"block\": \"1E06003E2F0A3018120C0906040C1903"));
 }
 
+// Austrian German finds the German catalogue beside the program; people read
+// its words, programs (--json, fault reasons included) what they always read.
+TEST(CliProcess, LanguageChangesWordsNeverJson) {
+    const QStringList german{QStringLiteral("--lang"), QStringLiteral("de_AT.UTF-8")};
+    EXPECT_TRUE(runCliProcess(german + QStringList{QStringLiteral("--help")})
+                    .out.startsWith("Aufruf: korvex-cli BEFEHL"));
+    const QStringList refused{QStringLiteral("check"), QStringLiteral("--set"),
+                              QStringLiteral("mycall="), QStringLiteral("--json")};
+    EXPECT_EQ(runCliProcess(german + refused).out, runCliProcess(refused).out);
+}
+
 TEST(CliProcess, UsageErrorExitsWithTwo) {
     const Finished r = runCliProcess({QStringLiteral("check"), QStringLiteral("--no-such-option")});
     EXPECT_EQ(r.code, 2);

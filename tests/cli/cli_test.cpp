@@ -2,6 +2,7 @@
 #include "cli/cli_runner.h"
 #include "config_file/config_file.h"
 #include "config_file/config_items.h"
+#include "i18n/translations.h"
 #include "settings/field_table.h"
 #include "settings/printable_text.h"
 #include "settings/settings_values.h"
@@ -443,6 +444,41 @@ TEST(CliSend, FailuresExitWithTheirMessageAndSendNothing) {
             fault.environment());
     EXPECT_EQ(r.code, kSettingsRejected);
     EXPECT_EQ(fault.log->links, 0);
+}
+
+TEST(LanguageTest, ALocaleNameAsksForItsCatalogueThenItsLanguage) {
+    const std::pair<QString, QStringList> cases[] = {{"de_AT.UTF-8@euro", {"de_AT", "de"}},
+                                                     {"pt-BR", {"pt_BR", "pt"}},
+                                                     {"it", {"it"}},
+                                                     {"C", {}},
+                                                     {"POSIX.UTF-8", {}},
+                                                     {"", {}}};
+    for (const auto& [name, catalogues] : cases)
+        EXPECT_EQ(catalogueLanguages(name), catalogues) << name.toStdString();
+}
+
+TEST(LanguageTest, TheOptionOutranksTheEnvironmentAndLeavesTheCommandAlone) {
+    struct Case {
+        QStringList arguments;
+        QString environment;
+        std::optional<QString> chosen;
+        QStringList passedOn;
+    };
+    const Case cases[] = {
+        {{"cli", "--lang", "de", "check"}, "es", "de", {"cli", "check"}},
+        {{"cli", "check", "--lang=it"}, "", "it", {"cli", "check"}},
+        {{"cli", "check"}, "es", "es", {"cli", "check"}},
+        {{"cli", "check"}, "", std::nullopt, {"cli", "check"}},
+        {{"cli", "edit", "--", "--lang", "de"},
+         "",
+         std::nullopt,
+         {"cli", "edit", "--", "--lang", "de"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(requestedLanguage(c.arguments, c.environment), c.chosen)
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(withoutLanguageOption(c.arguments), c.passedOn);
+    }
 }
 
 } // namespace

@@ -3,12 +3,14 @@
 """The whole task at the Setup window, by keys alone, as Orca speaks it.
 
     dbus-run-session -- python3 setup_window_orca.py --config PATH --cli PATH
-        --work DIR [--transcript FILE] [--listen]
+        --work DIR [--transcript FILE] [--listen] [--german]
 
 A step presses keys and names what Orca must say after them (every text of
 `expect`, in any order) and what it must not (`absent`). --listen runs the
 steps without judging them and, with --transcript, writes what was said at
 each one: a build without a fix can be compared with one that has it.
+--german runs a short task in German instead: what Orca says of the first
+fields comes from the catalogue, not from the English sources.
 
 Other checks reuse this: add steps to task(), or build a list of Step and
 hand it to run_task() with the environment the window should start in.
@@ -141,6 +143,21 @@ def task(port, saved, cli):
     return steps
 
 
+# The same first fields in German (KORVEX_LANG=de): caption, unit and the
+# list's description as the catalogue words them; the Mic-E names stay the
+# protocol's own.
+GERMAN_START = ["Korvex Config v2.1 von QZ9KRV", "TX-VERZÖGERUNG", "Millisekunden"]
+
+
+def german_fields(port, saved):
+    """Two fields by Tab, heard in German."""
+    del port, saved
+    return [
+        field_step("Mic-E-Meldung", "Off Duty", extra=["Meldungen"]),
+        field_step("ICON-Symbol", ">"),
+    ]
+
+
 def run_steps(session, steps, listen=False, transcript=None, heard=None):
     """Runs the steps in order; returns the failures (none when listening).
     What is said late, before the next key, belongs to the step before;
@@ -180,7 +197,7 @@ def start_simulator(session, cli):
     return int(found.group(1))
 
 
-def run_task(args, steps_for, env=None):
+def run_task(args, steps_for, env=None, start_expect=(WINDOW_TITLE, "TX DELAY")):
     """Starts the session and the window, runs the steps; exit status."""
     os.makedirs(args.work, exist_ok=True)
     # The file dialogs start in the folder remembered from the last run, else
@@ -200,8 +217,14 @@ def run_task(args, steps_for, env=None):
                 source = os.path.join(os.path.dirname(os.path.abspath(args.config)), name)
                 if os.path.exists(source):
                     shutil.copy(source, program)
+            # The catalogues are looked for beside the program.
+            catalogues = os.path.join(os.path.dirname(os.path.abspath(args.config)),
+                                      "translations")
+            if os.path.isdir(catalogues):
+                shutil.copytree(catalogues, os.path.join(program, "translations"),
+                                dirs_exist_ok=True)
             saved = "orca-task.cfg"
-            start = Step("start", "", [WINDOW_TITLE, "TX DELAY"])
+            start = Step("start", "", list(start_expect))
             opening = session.launch([os.path.join(program, os.path.basename(args.config))],
                                      start.expect, env=env)
             failures = run_steps(session, steps_for(port, saved), args.listen, transcript,
@@ -221,9 +244,12 @@ def arguments(argv=None):
     parser.add_argument("--work", required=True, help="a folder for the session")
     parser.add_argument("--transcript", help="write what Orca said at each step")
     parser.add_argument("--listen", action="store_true", help="record only, judge nothing")
+    parser.add_argument("--german", action="store_true", help="the short task in German")
     return parser.parse_args(argv)
 
 
 if __name__ == "__main__":
-    given = arguments()
-    sys.exit(run_task(given, lambda port, saved: task(port, saved, given.cli)))
+    ARGS = arguments()
+    if ARGS.german:
+        sys.exit(run_task(ARGS, german_fields, {"KORVEX_LANG": "de"}, GERMAN_START))
+    sys.exit(run_task(ARGS, lambda port, saved: task(port, saved, ARGS.cli)))

@@ -32,6 +32,9 @@ int main(int argc, char* argv[]) {
     // Without a display, windows and documents go to the offscreen platform.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The programs a test starts speak English, whatever the machine's
+    // locale; a test that wants another language loads its catalogue itself.
+    qputenv("KORVEX_LANG", "C");
     // Settings a test writes (the window's last folder) stay out of the user's.
     QStandardPaths::setTestModeEnabled(true);
     TestApplication app(argc, argv);

@@ -40,10 +40,6 @@ constexpr int kMarginHeightTwips = 480;
 // answering (and painting what has come in) while the rest is read.
 constexpr std::chrono::milliseconds kSlice{25};
 
-const QString kMissingPrefix = QStringLiteral("Manca il file di help ");
-const QString kTooLargeText =
-    QStringLiteral("Il file di help %1 è troppo grande: oltre %2 MiB non viene letto.");
-
 } // namespace
 
 InstructionsWindow::InstructionsWindow(QWidget* parent)
@@ -60,7 +56,7 @@ InstructionsWindow::InstructionsWindow(std::unique_ptr<Prompts> own, Prompts* gi
     , documentView_(new QTextBrowser(this)) {
     initInstructionsResources();
     setObjectName(QStringLiteral("frmIstruzioni"));
-    setWindowTitle(QStringLiteral("Istruzioni:"));
+    setWindowTitle(tr("Istruzioni:"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -87,7 +83,7 @@ InstructionsWindow::InstructionsWindow(std::unique_ptr<Prompts> own, Prompts* gi
     // A caret to read by, line by line, with the keys and a screen reader.
     documentView_->setTextInteractionFlags(Qt::TextBrowserInteraction |
                                            Qt::TextSelectableByKeyboard);
-    documentView_->setAccessibleName(QStringLiteral("Manual"));
+    documentView_->setAccessibleName(tr("Manual"));
     for (const QKeySequence& key :
          {QKeySequence(QKeySequence::Cancel), QKeySequence(QKeySequence::Close)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
@@ -273,8 +269,11 @@ void InstructionsWindow::reportUnreadable(bool tooLarge) {
     stopLoading();
     unloading_ = true;
     const QString title = windowTitle().trimmed();
-    const QString text = tooLarge ? kTooLargeText.arg(documentName_).arg(kMaxDocumentBytes >> 20)
-                                  : kMissingPrefix + documentName_;
+    const QString text =
+        tooLarge ? tr("Il file di help %1 è troppo grande: oltre %2 MiB non viene letto.")
+                       .arg(documentName_)
+                       .arg(kMaxDocumentBytes >> 20)
+                 : tr("Manca il file di help %1").arg(documentName_);
     prompts_.showMessage(this, {title, text, QMessageBox::Critical});
     close(); // deletes the window: it is loaded again by the next openDocument
 }

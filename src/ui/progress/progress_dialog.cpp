@@ -43,9 +43,10 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , lblInfo_(new QLabel(this))
-    , okButton_(new QPushButton(QStringLiteral("OK"), this)) {
+    , okButton_(new QPushButton(tr("OK"), this)) {
     setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("Korvex"));
+    // The tracker's name: translations keep it.
+    setWindowTitle(tr("Korvex"));
     // No icon of its own, and none borrowed from the Setup window either.
     setWindowIcon(titleBarIcon());
     setModal(false);
@@ -117,16 +118,18 @@ void ProgressDialog::setInfo(const QString& text) {
 
 QString ProgressDialog::resultText() {
     // "Be shure" is deliberate: the words the tracker's users know from this box; keep them.
-    return QStringLiteral("Data sent !\r\n Be shure that the word 'Success!' appears on LCD");
+    // 'Success!' is what the tracker's LCD shows, in English whatever the language here.
+    // The box has always broken its lines as Windows does.
+    return tr("Data sent !\n Be shure that the word 'Success!' appears on LCD")
+        .replace(u'\n', QStringLiteral("\r\n"));
 }
 
 void ProgressDialog::showStarted(const SendTarget& target) {
     // The tracker's users know their port as COM and its number; a device
     // named outright has no number to show.
-    sending_ =
-        QStringLiteral("\r\nSending data on ") +
-        (target.portNumber ? QStringLiteral("COM%1").arg(*target.portNumber) : target.device) +
-        QStringLiteral("...");
+    const QString port =
+        target.portNumber ? QStringLiteral("COM%1").arg(*target.portNumber) : target.device;
+    sending_ = QStringLiteral("\r\n") + tr("Sending data on %1...").arg(port);
     setInfo(sending_);
     okButton_->hide();
     show();

@@ -58,11 +58,12 @@ public:
             box.setDetailedText(message.details);
         QPushButton* report = nullptr;
         if (message.offerReport) {
-            report = box.addButton(QStringLiteral("Save report\u2026"), QMessageBox::ActionRole);
+            report = box.addButton(QCoreApplication::translate("Prompts", "Save report…"),
+                                   QMessageBox::ActionRole);
             report->setObjectName(QStringLiteral("saveReportButton"));
-            report->setAccessibleDescription(
-                QStringLiteral("Saves one file with what someone who helps needs: the system, "
-                               "the ports and the last transfer."));
+            report->setAccessibleDescription(QCoreApplication::translate(
+                "Prompts", "Saves one file with what someone who helps needs: the system, "
+                           "the ports and the last transfer."));
         }
         // A screen reader reads the text and the focused OK; the buttons
         // beside it ("Show Details...", "Save report…") it would never mention.

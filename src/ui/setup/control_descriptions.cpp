@@ -4,6 +4,7 @@
 #include "settings/field_table.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
@@ -11,44 +12,52 @@
 namespace korvex {
 namespace {
 
-// Units as a listener hears them; the label's own text follows in brackets,
+struct Description {
+    Q_DECLARE_TR_FUNCTIONS(Description)
+};
+
+// The unit as a listener hears it; the label's own text follows in brackets,
 // so the words and the screen agree.
-QString unitInWords(const QString& unit) {
-    if (unit == u"mS")
-        return QStringLiteral("milliseconds");
-    if (unit == u"sec.")
-        return QStringLiteral("seconds");
-    if (unit == u"tx")
-        return QStringLiteral("transmissions");
-    if (unit == u"x 100 mS")
-        return QStringLiteral("hundreds of milliseconds");
-    return unit;
+QString unitSentence(const char* unit) {
+    QString shown = fieldText(unit);
+    if (qstrcmp(unit, "mS") == 0)
+        return Description::tr("In milliseconds (%1)").arg(shown);
+    if (qstrcmp(unit, "sec.") == 0)
+        return Description::tr("In seconds (%1)").arg(shown);
+    if (qstrcmp(unit, "tx") == 0)
+        return Description::tr("In transmissions (%1)").arg(shown);
+    if (qstrcmp(unit, "x 100 mS") == 0)
+        return Description::tr("In hundreds of milliseconds (%1)").arg(shown);
+    return shown;
 }
 
 QString takes(const FieldInfo& info) {
     switch (info.kind) {
     case FieldKind::Numeric:
-        return info.limit == 1 ? QStringLiteral("One digit")
-                               : QStringLiteral("Up to %1 digits").arg(info.limit);
+        return info.limit == 1 ? Description::tr("One digit")
+                               : Description::tr("Up to %n digits", nullptr, info.limit);
     case FieldKind::Symbol:
-        return QStringLiteral("One character");
+        return Description::tr("One character");
     case FieldKind::ListChoice:
-        return QStringLiteral("One of %1 messages").arg(micEMessages().size());
+        return Description::tr("One of %n messages", nullptr,
+                               static_cast<int>(micEMessages().size()));
     case FieldKind::Flag:
         return {};
     case FieldKind::Text:
         break;
     }
-    QString text = QStringLiteral("Up to %1 characters").arg(info.limit);
     switch (info.keyRule) {
     case KeyRule::Callsign:
-        return text + QStringLiteral(": letters, digits and hyphen, in upper case");
+        return Description::tr("Up to %n characters: letters, digits and hyphen, in upper case",
+                               nullptr, info.limit);
     case KeyRule::Path:
-        return text + QStringLiteral(": letters, digits, hyphen and comma, in upper case");
+        return Description::tr(
+            "Up to %n characters: letters, digits, hyphen and comma, in upper case", nullptr,
+            info.limit);
     case KeyRule::Message:
-        return text + QStringLiteral(", in upper case");
+        return Description::tr("Up to %n characters, in upper case", nullptr, info.limit);
     default:
-        return text;
+        return Description::tr("Up to %n characters", nullptr, info.limit);
     }
 }
 
@@ -56,13 +65,13 @@ QString takes(const FieldInfo& info) {
 QString shownNearby(FieldId id) {
     switch (id) {
     case FieldId::portNumber:
-        return QStringLiteral("The number of the serial port");
+        return Description::tr("The number of the serial port");
     case FieldId::gpsTimeout:
         // The one digit field that keeps the caret where it is on entry.
-        return QStringLiteral("0 = GPSless mode. Entering leaves the digits unselected: to "
-                              "replace them, select them first with Shift+End, then type");
+        return Description::tr("0 = GPSless mode. Entering leaves the digits unselected: to "
+                               "replace them, select them first with Shift+End, then type");
     case FieldId::statusText:
-        return QStringLiteral("In GPSless mode, the GPSless beacon");
+        return Description::tr("In GPSless mode, the GPSless beacon");
     default:
         return {};
     }
@@ -73,9 +82,9 @@ QString shownNearby(FieldId id) {
 QString fieldDescription(FieldId id) {
     const FieldInfo& info = fieldInfo(id);
     QStringList parts;
-    if (const QString unit = QString::fromLatin1(info.unit); !unit.isEmpty())
-        parts << QStringLiteral("In %1 (%2)").arg(unitInWords(unit), unit);
-    for (const QString& part : {takes(info), shownNearby(id), QString::fromLatin1(info.toolTip)}) {
+    if (info.unit && *info.unit)
+        parts << unitSentence(info.unit);
+    for (const QString& part : {takes(info), shownNearby(id), fieldText(info.toolTip)}) {
         if (!part.isEmpty())
             parts << (part.endsWith(u'.') ? part.chopped(1) : part);
     }
@@ -98,7 +107,7 @@ void describeControl(QComboBox* list, FieldId id) {
 }
 
 QString gpslessState(bool on) {
-    return on ? QStringLiteral("GPSless mode: on") : QStringLiteral("GPSless mode: off");
+    return on ? Description::tr("GPSless mode: on") : Description::tr("GPSless mode: off");
 }
 
 } // namespace korvex

@@ -38,7 +38,7 @@ constexpr qsizetype kHintLength = 2 * kShownCharacters;
 
 QString whatItIs(const PortDescription& port) {
     if (port.simulated)
-        return QStringLiteral("Korvex simulator");
+        return PortHint::tr("Korvex simulator");
     QStringList about;
     if (!port.manufacturer.isEmpty())
         about << port.manufacturer;
@@ -55,12 +55,12 @@ QString newPortText(const NumberedPort& port) {
     const QString where =
         about.isEmpty() ? device : device + QStringLiteral(", ") + printable(about);
     if (port.number > 0)
-        return QStringLiteral("New serial port %1: %2").arg(port.number).arg(where);
-    return QStringLiteral("New serial port: %1").arg(where);
+        return PortHint::tr("New serial port %1: %2").arg(port.number).arg(where);
+    return PortHint::tr("New serial port: %1").arg(where);
 }
 
 QString gonePortText(const NumberedPort& port) {
-    return QStringLiteral("Serial port %1 is gone: %2")
+    return PortHint::tr("Serial port %1 is gone: %2")
         .arg(port.number)
         .arg(printable(port.port.device, kHintLength));
 }
@@ -101,16 +101,15 @@ void PortHint::showAppeared(const NumberedPort& port) {
     if (port.number > 0)
         offered_ = port.number;
     present(newPortText(port),
-            offered_
-                ? QStringLiteral("Press F2 or click here to put %1 into Comm num.").arg(*offered_)
-                : QStringLiteral("Comm num cannot reach it: send to it with korvex-cli "
-                                 "send --port and its device."));
+            offered_ ? tr("Press F2 or click here to put %1 into Comm num.").arg(*offered_)
+                     : tr("Comm num cannot reach it: send to it with korvex-cli "
+                          "send --port and its device."));
 }
 
 void PortHint::showGone(const NumberedPort& port) {
     offered_.reset();
     present(gonePortText(port),
-            QStringLiteral("Comm num still names it; plug it in again or choose another port."));
+            tr("Comm num still names it; plug it in again or choose another port."));
 }
 
 void PortHint::present(const QString& text, const QString& description) {

@@ -8,6 +8,7 @@
 #include "settings/field_table.h"
 #include "ui/twips.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,10 +22,17 @@ namespace korvex {
 namespace {
 
 QString caption(FieldId id) {
-    return QString::fromLatin1(fieldInfo(id).caption);
+    return fieldText(fieldInfo(id).caption);
 }
 QString unit(FieldId id) {
-    return QString::fromLatin1(fieldInfo(id).unit);
+    return fieldText(fieldInfo(id).unit);
+}
+struct Setup {
+    Q_DECLARE_TR_FUNCTIONS(Setup)
+};
+// A text the table below marks for translation.
+QString setupText(const char* source) {
+    return Setup::tr(source);
 }
 
 QFont smallFont(const QFont& windowFont) {
@@ -98,21 +106,27 @@ struct CommandButton {
     QPushButton* SetupForm::*slot;
 };
 constexpr int kButtonHeightTwips = 375;
-constexpr CommandButton kDefaultButton{"cmdDefault", "Default", 850,
-                                       "Puts the factory settings into every field.",
-                                       &SetupForm::defaultButton};
+constexpr CommandButton kDefaultButton{
+    "cmdDefault", QT_TRANSLATE_NOOP("Setup", "Default"), 850,
+    QT_TRANSLATE_NOOP("Setup", "Puts the factory settings into every field."),
+    &SetupForm::defaultButton};
 constexpr CommandButton kSaveButton{
-    "cmdSave", "Save", 850, "Saves the settings to a configuration file.", &SetupForm::saveButton};
-constexpr CommandButton kLoadButton{"cmdLoad", "Load", 850,
-                                    "Loads the settings from a configuration file.",
-                                    &SetupForm::loadButton};
+    "cmdSave", QT_TRANSLATE_NOOP("Setup", "Save"), 850,
+    QT_TRANSLATE_NOOP("Setup", "Saves the settings to a configuration file."),
+    &SetupForm::saveButton};
+constexpr CommandButton kLoadButton{
+    "cmdLoad", QT_TRANSLATE_NOOP("Setup", "Load"), 850,
+    QT_TRANSLATE_NOOP("Setup", "Loads the settings from a configuration file."),
+    &SetupForm::loadButton};
 constexpr CommandButton kSendButton{
-    "cmdSend", "SEND", 1095,
-    "Checks the settings and sends them to the tracker on the port in Comm num.",
+    "cmdSend", QT_TRANSLATE_NOOP("Setup", "SEND"), 1095,
+    QT_TRANSLATE_NOOP("Setup",
+                      "Checks the settings and sends them to the tracker on the port in Comm num."),
     &SetupForm::sendButton};
-constexpr CommandButton kHelpButton{"cmdHelp", "Help (F1)", 850,
-                                    "Opens the manual. F1 does the same from any field.",
-                                    &SetupForm::helpButton};
+constexpr CommandButton kHelpButton{
+    "cmdHelp", QT_TRANSLATE_NOOP("Setup", "Help (F1)"), 850,
+    QT_TRANSLATE_NOOP("Setup", "Opens the manual. F1 does the same from any field."),
+    &SetupForm::helpButton};
 
 // The gaps between controls, in twips, frame by frame.
 struct WindowSpacing {
@@ -216,7 +230,7 @@ public:
         const FieldInfo& info = fieldInfo(id);
         auto* field = new RuleLineEdit(info.keyRule, info.limit);
         field->setObjectName(QString::fromLatin1(info.objectName));
-        field->setToolTip(QString::fromLatin1(info.toolTip));
+        field->setToolTip(fieldText(info.toolTip));
         field->setMinimumWidth(tw(fieldSize(id).widthTwips));
         describeControl(field, id);
         bind(id, field);
@@ -255,9 +269,9 @@ public:
         return group;
     }
     QPushButton* button(const CommandButton& command) const {
-        auto* push = new QPushButton(QString::fromLatin1(command.caption));
+        auto* push = new QPushButton(setupText(command.caption));
         push->setObjectName(QString::fromLatin1(command.objectName));
-        push->setAccessibleDescription(QString::fromLatin1(command.description));
+        push->setAccessibleDescription(setupText(command.description));
         push->setAutoDefault(false);
         push->setMinimumSize(std::max(tw(command.widthTwips), push->sizeHint().width()),
                              std::max(tw(kButtonHeightTwips), push->sizeHint().height()));
@@ -279,7 +293,7 @@ private:
 QGroupBox* mainFrame(const FormBuilder& form) {
     const auto& tw = form.tw;
     const MainFrameSpacing& gap = kMainSpacing;
-    QGroupBox* frame = FormBuilder::frame("Frame1", QStringLiteral("Main APRS / Mic-E Settings"));
+    QGroupBox* frame = FormBuilder::frame("Frame1", Setup::tr("Main APRS / Mic-E Settings"));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(tw(gap.captionColumn));
     grid->setVerticalSpacing(tw(gap.betweenRows));
@@ -323,7 +337,7 @@ QGroupBox* mainFrame(const FormBuilder& form) {
     statusCaption->setSpacing(0);
     statusCaption->addWidget(form.captionLabel(FieldId::statusText));
     QLabel* gpslessNote =
-        form.note("Label34", QStringLiteral("/ GPSless bcn"), &SetupForm::gpslessStatusNote);
+        form.note("Label34", Setup::tr("/ GPSless bcn"), &SetupForm::gpslessStatusNote);
     statusCaption->addWidget(gpslessNote);
     gpslessNote->setIndent(tw(gap.gpslessIndent));
     grid->addLayout(statusCaption, 4, 0);
@@ -339,7 +353,7 @@ QGroupBox* mainFrame(const FormBuilder& form) {
 }
 
 QGroupBox* manualTimingFrame(const FormBuilder& form) {
-    QGroupBox* frame = FormBuilder::frame("frManual", QStringLiteral("Manual Timing"));
+    QGroupBox* frame = FormBuilder::frame("frManual", Setup::tr("Manual Timing"));
     frame->setLayout(form.digitsLine(FieldId::manualInterval, kTimingSpacing.fieldRow));
     return frame;
 }
@@ -347,10 +361,10 @@ QGroupBox* manualTimingFrame(const FormBuilder& form) {
 QGroupBox* gpsFrame(const FormBuilder& form) {
     const auto& tw = form.tw;
     const TimingFrameSpacing& gap = kTimingSpacing;
-    QGroupBox* frame = FormBuilder::frame("Frame5", QStringLiteral("GPS"));
+    QGroupBox* frame = FormBuilder::frame("Frame5", Setup::tr("GPS"));
     auto* column = new QVBoxLayout(frame);
     column->setSpacing(tw(gap.gpsLines));
-    column->addWidget(FormBuilder::label(QStringLiteral("Acquisition interval")));
+    column->addWidget(FormBuilder::label(Setup::tr("Acquisition interval")));
     column->addLayout(form.digitsLine(FieldId::gpsInterval, gap.fieldRow));
     column->addSpacing(tw(gap.gpsGroups));
     column->addWidget(form.captionLabel(FieldId::gpsTimeout));
@@ -360,13 +374,13 @@ QGroupBox* gpsFrame(const FormBuilder& form) {
     timeout->addStretch(1);
     column->addLayout(timeout);
     column->addWidget(
-        form.note("Label33", QStringLiteral("(0=GPSless Mode)"), &SetupForm::gpslessTimeoutNote));
+        form.note("Label33", Setup::tr("(0=GPSless Mode)"), &SetupForm::gpslessTimeoutNote));
     column->addStretch(1);
     return frame;
 }
 
 QGroupBox* speedBandsFrame(const FormBuilder& form) {
-    QGroupBox* frame = FormBuilder::frame("frAuto", QStringLiteral("Automatic Timing"));
+    QGroupBox* frame = FormBuilder::frame("frAuto", Setup::tr("Automatic Timing"));
     auto* grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(form.tw(kTimingSpacing.speedColumns));
     grid->setVerticalSpacing(form.tw(kTimingSpacing.speedRows));
@@ -382,7 +396,7 @@ QGroupBox* speedBandsFrame(const FormBuilder& form) {
 
 // "Timing  Settings": manual and GPS on the left, the speed bands right.
 QGroupBox* timingFrame(const FormBuilder& form) {
-    QGroupBox* frame = FormBuilder::frame("Frame2", QStringLiteral("Timing  Settings"));
+    QGroupBox* frame = FormBuilder::frame("Frame2", Setup::tr("Timing  Settings"));
     auto* left = new QVBoxLayout;
     left->setSpacing(form.tw(kTimingSpacing.leftFrames));
     left->addWidget(manualTimingFrame(form));
@@ -398,7 +412,7 @@ QGroupBox* timingFrame(const FormBuilder& form) {
 QGroupBox* messageFrame(const FormBuilder& form) {
     const auto& tw = form.tw;
     const MessageFrameSpacing& gap = kMessageSpacing;
-    QGroupBox* frame = FormBuilder::frame("Frame3", QStringLiteral("Message Settings"));
+    QGroupBox* frame = FormBuilder::frame("Frame3", Setup::tr("Message Settings"));
     auto* column = new QVBoxLayout(frame);
     column->setSpacing(tw(gap.lines));
     QHBoxLayout* first = row(tw(gap.captionToField));
@@ -423,7 +437,7 @@ QGroupBox* messageFrame(const FormBuilder& form) {
 // "Configuration / Programming": three buttons above, the port and the
 // other two below.
 QGroupBox* programmingFrame(const FormBuilder& form) {
-    QGroupBox* frame = FormBuilder::frame("Frame6", QStringLiteral("Configuration / Programming"));
+    QGroupBox* frame = FormBuilder::frame("Frame6", Setup::tr("Configuration / Programming"));
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(form.tw(kProgrammingSpacing.rows));
     grid->addWidget(form.button(kDefaultButton), 0, 0, Qt::AlignLeft);

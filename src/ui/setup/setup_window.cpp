@@ -40,9 +40,8 @@ namespace korvex {
 namespace {
 
 const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
-const QString kInstructionsTitle = QStringLiteral("Korvex Config - Istruzioni");
-const QString kFaultTitle = QStringLiteral("Invio non eseguito - Korvex");
 // "Korwex" is deliberate: the title the tracker's users know from this box; keep it.
+// Like "Korvex", a name: no language changes it.
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);
@@ -65,12 +64,12 @@ QString portsToolTip(const PortSnapshot& ports,
     for (int digit = 0; digit < kPortNumberDigits; ++digit)
         fieldHolds *= 10;
     for (const auto& [number, port] : numbered) {
-        QString line = QStringLiteral("%1 = %2").arg(number).arg(port.device);
+        QString line = SetupWindow::tr("%1 = %2").arg(number).arg(port.device);
         if (number >= fieldHolds)
             line += QStringLiteral(" [korvex-cli send FILE --port %1]").arg(number);
         QStringList about;
         if (port.simulated)
-            about << QStringLiteral("Korvex simulator");
+            about << SetupWindow::tr("Korvex simulator");
         else if (!port.description.isEmpty())
             about << port.description;
         if (!port.manufacturer.isEmpty() && port.manufacturer != port.description)
@@ -79,18 +78,18 @@ QString portsToolTip(const PortSnapshot& ports,
             line += QStringLiteral(" (%1)").arg(about.join(QStringLiteral(", ")));
         lines << line;
     }
-    QString tip = lines.isEmpty() ? QStringLiteral("No serial port found on this computer.")
-                                  : QStringLiteral("Serial ports on this computer:\n") +
+    QString tip = lines.isEmpty() ? SetupWindow::tr("No serial port found on this computer.")
+                                  : SetupWindow::tr("Serial ports on this computer:") + u'\n' +
                                         lines.join(QLatin1Char('\n'));
     // Plugged in, yet no digit reaches it: say so, and where to learn why.
     for (const AdapterWithoutPort& adapter : adaptersWithoutPort) {
-        tip += QStringLiteral("\nAdapter without a port: %1:%2 %3 on USB %4")
-                   .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
-                   .arg(adapter.productId, 4, 16, QLatin1Char('0'))
-                   .arg(adapter.chip, printable(adapter.usbName));
+        tip += u'\n' + SetupWindow::tr("Adapter without a port: %1:%2 %3 on USB %4")
+                           .arg(adapter.vendorId, 4, 16, QLatin1Char('0'))
+                           .arg(adapter.productId, 4, 16, QLatin1Char('0'))
+                           .arg(adapter.chip, printable(adapter.usbName));
     }
     if (!adaptersWithoutPort.isEmpty())
-        tip += QStringLiteral("\n(korvex-cli ports --diagnose tells why and what to do)");
+        tip += u'\n' + SetupWindow::tr("(korvex-cli ports --diagnose tells why and what to do)");
     return tip;
 }
 
@@ -111,7 +110,7 @@ SetupWindow::SetupWindow(SetupEnvironment environment, QWidget* parent)
     if (!environment.sender)
         sender_->setResolveInBackground(true);
     setObjectName(QStringLiteral("Setup"));
-    setWindowTitle(QStringLiteral("Korvex Config v2.1 by QZ9KRV"));
+    setWindowTitle(tr("Korvex Config v2.1 by QZ9KRV"));
 
     // Before any control is read: a control keeps the reading it first got.
     installFieldAccessibility();
@@ -236,9 +235,8 @@ void SetupWindow::store(FieldId id, const SettingsValues& values) {
 void SetupWindow::showUnreadableField(const QString& title, const Fault& fault) {
     // Told as a build fault is, less the step: no step was reached.
     prompts_->showMessage(
-        this,
-        {title, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
-         QStringLiteral("field %1: %2").arg(describeField(fault.field.value()), fault.reason)});
+        this, {title, buildFaultMessage(), QMessageBox::Information,
+               tr("field %1: %2").arg(describeField(fault.field.value()), fault.reason)});
     focusField(fault.field.value());
 }
 
@@ -296,7 +294,7 @@ void SetupWindow::send() {
     form_.sendButton->setEnabled(false);
     const Result<SettingsValues> shown = settings();
     if (!shown) {
-        showUnreadableField(kFaultTitle, shown.fault());
+        showUnreadableField(tr("Invio non eseguito - Korvex"), shown.fault());
         enableSend();
         return;
     }
@@ -314,8 +312,8 @@ void SetupWindow::send() {
             progressDialog()->setResultNote(gpslessState(*result.gpsless) + u'.');
     }
     if (!result.ok()) {
-        showFailure({kFaultTitle, QString::fromLatin1(kBuildFaultMessage), QMessageBox::Information,
-                     describeBuildFault(result.fault())});
+        showFailure({tr("Invio non eseguito - Korvex"), buildFaultMessage(),
+                     QMessageBox::Information, describeBuildFault(result.fault())});
         enableSend();
         focusField(result.fault().field.value());
         return;
@@ -334,10 +332,10 @@ void SetupWindow::showFailure(const MessageRequest& message) {
 
 void SetupWindow::saveReport() {
     FileRequest request = fileRequest(FileRequest::Kind::Save);
-    request.title = QStringLiteral("Save report");
+    request.title = tr("Save report");
     request.fileName = QStringLiteral("korvex-report.txt");
-    request.filters = {{QStringLiteral("Text (*.txt)"), QStringLiteral("*.txt")},
-                       {QStringLiteral("Tutti i files"), QStringLiteral("*")}};
+    request.filters = {{tr("Text (*.txt)"), QStringLiteral("*.txt")},
+                       {tr("Tutti i files"), QStringLiteral("*")}};
     const std::optional<QString> path = prompts_->chooseFile(this, request);
     if (!path)
         return;
@@ -359,13 +357,13 @@ FileRequest SetupWindow::fileRequest(FileRequest::Kind kind) const {
     FileRequest request;
     request.kind = kind;
     const bool save = kind == FileRequest::Kind::Save;
-    request.title = save ? QStringLiteral("Salva File") : QStringLiteral("Apertura File");
+    request.title = save ? tr("Salva File") : tr("Apertura File");
     request.directory =
         dialogFolder({lastFolder_.folder(), QCoreApplication::applicationDirPath(),
                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)});
     request.fileName = QString::fromLatin1(kDefaultConfigFileName);
-    request.filters = {{QStringLiteral("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
-                       {QStringLiteral("Tutti i files"), QStringLiteral("*")}};
+    request.filters = {{tr("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
+                       {tr("Tutti i files"), QStringLiteral("*")}};
     request.confirmOverwrite = save;
     return request;
 }
@@ -431,7 +429,7 @@ void SetupWindow::openInstructions() {
                 activateWindow();
         });
     }
-    instructions_->openDocument(kInstructionsFile, kInstructionsTitle);
+    instructions_->openDocument(kInstructionsFile, tr("Korvex Config - Istruzioni"));
 }
 
 void SetupWindow::showGpsless(bool on) {
@@ -451,7 +449,7 @@ void SetupWindow::showGpsless(bool on) {
 }
 
 void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
-    say(button->text() + QStringLiteral(": ") + outcome);
+    say(tr("%1: %2").arg(button->text(), outcome));
 }
 
 void SetupWindow::say(const QString& words) {
