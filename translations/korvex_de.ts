@@ -550,8 +550,8 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
 <context>
     <name>Prompts</name>
     <message>
-        <source>The box also offers &quot;%1&quot;.</source>
-        <translation>Das Fenster bietet auch &quot;%1&quot;.</translation>
+        <source>The box also offers %1.</source>
+        <translation>Das Fenster bietet auch %1.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -560,6 +560,10 @@ Siehe korvex-config(1); korvex-cli(1) leistet dasselbe im Terminal.
     <message>
         <source>Saves one file with what someone who helps needs: the system, the ports and the last transfer.</source>
         <translation>Speichert eine Datei mit dem, was ein Helfer braucht: das System, die Schnittstellen und die letzte Übertragung.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
     </message>
 </context>
 <context>

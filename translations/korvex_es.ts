@@ -550,8 +550,8 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
 <context>
     <name>Prompts</name>
     <message>
-        <source>The box also offers &quot;%1&quot;.</source>
-        <translation>El cuadro ofrece también &quot;%1&quot;.</translation>
+        <source>The box also offers %1.</source>
+        <translation>El cuadro ofrece también %1.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -560,6 +560,10 @@ Véase korvex-config(1); korvex-cli(1) hace lo mismo desde un terminal.
     <message>
         <source>Saves one file with what someone who helps needs: the system, the ports and the last transfer.</source>
         <translation>Guarda un archivo con lo que necesita quien ayuda: el sistema, los puertos y la última transferencia.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
     </message>
 </context>
 <context>

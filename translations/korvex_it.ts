@@ -550,8 +550,8 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
 <context>
     <name>Prompts</name>
     <message>
-        <source>The box also offers &quot;%1&quot;.</source>
-        <translation>La finestra offre anche &quot;%1&quot;.</translation>
+        <source>The box also offers %1.</source>
+        <translation>La finestra offre anche %1.</translation>
     </message>
     <message>
         <source>Save report…</source>
@@ -560,6 +560,10 @@ Vedere korvex-config(1); korvex-cli(1) fa lo stesso da un terminale.
     <message>
         <source>Saves one file with what someone who helps needs: the system, the ports and the last transfer.</source>
         <translation>Salva un file con ciò che serve a chi aiuta: il sistema, le porte e l&apos;ultimo trasferimento.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
     </message>
 </context>
 <context>

@@ -109,8 +109,12 @@ class OrcaSession:
         if not display:
             raise RuntimeError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + display
-        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        self._spawn(["openbox", "--sm-disable"])
+        # What the helpers say is kept: one that ends early says why there.
+        for argv in (["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                     ["openbox", "--sm-disable"]):
+            name = os.path.basename(argv[0])
+            with open(os.path.join(self.work_dir, name + ".stderr"), "w") as errors:
+                self._spawn(argv, stderr=errors)
 
     def _start_orca(self):
         prefs = os.path.join(self.work_dir, "orca-prefs")
@@ -175,8 +179,14 @@ class OrcaSession:
                 return text
             for process in self._processes:
                 if process.poll() is not None and process not in self._programs:
-                    raise RuntimeError("%s ended early (%s) while waiting for %s"
-                                       % (process.args[0], process.returncode, what))
+                    kept = os.path.join(self.work_dir,
+                                        os.path.basename(process.args[0]) + ".stderr")
+                    said = "nothing kept"
+                    if os.path.exists(kept):
+                        with open(kept, errors="replace") as errors:
+                            said = errors.read().strip() or "nothing"
+                    raise RuntimeError("%s ended early (%s) while waiting for %s; it said: %s"
+                                       % (process.args[0], process.returncode, what, said))
             time.sleep(0.05)  # polling the log file, not waiting for an event
         raise StepFailed("timed out waiting for %s; Orca said: %r"
                          % (what, parse_speech(self._log_text())[self._heard:]))
@@ -230,9 +240,12 @@ class OrcaSession:
 
     def press(self, keys, expect, timeout=None):
         """Presses keys (an xdotool key list, or a text to type when given as
-        ("type", text)); returns what Orca said up to the last of expect."""
+        ("type", text)), or starts a helper given as ("spawn", argv); returns
+        what Orca said up to the last of expect."""
         if isinstance(keys, tuple) and keys and keys[0] == "type":
             self.type(keys[1])
+        elif isinstance(keys, tuple) and keys and keys[0] == "spawn":
+            self.spawn(keys[1], stdout=subprocess.DEVNULL)
         else:
             self.keys(*keys.split())
         return self.wait_for(expect, "after %r" % (keys,), timeout)

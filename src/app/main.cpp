@@ -4,6 +4,7 @@
 #include "file_io/process_start.h"
 #include "i18n/translations.h"
 #include "program_start.h"
+#include "ui/setup/readable_indicator_style.h"
 #include "ui/setup/setup_window.h"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ int main(int argc, char* argv[]) {
 
     const korvex::RunningMark running;
     QApplication app(argc, argv);
+    QApplication::setStyle(korvex::makeReadableIndicatorStyle());
     const korvex::Translations translations(language);
     // Desktops match the window to its desktop entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.korvex.Config"));

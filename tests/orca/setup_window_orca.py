@@ -40,6 +40,7 @@ class Step:
 WINDOW_TITLE = "Korvex Config v2.1 by QZ9KRV"
 SEND_RESULT = "Data sent ! Be shure that the word 'Success!' appears on LCD"
 REFUSAL = "Parametri incompleti o non corretti"
+REPORT_OFFER = "Save report\u2026"
 
 
 def tabs(count, key="Tab"):
@@ -85,9 +86,10 @@ FIELDS = [
 ]
 
 
-def task(port, saved):
+def task(port, saved, cli):
     """Every field and the Mic-E list, SEND to a simulated tracker (and once
-    more in GPSless mode), a refusal, Default, Save, Load, F1 and Escape."""
+    more in GPSless mode), a port that appears, a transfer that fails, a
+    refusal, Default, Save, Load, F1 and Escape."""
     steps = list(FIELDS)
     steps += [
         field_step("Comm num", "1"),
@@ -97,6 +99,16 @@ def task(port, saved):
         # the transfer: on a busy machine it reads the result straight away.
         Step("SEND", "space", [SEND_RESULT], absent=["Load push button"]),
         Step("result closed", "Return", ["SEND"]),
+        # A second simulator is a port plugged in while the window is open.
+        Step("a port appears", ("spawn", [cli, "simulate"]),
+             [re.compile(r"New serial port \d+: \S+, Korvex simulator")]),
+        # A port number nothing answers to: the failure box offers a report.
+        Step("to Comm num", "shift+Tab", ["Comm num"]),
+        Step("a port that is not there", "9 Tab", ["SEND"]),
+        Step("SEND fails", "space", [REPORT_OFFER]),
+        Step("failure closed", "Return", ["SEND"]),
+        Step("back to Comm num", "shift+Tab", ["Comm num"]),
+        Step("the simulator's port again", "%d Tab" % port, ["SEND"]),
         # GPSless mode: the timeout's digits selected, then 0.
         Step("to Acquisition timeout", tabs(6, "shift+Tab"), ["Acquisition timeout"]),
         Step("timeout 0", "shift+End 0", []),
@@ -240,4 +252,4 @@ if __name__ == "__main__":
     ARGS = arguments()
     if ARGS.german:
         sys.exit(run_task(ARGS, german_fields, {"KORVEX_LANG": "de"}, GERMAN_START))
-    sys.exit(run_task(ARGS, task))
+    sys.exit(run_task(ARGS, lambda port, saved: task(port, saved, ARGS.cli)))

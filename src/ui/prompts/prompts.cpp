@@ -54,18 +54,8 @@ public:
         // Messages quote what a file held; as rich text an <img> in it would
         // make the box read any file it names, /dev/zero included.
         box.setTextFormat(Qt::PlainText);
-        if (!message.details.isEmpty()) {
+        if (!message.details.isEmpty())
             box.setDetailedText(message.details);
-            // A screen reader reads the text and the focused OK; the button
-            // that shows the details it would never mention.
-            for (QAbstractButton* button : box.buttons()) {
-                if (box.buttonRole(button) == QMessageBox::ActionRole)
-                    box.button(QMessageBox::Ok)
-                        ->setAccessibleDescription(
-                            QCoreApplication::translate("Prompts", "The box also offers \"%1\".")
-                                .arg(button->text()));
-            }
-        }
         QPushButton* report = nullptr;
         if (message.offerReport) {
             report = box.addButton(QCoreApplication::translate("Prompts", "Save report…"),
@@ -75,6 +65,18 @@ public:
                 "Prompts", "Saves one file with what someone who helps needs: the system, "
                            "the ports and the last transfer."));
         }
+        // A screen reader reads the text and the focused OK; the buttons
+        // beside it ("Show Details...", "Save report…") it would never mention.
+        QStringList offered;
+        for (QAbstractButton* button : box.buttons()) {
+            if (box.buttonRole(button) == QMessageBox::ActionRole)
+                offered << u'"' + button->text() + u'"';
+        }
+        if (!offered.isEmpty())
+            box.button(QMessageBox::Ok)
+                ->setAccessibleDescription(
+                    QCoreApplication::translate("Prompts", "The box also offers %1.")
+                        .arg(offered.join(QCoreApplication::translate("Prompts", " and "))));
         box.setDefaultButton(QMessageBox::Ok);
         box.exec();
         giveBackKeyboard(parent);

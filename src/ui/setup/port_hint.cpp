@@ -126,6 +126,7 @@ void PortHint::present(const QString& text, const QString& description) {
     raise();
     QAccessibleEvent alert(this, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+    emit presented(text + QStringLiteral(". ") + description);
     hide_.start();
 }
 

@@ -34,6 +34,9 @@ public:
 
 signals:
     void numberChosen(int number);
+    // Each time it shows: its text and what it offers, for a screen reader
+    // that would not read it as it appears.
+    void presented(const QString& words);
 
 private:
     void present(const QString& text, const QString& description);

@@ -160,6 +160,9 @@ void SetupWindow::watchPorts() {
             hint_->showGone(port);
     });
     connect(watcher_, &PortWatcher::portsChanged, this, &SetupWindow::showPortList);
+    // Orca passes over an alert that appears inside a window; a notification
+    // it speaks.
+    connect(hint_, &PortHint::presented, this, [this](const QString& words) { say(words); });
     connect(hint_, &PortHint::numberChosen, this, [this](int number) {
         // Only the port number is stored from it: nothing else is read.
         SettingsValues values;
@@ -259,6 +262,9 @@ void SetupWindow::connectSender() {
         }
         if (outcome.kind == SendOutcome::Kind::Completed && dialog_)
             dialog_->showCompleted();
+        // SEND back before a box opens: the box then hands the keyboard back
+        // to it, not to the window's first field.
+        enableSend();
         if (outcome.kind == SendOutcome::Kind::Failed) {
             // The box says what failed; what the system shows about it, and
             // the fix, wait behind "Show Details...".
@@ -267,7 +273,6 @@ void SetupWindow::connectSender() {
             showFailure({QString::fromLatin1(kApplicationTitle), outcome.reason,
                          QMessageBox::NoIcon, details});
         }
-        enableSend();
     });
 }
 
@@ -444,9 +449,13 @@ void SetupWindow::showGpsless(bool on) {
 }
 
 void SetupWindow::tellOutcome(QPushButton* button, const QString& outcome) {
+    say(tr("%1: %2").arg(button->text(), outcome));
+}
+
+void SetupWindow::say(const QString& words) {
     if (!spokenNote_)
         spokenNote_ = new SpokenNote(this);
-    spokenNote_->say(tr("%1: %2").arg(button->text(), outcome));
+    spokenNote_->say(words);
 }
 
 void SetupWindow::scrollWhereTooLarge() {

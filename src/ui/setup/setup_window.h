@@ -96,6 +96,8 @@ private:
     void showGpsless(bool on);
     // Tells a screen reader what a command did ("Save: Saved to Korvex.cfg").
     void tellOutcome(QPushButton* button, const QString& outcome);
+    // Words for a screen reader alone: the window shows them elsewhere.
+    void say(const QString& words);
     void scrollWhereTooLarge();
     void store(FieldId id, const SettingsValues& values);
     // The box of a command that stopped at an editor holding what its field
