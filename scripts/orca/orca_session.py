@@ -18,6 +18,7 @@ that only a broken or very slow machine reaches.
 """
 import os
 import re
+import shlex
 import shutil
 import signal
 import subprocess
@@ -110,11 +111,36 @@ class OrcaSession:
             raise RuntimeError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + display
         # What the helpers say is kept: one that ends early says why there.
-        for argv in (["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-                     ["openbox", "--sm-disable"]):
-            name = os.path.basename(argv[0])
-            with open(os.path.join(self.work_dir, name + ".stderr"), "w") as errors:
-                self._spawn(argv, stderr=errors)
+        with open(os.path.join(self.work_dir, "at-spi-bus-launcher.stderr"), "w") as errors:
+            self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
+                        stderr=errors)
+        self._start_window_manager()
+
+    def _start_window_manager(self, attempts=3):
+        """openbox, once it manages the display: its --startup command runs
+        then. It has been seen to quit at start, rarely and without a word in
+        its log; started again, it stays."""
+        ready = os.path.join(self.work_dir, "openbox.ready")
+        errors_path = os.path.join(self.work_dir, "openbox.stderr")
+        open(errors_path, "w").close()
+        for _ in range(attempts):
+            if os.path.exists(ready):
+                os.remove(ready)
+            with open(errors_path, "a") as errors:
+                manager = self._spawn(["openbox", "--sm-disable", "--startup",
+                                       "touch " + shlex.quote(ready)], stderr=errors)
+            deadline = time.monotonic() + self.timeout
+            while (manager.poll() is None and not os.path.exists(ready)
+                   and time.monotonic() < deadline):
+                time.sleep(0.05)  # polling for the file, not waiting for an event
+            if manager.poll() is None and os.path.exists(ready):
+                return
+            if manager.poll() is None:
+                break  # up but never ready: a second one would only compete
+            self._processes.remove(manager)
+        with open(errors_path) as errors:
+            raise RuntimeError("openbox did not start (%d tries): %s"
+                               % (attempts, errors.read().strip() or "it said nothing"))
 
     def _start_orca(self):
         prefs = os.path.join(self.work_dir, "orca-prefs")
