@@ -85,13 +85,12 @@ public:
     }
 
 private:
-    // Where no window manager hands the keyboard back to the window a dialog
-    // came from, the focus would be nowhere.
-    // A window manager quick to hand the focus back may do so while the
-    // dialog still holds the window modal: Qt then takes the handover as
-    // blocked and leaves no window active, though the keys reach this one.
-    // A screen reader never hears the window come back, and what opens from
-    // it next is not announced either. Here that handover is completed.
+    // The keyboard back to the window a dialog came from. Where no window
+    // manager hands it back, the focus would be nowhere. One quick to hand it
+    // back may do so while the dialog still holds the window modal: Qt then
+    // takes the handover as blocked and leaves no window active, though the
+    // keys reach this one, and a screen reader never hears the window come
+    // back nor what opens from it next. That handover is completed here.
     static void giveBackKeyboard(QWidget* parent) {
         if (!parent)
             return;

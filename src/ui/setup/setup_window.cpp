@@ -45,6 +45,11 @@ const QString kInstructionsFile = QStringLiteral("Korvex_Config.rtf");
 const QString kSaveFailedTitle = QStringLiteral("Korwex");
 const QString kLoadFailedTitle = QStringLiteral("Korvex");
 const QColor kGpslessGreen(0, 128, 0);
+
+// The title of every box of a SEND that stopped before the port.
+QString sendFailedTitle() {
+    return SetupWindow::tr("Invio non eseguito - Korvex");
+}
 // The port list waits for the first paint: it takes tens of milliseconds.
 constexpr int kWatchPortsAfterMs = 300;
 
@@ -294,7 +299,7 @@ void SetupWindow::send() {
     form_.sendButton->setEnabled(false);
     const Result<SettingsValues> shown = settings();
     if (!shown) {
-        showUnreadableField(tr("Invio non eseguito - Korvex"), shown.fault());
+        showUnreadableField(sendFailedTitle(), shown.fault());
         enableSend();
         return;
     }
@@ -312,8 +317,8 @@ void SetupWindow::send() {
             progressDialog()->setResultNote(gpslessState(*result.gpsless) + u'.');
     }
     if (!result.ok()) {
-        showFailure({tr("Invio non eseguito - Korvex"), buildFaultMessage(),
-                     QMessageBox::Information, describeBuildFault(result.fault())});
+        showFailure({sendFailedTitle(), buildFaultMessage(), QMessageBox::Information,
+                     describeBuildFault(result.fault())});
         enableSend();
         focusField(result.fault().field.value());
         return;
